@@ -1,0 +1,30 @@
+#pragma once
+// Pictures for looking at the work: tiles composed from a tileset file exactly as the board
+// renderer composes them (copy the body, AND the face mask, OR the face picture; a sprite
+// drawn as AND tile mask then OR sprite), at real size and enlarged.
+
+#include <QImage>
+#include <QString>
+#include <vector>
+
+namespace tileset {
+
+// The 46 x 56 sprite of a face (1..42) cut from a loaded tileset picture. highlight 0 is the
+// plain tile, 1 the selected face and 2 the hint face.
+QImage composeSprite(const QImage& sheet, int face, int highlight = 0);
+
+// A small layered board of all faces, with a selected and a hinted pair, on a teal ground.
+QImage previewBoard(const QImage& sheet);
+
+// All 42 faces in suit order, rows of nine, each tile whole (plus a selected and a hinted
+// tile at the end), with a little space between them.
+QImage previewGallery(const QImage& sheet);
+
+// Everything side by side: each set's board, then the Clicks tiles and a mini-tile board.
+QImage previewOverview(const std::vector<QImage>& sheets, const std::vector<QImage>& clicks,
+                       const QImage& mini);
+
+// Nearest-neighbour enlargement, so single pixels can be judged.
+QImage enlarged(const QImage& image, int factor);
+
+}  // namespace tileset

@@ -8,6 +8,8 @@
 
 namespace sorimo {
 
+class Random;
+
 enum class Sound { Select, NoWay, Done };
 
 // Board-buffer pixels, right and bottom exclusive; bottom == -1 means the whole board.
@@ -31,7 +33,13 @@ class GameHost {
   virtual void ShowPanelHOF() = 0;     // redraw the side panel
   virtual void RedrawHOF() = 0;        // copy the side panel's working image to the screen
   virtual void ApplyHighlightColour() = 0;
-  virtual void SetPauseCaptions(bool paused) = 0;  // "&Pause"/"Pause" or "&Continue"/"Play"
+  // false: "&Pause"/"Pause" and the pause command enabled; true: "&Continue"/"Play".
+  virtual void SetPauseCaptions(bool paused) = 0;
+  virtual void SetPauseButtons() = 0;   // menu pictures of Back, Hint, Shuffle, Pause from the toolbar glyphs
+  virtual void ClearBoardBuffer() = 0;  // copy the background picture over the whole board buffer
+  // The two-player side panel of the tick: which labels are lit this tick, and both clocks as MM:SS.
+  virtual void DrawTwoPlayerPanel(bool showPlayerOne, bool showPlayerTwo, const std::string& timeOne,
+                                  const std::string& timeTwo) = 0;
 
   // Feedback.
   virtual void PlaySound(Sound s) = 0;
@@ -46,11 +54,18 @@ class GameHost {
   // Modal windows of the game's end.
   virtual void ShowGameOver(const std::string& finalTime, bool entersHall) = 0;
   virtual void ShowHallAfterWin() = 0;
-  virtual void ShowRandomWindow() = 0;  // "New Specific (Seed) Game"; edits the game number
+  // "New Specific (Seed) Game": edits the game number; "New random game seed" draws from generator.
+  virtual void ShowRandomWindow(int32_t& randomSeed, Random& generator) = 0;
 
   // Hall of fame (kept by the window's store).
   virtual int HallTenthTotal(int column) = 0;
   virtual void AddHall(int column, int total, int malus) = 0;
+
+  // Music, checked by the tick while "Play music" is on.
+  virtual bool MusicEnded() = 0;             // ask for the completion notice; true once the piece has played out
+  virtual int MusicPieceCount() = 0;         // number of pieces in the Music menu
+  virtual void SelectMusicPiece(int k) = 0;  // play piece k (0-based) as if chosen from the Music menu
+  virtual void ReplayMusicPiece() = 0;       // rewind the current piece and play it again
 
   // The position, counted from 1, of the checked layout entry of the Layout menu.
   virtual int CheckedLayoutIndex() = 0;

@@ -1,0 +1,171 @@
+// The engine's hot paths against a baseline measured in the same run: copying the board
+// grid once (6 KB, the cheapest thing that touches every cell). Each result carries
+// "x_grid_copy", its time as a multiple of that copy; the free-tile recount also carries
+// "tick_share", its share of the 50 ms tick that runs it twenty times a second.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+
+#include "engine/board_text.h"
+#include "engine/game.h"
+#include "test_layouts.h"
+
+namespace sorimo {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+class QuietHost : public GameHost {
+ public:
+  void PaintBoard(const DirtyRect&) override {}
+  void ShowFond() override {}
+  void RepaintNow() override {}
+  void ProcessEvents() override {}
+  void ShowWelcome(bool) override {}
+  void ShowPanelHOF() override {}
+  void RedrawHOF() override {}
+  void ApplyHighlightColour() override {}
+  void SetPauseCaptions(bool) override {}
+  void SetPauseButtons() override {}
+  void ClearBoardBuffer() override {}
+  void DrawTwoPlayerPanel(bool, bool, const std::string&, const std::string&) override {}
+  void PlaySound(Sound) override {}
+  void SetStatusLine(const std::string&) override {}
+  void SetStatusFields(const std::string&, const std::string&, const std::string&) override {}
+  bool AskOkCancel(const std::string&, const std::string&) override { return true; }
+  bool AskYesNo(const std::string&, const std::string&) override { return true; }
+  void ShowGameOver(const std::string&, bool) override {}
+  void ShowHallAfterWin() override {}
+  void ShowRandomWindow(int32_t&, Random&) override {}
+  int HallTenthTotal(int) override { return 840; }
+  void AddHall(int, int, int) override {}
+  bool MusicEnded() override { return false; }
+  int MusicPieceCount() override { return 0; }
+  void SelectMusicPiece(int) override {}
+  void ReplayMusicPiece() override {}
+  int CheckedLayoutIndex() override { return 1; }
+  uint32_t TickCount() override { return ++tick_; }
+  uint32_t TimeOfDayMs() override { return 123456; }
+
+ private:
+  uint32_t tick_ = 0;
+};
+
+struct Bench {
+  QuietHost host;
+  Options options;
+  Game game{host, options};
+
+  explicit Bench(const char* layout) {
+    game.Layout = *LayoutFromText(layout);
+    options.RandomSeed1 = true;
+    game.RandomSeed = 1;
+    options.Winnable = true;
+    game.BeginGame();
+  }
+};
+
+// Nanoseconds for one copy of the grid: the best of several timed runs.
+double BaselineNs() {
+  static const double ns = [] {
+    BoardGrid a, b;
+    a.set(3, 3, 1, 9);
+    double best = 1e300;
+    for (int run = 0; run < 7; ++run) {
+      constexpr int kCopies = 200000;
+      const auto start = Clock::now();
+      for (int i = 0; i < kCopies; ++i) {
+        benchmark::DoNotOptimize(a);
+        b = a;
+        benchmark::DoNotOptimize(b);
+        benchmark::ClobberMemory();
+      }
+      best = std::min(best, std::chrono::duration<double, std::nano>(Clock::now() - start).count() / kCopies);
+    }
+    return best;
+  }();
+  return ns;
+}
+
+// Runs `body` for the benchmark's iterations and reports its time against the baseline.
+template <typename Body>
+double Measure(benchmark::State& state, Body&& body) {
+  const double baseline = BaselineNs();
+  const auto start = Clock::now();
+  for (auto _ : state) body();
+  const double ns = std::chrono::duration<double, std::nano>(Clock::now() - start).count() /
+                    static_cast<double>(std::max<benchmark::IterationCount>(state.iterations(), 1));
+  state.counters["x_grid_copy"] = ns / baseline;
+  state.counters["baseline_ns"] = baseline;
+  return ns;
+}
+
+void BM_BaselineGridCopy(benchmark::State& state) {
+  BoardGrid a, b;
+  Measure(state, [&] {
+    benchmark::DoNotOptimize(a);
+    b = a;
+    benchmark::DoNotOptimize(b);
+    benchmark::ClobberMemory();
+  });
+}
+BENCHMARK(BM_BaselineGridCopy);
+
+void BM_BaselineCellLoop(benchmark::State& state) {
+  const Bench b(test::kTurtle);
+  Measure(state, [&] {
+    int sum = 0;
+    for (int z = 1; z <= kLayers; ++z)
+      for (int y = 1; y <= kRows; ++y)
+        for (int x = 1; x <= kColumns; ++x) sum += b.game.Grid.at(x, y, z);
+    benchmark::DoNotOptimize(sum);
+  });
+}
+BENCHMARK(BM_BaselineCellLoop);
+
+void BM_IsItFree_FullBoard(benchmark::State& state) {
+  Bench b(test::kTurtle);
+  const double ns = Measure(state, [&] {
+    b.game.IsItFree();
+    benchmark::DoNotOptimize(b.game.MovesLeft);
+  });
+  state.counters["tick_share"] = ns / 50e6;
+}
+BENCHMARK(BM_IsItFree_FullBoard);
+
+void BM_WhatTileThere(benchmark::State& state) {
+  const Bench b(test::kTurtle);
+  int px = 0, py = 0;
+  Measure(state, [&] {
+    px = (px + 37) % 700;
+    py = (py + 23) % 460;
+    benchmark::DoNotOptimize(WhatTileThere(b.game.Grid, px, py));
+  });
+}
+BENCHMARK(BM_WhatTileThere);
+
+void BM_Deal(benchmark::State& state, const char* layout, bool winnable) {
+  Bench b(layout);
+  b.options.Winnable = winnable;
+  int number = 1;
+  Measure(state, [&] {
+    b.game.RandomSeed = number++;
+    benchmark::DoNotOptimize(b.game.DealStep(true));
+  });
+}
+BENCHMARK_CAPTURE(BM_Deal, PlainTurtle, test::kTurtle, false);
+BENCHMARK_CAPTURE(BM_Deal, PlainFewFree, test::kFewFree, false);
+BENCHMARK_CAPTURE(BM_Deal, PlainWall, test::kWall, false);
+BENCHMARK_CAPTURE(BM_Deal, CreateBoardTurtle, test::kTurtle, true);
+BENCHMARK_CAPTURE(BM_Deal, CreateBoardFewFree, test::kFewFree, true);
+BENCHMARK_CAPTURE(BM_Deal, CreateBoardWall, test::kWall, true);
+
+void BM_ShuffleBoard(benchmark::State& state) {
+  Bench b(test::kTurtle);
+  Measure(state, [&] { benchmark::DoNotOptimize(b.game.ShuffleBoard()); });
+}
+BENCHMARK(BM_ShuffleBoard);
+
+}  // namespace
+}  // namespace sorimo

@@ -1,0 +1,341 @@
+// Dealing the tiles onto the layout: the plain random deal, the winnable deal that plays the
+// game backwards first, and the winnable re-deal of the tiles still on the board.
+#include <algorithm>
+
+#include "engine/game.h"
+
+namespace sorimo {
+
+namespace {
+
+// The backwards play of a winnable deal starts over when it gets stuck. Ordinary layouts
+// need a handful of fresh starts at most; a layout that cannot be emptied in pairs would
+// otherwise keep the game busy for ever.
+constexpr int kMaxDealRestarts = 1000;
+// Rejection sampling for the matching pairs ends after about N * N / 2 draws on average;
+// this bound is never met by a working generator, it only guarantees the deal ends.
+constexpr long kMaxPairDraws = 50'000'000;
+// The winnable re-deal gives up after this many attempts and leaves the board as it was.
+constexpr int kMaxShuffleIterations = 200;
+
+bool IsBlank(const TileRecord& r) { return r == TileRecord{}; }
+
+}  // namespace
+
+const char* DealResultText(DealResult r) {
+  switch (r) {
+    case DealResult::Dealt:
+      return "The board is dealt.";
+    case DealResult::EmptyLayout:
+      return "This layout has no tiles.";
+    case DealResult::OddLayout:
+      return "This layout has an odd number of tiles: they can never all be matched in pairs.";
+    case DealResult::TooManyPositions:
+      return "This layout has more than 144 tiles.";
+    case DealResult::NotWinnable:
+      return "No winnable board can be built on this layout: its tiles cannot all be taken off in pairs.";
+  }
+  return "";
+}
+
+DealResult Game::LayoutCheck() const {
+  const int n = Layout.count();
+  if (n == 0) return DealResult::EmptyLayout;
+  if (n > kTileCount) return DealResult::TooManyPositions;
+  if (n % 2 != 0) return DealResult::OddLayout;
+  return DealResult::Dealt;
+}
+
+bool Game::AnimateTestA() const {
+  return options_.Animate && GameMode != ModeIdle && GameMode != ModeEditor && GameMode != ModeGameOver &&
+         GameMode != ModeStopped && !options_.RandomSeed1;
+}
+bool Game::AnimateTestB() const {
+  return options_.Animate && GameMode != ModeEditor && !options_.RandomSeed1;
+}
+bool Game::AnimateTestC() const {
+  return options_.Animate && GameMode != ModeIdle && GameMode != ModeEditor && GameMode != ModeGameOver &&
+         GameMode != ModeStopped;
+}
+
+void Game::SeedDeal() {
+  if (options_.RandomSeed1 && RandomSeed > 0)
+    Generator.GeneratorSeed = static_cast<uint32_t>(RandomSeed);
+  else
+    Generator.SeedFromClock(host_);
+}
+
+// Every layout position becomes a slot marker. Any non-zero layout byte counts as a position,
+// so a stray value in a hand-made file can never appear on the board as a tile number.
+void Game::FillSlots() {
+  for (int z = 1; z <= kLayers; ++z)
+    for (int j = 0; j < kLayerCells; ++j)
+      Grid.set(j % kColumns + 1, j / kColumns + 1, z, Layout.layer[z - 1][j] != 0 ? SlotMarker : 0);
+}
+
+void Game::RestoreSlotsFromLayout() {
+  FillSlots();
+  SlotCount = 0;
+  for (int z = 1; z <= kLayers; ++z)
+    for (int y = 1; y <= kRows; ++y)
+      for (int x = 1; x <= kColumns; ++x)
+        if (Grid.at(x, y, z) == SlotMarker && SlotCount < kTileCount) SlotList[++SlotCount] = {x, y, z};
+}
+
+bool Game::CanBeTaken(int x, int y, int z) const {
+  if (x == 0 || y == 0 || z == 0) return false;
+  bool leftBlocked = false, rightBlocked = false;
+  for (int dy = -1; dy <= 1; ++dy) {
+    leftBlocked = leftBlocked || Grid.at(x - 2, y + dy, z) != 0;
+    rightBlocked = rightBlocked || Grid.at(x + 2, y + dy, z) != 0;
+  }
+  if (leftBlocked && rightBlocked) return false;
+  if (z >= kLayers) return true;
+  for (int dx = -1; dx <= 1; ++dx)
+    for (int dy = -1; dy <= 1; ++dy)
+      if (Grid.at(x + dx, y + dy, z + 1) != 0) return false;
+  return true;
+}
+
+int Game::CountFreeSlots() const {
+  int n = 0;
+  for (int i = 1; i <= SlotCount; ++i) {
+    const Cell& c = SlotList[i];
+    if (Grid.at(c.x, c.y, c.z) != 0 && CanBeTaken(c.x, c.y, c.z)) ++n;
+  }
+  return n;
+}
+
+// A uniformly drawn slot that still holds its marker and is free, other than *different.
+// The caller has counted at least two free slots, so one always exists.
+Cell Game::DrawFreeSlot(int n, const Cell* different) {
+  for (;;) {
+    const Cell p = SlotList[Generator.RandomInt(n) + 1];
+    if (Grid.at(p.x, p.y, p.z) != SlotMarker || !CanBeTaken(p.x, p.y, p.z)) continue;
+    if (p.x <= 0 || p.y <= 0 || p.z <= 0) continue;
+    if (different != nullptr && p == *different) continue;
+    return p;
+  }
+}
+
+void Game::RefreshAfterFailedDeal() {
+  if (!options_.Animate) return;  // nothing was drawn
+  if (GameMode >= ModeClassic && GameMode <= ModeEditor)
+    FullRedraw();
+  else
+    host_.ShowFond();
+}
+
+DealResult Game::DealStep(bool animateTestB) {
+  if (const DealResult problem = LayoutCheck(); problem != DealResult::Dealt) return problem;
+  const BoardGrid oldGrid = Grid;
+  const TileRecords oldRecords = Records;
+  const int32_t oldLeft = TilesLeft, oldTotal = TilesTotal;
+
+  FillSlots();
+  TilesLeft = 0;
+  for (int z = 1; z <= kLayers; ++z)
+    for (int y = 1; y <= kRows; ++y)
+      for (int x = 1; x <= kColumns; ++x) TilesLeft += Grid.at(x, y, z) == SlotMarker;
+  // The history is indexed by TilesTotal - TilesLeft, so TilesTotal is the number of tiles
+  // dealt; with a fixed 144 a smaller layout would undo entries that were never written.
+  TilesTotal = TilesLeft;
+  Records.fill(TileRecord{});
+  if (AnimateTestA()) FullRedraw();
+
+  if (options_.Winnable) {
+    const DealResult r = CreateBoard();
+    if (r != DealResult::Dealt) {
+      Grid = oldGrid;
+      Records = oldRecords;
+      TilesLeft = oldLeft;
+      TilesTotal = oldTotal;
+      RefreshAfterFailedDeal();
+    }
+    return r;
+  }
+
+  SeedDeal();
+  const bool animate = animateTestB ? AnimateTestB() : AnimateTestA();
+  for (int i = 1; i <= TilesLeft;) {
+    const int x = Generator.RandomInt(kColumns) + 1;
+    const int y = Generator.RandomInt(kRows) + 1;
+    const int z = Generator.RandomInt(kLayers) + 1;
+    if (Grid.at(x, y, z) != SlotMarker) continue;
+    Grid.set(x, y, z, static_cast<uint8_t>(i));
+    Records[i] = {x, y, z};
+    if (animate) {
+      RedrawTile(i);
+      host_.RepaintNow();
+    }
+    ++i;
+  }
+  return DealResult::Dealt;
+}
+
+DealResult Game::CreateBoard() {
+  if (const DealResult problem = LayoutCheck(); problem != DealResult::Dealt) return problem;
+  const BoardGrid oldGrid = Grid;
+  const TileRecords oldRecords = Records;
+  const int32_t oldLeft = TilesLeft, oldTotal = TilesTotal;
+  const auto fail = [&] {
+    Grid = oldGrid;
+    Records = oldRecords;
+    TilesLeft = oldLeft;
+    TilesTotal = oldTotal;
+    return DealResult::NotWinnable;
+  };
+
+  if (AnimateTestA()) FullRedraw();
+  for (int i = 1; i <= TilesLeft && i <= kTileCount; ++i) Records[i] = TileRecord{};
+  RestoreSlotsFromLayout();
+  const int n = SlotCount;
+  TilesLeft = n;
+  TilesTotal = n;
+  SeedDeal();
+
+  // Play backwards: take random free pairs of positions off until the layout is empty.
+  int k = 1, restarts = 0;
+  while (k <= n) {
+    if (CountFreeSlots() < 2) {
+      // Stuck. A full layout that offers no pair stays stuck, however often it starts over.
+      if (k == 1 || ++restarts > kMaxDealRestarts) return fail();
+      RestoreSlotsFromLayout();
+      k = 1;
+      continue;
+    }
+    const Cell p = DrawFreeSlot(n, nullptr);
+    PairList[k] = p;
+    const Cell q = DrawFreeSlot(n, &p);
+    PairList[k + 1] = q;
+    Grid.set(p.x, p.y, p.z, 0);
+    Grid.set(q.x, q.y, q.z, 0);
+    k += 2;
+  }
+
+  // Put matching tiles onto the pairs, the last removed pair first. Every draw counts for
+  // the game number, the rejected ones too.
+  k -= 2;
+  const bool animate = AnimateTestA();
+  long draws = 0;
+  while (k >= 1) {
+    const int a = Generator.RandomInt(n) + 1;
+    const int b = Generator.RandomInt(n) + 1;
+    if (++draws > kMaxPairDraws) return fail();
+    if (MatchGroup(a) != MatchGroup(b) || a == b || !IsBlank(Records[a]) || !IsBlank(Records[b])) continue;
+    const Cell& p = PairList[k];
+    const Cell& q = PairList[k + 1];
+    Grid.set(p.x, p.y, p.z, static_cast<uint8_t>(a));
+    Grid.set(q.x, q.y, q.z, static_cast<uint8_t>(b));
+    Records[a] = {p.x, p.y, p.z};
+    Records[b] = {q.x, q.y, q.z};
+    if (animate) {
+      FullRedraw();
+      host_.RepaintNow();
+    }
+    k -= 2;
+  }
+  return DealResult::Dealt;
+}
+
+ShuffleResult Game::ShuffleBoard() {
+  if (options_.Animate && GameMode >= ModeClassic && GameMode <= ModeRivers && !options_.RandomSeed1)
+    FullRedraw();
+  const TileRecords saved = Records;
+  const BoardGrid savedGrid = Grid;
+  const auto putBack = [&] {
+    Records = saved;
+    Grid = savedGrid;
+  };
+  for (int i = 1; i <= kTileCount; ++i) Records[i] = TileRecord{};
+
+  // The occupied positions become slots; the tiles are dealt onto them again.
+  BoardGrid snapshot;
+  int occupied = 0;
+  for (int z = 1; z <= kLayers; ++z)
+    for (int y = 1; y <= kRows; ++y)
+      for (int x = 1; x <= kColumns; ++x)
+        if (Grid.at(x, y, z) != 0) {
+          snapshot.set(x, y, z, SlotMarker);
+          ++occupied;
+        }
+  if (occupied > kTileCount) {  // not a board of this game's tiles; leave it alone
+    putBack();
+    return ShuffleResult::TooFewFree;
+  }
+  const auto restoreSnapshot = [&] {
+    Grid = snapshot;
+    SlotCount = 0;
+    for (int z = 1; z <= kLayers; ++z)
+      for (int y = 1; y <= kRows; ++y)
+        for (int x = 1; x <= kColumns; ++x)
+          if (Grid.at(x, y, z) != 0) SlotList[++SlotCount] = {x, y, z};
+  };
+  restoreSnapshot();
+  const int c = SlotCount;
+  if (CountFreeSlots() < 2) {
+    putBack();
+    return ShuffleResult::TooFewFree;
+  }
+
+  // The tiles on the board, in increasing number; (L[1], L[2]), (L[3], L[4]), ... match,
+  // because tiles only ever leave the board in matching pairs.
+  std::array<uint8_t, kTileCount + 1> L{};
+  int m = 0;
+  for (int i = 1; i <= kTileCount; ++i)
+    if (saved[i].x > 0 && saved[i].y > 0 && saved[i].z > 0) L[++m] = static_cast<uint8_t>(i);
+
+  if (m != c || m % 2 != 0) {  // tiles that cannot be dealt back in matching pairs
+    putBack();
+    return ShuffleResult::Unpaired;
+  }
+
+  int k = 1, iterations = 0;
+  Generator.SeedFromClock(host_);
+  do {
+    ++iterations;
+    if (CountFreeSlots() < 2) {
+      restoreSnapshot();
+      k = 1;
+    } else {
+      const Cell p = DrawFreeSlot(c, nullptr);
+      PairList[k] = p;
+      const Cell q = DrawFreeSlot(c, &p);
+      PairList[k + 1] = q;
+      Grid.set(p.x, p.y, p.z, 0);
+      Grid.set(q.x, q.y, q.z, 0);
+      k += 2;
+    }
+  } while (k <= m && iterations <= kMaxShuffleIterations);
+  if (iterations > kMaxShuffleIterations) {
+    putBack();
+    return ShuffleResult::GaveUp;
+  }
+
+  Grid.clear();
+  for (int i = 1; i <= kTileCount; ++i) Records[i] = TileRecord{};
+  k -= 2;
+  const bool animate = AnimateTestC();
+  while (k >= 1) {
+    const int r = Generator.RandomInt(m - 1) + 1;
+    const int partner = r % 2 == 1 ? r + 1 : r - 1;
+    const int a = L[r], b = L[partner];
+    if (!IsBlank(Records[a]) || !IsBlank(Records[b])) continue;
+    const Cell& p = PairList[k];
+    const Cell& q = PairList[k + 1];
+    Records[a] = {p.x, p.y, p.z};
+    Records[b] = {q.x, q.y, q.z};
+    Grid.set(p.x, p.y, p.z, static_cast<uint8_t>(a));
+    Grid.set(q.x, q.y, q.z, static_cast<uint8_t>(b));
+    if (animate) {
+      FullRedraw();
+      host_.RepaintNow();
+    }
+    k -= 2;
+  }
+  for (int i = 1; i <= kTileCount; ++i)
+    if (Records[i].x > 0) Grid.set(Records[i].x, Records[i].y, Records[i].z, static_cast<uint8_t>(i));
+  return ShuffleResult::Shuffled;
+}
+
+}  // namespace sorimo

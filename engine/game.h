@@ -1,0 +1,225 @@
+// The logic half of the main window: one board, one game at a time, kept as plain fields that
+// the window, the renderer and the tests read directly. Everything the game needs from the
+// outside (drawing, sounds, questions, dialogs, time) goes through GameHost; every option is
+// read from Options at the moment it matters, as the menu check marks were.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "engine/board.h"
+#include "engine/host.h"
+#include "engine/options.h"
+#include "engine/random.h"
+
+namespace sorimo {
+
+// Texts the status line and the dialogs show; the window compares against some of them.
+inline constexpr char NoMovesText[] = "      SORRY, NO MORE MOVES !!";
+inline constexpr char NewGameText[] = "New game started.";
+inline constexpr char RestartedText[] = "Game restarted.";
+inline constexpr char SpecificBoardText[] = "Specific Board started. Random Seed #";
+inline constexpr char FinalTimeText[] = "Your final time is ";
+inline constexpr char ClicksTopText[] = "You reached the top ! Great !";
+inline constexpr char RiversShuffleText[] = "Tiles shuffled. 40 seconds penalty.";
+inline constexpr char NoShuffleMovesText[] = "No moves found. Try to press Back a few times.";
+
+// How a new deal ended. Anything but Dealt leaves the previous board and game as they were.
+enum class DealResult {
+  Dealt,
+  EmptyLayout,       // the layout has no tile position
+  OddLayout,         // an odd number of positions can never be cleared in pairs
+  TooManyPositions,  // more positions than the 144 tiles
+  NotWinnable,       // the winnable deal found no way to empty the layout in pairs
+};
+// A sentence for a message box, e.g. for a hand-made layout file the game cannot deal.
+const char* DealResultText(DealResult r);
+
+// How a winnable re-deal of the remaining tiles ended; only Shuffled changes the board.
+enum class ShuffleResult {
+  Shuffled,
+  TooFewFree,  // fewer than two free tiles: nothing to start the backwards play with
+  GaveUp,      // no complete re-deal within its attempts
+  Unpaired,    // the tiles on the board do not form matching pairs (never in a classic game)
+};
+
+enum class MouseButton { Left, Right, Middle };
+
+// One removed tile: its number and the anchor it was taken from.
+struct HistoryEntry {
+  uint8_t tile = 0;
+  int32_t x = 0, y = 0, z = 0;
+  bool operator==(const HistoryEntry&) const = default;
+};
+
+class Game {
+ public:
+  Game(GameHost& host, Options& options);
+  Game(const Game&) = delete;
+  Game& operator=(const Game&) = delete;
+
+  GameHost& host() { return host_; }
+  Options& options() { return options_; }
+
+  // ---- State (named as the window has always named it) ----
+  uint8_t GameMode = ModeIdle;
+  uint8_t ModeBeforePause = ModeStopped;
+
+  BoardGrid Grid;
+  TileRecords Records{};
+  LayoutCells Layout;  // the layout every new classic deal is built from
+  int32_t TilesLeft = kTileCount;
+  int32_t TilesTotal = kTileCount;  // tiles dealt in this game: the depth of the history
+
+  uint8_t FirstSelected = 0;
+  uint8_t SecondSelected = 0;
+  int32_t PreviousSecond = 0;
+  bool ClickConsumed = false;
+  int32_t HintIndex = 0;
+  int32_t HintFirst = 0;
+  int32_t HintSecond = 0;
+  // A stack without a counter: the pair removed at TilesTotal - TilesLeft = k sits at k, k + 1.
+  std::array<HistoryEntry, kTileCount> MoveHistory{};
+  bool GameFinished = false;
+  bool GameOverHandled = false;
+  bool GiveUpAsked = false;  // the Clicks give-up question is on screen
+
+  // Clock: tick values are the host's 32-bit millisecond counter; differences wrap safely.
+  int32_t ElapsedSeconds = 0;
+  int32_t PenaltySeconds = 0;
+  uint32_t StartTick = 0;
+  int32_t PausedElapsed = 0;
+  bool PlayerTwoToMove = false;
+  int32_t PlayerOneTime = 0;  // ms used in completed turns
+  int32_t PlayerTwoTime = 0;
+  uint32_t PlayerOneTurnStart = 0;
+  uint32_t PlayerTwoTurnStart = 0;
+  int32_t PausedPlayerOneOffset = 0;
+  int32_t PausedPlayerTwoOffset = 0;
+  int32_t RevealCountdown = 0;  // Memory: ticks until the two face-up tiles are resolved
+
+  // Status line animation.
+  std::string StatusMessage;
+  int32_t StatusLength = 0;
+  int32_t StatusPosition = 0;  // 1-based first character shown
+  bool StatusBounce = false;
+  int32_t StatusStep = 1;
+
+  // Free tiles (1-based, increasing tile number) and the moves they give.
+  std::array<uint8_t, kTileCount + 1> FreeTiles{};
+  int32_t FreeCount = 0;
+  int32_t MovesLeft = 0;
+
+  int32_t RandomSeed = 0;   // the game number of a specific game; only > 0 seeds a deal
+  int32_t BoardNumber = 1;  // hall column: 1..99 a layout, 100.. the arcade games
+  int32_t SavedBoardNumber = 1;
+  uint8_t HoverTile = 0;
+  bool HofRefreshPending = false;
+  int32_t BoardOriginX = 36;
+  int32_t BoardOriginY = 25;
+
+  Random Generator;
+
+  // Work lists of the winnable deals, 1-based. PairList holds the positions in removal order,
+  // so taking its pairs in order clears a winnable deal.
+  std::array<Cell, kTileCount + 1> SlotList{};
+  int32_t SlotCount = 0;
+  std::array<Cell, kTileCount + 1> PairList{};
+
+  DirtyRect Dirty;  // full except inside a partial redraw
+
+  // ---- Game mode and starting games (start.cpp) ----
+  void IM(uint8_t mode);
+  DealResult BeginGame();
+  DealResult NewGame();
+  DealResult RandomSolitaireGame1Click();
+  DealResult NewSpecificGame1Click();
+  // TODO(arcade games, two players): not built yet; each falls back to a classic game.
+  DealResult MahJonggClicks();
+  DealResult Memory();
+  DealResult FourRivers();
+  DealResult TwoPlayers();
+
+  // ---- Deals (deal.cpp) ----
+  DealResult LayoutCheck() const;          // can Layout be dealt at all? Dealt when it can
+  DealResult DealStep(bool animateTestB);  // fill, count and deal a new game from Layout
+  void FillSlots();
+  bool CanBeTaken(int x, int y, int z) const;
+  DealResult CreateBoard();
+  ShuffleResult ShuffleBoard();
+
+  // ---- Free rule (free_rule.cpp) ----
+  bool Dispo(int n) const;
+  bool Dispo_Vertical(int n) const;
+  bool IsFreeNow(int n) const;  // under the rule the Vertical option selects
+  void IsItFree();
+  void TestStile2();
+  void VerticalClick();
+
+  // ---- Clicks on the board (selection.cpp) ----
+  void ButtonDown(MouseButton button, int x, int y);
+  void ChoisitPai(int px, int py, int column, int row, MouseButton button);
+  void SonOK(int n);
+
+  // ---- Undo (undo.cpp) ----
+  void Back();
+  void GoBack();
+  void BackHistory();
+  void Restart();
+
+  void Hint();           // hint.cpp
+  void Shuffle1Click();  // shuffle.cpp
+
+  // ---- The end of a game (game_over.cpp) ----
+  bool RedrawEntryEndsGame();  // the finished-game and pause test that opens every redraw
+  void GameOver();
+  void Stop();
+
+  // ---- Redraws (redraw.cpp) ----
+  void FullRedraw();
+  void Redraw();
+  void RedrawTile(int n);
+  void HLRedrawTile(int n);
+  DirtyRect TileRedrawRect(int n) const;  // the box RedrawTile repaints
+  DirtyRect TileFaceRect(int n) const;    // the face HLRedrawTile repaints
+
+  // ---- Clock and status line (clock.cpp, status.cpp) ----
+  void Temps();
+  void ShowStatus(const std::string& text);
+  void PassTurn();  // two players: a removed pair ends the running turn
+  void WriteScore();
+  void ResolveReveal();  // Memory: the two face-up tiles, once their half second is over
+
+  // ---- Pause (pause.cpp) ----
+  void PauseClick();
+  void SetPauseButtons();
+  void FormActivate();
+  void FormDeactivate();
+  void CheckPause();
+  void UnCheckPause();
+
+ private:
+  bool AnimateTestA() const;
+  bool AnimateTestB() const;
+  bool AnimateTestC() const;
+  void SeedDeal();
+  void RefreshAfterFailedDeal();
+  void AnimateStatus();
+  void DrawTwoPlayerPanel();
+  void StorePauseClocks();
+  void RestartPauseClocks();
+  int CountFreeSlots() const;
+  Cell DrawFreeSlot(int n, const Cell* different);
+  void RestoreSlotsFromLayout();
+  void PlainShuffle();
+  void RemovePair(int first, int second);
+
+  GameHost& host_;
+  Options& options_;
+};
+
+// MM:SS of a count of seconds: two-digit minutes, colon, two-digit seconds (00:00..99:59).
+std::string TimeText(int seconds);
+
+}  // namespace sorimo

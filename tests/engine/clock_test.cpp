@@ -1,0 +1,292 @@
+// The tick: game clock, time limit, pause and focus, the sliding status line, the Memory
+// delay, the music check and the two-player panel.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "test_support.h"
+
+namespace sorimo::test {
+namespace {
+
+constexpr char kThreeMoves[] = "1 . . 2 . . 5 . . 6 . . 9 . . 10";
+
+std::string TimeShown(const Table& t) { return t.host.fields.substr(t.host.fields.rfind('|') + 1); }
+
+TEST(Clock, PauseOfAnyLengthLeavesTheTimeAsItWas) {
+  Table t;
+  t.Put(kThreeMoves);
+  t.Tick(10000);
+  EXPECT_EQ(TimeShown(t), "00:10");
+  t.game.PauseClick();
+  EXPECT_EQ(t.game.GameMode, ModePaused);
+  EXPECT_TRUE(t.host.Has("captions paused"));
+  for (int i = 0; i < 100; ++i) t.Tick(3000);
+  EXPECT_EQ(t.host.fields, "6||") << "tiles only while paused";
+  t.game.PauseClick();
+  EXPECT_EQ(t.game.GameMode, ModeClassic);
+  t.Tick(1);
+  EXPECT_EQ(TimeShown(t), "00:10");
+  EXPECT_EQ(t.host.Only({"captions"}).back(), "captions running");
+}
+
+TEST(Clock, AHintMakesTheShownTimeJumpForty) {
+  Table t;
+  t.Put(kThreeMoves);
+  t.Tick(12000);
+  EXPECT_EQ(TimeShown(t), "00:12");
+  t.game.Hint();
+  t.Tick(1);
+  EXPECT_EQ(TimeShown(t), "00:52");
+  t.options.ShowTime = false;
+  t.Tick(1);
+  EXPECT_EQ(TimeShown(t), "");
+}
+
+TEST(Clock, StopsSilentlyAtOneHundredMinutesPenaltiesIncluded) {
+  Table t;
+  t.Put(kThreeMoves);
+  t.game.PenaltySeconds = 180;
+  t.Tick((6000 - 180) * 1000 - 1);  // 96:59.999 of play plus three minutes
+  EXPECT_EQ(t.game.GameMode, ModeClassic);
+  EXPECT_EQ(TimeShown(t), "99:59");
+  t.Tick(1);
+  EXPECT_EQ(t.game.GameMode, ModeStopped);
+  EXPECT_EQ(t.host.fields, "||");
+  EXPECT_FALSE(t.host.Has("game over closed"));
+  EXPECT_EQ(t.game.StatusMessage.find("SORRY"), std::string::npos);
+}
+
+TEST(Clock, ClicksCountsTilesNotSeconds) {
+  Table t;
+  t.Put(kThreeMoves);
+  t.game.GameMode = ModeClicks;
+  t.host.answers = {false};  // keep playing when asked to give up
+  t.Tick(5000);
+  EXPECT_EQ(t.game.ElapsedSeconds, 6);
+  EXPECT_EQ(TimeShown(t), "");
+}
+
+TEST(StatusRefresh, TheGiveUpQuestionIsAskedOnceWhileItIsOpen) {
+  Table t;
+  t.Put(kThreeMoves);
+  t.game.GameMode = ModeClicks;  // its own move count is not there yet: no move is found
+  t.game.BoardNumber = 120;
+  t.host.duringQuestion = [&] {
+    for (int i = 0; i < 5; ++i) t.Tick();
+  };
+  t.host.answers = {false};
+  t.Tick();
+  EXPECT_EQ(t.host.Count("ask Game Over"), 1);
+  EXPECT_FALSE(t.game.GiveUpAsked);
+  EXPECT_EQ(t.game.GameMode, ModeClicks) << "No goes on playing";
+
+  t.host.duringQuestion = nullptr;
+  t.host.answers = {true};
+  t.Tick();
+  EXPECT_EQ(t.game.GameMode, ModeGameOver);
+  // In the Clicks lists the score is the tiles left; only a cleared board gets a message.
+  EXPECT_TRUE(t.host.Has("add hall 120 6 0"));
+  EXPECT_FALSE(t.host.Has("game over closed"));
+}
+
+TEST(StatusLine, CoolStatusSlidesInOneCharacterATick) {
+  Table t;
+  t.game.ShowStatus("Hello");
+  std::vector<std::string> shown;
+  for (int i = 0; i < 6; ++i) {
+    t.host.statusLine = "(unchanged)";
+    t.Tick();
+    shown.push_back(t.host.statusLine);
+  }
+  EXPECT_EQ(shown, (std::vector<std::string>{"lo", "llo", "ello", "Hello", "(unchanged)", "(unchanged)"}));
+
+  t.options.CoolStatus = false;
+  t.game.ShowStatus("Whole at once");
+  t.Tick();
+  EXPECT_EQ(t.host.statusLine, "Whole at once");
+
+  t.host.statusLine = "(before)";
+  t.game.ShowStatus("X");  // a one-character message is never shown
+  t.Tick();
+  t.Tick();
+  EXPECT_EQ(t.host.statusLine, "(before)");
+}
+
+TEST(StatusLine, NoMoreMovesSwingsUntilAMoveExistsAgain) {
+  Table t;
+  t.Put("1 . . 5");  // no move
+  t.Tick();
+  ASSERT_TRUE(t.game.StatusBounce);
+  ASSERT_EQ(t.game.StatusMessage, NoMovesText);
+  const int length = static_cast<int>(std::string(NoMovesText).size());
+  std::vector<int> visible;
+  for (int i = 0; i < 2 * length + 2; ++i) {
+    t.Tick();
+    visible.push_back(static_cast<int>(t.host.statusLine.size()));
+  }
+  // The last character first; then the tail grows to the whole text, stays a tick, shrinks
+  // to the last two characters, stays a tick, and turns again.
+  std::vector<int> expected{1};
+  for (int n = 2; n <= length; ++n) expected.push_back(n);
+  expected.push_back(length);
+  for (int n = length - 1; n >= 2; --n) expected.push_back(n);
+  expected.push_back(2);
+  expected.push_back(3);
+  expected.push_back(4);
+  EXPECT_EQ(visible, expected);
+
+  // A shuffle that finds a move ends the swinging; the warning may come back later.
+  t.game.StatusBounce = true;
+  t.Put("1 . . 2");
+  t.game.StatusBounce = true;
+  t.Tick();
+  EXPECT_FALSE(t.game.StatusBounce);
+}
+
+TEST(StatusLine, ANewGameKeepsAMessageStillSlidingIn) {
+  Table t;
+  t.game.Layout = MustLayout(kTurtle);
+  t.game.ShowStatus("Layout selected.");
+  t.game.RandomSolitaireGame1Click();
+  EXPECT_EQ(t.game.StatusMessage, "Layout selected.");
+  for (int i = 0; i < 20; ++i) t.Tick();
+  t.game.RandomSolitaireGame1Click();
+  EXPECT_EQ(t.game.StatusMessage, NewGameText);
+}
+
+TEST(Focus, LosingTheFocusPausesAndRegainingItResumes) {
+  Table t;
+  t.Put(kThreeMoves);
+  t.Tick(7000);
+  t.game.FormDeactivate();
+  EXPECT_EQ(t.game.GameMode, ModePaused);
+  EXPECT_EQ(t.host.log.back(), "pause pictures");
+  t.host.now += 60000;
+  t.game.FormActivate();
+  EXPECT_EQ(t.game.GameMode, ModeClassic);
+  t.Tick(1);
+  EXPECT_EQ(TimeShown(t), "00:07");
+
+  // A game paused by hand resumes too when the window gets the focus back.
+  t.game.PauseClick();
+  t.game.FormDeactivate();
+  t.game.FormActivate();
+  EXPECT_EQ(t.game.GameMode, ModeClassic);
+
+  // On the welcome screen there is nothing to pause.
+  t.game.Stop();
+  t.game.FormDeactivate();
+  t.game.PauseClick();
+  EXPECT_EQ(t.game.GameMode, ModeStopped);
+}
+
+TEST(Focus, ModalWindowsPauseAroundThemselvesWhenAsked) {
+  Table t;
+  t.Put(kThreeMoves);
+  t.game.CheckPause();
+  EXPECT_EQ(t.game.GameMode, ModePaused);
+  t.game.UnCheckPause();
+  EXPECT_EQ(t.game.GameMode, ModeClassic);
+
+  t.options.GoCheckPause = false;
+  t.game.CheckPause();
+  EXPECT_EQ(t.game.GameMode, ModeClassic);
+  t.options.GoCheckPause = true;
+
+  // After a game was paused by hand and then stopped, a window opened from the welcome
+  // screen must not bring the stopped game back when it closes.
+  t.game.PauseClick();
+  t.game.PauseClick();
+  t.game.Stop();
+  t.game.CheckPause();
+  EXPECT_EQ(t.game.GameMode, ModePaused);
+  t.host.log.clear();
+  t.game.UnCheckPause();
+  EXPECT_EQ(t.game.GameMode, ModeStopped);
+  EXPECT_TRUE(t.host.Only({"paint"}).empty()) << "the stopped board stays hidden";
+  t.game.CheckPause();
+  t.game.FormActivate();  // the same through the focus
+  EXPECT_EQ(t.game.GameMode, ModeStopped);
+}
+
+TEST(Focus, TwoPlayerPauseShiftsBothTurnStarts) {
+  Table t;
+  t.Put(kThreeMoves);
+  t.game.GameMode = ModeTwoPlayer;
+  t.game.PlayerOneTurnStart = t.game.PlayerTwoTurnStart = t.game.StartTick = t.host.now;
+  t.host.now += 4000;
+  t.game.PauseClick();
+  t.host.now += 100000;
+  t.game.PauseClick();
+  EXPECT_EQ(t.host.now - t.game.PlayerOneTurnStart, 4000u);
+  EXPECT_EQ(t.game.StartTick + 104000, t.host.now) << "the game clock counts the pause here";
+}
+
+TEST(TwoPlayerPanel, TheWaitingClockStandsAndThePlayerToMoveBlinks) {
+  Table t;
+  t.Put(kThreeMoves);
+  t.game.GameMode = ModeTwoPlayer;
+  t.host.now = 1000000;
+  t.game.PlayerOneTurnStart = t.game.PlayerTwoTurnStart = t.host.now;
+  t.host.log.clear();
+  t.Tick(3200);  // tick count ends in 200: the blinking label is dark
+  t.Tick(400);   // ... and now lit
+  EXPECT_EQ(t.host.Only({"players"}),
+            (std::vector<std::string>{"players -2 00:03 00:00", "players 12 00:03 00:00"}));
+  t.Click(1);
+  t.Click(2);
+  t.host.log.clear();
+  t.Tick(5000);
+  EXPECT_EQ(t.host.Only({"players"}), (std::vector<std::string>{"players 12 00:03 00:05"}));
+  t.Tick(400);
+  EXPECT_EQ(t.host.Only({"players"}).back(), "players 1- 00:03 00:05");
+  EXPECT_EQ(TimeShown(t), "") << "two players see no game time";
+}
+
+TEST(Music, TheTickStartsTheNextPieceWhenOneEnds) {
+  Table t;
+  t.options.PlayMusic = true;
+  t.Tick();
+  EXPECT_TRUE(t.host.Only({"music"}).empty());
+  t.host.musicEnded = true;
+  t.Tick();
+  EXPECT_EQ(t.host.Only({"music"}), (std::vector<std::string>{"music again"}));
+  t.options.RandomMusic = true;
+  t.host.musicPieces = 5;
+  t.game.Generator.GeneratorSeed = 1;
+  t.Tick();
+  EXPECT_EQ(t.host.Only({"music"}).back(), "music piece 0");  // high half of 134775814 * 5
+  t.host.musicPieces = 0;                                     // nothing loaded: nothing to choose from
+  t.Tick();
+  EXPECT_EQ(t.host.Only({"music"}).size(), 2u);
+}
+
+TEST(MemoryReveal, HalfASecondLaterThePairGoesOrTurnsBack) {
+  Table t;
+  t.Put("1 . . 2 . . 5 . . 9");
+  t.game.GameMode = ModeMemory;
+  t.game.FirstSelected = 1;
+  t.game.SecondSelected = 2;
+  t.game.RevealCountdown = 10;
+  for (int i = 0; i < 9; ++i) t.Tick();
+  EXPECT_EQ(t.game.TilesLeft, 4);
+  t.Tick();
+  EXPECT_EQ(t.game.TilesLeft, 2);
+  EXPECT_EQ(t.game.RevealCountdown, 0);
+  EXPECT_TRUE(t.host.Has("sound done"));
+  EXPECT_TRUE(Consistent(t.game));
+
+  t.game.FirstSelected = 5;
+  t.game.SecondSelected = 9;
+  t.game.RevealCountdown = 1;
+  const int penalty = t.game.PenaltySeconds;
+  t.Tick();
+  EXPECT_EQ(t.game.PenaltySeconds, penalty + 2);
+  EXPECT_EQ(t.game.FirstSelected, 0);
+  EXPECT_EQ(t.game.TilesLeft, 2);
+}
+
+}  // namespace
+}  // namespace sorimo::test

@@ -1,0 +1,46 @@
+// What the engine tests share: a game on a table with its recorder, hand-written boards,
+// clicks at a tile's place on the screen, and the consistency check of grid and records.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "engine/board_text.h"
+#include "engine/game.h"
+#include "recorder_host.h"
+#include "test_layouts.h"
+
+namespace sorimo::test {
+
+LayoutCells MustLayout(const char* text);
+BoardPicture MustBoard(const char* text);
+
+// A screen point (window pixels, board origin included) where the pointer hits the tile:
+// the face centre when nothing covers it there, else a point of its box that does.
+bool ScreenPointOf(const Game& game, int tile, int& x, int& y);
+
+// Grid and records tell the same story, TilesLeft counts the tiles on the grid, the
+// selections are tiles on the board, and every removed pair's place is still empty.
+::testing::AssertionResult Consistent(const Game& game);
+
+struct Table {
+  RecorderHost host;
+  Options options;
+  Game game{host, options};
+
+  Table() { options.PlayMusic = false; }
+
+  // A running classic game on a hand-written board, with nothing removed yet.
+  void Put(const char* text);
+  // A new game with this number on the layout, dealt as a specific game.
+  DealResult Deal(const char* layoutText, int number, bool winnable);
+  void Click(int tile, MouseButton button = MouseButton::Left);
+  void Tick(int ms = 50) {
+    host.now += ms;
+    game.Temps();
+  }
+  std::string Board() const { return "\n" + BoardToText(game.Grid); }
+};
+
+}  // namespace sorimo::test

@@ -1,0 +1,32 @@
+// The visible board image `Game`: shows the finished 704 x 468 picture the renderer made and
+// passes pointer movement and button releases to the window. It knows nothing of the game.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+namespace sorimo {
+
+class BoardImage : public QWidget {
+  Q_OBJECT
+ public:
+  explicit BoardImage(QWidget* parent = nullptr);
+
+  // The picture shown; its pixels are 0x00RRGGBB words owned by the caller, which keeps them
+  // alive and calls update() (or repaint() for an immediate repaint) after drawing.
+  void setPixels(const uint32_t* pixels, int width, int height);
+
+  std::function<void(int x, int y)> onMove;
+  std::function<void(Qt::MouseButton button, int x, int y)> onRelease;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  QImage image_;
+};
+
+}  // namespace sorimo

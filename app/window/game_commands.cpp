@@ -1,0 +1,64 @@
+// The game commands of the menus, toolbar and welcome panel, handed to the game logic.
+#include <QAction>
+
+#include "app/window/side_panel.h"
+#include "app/window/sorimo.h"
+#include "app/window/status_bar.h"
+#include "app/window/tool_panel.h"
+
+namespace sorimo {
+
+// A layout the deal cannot use (an odd number of positions, too many) is refused with a
+// message, and the game that was running goes on.
+void TSorimo::ReportDeal(DealResult r) {
+  if (r != DealResult::Dealt) ShowError(DealResultText(r));
+}
+
+void TSorimo::StartGameCommand(DealResult (Game::*start)()) { ReportDeal((game_.*start)()); }
+
+void TSorimo::RandomSolitaireGame1Click() { StartGameCommand(&Game::RandomSolitaireGame1Click); }
+void TSorimo::NewSpecificGame1Click() { StartGameCommand(&Game::NewSpecificGame1Click); }
+void TSorimo::NewGame() { StartGameCommand(&Game::NewGame); }
+void TSorimo::Back() { game_.Back(); }
+void TSorimo::Hint() { game_.Hint(); }
+void TSorimo::PauseClick() { game_.PauseClick(); }
+void TSorimo::Shuffle1Click() { game_.Shuffle1Click(); }
+void TSorimo::Stop() { game_.Stop(); }
+void TSorimo::Restart() { game_.Restart(); }
+void TSorimo::VerticalClick() { game_.VerticalClick(); }
+
+// ---------------------------------------------------------------- View options
+
+void TSorimo::Toolbar1Click() {
+  options_.Toolbar1 = !options_.Toolbar1;
+  tools_->setVisible(options_.Toolbar1);
+  FitWindow();
+  game_.FullRedraw();
+}
+
+void TSorimo::ShowTitleClick() {
+  options_.ShowTitle = !options_.ShowTitle;
+  status_->setVisible(options_.ShowTitle);
+  FitWindow();
+}
+
+void TSorimo::ShowHallPanel() {
+  options_.ShowHallFame = !options_.ShowHallFame;
+  if (options_.ShowHallFame) {
+    hof_->show();
+    FitWindow();
+    ShowPanelHOF();
+    game_.HofRefreshPending = true;
+  } else {
+    hof_->hide();
+    FitWindow();
+  }
+  game_.FullRedraw();
+}
+
+void TSorimo::ShadowsClick() {
+  options_.Shadows = !options_.Shadows;
+  game_.FullRedraw();
+}
+
+}  // namespace sorimo

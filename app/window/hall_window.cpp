@@ -1,0 +1,244 @@
+#include "app/window/hall_window.h"
+
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "app/window/sorimo.h"
+
+namespace sorimo {
+
+static void CentreOnScreen(QWidget* w) {
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  w->move((screen.width() - w->width()) / 2, (screen.height() - w->height()) / 2);
+}
+
+static const int kArcadeEntries[] = {kRiversEasyColumn, kRiversHardColumn, kMemoryEasyColumn,
+                                     kMemoryHardColumn, kClicksEasyColumn, kClicksHardColumn};
+static const char* kArcadeNames[] = {"Mahjongg Rivers (Easy)", "Mahjongg Rivers (Hard)", "Mahjongg Memory (Easy)",
+                                     "Mahjongg Memory (Hard)", "Mahjongg Clicks (Easy)", "Mahjongg Clicks (Hard)"};
+
+THallWindow::THallWindow(TSorimo& main)
+    : QDialog(&main), main_(main), layoutCount_(int(main.layouts().names.size())) {
+  setWindowTitle("Hall of Fame");
+  setFixedSize(484, 358);
+  setObjectName("HallWindow");
+  setStyleSheet(
+      "#HallWindow { background: #2b0f0a; }"
+      "#HallPanel { background: #3a1711; border: 2px solid #b08a3c; border-radius: 6px; }"
+      "#Panel1 QLabel { color: #ffd56a; font-weight: bold; }"
+      "#Panel2 { background: qlineargradient(x1:0, y1:0, x2:1, y2:1, stop:0 #1b0805, stop:1 #40190f);"
+      " border: 1px solid #7a5a2a; }"
+      "#Panel2 QLabel { color: #f4ead2; }"
+      "QLabel { color: #f0e0c0; }"
+      "QGroupBox { color: #ffd56a; font-weight: bold; }");
+
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(8, 8, 8, 8);
+  auto* HallPanel = new QFrame(this);
+  HallPanel->setObjectName("HallPanel");
+  outer->addWidget(HallPanel);
+  auto* body = new QHBoxLayout(HallPanel);
+
+  // The list: rank, name, total and malus, with a header row.
+  auto* listColumn = new QVBoxLayout;
+  auto* Panel1 = new QWidget(HallPanel);
+  Panel1->setObjectName("Panel1");
+  auto* header = new QGridLayout(Panel1);
+  header->setContentsMargins(6, 0, 6, 0);
+  header->addWidget(new QLabel("Rank", Panel1), 0, 0);
+  header->addWidget(new QLabel("Player Name", Panel1), 0, 1);
+  Label23 = new QLabel("Time", Panel1);
+  header->addWidget(Label23, 0, 2);
+  header->addWidget(new QLabel("Malus", Panel1), 0, 3);
+  listColumn->addWidget(Panel1);
+  auto* Panel2 = new QFrame(HallPanel);
+  Panel2->setObjectName("Panel2");
+  auto* grid = new QGridLayout(Panel2);
+  grid->setContentsMargins(6, 4, 6, 4);
+  grid->setVerticalSpacing(2);
+  const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  for (int i = 0; i < 10; ++i) {
+    auto* rank = new QLabel(QString::number(i + 1), Panel2);
+    rank->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Names[size_t(i)] = new QLabel(Panel2);
+    Names[size_t(i)]->setFont(fixed);
+    Totals[size_t(i)] = new QLabel(Panel2);
+    Totals[size_t(i)]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Maluses[size_t(i)] = new QLabel(Panel2);
+    Maluses[size_t(i)]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(rank, i, 0);
+    grid->addWidget(Names[size_t(i)], i, 1);
+    grid->addWidget(Totals[size_t(i)], i, 2);
+    grid->addWidget(Maluses[size_t(i)], i, 3);
+  }
+  for (int c = 0; c < 4; ++c) header->setColumnMinimumWidth(c, c == 1 ? 96 : 44);
+  grid->setColumnMinimumWidth(1, 96);
+  listColumn->addWidget(Panel2, 1);
+  body->addLayout(listColumn, 3);
+
+  // The controls.
+  auto* controls = new QVBoxLayout;
+  auto* PlayerPanel = new QGroupBox("Player Name", HallPanel);
+  auto* playerRow = new QVBoxLayout(PlayerPanel);
+  PlayerName = new QLineEdit(PlayerPanel);
+  PlayerName->setMaxLength(8);
+  PlayerName->setFont(fixed);
+  playerRow->addWidget(PlayerName);
+  controls->addWidget(PlayerPanel);
+  auto* ResetButton = new QPushButton("Reset Scores", HallPanel);
+  ResetButton->setAutoDefault(false);
+  controls->addWidget(ResetButton);
+  LayoutComboBox = new QComboBox(HallPanel);
+  auto* Label45 = new QLabel(
+      "Choose a layout from the combo box below. You will get the 10 best scores for this layout. Press \"Reset "
+      "Scores\" to delete the High Scores for this specific layout. When you win a game, you can still change the "
+      "Player Name in real time.",
+      HallPanel);
+  Label45->setWordWrap(true);
+  QFont small = Label45->font();
+  small.setPointSize(8);
+  Label45->setFont(small);
+  controls->addWidget(Label45);
+  controls->addWidget(LayoutComboBox);
+  controls->addStretch(1);
+  auto* BitBtn1 = new QPushButton("OK", HallPanel);
+  BitBtn1->setDefault(true);
+  controls->addWidget(BitBtn1);
+  body->addLayout(controls, 2);
+
+  CentreOnScreen(this);
+  PlayerName->setText(QString::fromStdString(main_.settingsValues().CurrentPlayer1));
+  for (const std::string& name : main_.layouts().names) LayoutComboBox->addItem(QString::fromStdString(name + " Layout"));
+  for (const char* name : kArcadeNames) LayoutComboBox->addItem(name);
+  GenerateList(main_.game().BoardNumber);
+
+  connect(LayoutComboBox, &QComboBox::activated, this, [this] { LayoutComboBoxChange(); });
+  connect(PlayerName, &QLineEdit::textEdited, this, [this] { PlayerNameChange(); });
+  connect(ResetButton, &QPushButton::clicked, this, [this] { DeleteHighscoresClick(); });
+  connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+int THallWindow::ColumnOfEntry(int index) const {
+  if (index < 0) return -1;
+  if (index < layoutCount_) return index + 1;
+  const int arcade = index - layoutCount_;
+  return arcade < 6 ? kArcadeEntries[arcade] : -1;
+}
+
+int THallWindow::EntryOfColumn(int column) const {
+  if (column >= 1 && column <= layoutCount_) return column - 1;
+  for (int i = 0; i < 6; ++i)
+    if (kArcadeEntries[i] == column) return layoutCount_ + i;
+  return -1;
+}
+
+void THallWindow::GenerateList(int column) {
+  LayoutComboBox->setCurrentIndex(EntryOfColumn(column));
+  if (column < 0 || column >= kHallColumns) return;
+  const bool clicks = IsClicksColumn(column);
+  Label23->setText(clicks ? "Score" : "Time");
+  HallTable& table = main_.hallTableForEdit();
+  for (int i = 1; i <= 10; ++i) {
+    HallEntry& cell = table.At(i, column);
+    if (cell.empty()) cell = PlaceholderEntry(column, i);
+    QLabel* name = Names[size_t(i - 1)];
+    name->setText(QString::fromStdString(cell.substr(0, 8)));
+    const int n = HallEntryTotal(cell), m = HallEntryMalus(cell);
+    Totals[size_t(i - 1)]->setText(clicks ? QString::number(n).rightJustified(4, ' ')
+                                          : QString::fromStdString(TimeText(n)));
+    Maluses[size_t(i - 1)]->setText(clicks ? QString() : QString::fromStdString(TimeText(m)));
+    name->setAutoFillBackground(false);
+    name->setStyleSheet(QString());
+  }
+  if (main_.HallAfterWin && column == main_.game().BoardNumber && main_.newEntryRank() >= 1 &&
+      main_.newEntryRank() <= 10)
+    Names[size_t(main_.newEntryRank() - 1)]->setStyleSheet("background: #008080; color: white;");
+}
+
+void THallWindow::LayoutComboBoxChange() {
+  const int column = ColumnOfEntry(LayoutComboBox->currentIndex());
+  if (column < 0) return;
+  GenerateList(column);
+}
+
+void THallWindow::PlayerNameChange() {
+  const std::string text = PlayerName->text().toStdString();
+  std::string& player = main_.settingsValues().CurrentPlayer1;
+  if (main_.HallAfterWin) {
+    if (text != player) {
+      player = text.empty() ? "-" : text;
+      RenameNewestEntry(main_.hallTableForEdit(), main_.game().BoardNumber, main_.newEntryRank(), player);
+      GenerateList(main_.game().BoardNumber);
+    }
+    main_.ShowPanelHOF();
+  } else {
+    player = text.empty() ? "-" : text;
+    if (player[0] == ' ') player[0] = '-';
+  }
+}
+
+void THallWindow::DeleteHighscoresClick() {
+  const int column = ColumnOfEntry(LayoutComboBox->currentIndex());
+  if (column < 0) return;
+  if (main_.AskOkCancel("Please confirm...", "Do you really want to remove the Hall of Fame entries for this layout ?"))
+    ResetHallColumn(main_.hallTableForEdit(), column);
+  main_.ShowPanelHOF();
+  GenerateList(column);
+  main_.game().HofRefreshPending = true;
+}
+
+TGameOverForm::TGameOverForm(QWidget* parent, const QImage& girl) : QDialog(parent) {
+  setWindowTitle("Board finished !");
+  setFixedSize(346, 188);
+  setObjectName("GameOver");
+  setStyleSheet(
+      "#GameOver { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #4a1410, stop:1 #1c0604); }"
+      "QLabel { color: #f6e6c0; }"
+      "QPushButton { color: #2a1200; background: #f0d590; border: 1px solid #8a6420; border-radius: 4px;"
+      " padding: 4px 14px; font-weight: bold; }");
+  auto* row = new QHBoxLayout(this);
+  row->setContentsMargins(12, 10, 0, 10);
+  auto* texts = new QVBoxLayout;
+  auto* Label1 = new QLabel("Congratulations !", this);
+  QFont big = Label1->font();
+  big.setPointSize(15);
+  big.setBold(true);
+  Label1->setFont(big);
+  Label1->setStyleSheet("color: #ffd24a;");
+  auto* Label2 = new QLabel("You finished the board...", this);
+  FinalTime = new QLabel("Your final time is 00:00", this);
+  QFont bold = FinalTime->font();
+  bold.setBold(true);
+  FinalTime->setFont(bold);
+  EnterFame = new QLabel("And you enter the Hall of Fame !", this);
+  EnterFame->setStyleSheet("color: #7dffb0; font-weight: bold;");
+  EnterFame->hide();
+  auto* BitBtn1 = new QPushButton("Thank you !", this);
+  BitBtn1->setDefault(true);
+  texts->addWidget(Label1);
+  texts->addWidget(Label2);
+  texts->addSpacing(6);
+  texts->addWidget(FinalTime);
+  texts->addWidget(EnterFame);
+  texts->addStretch(1);
+  texts->addWidget(BitBtn1, 0, Qt::AlignLeft);
+  row->addLayout(texts, 1);
+  auto* Girl = new QLabel(this);
+  Girl->setFixedSize(92, 166);
+  Girl->setPixmap(QPixmap::fromImage(girl));
+  row->addWidget(Girl, 0, Qt::AlignRight | Qt::AlignVCenter);
+  CentreOnScreen(this);
+  connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+}  // namespace sorimo

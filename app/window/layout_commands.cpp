@@ -1,0 +1,75 @@
+// The Layout menu: choosing a layout file, loading it, and saving the layout in memory.
+#include <QAction>
+#include <QMenu>
+
+#include "app/store/hall_file.h"
+#include "app/window/sorimo.h"
+#include "layouts/layout_reader.h"
+#include "layouts/layout_save.h"
+#include "layouts/layout_status.h"
+#include "layouts/layout_writer.h"
+
+namespace sorimo {
+
+void TSorimo::LoadlayoutClick(QAction* item) {
+  CurrentLayoutFile = ExeDir + "Layouts/" + item->text().toStdString() + ".lay";
+  const auto items = layoutMenu_->actions();
+  game_.BoardNumber = int(items.indexOf(item)) - 3;
+  for (int i = 4; i < items.size(); ++i) items[i]->setChecked(items[i] == item);
+  RunLayout(CurrentLayoutFile);
+}
+
+// Loads a layout file into memory and, unless the program is starting, deals a new game on
+// it. A file that cannot be used leaves the layout and the game in progress as they were.
+void TSorimo::RunLayout(const std::string& path) {
+  const LayoutReadResult read = LoadLayoutFile(path);
+  if (read.status == LayoutReadStatus::Refused) {
+    ShowError(read.message);
+    return;
+  }
+  // A file with another header lends only its name; the cells in memory stay.
+  if (read.status == LayoutReadStatus::Loaded) game_.Layout = read.cells;
+  LayoutName = read.name;
+  NewEntryRank = 0;
+  if (StartupLoad) {
+    game_.ShowStatus("Welcome to Sorimo 6.21 !");
+    return;
+  }
+  game_.ShowStatus(LayoutSelectedText(LayoutName));
+  ReportDeal(game_.BeginGame());
+}
+
+bool TSorimo::SaveLayout() {
+  if (CurrentLayoutFile.empty()) {
+    const std::string chosen = desktop_.chooseFile("Please choose a name for your layout file",
+                                                   "LAY Layout files (*.lay)|*.lay", ExeDir + "Layouts/", true);
+    if (chosen.empty()) return false;
+    CurrentLayoutFile = chosen;
+  }
+  CurrentLayoutFile = LayoutSavePath(CurrentLayoutFile);
+  const std::string error = WriteLayoutFile(CurrentLayoutFile, game_.Layout, LayoutName);
+  if (!error.empty()) {
+    ShowError(error);
+    return false;
+  }
+  game_.IM(ModeIdle);
+  const std::string name = LayoutNameOfPath(CurrentLayoutFile);
+  const SavedLayoutEntry entry = ListSavedLayout(layouts_.names, name);
+  if (!entry.message.empty()) {
+    ShowError(entry.message);
+    return true;
+  }
+  if (entry.appended) {
+    QAction* item = layoutMenu_->addAction(QString::fromStdString(name));
+    item->setCheckable(true);
+    item->setData(-2);
+    connect(item, &QAction::triggered, this, [this, item] { LoadlayoutClick(item); });
+    RegisterLayoutColumn(*HallStore, hall_, entry.boardNumber, name);
+  }
+  game_.BoardNumber = entry.boardNumber;
+  const auto items = layoutMenu_->actions();
+  for (int i = 4; i < items.size(); ++i) items[i]->setChecked(i - 3 == game_.BoardNumber);
+  return true;
+}
+
+}  // namespace sorimo

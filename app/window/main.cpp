@@ -1,0 +1,32 @@
+// Program entry: the splash, the main window, the event loop.
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+
+#include "app/window/sorimo.h"
+#include "app/window/splash.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  sorimo::InitResources();
+  auto* splash = new sorimo::TSplash();
+  splash->show();
+  splash->repaint();
+  QApplication::processEvents();
+  QApplication::setApplicationName("Sorimo 6.21");
+
+  std::string exeDir = QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
+  exeDir += QDir::separator().toLatin1();
+  int result = 0;
+  {
+    sorimo::TSorimo window(exeDir);
+    delete splash;
+    if (window.startupFailed()) {
+      QMessageBox::critical(nullptr, "Sorimo", QString::fromStdString(window.startupError()));
+      return 1;
+    }
+    window.show();
+    result = QApplication::exec();
+  }
+  return result;
+}

@@ -1,0 +1,89 @@
+// Pointer feedback: the tile under the pointer is highlighted in the chosen style and, with
+// "Show Current Tile", shown in the side panel; and the decorative cursor.
+#include <QApplication>
+#include <QCursor>
+
+#include "app/window/side_panel.h"
+#include "app/window/sorimo.h"
+#include "view/board_geometry.h"
+
+namespace sorimo {
+
+// The preview area of the side panel, where the tile under the pointer is shown.
+constexpr int kPreviewX = 24, kPreviewY = 390;
+
+void TSorimo::ClearTilePreview() {
+  QImage& hof = hof_->SaveHof();
+  const QImage& clean = hof_->HofPic();
+  for (int y = kPreviewY; y < kPreviewY + kSpriteHeight && y < hof.height(); ++y)
+    for (int x = kPreviewX; x < kPreviewX + kSpriteWidth && x < hof.width(); ++x) hof.setPixel(x, y, clean.pixel(x, y));
+  RedrawHOF();
+}
+
+void TSorimo::DrawTilePreview(int tile) {
+  // The sprite is composed by the renderer, masked over the panel's own pixels.
+  QImage& hof = hof_->SaveHof();
+  PixelBuffer area(kSpriteWidth, kSpriteHeight);
+  for (int y = 0; y < kSpriteHeight; ++y)
+    for (int x = 0; x < kSpriteWidth; ++x) area.setPixel(x, y, hof.pixel(kPreviewX + x, kPreviewY + y) & 0xFFFFFF);
+  renderer_.DrawTileSprite(area, 0, 0, tile);
+  for (int y = 0; y < kSpriteHeight; ++y)
+    for (int x = 0; x < kSpriteWidth; ++x) hof.setPixel(kPreviewX + x, kPreviewY + y, 0xFF000000 | area.pixel(x, y));
+  RedrawHOF();
+}
+
+void TSorimo::FormMouseMove(int X, int Y) {
+  const uint8_t mode = game_.GameMode;
+  if (options_.HighlightMode == HighlightNone && mode != ModeEditor) return;
+  if (mode == ModeIdle || mode == ModeClicks || mode == ModeGameOver || mode == ModeStopped || mode == ModePaused)
+    return;
+  const BoardPointer p = PointerOnBoard(X, Y, game_.BoardOriginX, game_.BoardOriginY);
+  // The editor's ghost tile comes with the editor.
+  if (mode == ModeEditor && p.onBoard) return;
+
+  PreviousPointerTile = PointerTile;
+  if (!p.onBoard || mode == ModeEditor) return;
+  const int t = WhatTileThere(game_.Grid, p.x, p.y);
+  const bool eligible = t > 0 && (!options_.OnlyPossibleMoves || mode == ModeMemory || game_.IsFreeNow(t));
+  const bool preview = options_.ShowCurrentTile && mode != ModeTwoPlayer && mode != ModeMemory;
+  if (eligible) {
+    PointerTile = t;
+    if (preview) {
+      // A tile with another exactly on top of it is never shown: only its edge is visible.
+      const TileRecord& r = game_.Records[size_t(t)];
+      if (r.z < kLayers && game_.Grid.at(r.x, r.y, r.z + 1) != 0)
+        ClearTilePreview();
+      else
+        DrawTilePreview(t);
+    }
+    if (PreviousPointerTile == PointerTile) return;
+    if (PreviousPointerTile != 0) {
+      const int h = game_.HoverTile;
+      game_.HoverTile = 0;
+      if (h) game_.HLRedrawTile(h);
+    }
+    game_.HoverTile = uint8_t(PointerTile);
+    game_.HLRedrawTile(game_.HoverTile);
+  } else {
+    if (preview) ClearTilePreview();
+    if (game_.HoverTile > 0) {
+      const int h = game_.HoverTile;
+      game_.HoverTile = 0;
+      game_.HLRedrawTile(h);
+    }
+    PointerTile = 0;
+    PreviousPointerTile = 0;
+  }
+}
+
+void TSorimo::ApplyCursor() {
+  static bool applied = false;
+  if (options_.CoolMouse == applied) return;
+  if (options_.CoolMouse)
+    QApplication::setOverrideCursor(QCursor(QPixmap(":/techno_cursor.png"), 0, 0));
+  else
+    QApplication::restoreOverrideCursor();
+  applied = options_.CoolMouse;
+}
+
+}  // namespace sorimo

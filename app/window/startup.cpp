@@ -1,0 +1,233 @@
+// Start-up and shutdown of the main window: the order in which the program comes up, finds
+// its files and options, and the order in which it writes them back when it closes.
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <filesystem>
+
+#include "app/store/settings_file.h"
+#include "app/window/sorimo.h"
+#include "app/window/board_image.h"
+#include "app/window/side_panel.h"
+#include "app/window/status_bar.h"
+#include "app/window/tool_panel.h"
+#include "app/window/welcome_panel.h"
+
+namespace sorimo {
+
+namespace fs = std::filesystem;
+
+static bool FileExists(const std::string& path) {
+  std::error_code ec;
+  return !path.empty() && fs::is_regular_file(fs::path(path), ec);
+}
+
+void TSorimo::Init() {
+  // The program folder is where every data file is looked for.
+  if (!QDir::setCurrent(QString::fromStdString(ExeDir))) {
+    startupFailed_ = true;
+    startupError_ = "Unable to open the program folder " + ExeDir;
+    return;
+  }
+  SetStatusLine(" ");
+
+  // Settings, before anything that depends on them.
+  values_.ScreenWidth = desktop_.screenWidth();
+  SettingsStore = std::make_unique<SectionKeyStore>(ExeDir + std::string(kSettingsFileName));
+  ReadSettings(*SettingsStore, options_, values_);
+  game_.RandomSeed = values_.RandomSeed;
+  game_.BoardNumber = values_.BoardNumber;
+
+  // The board sits further in on screens wide enough for it.
+  if (desktop_.screenWidth() >= 800) {
+    game_.BoardOriginX = 36;
+    game_.BoardOriginY = 25;
+  } else {
+    game_.BoardOriginX = -5;
+    game_.BoardOriginY = 0;
+  }
+
+  // Bars and the side panel as the options say.
+  status_->setVisible(options_.ShowTitle);
+  tools_->setVisible(options_.Toolbar1);
+  hof_->setVisible(options_.ShowHallFame);
+  if (options_.ShowHallFame) game_.HofRefreshPending = true;
+  PlaceWindow();
+
+  LoadFiles();
+  if (startupFailed_) return;
+
+  ApplyHighlightColour();
+  ApplyCursor();
+  ApplyCoolMenu();
+  tools_->setWallpaper(options_.CoolToolbar);
+  tools_->setFlatButtons(options_.FlatButtons);
+
+  // The play state of a program that has not started a game yet.
+  NewEntryRank = 0;
+  game_.HofRefreshPending = options_.ShowHallFame;
+  game_.TilesLeft = game_.TilesTotal = kTileCount;
+  ShowPanelHOF();
+
+  // Check one background and one tileset item by their stored numbers.
+  static const char* kBackgrounds[] = {"Kanji1", "Dragons1", "None1", "LoadBackground", "Andromeda", "Catpats"};
+  static const char* kTilesets[] = {"Load1", "MahJongg1", "MahJongg2", "MahJongg3", "Lowcolor1"};
+  CheckBackground(values_.Background >= 0 && values_.Background <= 5 ? action(kBackgrounds[values_.Background]) : nullptr);
+  CheckTileset(values_.Tileset >= 0 && values_.Tileset <= 4 ? action(kTilesets[values_.Tileset]) : nullptr);
+
+  // The first layout, without starting a game.
+  StartupLoad = true;
+  RunLayout(CurrentLayoutFile);
+  StartupLoad = false;
+
+  ActiveTilesetBackground();
+  ApplyHighlightColour();
+  SetPauseButtons();
+  SyncChecks();
+  Timer.start();
+}
+
+// Window placement: the saved position when the screen is as wide as last time; on a
+// 640-pixel screen the window takes the whole screen without the side panel and toolbar;
+// otherwise centred.
+void TSorimo::PlaceWindow() {
+  const int screenWidth = desktop_.screenWidth();
+  if (screenWidth == values_.PreviousRes) {
+    FitWindow();
+    move(values_.XPos, values_.YPos);
+  } else if (screenWidth == 640) {
+    options_.ShowHallFame = false;
+    options_.Toolbar1 = false;
+    hof_->hide();
+    tools_->hide();
+    FitWindow();
+    move(0, 0);
+  } else {
+    FitWindow();
+    move((screenWidth - width()) / 2, (desktop_.screenHeight() - height()) / 2);
+  }
+}
+
+// The layout half of the folder scan, and the hall of fame that needs its list.
+void TSorimo::LoadFiles() {
+  const std::string layoutsDir = ExeDir + "Layouts/";
+  std::vector<std::string> files;
+  std::error_code ec;
+  for (const auto& entry : fs::directory_iterator(fs::path(layoutsDir), ec)) {
+    std::error_code typeError;
+    if (entry.is_directory(typeError)) continue;
+    files.push_back(entry.path().filename().string());
+  }
+  layouts_ = ScanLayoutNames(files, game_.BoardNumber);
+  if (layouts_.names.empty()) {
+    startupFailed_ = true;
+    startupError_ = "No layout file was found in " + layoutsDir + ".";
+    return;
+  }
+  if (!layouts_.message.empty()) ShowError(layouts_.message);
+  for (size_t i = 0; i < layouts_.names.size(); ++i) {
+    QAction* item = layoutMenu_->addAction(QString::fromStdString(layouts_.names[i]));
+    item->setCheckable(true);
+    item->setData(-2);
+    connect(item, &QAction::triggered, this, [this, item] { LoadlayoutClick(item); });
+    // Foreign layouts are read by their own importer, which this program does not have yet.
+    if (IsExternalLayoutEntry(layouts_.names[i])) item->setEnabled(false);
+  }
+  const ResolvedLayout resolved = ResolveLayoutFile(layoutsDir, layouts_.names, layouts_.boardNumber, FileExists);
+  game_.BoardNumber = resolved.boardNumber;
+  CurrentLayoutFile = resolved.path;
+  const auto items = layoutMenu_->actions();
+  for (int i = 4; i < items.size(); ++i) items[i]->setChecked(i - 3 == game_.BoardNumber);
+
+  HallStore = std::make_unique<SectionKeyStore>(ExeDir + std::string(kHallFileName));
+  LoadHall(*HallStore, layouts_.names, hall_);
+
+  if (!FileExists(values_.LastLoadedTileset)) values_.LastLoadedTileset.clear();
+  if (!FileExists(values_.LastLoadedBackground)) values_.LastLoadedBackground.clear();
+}
+
+void TSorimo::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!shownOnce_) {
+    shownOnce_ = true;
+    FormShow();
+  }
+}
+
+// The first showing: the welcome panel, or a game at once.
+void TSorimo::FormShow() {
+  if (game_.GameMode != ModeIdle) return;
+  FormResize();
+  game_.IM(ModeStopped);
+  if (options_.StartupGame) StartGameCommand(&Game::NewGame);
+}
+
+void TSorimo::FormResize() {
+  welcome_->move((board_->width() - welcome_->width()) / 2, (board_->height() - welcome_->height()) / 2);
+}
+
+void TSorimo::closeEvent(QCloseEvent* event) {
+  if (closing_ || FormCloseQuery()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+// Shutdown: every setting and the whole hall of fame go back to their files. When a file
+// cannot be written the player is told and chooses: close without saving, or keep the window.
+bool TSorimo::FormCloseQuery() {
+  if (startupFailed_) return true;
+  BackgroundChecks bg;
+  bg.Kanji1 = action("Kanji1")->isChecked();
+  bg.Dragons1 = action("Dragons1")->isChecked();
+  bg.None1 = action("None1")->isChecked();
+  bg.Andromeda = action("Andromeda")->isChecked();
+  bg.Catpats = action("Catpats")->isChecked();
+  values_.Background = BackgroundNumber(bg);
+  TilesetChecks ts;
+  ts.Load1 = action("Load1")->isChecked();
+  ts.MahJongg1 = action("MahJongg1")->isChecked();
+  ts.MahJongg2 = action("MahJongg2")->isChecked();
+  ts.MahJongg3 = action("MahJongg3")->isChecked();
+  values_.Tileset = TilesetNumber(ts);
+  values_.BoardNumber = game_.BoardNumber;
+  values_.RandomSeed = game_.RandomSeed;
+  values_.XPos = x();
+  values_.YPos = y();
+  values_.WPos = width();
+  values_.HPos = height();
+  values_.ScreenWidth = desktop_.screenWidth();
+
+  std::string failure;
+  const WriteResult settings = WriteSettings(*SettingsStore, options_, values_, game_.SavedBoardNumber);
+  if (!settings.ok()) failure = settings.message();
+  if (HallStore) {
+    const WriteResult hall = SaveHall(*HallStore, layouts_.names, hall_);
+    if (!hall.ok() && failure.empty()) failure = hall.message();
+  }
+  if (!failure.empty() &&
+      !desktop_.ask("Sorimo", failure + "\n\nClose without saving?", true))
+    return false;
+  Timer.stop();
+  closing_ = true;
+  return true;
+}
+
+void TSorimo::Exit1Click() { close(); }
+
+void TSorimo::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() != QEvent::ActivationChange || !shownOnce_ || closing_) return;
+  if (isActiveWindow())
+    game_.FormActivate();
+  else
+    game_.FormDeactivate();
+  SyncChecks();
+}
+
+}  // namespace sorimo

@@ -1,0 +1,136 @@
+// The living game in the real window: the clock and the status line, pause on losing the
+// focus, hints, the hall of fame windows.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QImage>
+#include <QToolButton>
+
+#include "app/window/side_panel.h"
+#include "app/window/status_bar.h"
+#include "app/window/welcome_panel.h"
+#include "tests/window/window_test_support.h"
+
+namespace sorimo::testing {
+namespace {
+
+void StartClassic(Window& w) {
+  w->action("RandomSolitaireGame1")->trigger();
+  ASSERT_EQ(w->game().GameMode, ModeClassic);
+}
+
+TEST(WindowClock, LosingTheFocusPausesAndGettingItBackResumesWithTheClockUnchanged) {
+  ProgramFolder folder;
+  FakeDesktop desktop;
+  Window w(folder, desktop);
+  QApplication::setActiveWindow(w.window.get());
+  StartClassic(w);
+  desktop.now += 83 * 1000;
+  w.Tick();
+  EXPECT_EQ(w->statusLine()->time(), "01:23");
+
+  QWidget other;
+  other.show();
+  QApplication::setActiveWindow(&other);
+  QApplication::processEvents();
+  EXPECT_EQ(w->game().GameMode, ModePaused);
+  EXPECT_EQ(w->action("Pause1")->text(), "&Continue");
+  EXPECT_EQ(w->toolButton("PauseButton")->text(), "Play");
+  w.Tick();
+  EXPECT_EQ(w->statusLine()->time(), "");  // no time while paused
+
+  desktop.now += 10 * 60 * 1000;  // ten minutes away
+  QApplication::setActiveWindow(w.window.get());
+  QApplication::processEvents();
+  EXPECT_EQ(w->game().GameMode, ModeClassic);
+  EXPECT_EQ(w->action("Pause1")->text(), "&Pause");
+  w.Tick();
+  EXPECT_EQ(w->statusLine()->time(), "01:23");
+}
+
+TEST(WindowClock, AHintMakesTheShownTimeJumpByFortySeconds) {
+  ProgramFolder folder;
+  FakeDesktop desktop;
+  Window w(folder, desktop);
+  w->action("Winnable")->trigger();  // a winnable deal always has a move at the start
+  StartClassic(w);
+  desktop.now += 5000;
+  w.Tick();
+  ASSERT_EQ(w->statusLine()->time(), "00:05");
+  ASSERT_GT(w->game().MovesLeft, 0);
+  w->action("GiveHint")->trigger();
+  EXPECT_NE(w->game().HintFirst, 0);
+  w.Tick();
+  EXPECT_EQ(w->statusLine()->time(), "00:45");
+}
+
+TEST(WindowClock, TheNoMoreMovesMessageSwingsInTheStatusLine) {
+  ProgramFolder folder;
+  FakeDesktop desktop;
+  Window w(folder, desktop);
+  StartClassic(w);
+  Game& g = w->game();
+  // Leave two tiles of different groups on the board: no move is left.
+  for (int t = 1; t <= kTileCount; ++t) {
+    const TileRecord r = g.Records[size_t(t)];
+    if (t == 1 || t == 5 || !r.present()) continue;
+    g.Grid.set(r.x, r.y, r.z, 0);
+    g.Records[size_t(t)] = TileRecord{};
+  }
+  g.TilesLeft = 2;
+  w.Tick();
+  EXPECT_EQ(g.MovesLeft, 0);
+  EXPECT_TRUE(g.StatusBounce);
+  std::vector<QString> shown;
+  for (int i = 0; i < 70; ++i) {
+    w.Tick();
+    shown.push_back(w->statusLine()->message());
+  }
+  const QString whole = QString::fromLatin1(NoMovesText);
+  // The visible tail grows to the whole text and shrinks back again.
+  EXPECT_NE(std::find(shown.begin(), shown.end(), whole), shown.end());
+  EXPECT_NE(std::find(shown.begin(), shown.end(), whole.right(2)), shown.end());
+  const auto longest = std::find(shown.begin(), shown.end(), whole);
+  EXPECT_NE(std::find(longest, shown.end(), whole.right(2)), shown.end());
+}
+
+TEST(WindowClock, OpeningTheHallOfFameDuringAGamePausesAndResumesIt) {
+  ProgramFolder folder;
+  FakeDesktop desktop;
+  Window w(folder, desktop);
+  StartClassic(w);
+  uint8_t modeDuring = 0;
+  w->desktop().hallWindow = [&](bool afterWin) {
+    EXPECT_FALSE(afterWin);
+    modeDuring = w->game().GameMode;
+  };
+  w->toolButton("HallFameButton")->click();
+  EXPECT_EQ(modeDuring, ModePaused);
+  EXPECT_EQ(w->game().GameMode, ModeClassic);
+}
+
+TEST(WindowClock, TheSidePanelShowsTheListAndAGirlWhoseMoodFollowsTheGame) {
+  ProgramFolder folder;
+  FakeDesktop desktop;
+  Window w(folder, desktop);
+  StartClassic(w);
+  w.Tick();
+  const QImage& panel = w->findChild<SidePanel*>("HofBox")->shown();
+  ASSERT_EQ(panel.size(), QSize(92, 472));
+  // Something is drawn over the backdrop where the girl stands, and where the names are.
+  const QImage& clean = w->findChild<SidePanel*>("HofBox")->HofPic();
+  auto differs = [&](int top, int bottom) {
+    for (int y = top; y < bottom; ++y)
+      for (int x = 0; x < 92; ++x)
+        if (panel.pixel(x, y) != clean.pixel(x, y)) return true;
+    return false;
+  };
+  EXPECT_TRUE(differs(302, 468));
+  EXPECT_TRUE(differs(0, 300));
+  // Without the girls the title "HALL OF FAME" is written instead, and the bottom stays clean.
+  w->action("ShowGirls")->trigger();
+  EXPECT_FALSE(differs(302 + 100, 468));
+}
+
+}  // namespace
+}  // namespace sorimo::testing

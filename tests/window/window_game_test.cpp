@@ -1,0 +1,185 @@
+// The main window driven as a player would: menus, clicks on the board, closing and starting
+// again.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <fstream>
+
+#include "app/window/status_bar.h"
+#include "app/window/welcome_panel.h"
+#include "tests/window/window_test_support.h"
+
+namespace sorimo::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadFile(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+TEST(WindowGame, StartsOnTheWelcomePanelWithTraditionalChecked) {
+  ProgramFolder folder;
+  FakeDesktop desktop;
+  Window w(folder, desktop);
+  EXPECT_EQ(w->game().GameMode, ModeStopped);
+  EXPECT_TRUE(w->welcome()->isVisible());
+  EXPECT_EQ(w->layoutName(), "Traditional");
+  EXPECT_EQ(w->game().Layout.count(), kTileCount);
+  const auto& names = w->layouts().names;
+  ASSERT_FALSE(names.empty());
+  EXPECT_EQ(names[size_t(w->game().BoardNumber - 1)], "Traditional");
+}
+
+// A whole winnable classic game, cleared by clicking the tiles where they are drawn.
+TEST(WindowGame, ClassicGameClearedByClickingEndsWithTheFinalTime) {
+  ProgramFolder folder;
+  FakeDesktop desktop;
+  Window w(folder, desktop);
+  w->action("Winnable")->trigger();
+  ASSERT_TRUE(w->options().Winnable);
+  w->action("RandomSolitaireGame1")->trigger();
+  Game& g = w->game();
+  ASSERT_EQ(g.GameMode, ModeClassic);
+  ASSERT_EQ(g.TilesLeft, 144);
+  EXPECT_FALSE(w->welcome()->isVisible());
+
+  // The pairs in the order the winnable deal took them off.
+  std::vector<int> order;
+  for (int k = 1; k <= 144; ++k) {
+    const Cell c = g.PairList[size_t(k)];
+    order.push_back(g.Grid.at(c.x, c.y, c.z));
+  }
+  desktop.now += 65 * 1000;  // a minute and five seconds of thinking
+  w.Tick();
+  for (size_t i = 0; i < order.size(); i += 2) {
+    w.ClickTile(order[i]);
+    ASSERT_EQ(g.FirstSelected, order[i]) << "pair " << i / 2;
+    w.ClickTile(order[i + 1]);
+    ASSERT_EQ(g.TilesLeft, 144 - int(i) - 2) << "pair " << i / 2;
+  }
+  w.Tick();
+  ASSERT_EQ(desktop.gameOvers.size(), 1u);
+  EXPECT_EQ(desktop.gameOvers[0], "Your final time is 01:05 +hall");
+  EXPECT_EQ(desktop.hallWindows, 1);
+  EXPECT_EQ(g.GameMode, ModeGameOver);
+  EXPECT_TRUE(w->welcome()->isVisible());
+  EXPECT_EQ(HallEntryTotal(w->hallTable().At(1, g.BoardNumber)), 65);
+
+  // The result is in the hall of fame file after the program closes.
+  w.Close();
+  const std::string hall = ReadFile(folder.path() / "Hallfame.ini");
+  EXPECT_NE(hall.find("[Traditional]"), std::string::npos);
+  EXPECT_NE(hall.find("Rank1=Player1    65    0"), std::string::npos) << hall;
+}
+
+TEST(WindowGame, OptionsAndChoicesSurviveARestart) {
+  ProgramFolder folder;
+  FakeDesktop desktop;
+  {
+    Window w(folder, desktop);
+    w->action("Shadows")->trigger();
+    w->action("Vertical")->trigger();  // no game runs: toggled at once
+    w->action("Highlight5")->trigger();
+    w->action("MahJongg1")->trigger();
+    w->action("Kanji1")->trigger();
+    w->action("ShowTitle")->trigger();
+    EXPECT_FALSE(w->options().Shadows);
+    EXPECT_TRUE(w->options().Vertical);
+    w->game().RandomSeed = 4242;
+  }
+  const std::string ini = ReadFile(folder.path() / "Sorimo.ini");
+  EXPECT_EQ(ini.rfind("[Sorimo]", 0), 0u) << ini;
+  EXPECT_NE(ini.find("Shadows=0"), std::string::npos);
+  EXPECT_NE(ini.find("Highlight=4"), std::string::npos);
+  {
+    Window w(folder, desktop);
+    EXPECT_FALSE(w->options().Shadows);
+    EXPECT_FALSE(w->action("Shadows")->isChecked());
+    EXPECT_TRUE(w->options().Vertical);
+    EXPECT_TRUE(w->action("Vertical")->isChecked());
+    EXPECT_EQ(w->options().HighlightMode, HighlightBlueRectangle);
+    EXPECT_TRUE(w->action("Highlight5")->isChecked());
+    EXPECT_TRUE(w->action("MahJongg1")->isChecked());
+    EXPECT_FALSE(w->action("MahJongg3")->isChecked());
+    EXPECT_TRUE(w->action("Kanji1")->isChecked());
+    EXPECT_FALSE(w->options().ShowTitle);
+    EXPECT_FALSE(w->statusLine()->isVisible());
+    EXPECT_EQ(w->game().RandomSeed, 4242);
+  }
+}
+
+TEST(WindowGame, AWindowThatCannotSaveAsksBeforeClosing) {
+  ProgramFolder folder;
+  FakeDesktop desktop;
+  // A folder where the settings file should be: the file cannot be written.
+  fs::create_directories(folder.path() / "Sorimo.ini" / "blocked");
+  Window w(folder, desktop);
+  desktop.answers = {false};
+  w->close();
+  QApplication::processEvents();
+  ASSERT_EQ(desktop.questions.size(), 1u);
+  EXPECT_NE(desktop.questions[0].find("Unable to write to " + folder.exeDir() + "Sorimo.ini"), std::string::npos)
+      << desktop.questions[0];
+  EXPECT_TRUE(w->isVisible());  // No keeps the window open
+  desktop.answers = {true};
+  w->close();
+  QApplication::processEvents();
+  EXPECT_FALSE(w->isVisible());
+  EXPECT_EQ(desktop.questions.size(), 2u);
+  w.window.reset();
+}
+
+TEST(WindowGame, ChoosingALayoutStartsAGameAndABadFileKeepsTheGame) {
+  ProgramFolder folder;
+  FakeDesktop desktop;
+  Window w(folder, desktop);
+  w->action("RandomSolitaireGame1")->trigger();
+  Game& g = w->game();
+  const TileRecords before = g.Records;
+
+  // A layout file that lost its data line is refused; the game goes on untouched.
+  {
+    std::ofstream bad(folder.path() / "Layouts" / "Traditional.lay", std::ios::binary | std::ios::trunc);
+    bad << "Sorimo 3.0\r\nTraditional\r\n0101\r\n";
+  }
+  QMenu* layoutMenu = nullptr;
+  for (QAction* a : w->menuBar()->actions())
+    if (a->text() == "&Layout") layoutMenu = a->menu();
+  ASSERT_NE(layoutMenu, nullptr);
+  QAction* traditional = nullptr;
+  QAction* other = nullptr;
+  for (QAction* a : layoutMenu->actions()) {
+    if (a->text() == "Traditional") traditional = a;
+    else if (a->data().toInt() == -2 && !other) other = a;
+  }
+  ASSERT_NE(traditional, nullptr);
+  ASSERT_NE(other, nullptr);
+  traditional->trigger();
+  ASSERT_EQ(desktop.messages.size(), 1u);
+  EXPECT_EQ(g.Records, before);
+  EXPECT_EQ(g.GameMode, ModeClassic);
+
+  other->trigger();
+  EXPECT_TRUE(other->isChecked());
+  EXPECT_FALSE(traditional->isChecked());
+  EXPECT_EQ(w->layoutName(), other->text().toStdString());
+  EXPECT_EQ(g.TilesLeft, 144);
+  EXPECT_EQ(g.StatusMessage.rfind("Layout ", 0), 0u) << g.StatusMessage;
+}
+
+TEST(WindowGame, NoLayoutFileEndsTheStart) {
+  ProgramFolder folder;
+  fs::remove_all(folder.path() / "Layouts");
+  fs::create_directories(folder.path() / "Layouts");
+  FakeDesktop desktop;
+  TSorimo w(folder.exeDir(), desktop.services());
+  EXPECT_TRUE(w.startupFailed());
+  EXPECT_NE(w.startupError().find("No layout file"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace sorimo::testing

@@ -1,0 +1,89 @@
+#include "tests/window/window_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace sorimo::testing {
+
+namespace fs = std::filesystem;
+
+ProgramFolder::ProgramFolder() {
+  std::random_device rd;
+  path_ = fs::temp_directory_path() / ("sorimo-window-" + std::to_string(rd()));
+  fs::create_directories(path_);
+  fs::copy(SORIMO_SOURCE_DATA, path_, fs::copy_options::recursive);
+}
+
+ProgramFolder::~ProgramFolder() {
+  std::error_code ec;
+  fs::remove_all(path_, ec);
+}
+
+DesktopServices FakeDesktop::services() {
+  DesktopServices d;
+  d.screenWidth = [this] { return width; };
+  d.screenHeight = [this] { return height; };
+  d.chooseFile = [this](const std::string&, const std::string&, const std::string&, bool) {
+    if (files.empty()) return std::string();
+    std::string f = files.front();
+    files.pop_front();
+    return f;
+  };
+  d.inform = [this](const std::string& caption, const std::string& text) { messages.push_back(caption + ": " + text); };
+  d.ask = [this](const std::string&, const std::string& text, bool) {
+    questions.push_back(text);
+    if (answers.empty()) return true;
+    const bool a = answers.front();
+    answers.pop_front();
+    return a;
+  };
+  d.chooseColour = [](uint32_t) -> std::optional<uint32_t> { return std::nullopt; };
+  d.randomWindow = [this](int32_t& seed, Random&) {
+    if (seedToType >= 0) seed = seedToType;
+  };
+  d.gameOverWindow = [this](const std::string& finalTime, bool entersHall) {
+    gameOvers.push_back(finalTime + (entersHall ? " +hall" : ""));
+  };
+  d.hallWindow = [this](bool) { ++hallWindows; };
+  d.tickCount = [this] { return now; };
+  d.timeOfDayMs = [] { return uint32_t(12345678); };
+  return d;
+}
+
+Window::Window(const ProgramFolder& folder, FakeDesktop& d) : desktop(d) {
+  window = std::make_unique<TSorimo>(folder.exeDir(), d.services());
+  EXPECT_FALSE(window->startupFailed()) << window->startupError();
+  window->show();
+  QApplication::processEvents();
+}
+
+Window::~Window() {
+  if (window) Close();
+}
+
+void Window::Close() {
+  window->close();
+  QApplication::processEvents();
+  window.reset();
+}
+
+void Window::Tick(int times) {
+  for (int i = 0; i < times; ++i) {
+    desktop.now += 50;
+    window->game().Temps();
+  }
+  QApplication::processEvents();
+}
+
+void Window::ClickTile(int tile) {
+  const Game& g = window->game();
+  const TileRecord& r = g.Records[size_t(tile)];
+  ASSERT_TRUE(r.present()) << "tile " << tile << " is not on the board";
+  // The middle of the tile's face in the visible board image.
+  const int fx = CoordX(r.x - 1, r.z - 1, g.BoardOriginX);
+  const int fy = CoordY(r.y - 1, r.z - 1, g.BoardOriginY);
+  QTest::mouseClick(window->boardImage(), Qt::LeftButton, Qt::NoModifier, QPoint(fx + 20, fy + 25));
+}
+
+}  // namespace sorimo::testing

@@ -1,0 +1,60 @@
+// Starts the real main window on the offscreen platform in a temporary program folder, with
+// a desktop whose screen, clock and dialogs the test controls.
+#pragma once
+
+#include <QApplication>
+#include <QTest>
+#include <deque>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/window/board_image.h"
+#include "app/window/sorimo.h"
+
+namespace sorimo::testing {
+
+// A copy of the shipped data in a fresh folder, removed at the end.
+class ProgramFolder {
+ public:
+  ProgramFolder();
+  ~ProgramFolder();
+  const std::filesystem::path& path() const { return path_; }
+  std::string exeDir() const { return path_.string() + "/"; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+// What the desktop was asked, and the answers it gives.
+struct FakeDesktop {
+  int width = 1024, height = 768;
+  uint32_t now = 100000;  // the millisecond counter; tests move it
+  std::vector<std::string> messages;
+  std::vector<std::string> questions;
+  std::deque<bool> answers;  // next answers to questions; true when empty
+  std::deque<std::string> files;  // next files chosen in file dialogs; "" cancels
+  std::vector<std::string> gameOvers;
+  int hallWindows = 0;
+  int32_t seedToType = -1;  // what the specific-game dialog leaves; -1 keeps the number
+
+  DesktopServices services();
+};
+
+// The window, made and shown; Close() closes it as the player would.
+struct Window {
+  explicit Window(const ProgramFolder& folder, FakeDesktop& desktop);
+  ~Window();
+  TSorimo& operator*() { return *window; }
+  TSorimo* operator->() { return window.get(); }
+  void Close();
+  void Tick(int times = 1);  // timer ticks, moving the clock 50 ms each
+  // Clicks the board image where a tile's face is, with a real mouse release.
+  void ClickTile(int tile);
+
+  std::unique_ptr<TSorimo> window;
+  FakeDesktop& desktop;
+};
+
+}  // namespace sorimo::testing

@@ -45,9 +45,13 @@ TEST(ShippedTilesets, HoldEveryRegionAndFortyTwoDistinctFaces) {
     EXPECT_EQ(t.pixel(138 + 23, 256 + 28), kBlack);
     EXPECT_EQ(t.pixel(138, 256), kWhite);
     // The body is black wherever the mask is white, so OR-ing it leaves the board alone there.
-    for (int y = 0; y < kSpriteHeight; ++y)
-      for (int x = 0; x < kSpriteWidth; ++x)
-        if (t.pixel(138 + x, 256 + y) == kWhite) ASSERT_EQ(t.pixel(x, 256 + y), kBlack) << x << "," << y;
+    for (int y = 0; y < kSpriteHeight; ++y) {
+      for (int x = 0; x < kSpriteWidth; ++x) {
+        if (t.pixel(138 + x, 256 + y) == kWhite) {
+          ASSERT_EQ(t.pixel(x, 256 + y), kBlack) << x << "," << y;
+        }
+      }
+    }
     // Selected and hint backgrounds differ from the plain face and from each other.
     const PixelBuffer plain = [&] { PixelBuffer b(40, 50); BlockTransfer(b, 0, 0, 40, 50, t, 6, 256, RasterOp::Copy); return b; }();
     PixelBuffer selected(40, 50), hint(40, 50);

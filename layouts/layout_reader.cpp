@@ -1,0 +1,126 @@
+#include "layouts/layout_reader.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <optional>
+#include <system_error>
+
+namespace sorimo {
+namespace {
+
+// Hands out the lines of a text one by one. A line ends at LF; a CR just before the LF, or at
+// the very end of the text, belongs to the line end. A last line without a line end still
+// counts; an empty remainder after the last line end is no line.
+class LineCursor {
+ public:
+  explicit LineCursor(std::string_view text) : text_(text) {}
+  std::optional<std::string_view> Next() {
+    if (pos_ >= text_.size()) return std::nullopt;
+    const size_t lf = text_.find('\n', pos_);
+    const size_t end = lf == std::string_view::npos ? text_.size() : lf;
+    std::string_view line = text_.substr(pos_, end - pos_);
+    // The CR of a CR LF, or a CR that ends the text (a CR LF cut short).
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    pos_ = lf == std::string_view::npos ? text_.size() : lf + 1;
+    return line;
+  }
+
+ private:
+  std::string_view text_;
+  size_t pos_ = 0;
+};
+
+LayoutReadResult Refuse(std::string_view label, const std::string& reason) {
+  LayoutReadResult r;
+  r.status = LayoutReadStatus::Refused;
+  r.message = std::string(label) + " is not a valid layout file: " + reason + ".";
+  return r;
+}
+
+}  // namespace
+
+LayoutReadResult ReadLayout(std::string_view bytes, std::string_view label) {
+  LineCursor lines(bytes);
+  const std::optional<std::string_view> header = lines.Next();
+  if (!header) return Refuse(label, "it is empty");
+  const std::optional<std::string_view> name = lines.Next();
+  if (!name) return Refuse(label, "it has no name line");
+
+  if (*header != kLayoutHeader) {
+    // Such a file lends only its name: the caller keeps the cells it had. Deliberately kept
+    // this way because players know the game to behave so.
+    LayoutReadResult r;
+    r.status = LayoutReadStatus::NameOnly;
+    r.name = std::string(*name);
+    r.message = std::string(label) + " does not begin with \"" + std::string(kLayoutHeader) +
+                "\": only its name was read.";
+    return r;
+  }
+
+  const std::optional<std::string_view> data = lines.Next();
+  if (!data) return Refuse(label, "it has no data line");
+  if (data->size() != static_cast<size_t>(kLayoutDataLength))
+    return Refuse(label, "the data line has " + std::to_string(data->size()) + " cells instead of " +
+                             std::to_string(kLayoutDataLength));
+
+  LayoutReadResult r;
+  int anchors = 0;
+  for (int k = 0; k < kLayoutDataLength; ++k) {
+    const char c = (*data)[k];
+    if (c != '0' && c != '1') {
+      const int cell = k % kLayerCells;
+      return Refuse(label, "cell " + std::to_string(k + 1) + " of the data line (layer " +
+                               std::to_string(k / kLayerCells + 1) + ", column " +
+                               std::to_string(cell % kColumns + 1) + ", row " +
+                               std::to_string(cell / kColumns + 1) + ") is neither 0 nor 1");
+    }
+    r.cells.layer[k / kLayerCells][k % kLayerCells] = static_cast<uint8_t>(c - '0');
+    anchors += c == '1';
+  }
+  // A game deals one tile per anchor and removes them in pairs, at most 144 of them.
+  if (anchors == 0) return Refuse(label, "it has no tiles");
+  if (anchors > kTileCount)
+    return Refuse(label, "it has " + std::to_string(anchors) + " tiles, more than " +
+                             std::to_string(kTileCount));
+  if (anchors % 2 != 0)
+    return Refuse(label, "it has an odd number of tiles (" + std::to_string(anchors) +
+                             "), which cannot all be paired");
+
+  r.status = LayoutReadStatus::Loaded;
+  r.name = std::string(*name);
+  return r;
+}
+
+LayoutReadResult LoadLayoutFile(const std::filesystem::path& path) {
+  const std::string label = path.filename().string();
+  LayoutReadResult failed;
+  failed.status = LayoutReadStatus::Refused;
+
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec)) {
+    failed.message = "Cannot read " + label + ": it is a folder.";
+    return failed;
+  }
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    failed.message = "Cannot open " + label + ": " + std::strerror(errno) + ".";
+    return failed;
+  }
+  std::string bytes;
+  char buffer[4096];
+  while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+    bytes.append(buffer, static_cast<size_t>(in.gcount()));
+    if (bytes.size() > kMaxLayoutFileBytes) {
+      failed.message = label + " is not a valid layout file: it is far too large.";
+      return failed;
+    }
+  }
+  if (in.bad()) {
+    failed.message = "Cannot read " + label + ".";
+    return failed;
+  }
+  return ReadLayout(bytes, label);
+}
+
+}  // namespace sorimo

@@ -1,0 +1,42 @@
+#include "layouts/layout_save.h"
+
+#include "layouts/layout_list.h"
+
+namespace sorimo {
+namespace {
+
+std::string FileNamePart(const std::string& path) {
+  const size_t slash = path.find_last_of('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+std::string LayoutSavePath(const std::string& path) {
+  const std::string file = FileNamePart(path);
+  const bool hasExtension = file.size() >= 4 && file.compare(file.size() - 4, 4, ".lay") == 0;
+  return hasExtension ? path : path + ".lay";
+}
+
+std::string LayoutNameOfPath(const std::string& path) {
+  const std::string file = FileNamePart(path);
+  return file.size() > 4 ? file.substr(0, file.size() - 4) : std::string();
+}
+
+SavedLayoutEntry ListSavedLayout(std::vector<std::string>& names, const std::string& name) {
+  SavedLayoutEntry entry;
+  for (size_t i = 0; i < names.size(); ++i)
+    if (names[i] == name) entry.boardNumber = static_cast<int>(i) + 1;
+  if (entry.boardNumber != 0) return entry;
+  if (names.size() >= static_cast<size_t>(kMaxLayoutEntries)) {
+    entry.message = "The layout was saved, but the Layout menu is full (" +
+                    std::to_string(kMaxLayoutEntries) + " layouts): it is not listed.";
+    return entry;
+  }
+  names.push_back(name);
+  entry.boardNumber = static_cast<int>(names.size());
+  entry.appended = true;
+  return entry;
+}
+
+}  // namespace sorimo

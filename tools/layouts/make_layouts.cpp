@@ -1,0 +1,152 @@
+// Makes the shipped layout files from the designs in layout_designs.cpp, after checking each:
+// exactly 144 tiles, the layout rules, whole on the board image and roughly centred, enough
+// tiles free at the start, and cleared often enough by random play.
+//
+//   make_layouts DIR           write every layout to DIR/<name>.lay and print a summary
+//   make_layouts --check DIR   write nothing; fail unless DIR holds exactly these files
+//   make_layouts --show NAME   print the top view and anchor picture of one design
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+
+#include "layouts/layout_fit.h"
+#include "layouts/layout_picture.h"
+#include "layouts/layout_playability.h"
+#include "layouts/layout_rules.h"
+#include "layouts/layout_writer.h"
+#include "tools/layouts/layout_designs.h"
+
+namespace fs = std::filesystem;
+using namespace sorimo;
+using sorimo::tools::DesignBuilder;
+using sorimo::tools::LayoutDesigns;
+
+namespace {
+
+// What every shipped layout must reach.
+constexpr int kMinFreeHorizontal = 8;   // tiles free at the start, normal rule
+constexpr int kMinFreeVertical = 6;     // same under the "Vertical Variation"
+constexpr int kMaxCentreOffsetX = 40;   // pixels between layout middle and image middle
+constexpr int kMaxCentreOffsetY = 30;
+constexpr int kClearingTrials = 400;
+constexpr int kMinClearedPercent = 20;  // random play must clear at least this share
+
+struct Checked {
+  LayoutCells cells{};
+  std::string problems;  // empty when the layout is fine
+  std::string summary;
+};
+
+Checked CheckDesign(const sorimo::tools::LayoutDesign& design) {
+  Checked c;
+  DesignBuilder builder;
+  design.draw(builder);
+  c.cells = builder.cells();
+  for (const std::string& e : builder.errors()) c.problems += "  " + e + "\n";
+  for (const LayoutFault& f : CheckLayout(c.cells)) c.problems += "  " + f.text + "\n";
+  for (const Cell& t : TilesOutsideImage(c.cells))
+    c.problems += "  tile (" + std::to_string(t.x) + ", " + std::to_string(t.y) + ", " +
+                  std::to_string(t.z) + ") sticks out of the board image\n";
+  const CentreOffset off = LayoutCentreOffset(c.cells);
+  if (std::abs(off.dx) > kMaxCentreOffsetX || std::abs(off.dy) > kMaxCentreOffsetY)
+    c.problems += "  off centre by (" + std::to_string(off.dx) + ", " + std::to_string(off.dy) + ") pixels\n";
+  const int freeH = FreePositionsAtStart(c.cells, false), freeV = FreePositionsAtStart(c.cells, true);
+  if (freeH < kMinFreeHorizontal) c.problems += "  only " + std::to_string(freeH) + " tiles free at the start\n";
+  if (freeV < kMinFreeVertical)
+    c.problems += "  only " + std::to_string(freeV) + " tiles free at the start under the vertical rule\n";
+  const ClearingOdds odds = RandomClearingOdds(c.cells, kClearingTrials, 20240613u);
+  const int percent = odds.cleared * 100 / odds.trials;
+  if (percent < kMinClearedPercent)
+    c.problems += "  random play clears it only " + std::to_string(percent) + "% of the time\n";
+
+  char line[200];
+  int perLayer[kLayers] = {};
+  for (int z = 1; z <= kLayers; ++z)
+    for (uint8_t v : c.cells.layer[z - 1]) perLayer[z - 1] += v != 0;
+  std::snprintf(line, sizeof line, "%-16s %3d %3d %3d %3d %3d  free %2d/%2d  cleared %3d%%  offset %+3d %+3d",
+                design.name.c_str(), perLayer[0], perLayer[1], perLayer[2], perLayer[3], perLayer[4], freeH,
+                freeV, percent, off.dx, off.dy);
+  c.summary = line;
+  return c;
+}
+
+std::string ReadFile(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+int Usage() {
+  std::fprintf(stderr, "usage: make_layouts DIR | --check DIR | --show NAME\n");
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return Usage();
+  const std::string first = argv[1];
+  const bool check = first == "--check", show = first == "--show";
+  if ((check || show) && argc != 3) return Usage();
+  if (!check && !show && argc != 2) return Usage();
+
+  if (show) {
+    for (const auto& design : LayoutDesigns()) {
+      if (design.name != argv[2]) continue;
+      const Checked c = CheckDesign(design);
+      std::printf("%s\n\n%s\n%s%s", c.summary.c_str(), LayoutTopView(c.cells).c_str(),
+                  LayoutPicture(c.cells).c_str(), c.problems.c_str());
+      return c.problems.empty() ? 0 : 1;
+    }
+    std::fprintf(stderr, "no design named %s\n", argv[2]);
+    return 1;
+  }
+
+  const fs::path dir = argv[check ? 2 : 1];
+  bool failed = false;
+  int withProblems = 0;
+  std::set<std::string> expected;
+  for (const auto& design : LayoutDesigns()) {
+    const Checked c = CheckDesign(design);
+    std::printf("%s\n", c.summary.c_str());
+    if (!c.problems.empty()) {
+      std::fprintf(stderr, "%s:\n%s", design.name.c_str(), c.problems.c_str());
+      failed = true;
+      ++withProblems;
+      continue;
+    }
+    const std::string file = design.name + ".lay";
+    if (!expected.insert(file).second) {
+      std::fprintf(stderr, "two designs are named %s\n", design.name.c_str());
+      failed = true;
+    }
+    if (check) {
+      if (ReadFile(dir / file) != LayoutFileText(c.cells, design.name)) {
+        std::fprintf(stderr, "%s differs from its design or is missing\n", (dir / file).c_str());
+        failed = true;
+      }
+    } else if (const std::string error = WriteLayoutFile(dir / file, c.cells, design.name); !error.empty()) {
+      std::fprintf(stderr, "%s\n", error.c_str());
+      failed = true;
+    }
+  }
+  if (check) {
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(dir, ec))
+      if (entry.path().extension() == ".lay" && !expected.count(entry.path().filename().string())) {
+        std::fprintf(stderr, "%s has no design\n", entry.path().c_str());
+        failed = true;
+      }
+    if (ec) {
+      std::fprintf(stderr, "cannot list %s: %s\n", dir.c_str(), ec.message().c_str());
+      failed = true;
+    }
+  }
+  if (withProblems > 0) std::printf("%d layouts with problems\n", withProblems);
+  else if (failed) std::printf("the layout files do not match the designs\n");
+  else std::printf("%zu layouts %s\n", expected.size(), check ? "match" : "written");
+  return failed ? 1 : 0;
+}

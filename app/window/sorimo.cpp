@@ -17,6 +17,7 @@
 
 #include "app/window/board_image.h"
 #include "app/window/hall_window.h"
+#include "app/window/picture_dialog.h"
 #include "app/window/random_window.h"
 #include "app/window/side_panel.h"
 #include "app/window/status_bar.h"
@@ -40,11 +41,12 @@ DesktopServices RealDesktop(QWidget* owner) {
       if (!description.contains('(')) description += " (" + patterns + ")";
       f = description;
     }
-    const QString name = save ? QFileDialog::getSaveFileName(owner, QString::fromStdString(title),
-                                                             QString::fromStdString(folder), f)
-                              : QFileDialog::getOpenFileName(owner, QString::fromStdString(title),
-                                                             QString::fromStdString(folder), f);
-    return name.toStdString();
+    if (save)
+      return QFileDialog::getSaveFileName(owner, QString::fromStdString(title), QString::fromStdString(folder), f)
+          .toStdString();
+    PictureFileDialog dialog(owner, QString::fromStdString(title), QString::fromStdString(folder), f);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::string();
+    return dialog.selectedFiles().first().toStdString();
   };
   d.inform = [owner](const std::string& caption, const std::string& text) {
     QMessageBox::information(owner, QString::fromStdString(caption), QString::fromStdString(text));
@@ -244,6 +246,19 @@ void TSorimo::SetPauseCaptions(bool paused) {
   b->setText(paused ? "Play" : "Pause");
   b->setIcon(QIcon(paused ? ":/toolbar/play.png" : ":/toolbar/pause.png"));
   action("Pause1")->setEnabled(true);
+}
+
+// Sixteen menu items show the glyph of the toolbar button that does the same.
+void TSorimo::BindMenuGlyphs() {
+  for (const char* item : {"RandomSolitaireGame1", "MahJonggSolitaire2PlayerSingleComputer1", "NewArcadeMahjonggGame1",
+                           "MahJonggRiversNewGameHard1", "MahJonggMemoryNewGame1", "MahJonggMemoryNewGameHard1",
+                           "MahJonggClicks1", "MahJonggClicksHard1"})
+    action(item)->setIcon(toolButton("ExplorerButton1")->icon());
+  action("About1")->setIcon(toolButton("AboutButton")->icon());
+  action("Halloffame1")->setIcon(toolButton("HallFameButton")->icon());
+  action("Exit1")->setIcon(toolButton("ExitButton")->icon());
+  action("SelectLayout1")->setIcon(toolButton("LayoutButton")->icon());
+  SetPauseButtons();
 }
 
 void TSorimo::SetPauseButtons() {

@@ -88,6 +88,8 @@ class TSorimo : public QMainWindow, public GameHost {
   const LayoutList& layouts() const { return layouts_; }
   const std::string& currentLayoutFile() const { return CurrentLayoutFile; }
   const std::string& layoutName() const { return LayoutName; }
+  // The file SaveLayout writes; empty asks for a name first (a new layout of the editor).
+  void setCurrentLayoutFile(std::string path) { CurrentLayoutFile = std::move(path); }
   const HallTable& hallTable() const { return hall_; }
   SettingsValues& settingsValues() { return values_; }
   DesktopServices& desktop() { return desktop_; }
@@ -203,6 +205,7 @@ class TSorimo : public QMainWindow, public GameHost {
   void ClearTilePreview();
   void DrawTilePreview(int tile);
   void ApplyCursor();
+  void BindMenuGlyphs();
   void CheckBackground(QAction* item);
   void CheckTileset(QAction* item);
   void ShowError(const std::string& text);

@@ -86,7 +86,7 @@ void TSorimo::Init() {
 
   ActiveTilesetBackground();
   ApplyHighlightColour();
-  SetPauseButtons();
+  BindMenuGlyphs();
   SyncChecks();
   Timer.start();
 }

@@ -1,0 +1,44 @@
+#include "app/window/picture_dialog.h"
+
+#include <QGridLayout>
+#include <QImage>
+#include <QLabel>
+
+#include "assets/picture_file.h"
+
+namespace sorimo {
+
+PictureFileDialog::PictureFileDialog(QWidget* parent, const QString& title, const QString& folder,
+                                     const QString& filter)
+    : QFileDialog(parent, title, folder, filter) {
+  // Qt's own dialog, so the preview can sit inside it.
+  setOption(QFileDialog::DontUseNativeDialog);
+  setFileMode(QFileDialog::ExistingFile);
+  preview_ = new QLabel(this);
+  preview_->setFixedSize(200, 150);
+  preview_->setAlignment(Qt::AlignCenter);
+  preview_->setFrameShape(QFrame::StyledPanel);
+  preview_->setText("No preview");
+  if (auto* grid = qobject_cast<QGridLayout*>(layout())) grid->addWidget(preview_, 1, grid->columnCount(), 2, 1);
+  connect(this, &QFileDialog::currentChanged, this, &PictureFileDialog::Preview);
+}
+
+void PictureFileDialog::Preview(const QString& path) {
+  const std::string p = path.toStdString();
+  if (!(path.endsWith(".bmp", Qt::CaseInsensitive) || IsJpegPath(p))) {
+    preview_->setText("No preview");
+    return;
+  }
+  const PictureOrError read = LoadPictureFile(p);
+  if (!read.ok()) {
+    preview_->setText("Not a readable picture");
+    return;
+  }
+  const PixelBuffer& pic = read.picture;
+  QImage image(reinterpret_cast<const uchar*>(pic.pixels().data()), pic.width(), pic.height(), pic.width() * 4,
+               QImage::Format_RGB32);
+  preview_->setPixmap(QPixmap::fromImage(
+      image.scaled(preview_->size() - QSize(4, 4), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+}
+
+}  // namespace sorimo

@@ -1,0 +1,25 @@
+#include "view/board_geometry.h"
+
+namespace sorimo {
+
+DirtyRect RedrawTileRect(const TileRecord& tile, int originX, int originY, bool shadows) {
+  const PixelPoint f = FaceCorner(tile.x, tile.y, tile.z, originX, originY);
+  if (shadows) return {f.x - 16, f.y - 10, f.x + 50, f.y + 66};
+  return {f.x - 6, f.y, f.x + 40, f.y + 56};
+}
+
+DirtyRect HLRedrawTileRect(const TileRecord& tile, int originX, int originY) {
+  const PixelPoint f = FaceCorner(tile.x, tile.y, tile.z, originX, originY);
+  return {f.x, f.y, f.x + kFaceWidth, f.y + kFaceHeight};
+}
+
+BoardPointer PointerOnBoard(int pointerX, int pointerY, int originX, int originY) {
+  BoardPointer p;
+  p.x = pointerX - originX;
+  p.y = pointerY - originY;
+  const int cx = p.x / 20, ry = p.y / 25;
+  p.onBoard = cx >= 0 && cx <= 34 && ry >= 0 && ry <= 20;
+  return p;
+}
+
+}  // namespace sorimo

@@ -1,0 +1,103 @@
+// The board renderer: composes the background and the tiles of the board grid into the board
+// image `Game`, which the window shows once a redraw is done.
+//
+// Order of a redraw: the background is copied into the dirty rectangle (or everywhere); the
+// tiles are drawn back to front, layer 1 first, within a layer the right-most column first,
+// within a column the top row first; each tile whose sprite touches the dirty rectangle is
+// drawn, cut to the rectangle. So pixels outside a partial redraw's rectangle never change,
+// and inside it the picture is exactly what a whole redraw would show there.
+//
+// The classic design composes in a separate board buffer and then copies the changed
+// rectangle to the visible image, so that the screen never shows a half-drawn board. `Game`
+// is already off-screen (the window paints it only after the redraw returns), and cutting
+// every drawing to the rectangle means nothing outside it is touched; composing straight into
+// `Game` gives the same pictures and saves the copy of the whole board on every full redraw.
+#pragma once
+
+#include <array>
+#include <unordered_map>
+#include <utility>
+
+#include "engine/board.h"
+#include "engine/host.h"
+#include "view/board_geometry.h"
+#include "view/board_scene.h"
+#include "view/pixel_buffer.h"
+#include "view/pixel_transfer.h"
+#include "view/shadow_pieces.h"
+#include "view/sprite_stamp.h"
+#include "view/tileset_layout.h"
+
+namespace sorimo {
+
+class BoardRenderer {
+ public:
+  // Creates the pictures: background and Game of 704 x 468, a black 800 x 600 tileset with its
+  // texture, and the all-white 40 x 50 `Filled`.
+  BoardRenderer();
+  // The tile stamp refers to the tileset held here, so a renderer stays where it was made.
+  BoardRenderer(const BoardRenderer&) = delete;
+  BoardRenderer& operator=(const BoardRenderer&) = delete;
+
+  // The background the renderer starts every frame from; the owner fills it (a picture, a
+  // colour) and never the renderer.
+  PixelBuffer& background() { return background_; }
+  const PixelBuffer& background() const { return background_; }
+  const PixelBuffer& game() const { return game_; }
+  PixelBuffer& game() { return game_; }
+  const PixelBuffer& tileset() const { return tileset_; }
+  const PixelBuffer& texture() const { return texture_; }
+
+  // Replaces the tileset picture, whatever its size, and rebuilds the texture (ChangeTexture).
+  void setTileset(PixelBuffer tileset);
+  void ChangeTexture();
+  // The six 38 x 38 Clicks pictures for colours 1..6, black being transparent.
+  void setClicksTiles(std::array<PixelBuffer, 6> tiles) { clicksTiles_ = std::move(tiles); }
+
+  // Draws the dirty rectangle (or everything when it is the full value) and shows it in Game.
+  // The finished-game and pause checks that come before are the game's.
+  void Redraw(const BoardScene& scene, const DirtyRect& dirty);
+  void FullRedraw(const BoardScene& scene) { Redraw(scene, DirtyRect{}); }
+  // Partial redraws of one tile at its record's cell: its box (with the shadow margin when
+  // shadows are on) or only its face.
+  void RedrawTile(const BoardScene& scene, const TileRecord& tile);
+  void HLRedrawTile(const BoardScene& scene, const TileRecord& tile);
+  // The background alone in Game, hiding the board.
+  void ShowFond();
+  // A new game starts from a board buffer that holds the background. Here every redraw
+  // composes its rectangle from the background afresh, so no earlier board survives into a
+  // picture and there is nothing to clear.
+  void ClearBoardBuffer() {}
+
+  // Draws one grid cell into Game: zero-based (x, y, z) = (col - 1, row - 1,
+  // layer - 1) and the grid byte, if its sprite touches the dirty rectangle.
+  void ShowIt(const BoardScene& scene, const DirtyRect& dirty, int x, int y, int z, uint8_t tile);
+  // Draws the Clicks grid of the scene into Game, inside `clip`.
+  void RedrawClicks(const BoardScene& scene, const PixelRect& clip = kWholeTarget);
+
+  // A tile's sprite drawn masked at (x, y) of another picture (the side panel's preview).
+  void DrawTileSprite(PixelBuffer& target, int x, int y, int tile) const;
+
+ private:
+  void DrawDecorations(const BoardScene& scene, const Options& options, int tile, int fx, int fy,
+                       const PixelRect& clip);
+  void DrawFaceOn(int tile, const TilesetPoint& background, int fx, int fy, const PixelRect& clip);
+  void DrawShadows(const BoardScene& scene, int x, int y, int z, int fx, int fy, const PixelRect& clip);
+
+  PixelBuffer background_, game_;
+  PixelBuffer tileset_, texture_;
+  PixelBuffer filled_;
+  SpriteStamp tileStamp_;  // the tile mask of the tileset
+  // The texture's sprites again, one below the other (face f at row 56 (f - 1)), so that
+  // drawing a tile reads consecutive memory.
+  PixelBuffer sprites_;
+  // Stencils of the shadow-rule sets met so far, keyed by their rule bits.
+  std::unordered_map<uint16_t, ShadowStencil> shadowStencils_;
+  std::array<PixelBuffer, 6> clicksTiles_;
+};
+
+// A grid byte the renderer draws: 1..154 (tile numbers are 1..144; 0 is empty and 155, the
+// marker of a layout position not dealt yet, is never drawn).
+constexpr bool IsDrawnByte(uint8_t b) { return b >= 1 && b <= 154; }
+
+}  // namespace sorimo

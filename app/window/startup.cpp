@@ -100,11 +100,14 @@ void TSorimo::PlaceWindow() {
     FitWindow();
     move(values_.XPos, values_.YPos);
   } else if (screenWidth == 640) {
+    // A 640 x 480 screen has no room for the panel and the toolbar; the window takes the
+    // screen, and the board's right edge lies beyond it.
     options_.ShowHallFame = false;
     options_.Toolbar1 = false;
     hof_->hide();
     tools_->hide();
     FitWindow();
+    setFixedSize(640, 480 - StatusBar::kHeight);
     move(0, 0);
   } else {
     FitWindow();

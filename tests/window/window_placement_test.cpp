@@ -1,0 +1,75 @@
+// Where the window opens and where the board sits, by the width of the screen.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "tests/window/window_test_support.h"
+
+namespace sorimo::testing {
+namespace {
+
+void WriteSettings(const ProgramFolder& folder, const std::string& lines) {
+  std::ofstream out(folder.path() / "Sorimo.ini", std::ios::binary | std::ios::trunc);
+  out << "[Sorimo]\r\n" << lines;
+}
+
+TEST(WindowPlacement, FirstRunOpensAtTheSavedCornerNotCentred) {
+  ProgramFolder folder;
+  FakeDesktop desktop;
+  Window w(folder, desktop);
+  // Without settings the last screen width is this one, so the saved position (0, 0) applies.
+  EXPECT_EQ(w->pos(), QPoint(0, 0));
+  EXPECT_EQ(w->game().BoardOriginX, 36);
+  EXPECT_EQ(w->game().BoardOriginY, 25);
+}
+
+TEST(WindowPlacement, AnotherScreenWidthCentresTheWindow) {
+  ProgramFolder folder;
+  WriteSettings(folder, "PreviousRes=1280\r\nXPos=300\r\nYPos=200\r\n");
+  FakeDesktop desktop;
+  Window w(folder, desktop);
+  EXPECT_EQ(w->x(), (1024 - w->width()) / 2);
+  EXPECT_EQ(w->y(), (768 - w->height()) / 2);
+}
+
+TEST(WindowPlacement, TheSameScreenWidthRestoresThePosition) {
+  ProgramFolder folder;
+  WriteSettings(folder, "PreviousRes=1024\r\nXPos=30\r\nYPos=20\r\n");
+  FakeDesktop desktop;
+  Window w(folder, desktop);
+  EXPECT_EQ(w->pos(), QPoint(30, 20));
+}
+
+TEST(WindowPlacement, ASmallScreenDropsPanelAndToolbarAndMovesTheBoard) {
+  ProgramFolder folder;
+  WriteSettings(folder, "PreviousRes=1024\r\n");
+  FakeDesktop desktop;
+  desktop.width = 640;
+  desktop.height = 480;
+  {
+    Window w(folder, desktop);
+    EXPECT_FALSE(w->options().ShowHallFame);
+    EXPECT_FALSE(w->options().Toolbar1);
+    EXPECT_EQ(w->pos(), QPoint(0, 0));
+    EXPECT_EQ(w->width(), 640);
+    EXPECT_EQ(w->game().BoardOriginX, -5);
+    EXPECT_EQ(w->game().BoardOriginY, 0);
+  }
+  // The next run at 640 keeps the saved position and the (now off) panel and toolbar.
+  Window again(folder, desktop);
+  EXPECT_FALSE(again->options().ShowHallFame);
+  EXPECT_FALSE(again->options().Toolbar1);
+}
+
+TEST(WindowPlacement, TheBoardOriginChangesAtEightHundredPixels) {
+  for (const auto& [width, x] : {std::pair{800, 36}, std::pair{799, -5}}) {
+    ProgramFolder folder;
+    FakeDesktop desktop;
+    desktop.width = width;
+    Window w(folder, desktop);
+    EXPECT_EQ(w->game().BoardOriginX, x) << width;
+  }
+}
+
+}  // namespace
+}  // namespace sorimo::testing

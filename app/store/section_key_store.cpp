@@ -1,0 +1,98 @@
+#include "app/store/section_key_store.h"
+
+#include "app/store/atomic_file.h"
+#include "app/store/profile_values.h"
+
+namespace sorimo {
+
+WriteResult WriteResult::Failure(std::string_view path) {
+  const size_t at = kUnableToWrite.find("%s");
+  std::string message(kUnableToWrite.substr(0, at));
+  message += path;
+  message += kUnableToWrite.substr(at + 2);
+  return WriteResult(std::move(message));
+}
+
+ProfileDocument SectionKeyStore::Snapshot() const {
+  const FileBytes file = ReadWholeFile(path_, kMaxStoreFileBytes);
+  return ProfileDocument::Parse(file.status == FileReadStatus::Ok ? file.bytes : std::string());
+}
+
+std::string SectionKeyStore::ReadText(std::string_view section, std::string_view key,
+                                      std::string_view fallback) const {
+  return sorimo::ReadText(Snapshot(), section, key, fallback);
+}
+
+int32_t SectionKeyStore::ReadInteger(std::string_view section, std::string_view key,
+                                     int32_t fallback) const {
+  return sorimo::ReadInteger(Snapshot(), section, key, fallback);
+}
+
+bool SectionKeyStore::ReadBool(std::string_view section, std::string_view key,
+                               bool fallback) const {
+  return sorimo::ReadBool(Snapshot(), section, key, fallback);
+}
+
+StoreEdit SectionKeyStore::Edit() const {
+  FileBytes file = ReadWholeFile(path_, kMaxStoreFileBytes);
+  return StoreEdit(path_, file.status != FileReadStatus::Failed, std::move(file.bytes));
+}
+
+WriteResult SectionKeyStore::WriteText(std::string_view section, std::string_view key,
+                                       std::string_view value) const {
+  StoreEdit edit = Edit();
+  edit.WriteText(section, key, value);
+  return edit.Commit();
+}
+
+WriteResult SectionKeyStore::WriteInteger(std::string_view section, std::string_view key,
+                                          int32_t value) const {
+  StoreEdit edit = Edit();
+  edit.WriteInteger(section, key, value);
+  return edit.Commit();
+}
+
+WriteResult SectionKeyStore::WriteBool(std::string_view section, std::string_view key,
+                                       bool value) const {
+  StoreEdit edit = Edit();
+  edit.WriteBool(section, key, value);
+  return edit.Commit();
+}
+
+WriteResult SectionKeyStore::EraseSection(std::string_view section) const {
+  StoreEdit edit = Edit();
+  edit.EraseSection(section);
+  return edit.Commit();
+}
+
+StoreEdit::StoreEdit(std::string path, bool readable, std::string original)
+    : path_(std::move(path)),
+      readable_(readable),
+      original_(std::move(original)),
+      document_(ProfileDocument::Parse(original_)) {}
+
+void StoreEdit::WriteText(std::string_view section, std::string_view key, std::string_view value) {
+  sorimo::WriteText(document_, section, key, value);
+}
+
+void StoreEdit::WriteInteger(std::string_view section, std::string_view key, int32_t value) {
+  sorimo::WriteInteger(document_, section, key, value);
+}
+
+void StoreEdit::WriteBool(std::string_view section, std::string_view key, bool value) {
+  sorimo::WriteBool(document_, section, key, value);
+}
+
+void StoreEdit::EraseSection(std::string_view section) { document_.EraseSection(section); }
+
+WriteResult StoreEdit::Commit() const {
+  if (!readable_) return WriteResult::Failure(path_);
+  const std::string bytes = document_.Serialize();
+  // Nothing changed (an erase of a section that is not there, a value written again): the
+  // file is left alone, and a missing file is not created empty.
+  if (bytes == original_) return WriteResult::Success();
+  if (!ReplaceFileAtomically(path_, bytes)) return WriteResult::Failure(path_);
+  return WriteResult::Success();
+}
+
+}  // namespace sorimo

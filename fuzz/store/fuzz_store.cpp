@@ -1,0 +1,152 @@
+// Any bytes as a settings or hall of fame file: parsing must give the bytes back unchanged,
+// reading settings and loading a hall table must not fail, and what is written back must
+// read back the same.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "app/store/hall_file.h"
+#include "app/store/profile_values.h"
+#include "app/store/settings_file.h"
+
+namespace {
+
+using namespace sorimo;
+
+void Check(bool condition) {
+  if (!condition) std::abort();
+}
+
+const std::string kLayouts[] = {"Big Dragon", "Turtle", "Fortress", "The  Crab"};
+
+bool SameSettings(const Options& a, const SettingsValues& av, const Options& b,
+                  const SettingsValues& bv) {
+  for (const SettingKey& key : SettingsKeys()) {
+    if (!key.readAtStartup) continue;
+    switch (key.kind) {
+      case SettingKind::Flag:
+        if (a.*key.flag != b.*key.flag) return false;
+        break;
+      case SettingKind::OptionNumber:
+        if (a.*key.optionNumber != b.*key.optionNumber) return false;
+        break;
+      case SettingKind::Number:
+        if (av.*key.number != bv.*key.number) return false;
+        break;
+      case SettingKind::Text:
+        if (av.*key.text != bv.*key.text) return false;
+        break;
+    }
+  }
+  return true;
+}
+
+// The hall table is large; the loads overwrite every column that is looked at here, so two
+// tables serve every input.
+HallTable& FirstTable() {
+  static HallTable table;
+  return table;
+}
+
+HallTable& SecondTable() {
+  static HallTable table;
+  return table;
+}
+
+struct ReadBack {
+  Options options;
+  SettingsValues values;
+  HallTable& table = FirstTable();
+};
+
+// Reads settings and hall from the document, then writes both back into it.
+void ReadAndWriteBack(ProfileDocument& doc, ReadBack& read) {
+  read.values.ScreenWidth = 1024;
+  ReadSettingsFrom(doc, read.options, read.values);
+  LoadHallFrom(doc, kLayouts, read.table);
+  WriteSettingsTo(doc, read.options, read.values, 7);
+  SaveHallTo(doc, kLayouts, read.table);
+}
+
+void CheckSettings(ReadBack& read, const ProfileDocument& reread) {
+  Options& options = read.options;
+  SettingsValues& values = read.values;
+  Options again;
+  SettingsValues againValues;
+  againValues.ScreenWidth = 1024;
+  ReadSettingsFrom(reread, again, againValues);
+  if (values.BoardNumber >= 100) values.BoardNumber = 7;
+  values.PreviousRes = 1024;
+  Check(SameSettings(options, values, again, againValues));
+}
+
+void CheckHall(HallTable& table, const ProfileDocument& reread, uint8_t a, uint8_t b, uint8_t c) {
+  HallTable& reloaded = SecondTable();
+  LoadHallFrom(reread, kLayouts, reloaded);
+  for (int column = 1; column < kHallColumns; ++column) {
+    if (!IsHallColumn(column) || (column > 4 && IsLayoutColumn(column))) continue;
+    bool real = false;
+    for (int rank = 1; rank <= kHallRanks; ++rank) real = real || !IsPlaceholderEntry(table.At(rank, column));
+    for (int rank = 1; rank <= kHallRanks; ++rank) {
+      // A list of placeholders only is not saved, so it comes back as the plain placeholders.
+      const HallEntry& expected = (real || IsArcadeColumn(column)) ? table.At(rank, column)
+                                                                   : PlaceholderEntry(column, rank);
+      Check(reloaded.At(rank, column) == expected);
+    }
+  }
+
+  // A result the qualification test lets in is always inserted, as an 18-character entry.
+  const int loaded[] = {1, 2, 3, 4, kRiversEasyColumn, kRiversHardColumn, kMemoryEasyColumn,
+                        kMemoryHardColumn, kClicksEasyColumn, kClicksHardColumn};
+  const int column = loaded[a % 10];
+  const int total = b * 40 + (c & 7);
+  const int malus = c >> 3;
+  if (QualifiesForHall(table, column, total, true)) {
+    int NewEntryRank = 0;
+    Check(AddHall(table, column, total, malus, "Fuzzy Player", NewEntryRank));
+    Check(NewEntryRank >= 1 && NewEntryRank <= kHallRanks);
+    Check(table.At(NewEntryRank, column).size() == kHallEntryLength);
+    // Totals past four digits (only reachable past an unreadable rank 10) are kept at 9999.
+    Check(HallEntryTotal(table.At(NewEntryRank, column)) == std::min(total, 9999));
+    Check(RenameNewestEntry(table, column, NewEntryRank, " x"));
+    Check(table.At(NewEntryRank, column).compare(0, 9, "-x       ") == 0);
+  }
+  ResetHallColumn(table, column);
+}
+
+// Writes a key and a section named from the input and checks they read back.
+void Edits(ProfileDocument& edited, std::string_view bytes) {
+  const size_t cut = bytes.size() / 3;
+  const std::string_view section = bytes.substr(0, cut % 24);
+  const std::string_view key = bytes.substr(cut, cut % 16);
+  const std::string_view value = bytes.substr(2 * cut);
+  WriteText(edited, section, key, value);
+  const ProfileDocument reread = ProfileDocument::Parse(edited.Serialize());
+  std::string expected(value);
+  for (char& ch : expected)
+    if (ch == '\n') ch = ' ';
+  Check(ReadText(reread, section, key, "") == std::string(TrimBlanks(expected)).substr(0, kMaxValueLength));
+  edited = reread;
+  edited.EraseSection(section);
+  Check(!edited.HasSection(section));
+  Check(!ProfileDocument::Parse(edited.Serialize()).HasSection(section));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  ProfileDocument doc = ProfileDocument::Parse(bytes);
+  Check(doc.Serialize() == bytes);
+  ReadBack read;
+  ReadAndWriteBack(doc, read);
+  ProfileDocument reread = ProfileDocument::Parse(doc.Serialize());
+  CheckSettings(read, reread);
+  CheckHall(read.table, reread, size > 0 ? data[0] : 0, size > 1 ? data[size - 1] : 0,
+            size > 2 ? data[size / 2] : 0);
+  Edits(reread, bytes);
+  return 0;
+}

@@ -1,0 +1,191 @@
+#include "app/store/hall_file.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/store/profile_values.h"
+#include "tests/store/temp_folder.h"
+
+namespace sorimo {
+namespace {
+
+using test::ReadFile;
+using test::TempFolder;
+using test::WriteFile;
+
+const std::vector<std::string> kLayouts = {"Turtle", "Big Dragon", "Fortress"};
+
+std::string Section(std::string_view name, const std::vector<std::string>& ranks) {
+  std::string text = "[" + std::string(name) + "]\n";
+  for (size_t i = 0; i < ranks.size(); ++i) text += "Rank" + std::to_string(i + 1) + "=" + ranks[i] + "\n";
+  return text;
+}
+
+std::vector<std::string> Placeholders(int column) {
+  std::vector<std::string> ranks;
+  for (int rank = 1; rank <= 10; ++rank) ranks.push_back(PlaceholderEntry(column, rank));
+  return ranks;
+}
+
+TEST(HallFile, FreshInstallShowsPlaceholdersAndSavesOnlyTheArcadeSections) {
+  TempFolder folder;
+  const SectionKeyStore store(folder.File("Hallfame.ini"));
+  HallTable table;
+  table.At(1, 1) = "stale";
+  const HallLoadResult loaded = LoadHall(store, kLayouts, table);
+  EXPECT_EQ(loaded.layoutColumns, 3);
+  EXPECT_EQ(loaded.refusedLayouts, 0);
+  for (int rank = 1; rank <= 10; ++rank) {
+    EXPECT_EQ(table.At(rank, 1), TimedPlaceholder(rank));
+    EXPECT_EQ(table.At(rank, kRiversHardColumn), TimedPlaceholder(rank));
+    EXPECT_EQ(table.At(rank, kClicksEasyColumn), ClicksPlaceholder(rank));
+  }
+
+  ASSERT_TRUE(SaveHall(store, kLayouts, table).ok());
+  std::string expected;
+  for (int column : kArcadeColumns) {
+    if (!expected.empty()) expected += "\n";
+    expected += Section(ArcadeSectionName(column), Placeholders(column));
+  }
+  EXPECT_EQ(ReadFile(store.path()), expected) << "layouts never won on leave no section";
+}
+
+TEST(HallFile, ResultsSurviveSaveAndLoadUnderBlankFreeSectionNames) {
+  TempFolder folder;
+  const SectionKeyStore store(folder.File("Hallfame.ini"));
+  HallTable table;
+  int NewEntryRank = 0;
+  ASSERT_TRUE(AddHall(table, 2, 299, 0, "Player1", NewEntryRank));
+  ASSERT_TRUE(AddHall(table, kMemoryEasyColumn, 45, 20, "Ann", NewEntryRank));
+  ASSERT_TRUE(AddHall(table, kClicksHardColumn, 3, 0, "Cy", NewEntryRank));
+  ASSERT_TRUE(SaveHall(store, kLayouts, table).ok());
+
+  const ProfileDocument doc = store.Snapshot();
+  EXPECT_TRUE(doc.HasSection("BigDragon"));
+  EXPECT_FALSE(doc.HasSection("Turtle"));
+  EXPECT_FALSE(doc.HasSection("Big Dragon"));
+  EXPECT_EQ(ReadText(doc, "BigDragon", "Rank2", ""), TimedPlaceholder(1));
+
+  // The layout list of the next run is in another order and has one name with other blanks,
+  // so its sections are found by name, not by column.
+  const std::vector<std::string> nextRun = {"BigDra gon", "Turtle"};
+  HallTable reloaded;
+  LoadHall(store, nextRun, reloaded);
+  EXPECT_EQ(reloaded.At(1, 1), "Player1   299    0");
+  EXPECT_EQ(reloaded.At(2, 1), TimedPlaceholder(1));
+  EXPECT_EQ(reloaded.At(1, 2), TimedPlaceholder(1));
+  EXPECT_EQ(reloaded.At(1, kMemoryEasyColumn), "Ann        45   20");
+  EXPECT_EQ(reloaded.At(1, kClicksHardColumn), "Cy          3    0");
+}
+
+TEST(HallFile, LayoutsWhoseNamesDifferOnlyInBlanksShareOneSection) {
+  TempFolder folder;
+  const std::string path = folder.File("Hallfame.ini");
+  WriteFile(path, Section("BigDragon", {"Ann       250    0"}));
+  const SectionKeyStore store(path);
+  const std::vector<std::string> layouts = {"Big Dragon", "BigDragon", "B i g D r a g o n"};
+  HallTable table;
+  LoadHall(store, layouts, table);
+  for (int column = 1; column <= 3; ++column) EXPECT_EQ(table.At(1, column), "Ann       250    0");
+
+  // Two of them reset, the one between them not: the section stays with the results it holds,
+  // whichever order the columns are saved in.
+  ResetHallColumn(table, 1);
+  ResetHallColumn(table, 3);
+  ASSERT_TRUE(SaveHall(store, layouts, table).ok());
+  EXPECT_EQ(store.ReadText("BigDragon", "Rank1", "gone"), "Ann       250    0");
+  // All of them reset: the section goes.
+  ResetHallColumn(table, 2);
+  ASSERT_TRUE(SaveHall(store, layouts, table).ok());
+  EXPECT_FALSE(store.Snapshot().HasSection("BigDragon"));
+}
+
+TEST(HallFile, ResetListsAreSavedAsPlaceholdersOrRemoved) {
+  TempFolder folder;
+  const std::string path = folder.File("Hallfame.ini");
+  WriteFile(path, "; hand-written note\n" + Section("Turtle", {"Ann       250    0"}) +
+                      Section("Rivers", {"Bob       280    0"}) + Section("Unknown", {"keep me"}));
+  const SectionKeyStore store(path);
+  HallTable table;
+  LoadHall(store, kLayouts, table);
+  ASSERT_EQ(table.At(1, kRiversEasyColumn), "Bob       280    0");
+  ResetHallColumn(table, 1);
+  ResetHallColumn(table, kRiversEasyColumn);
+  ASSERT_TRUE(SaveHall(store, kLayouts, table).ok());
+
+  const ProfileDocument doc = store.Snapshot();
+  EXPECT_FALSE(doc.HasSection("Turtle"));
+  for (int rank = 1; rank <= 10; ++rank)
+    EXPECT_EQ(ReadText(doc, "Rivers", "Rank" + std::to_string(rank), ""), TimedPlaceholder(rank));
+  EXPECT_EQ(ReadText(doc, "Unknown", "Rank1", ""), "keep me");
+  EXPECT_EQ(ReadFile(path).rfind("; hand-written note\n[Rivers]\n", 0), 0u);
+}
+
+TEST(HallFile, ShortAndHandEditedEntriesLoadSafely) {
+  TempFolder folder;
+  const std::string path = folder.File("Hallfame.ini");
+  WriteFile(path, Section("Fortress", {"  Al      299    5", "Bob      abc    x", "tiny", std::string(40, 'z')}));
+  const SectionKeyStore store(path);
+  HallTable table;
+  LoadHall(store, kLayouts, table);
+  // The store removed the blanks the name began with; the load restores the length with "-".
+  EXPECT_EQ(table.At(1, 3), "--Al      299    5");
+  EXPECT_EQ(HallEntryTotal(table.At(1, 3)), 299);
+  EXPECT_EQ(table.At(3, 3), "--------------tiny");
+  EXPECT_EQ(table.At(4, 3), std::string(40, 'z')) << "longer entries are left as they are";
+  EXPECT_EQ(table.At(5, 3), TimedPlaceholder(5));
+  // An entry that is not a number sinks below any real result.
+  int NewEntryRank = 0;
+  ASSERT_TRUE(AddHall(table, 3, 600, 0, "Cy", NewEntryRank));
+  EXPECT_EQ(NewEntryRank, 2);
+  EXPECT_EQ(table.At(3, 3), "-Bob      abc    x");
+}
+
+TEST(HallFile, LayoutColumnsPastNinetyNineAreRefused) {
+  TempFolder folder;
+  const std::string path = folder.File("Hallfame.ini");
+  WriteFile(path, Section("Rivers", {"Bob       280    0"}) + Section("Layout100", {"Eve       100    0"}));
+  const SectionKeyStore store(path);
+  std::vector<std::string> many;
+  for (int i = 1; i <= 101; ++i) many.push_back("Layout" + std::to_string(i));
+  HallTable table;
+  const HallLoadResult loaded = LoadHall(store, many, table);
+  EXPECT_EQ(loaded.layoutColumns, 99);
+  EXPECT_EQ(loaded.refusedLayouts, 2);
+  EXPECT_EQ(table.At(1, kRiversEasyColumn), "Bob       280    0") << "layout 100 is not Rivers";
+
+  EXPECT_EQ(RegisterLayoutColumn(store, table, 100, "Layout100"), RegisterResult::ColumnRefused);
+  EXPECT_EQ(RegisterLayoutColumn(store, table, 0, "Layout100"), RegisterResult::ColumnRefused);
+  EXPECT_EQ(table.At(1, kRiversEasyColumn), "Bob       280    0");
+
+  // Saving with the long list touches no section of the refused layouts.
+  ASSERT_TRUE(SaveHall(store, many, table).ok());
+  EXPECT_EQ(store.ReadText("Layout100", "Rank1", ""), "Eve       100    0");
+}
+
+TEST(HallFile, RegisteringANewLayoutReadsItsSectionWithoutPadding) {
+  TempFolder folder;
+  const std::string path = folder.File("Hallfame.ini");
+  WriteFile(path, Section("MyNewLayout", {"Ann       250    0", "short"}));
+  const SectionKeyStore store(path);
+  HallTable table;
+  ASSERT_EQ(RegisterLayoutColumn(store, table, 4, "My New Layout"), RegisterResult::Registered);
+  EXPECT_EQ(table.At(1, 4), "Ann       250    0");
+  EXPECT_EQ(table.At(2, 4), "short");
+  EXPECT_EQ(table.At(3, 4), TimedPlaceholder(3));
+  ASSERT_EQ(RegisterLayoutColumn(store, table, 99, "Never Saved"), RegisterResult::Registered);
+  EXPECT_EQ(table.At(10, 99), TimedPlaceholder(10));
+}
+
+TEST(HallFile, AFailedSaveReportsThePath) {
+  TempFolder folder;
+  const std::string path = folder.File("gone") + "/Hallfame.ini";
+  const WriteResult result = SaveHall(SectionKeyStore(path), kLayouts, HallTable());
+  EXPECT_FALSE(result.ok());
+  EXPECT_EQ(result.message(), "Unable to write to " + path);
+}
+
+}  // namespace
+}  // namespace sorimo

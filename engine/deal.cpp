@@ -118,6 +118,17 @@ Cell Game::DrawFreeSlot(int n, const Cell* different) {
   }
 }
 
+// One step of playing backwards: two different free positions become PairList[k] and
+// PairList[k + 1] and are taken off the grid.
+void Game::TakeFreePair(int n, int k) {
+  const Cell p = DrawFreeSlot(n, nullptr);
+  PairList[k] = p;
+  const Cell q = DrawFreeSlot(n, &p);
+  PairList[k + 1] = q;
+  Grid.set(p.x, p.y, p.z, 0);
+  Grid.set(q.x, q.y, q.z, 0);
+}
+
 void Game::RefreshAfterFailedDeal() {
   if (!options_.Animate) return;  // nothing was drawn
   if (GameMode >= ModeClassic && GameMode <= ModeEditor)
@@ -204,12 +215,7 @@ DealResult Game::CreateBoard() {
       k = 1;
       continue;
     }
-    const Cell p = DrawFreeSlot(n, nullptr);
-    PairList[k] = p;
-    const Cell q = DrawFreeSlot(n, &p);
-    PairList[k + 1] = q;
-    Grid.set(p.x, p.y, p.z, 0);
-    Grid.set(q.x, q.y, q.z, 0);
+    TakeFreePair(n, k);
     k += 2;
   }
 
@@ -298,12 +304,7 @@ ShuffleResult Game::ShuffleBoard() {
       restoreSnapshot();
       k = 1;
     } else {
-      const Cell p = DrawFreeSlot(c, nullptr);
-      PairList[k] = p;
-      const Cell q = DrawFreeSlot(c, &p);
-      PairList[k + 1] = q;
-      Grid.set(p.x, p.y, p.z, 0);
-      Grid.set(q.x, q.y, q.z, 0);
+      TakeFreePair(c, k);
       k += 2;
     }
   } while (k <= m && iterations <= kMaxShuffleIterations);

@@ -211,6 +211,7 @@ class Game {
   void RestartPauseClocks();
   int CountFreeSlots() const;
   Cell DrawFreeSlot(int n, const Cell* different);
+  void TakeFreePair(int n, int k);
   void RestoreSlotsFromLayout();
   void PlainShuffle();
   void RemovePair(int first, int second);

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Makes every generated asset again: the tilesets and tile pictures, the backgrounds and the
+# pictures built into the program, and the layouts. Run from anywhere; writes into data/ and
+# resources/ of this checkout. Needs qt6-base-dev, fonts-wqy-microhei, fonts-urw-base35 and
+# fonts-dejavu-core (apt-get install them first).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+export QT_QPA_PLATFORM=offscreen
+jobs=$(nproc)
+cmake -S tools/tileset -B build-tiles >/dev/null && cmake --build build-tiles -j"$jobs" >/dev/null
+build-tiles/sorimo_tileset
+cmake -S tools/pictures -B build-pictures >/dev/null && cmake --build build-pictures -j"$jobs" --target make_pictures >/dev/null
+cmake -S tools/layouts -B build-layout-tool >/dev/null && cmake --build build-layout-tool -j"$jobs" >/dev/null
+build-layout-tool/make_layouts data/Layouts
+git status --short data resources

@@ -12,7 +12,7 @@
 
 namespace sorimo {
 
-TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
+TAboutBox::TAboutBox(QWidget* parent, const QImage& backdrop) : QDialog(parent) {
   setWindowTitle("About Sorimo ");
   setObjectName("AboutBox");
   setStyleSheet(
@@ -70,6 +70,13 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   column->addWidget(ok, 0, Qt::AlignCenter);
   adjustSize();
   setFixedSize(sizeHint());
+  if (!backdrop.isNull()) {
+    auto* fond = new QLabel(this);
+    fond->setPixmap(QPixmap::fromImage(backdrop));
+    fond->setScaledContents(true);
+    fond->setGeometry(rect());
+    fond->lower();
+  }
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
   move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
 }
@@ -79,7 +86,7 @@ void TSorimo::About1Click() {
   if (desktop_.aboutWindow) {
     desktop_.aboutWindow();
   } else {
-    TAboutBox box(this);
+    TAboutBox box(this, BackdropPicture);
     box.exec();
   }
   game_.UnCheckPause();

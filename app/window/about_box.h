@@ -2,13 +2,14 @@
 #pragma once
 
 #include <QDialog>
+#include <QImage>
 
 namespace sorimo {
 
 class TAboutBox : public QDialog {
   Q_OBJECT
  public:
-  explicit TAboutBox(QWidget* parent);
+  TAboutBox(QWidget* parent, const QImage& backdrop);
 };
 
 }  // namespace sorimo

@@ -44,14 +44,21 @@ void TSorimo::ShowTitleClick() {
 
 void TSorimo::ShowHallPanel() {
   options_.ShowHallFame = !options_.ShowHallFame;
+  // A 640-pixel screen has the window as wide as the screen already: hiding the panel
+  // leaves that width, showing it widens the window by the panel.
+  const bool smallScreen = desktop_.screenWidth() <= 640;
+  const QSize before = size();
   if (options_.ShowHallFame) {
     hof_->show();
-    FitWindow();
+    if (smallScreen)
+      setFixedSize(before.width() + SidePanel::kWidth, before.height());
+    else
+      FitWindow();
     ShowPanelHOF();
     game_.HofRefreshPending = true;
   } else {
     hof_->hide();
-    FitWindow();
+    if (!smallScreen) FitWindow();
   }
   game_.FullRedraw();
 }

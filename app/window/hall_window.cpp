@@ -1,6 +1,7 @@
 #include "app/window/hall_window.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QGridLayout>
@@ -84,6 +85,15 @@ THallWindow::THallWindow(TSorimo& main)
   for (int c = 0; c < 4; ++c) header->setColumnMinimumWidth(c, c == 1 ? 96 : 44);
   grid->setColumnMinimumWidth(1, 96);
   listColumn->addWidget(Panel2, 1);
+  if (!main_.backdropPicture().isNull()) {
+    // The picture `Fond`, stretched over the whole list, behind its labels.
+    auto* Fond = new QLabel(Panel2);
+    Fond->setPixmap(QPixmap::fromImage(main_.backdropPicture()));
+    Fond->setScaledContents(true);
+    Fond->lower();
+    Panel2->installEventFilter(this);
+    fond_ = Fond;
+  }
   body->addLayout(listColumn, 3);
 
   // The controls.
@@ -126,6 +136,12 @@ THallWindow::THallWindow(TSorimo& main)
   connect(PlayerName, &QLineEdit::textEdited, this, [this] { PlayerNameChange(); });
   connect(ResetButton, &QPushButton::clicked, this, [this] { DeleteHighscoresClick(); });
   connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+bool THallWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (fond_ && event->type() == QEvent::Resize && watched == fond_->parent())
+    fond_->setGeometry(static_cast<QWidget*>(watched)->rect());
+  return QDialog::eventFilter(watched, event);
 }
 
 int THallWindow::ColumnOfEntry(int index) const {

@@ -34,7 +34,11 @@ class THallWindow : public QDialog {
   std::array<QLabel*, 10> Totals;  // Label25..Label34
   std::array<QLabel*, 10> Maluses; // Label35..Label44
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  QLabel* fond_ = nullptr;
   TSorimo& main_;
   int layoutCount_;
 };

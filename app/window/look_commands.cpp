@@ -116,8 +116,9 @@ void TSorimo::Load1Click() {
       const std::string chosen = desktop_.chooseFile("Please choose a Tileset bitmap file", "Tileset files (*.bmp)|*.bmp",
                                                      ExeDir + "Tilesets/", false);
       if (chosen.empty()) {
-        // Without a tileset at start-up the tiles would be black: take the default set.
-        if (game_.GameMode == ModeIdle) MahJongg3Click();
+        // Without a tileset at start-up the tiles would be black: take the default set, if it
+        // is there (otherwise its own missing file would bring this dialog back).
+        if (game_.GameMode == ModeIdle && Exists(ExeDir + "Tilesets/bluepai.bmp")) MahJongg3Click();
         return;
       }
       values_.LastLoadedTileset = chosen;

@@ -25,7 +25,11 @@ QAction* TSorimo::AddItem(QMenu* menu, const char* name, const QString& caption,
     bound_.emplace_back(a, option);
   }
   if (handler) {
-    connect(a, &QAction::triggered, this, [this, handler = std::move(handler)] {
+    connect(a, &QAction::triggered, this, [this, a, handler = std::move(handler)] {
+      // Qt flips a checkable item before its handler runs; items whose handlers decide the
+      // check mark themselves ("Load from disk" asks only when it is already checked) get
+      // their mark back first.
+      if (a->property("handlerChecks").toBool()) a->setChecked(!a->isChecked());
       handler();
       SyncChecks();
     });
@@ -187,7 +191,10 @@ void TSorimo::BuildMenus() {
   tilesetGroup_->addAction(AddItem(m, "MahJongg3", "Blue borders", none, [this] { MahJongg3Click(); }));
   tilesetGroup_->addAction(AddItem(m, "Lowcolor1", "Few Colors", none, [this] { Lowcolor1Click(); }));
   for (QActionGroup* g : {backgroundGroup_, tilesetGroup_})
-    for (QAction* a : g->actions()) a->setCheckable(true);
+    for (QAction* a : g->actions()) {
+      a->setCheckable(true);
+      a->setProperty("handlerChecks", true);
+    }
   // The group would check the item clicked before its handler runs; the handlers move the
   // check mark themselves, as a missing file may send it to "Load from disk" instead.
   backgroundGroup_->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);

@@ -8,6 +8,18 @@
 
 namespace sorimo {
 
+QString QtFileFilter(const std::string& filter) {
+  QString f = QString::fromStdString(filter);
+  const int bar = f.indexOf('|');
+  if (bar < 0) return f;
+  QString patterns = f.mid(bar + 1);
+  patterns.replace(';', ' ');
+  QString description = f.left(bar);
+  const int open = description.indexOf(" (");
+  if (open >= 0) description.truncate(open);
+  return description + " (" + patterns.simplified() + ")";
+}
+
 PictureFileDialog::PictureFileDialog(QWidget* parent, const QString& title, const QString& folder,
                                      const QString& filter)
     : QFileDialog(parent, title, folder, filter) {

@@ -3,10 +3,15 @@
 #pragma once
 
 #include <QFileDialog>
+#include <string>
 
 class QLabel;
 
 namespace sorimo {
+
+// A filter written "Description (*.a; *.b)|*.a;*.b" in Qt's form "Description (*.a *.b)": Qt
+// separates patterns by blanks only, so "*.a;" would match nothing.
+QString QtFileFilter(const std::string& filter);
 
 class PictureFileDialog : public QFileDialog {
   Q_OBJECT

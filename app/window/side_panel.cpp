@@ -21,7 +21,9 @@ void DrawTransparent(QImage& target, int x, int y, const QImage& picture, QRgb t
 
 SidePanel::SidePanel(QWidget* parent) : QWidget(parent) {
   setObjectName("HofBox");
-  setFixedSize(kWidth, kHeight);
+  // The board image sets the height of the row; the backdrop is 4 pixels taller, and those
+  // last rows lie below the window's edge.
+  setFixedSize(kWidth, kVisibleHeight);
   setAttribute(Qt::WA_OpaquePaintEvent);
   hofPic_ = QImage(":/hofpic.png").convertToFormat(QImage::Format_RGB32);
   if (hofPic_.isNull()) {

@@ -11,7 +11,7 @@ namespace sorimo {
 class SidePanel : public QWidget {
   Q_OBJECT
  public:
-  static constexpr int kWidth = 92, kHeight = 472;
+  static constexpr int kWidth = 92, kHeight = 472, kVisibleHeight = 468;
   static constexpr QRgb kGirlTransparent = 0xFF84FF84;  // RGB(132, 255, 132)
   explicit SidePanel(QWidget* parent);
 

@@ -31,16 +31,7 @@ DesktopServices RealDesktop(QWidget* owner) {
   d.screenWidth = [] { return QGuiApplication::primaryScreen()->geometry().width(); };
   d.screenHeight = [] { return QGuiApplication::primaryScreen()->geometry().height(); };
   d.chooseFile = [owner](const std::string& title, const std::string& filter, const std::string& folder, bool save) {
-    // Filters come as "Description|*.a;*.b"; Qt wants "Description (*.a *.b)".
-    QString f = QString::fromStdString(filter);
-    const int bar = f.indexOf('|');
-    if (bar >= 0) {
-      QString patterns = f.mid(bar + 1);
-      patterns.replace(';', ' ');
-      QString description = f.left(bar);
-      if (!description.contains('(')) description += " (" + patterns + ")";
-      f = description;
-    }
+    const QString f = QtFileFilter(filter);
     if (save)
       return QFileDialog::getSaveFileName(owner, QString::fromStdString(title), QString::fromStdString(folder), f)
           .toStdString();

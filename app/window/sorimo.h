@@ -4,6 +4,7 @@
 // hosts is plain C++ (engine/); this class is where that logic meets Qt.
 #pragma once
 
+#include <QImage>
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
@@ -94,6 +95,8 @@ class TSorimo : public QMainWindow, public GameHost {
   SettingsValues& settingsValues() { return values_; }
   DesktopServices& desktop() { return desktop_; }
   HallTable& hallTableForEdit() { return hall_; }
+  // The optional picture "orange.jpg" behind the hall of fame and about windows; null without it.
+  const QImage& backdropPicture() const { return BackdropPicture; }
   int newEntryRank() const { return NewEntryRank; }
   // Set while the hall of fame window opened after a qualifying game is on screen.
   bool HallAfterWin = false;
@@ -216,6 +219,7 @@ class TSorimo : public QMainWindow, public GameHost {
   DesktopServices desktop_;
 
   std::string ExeDir;
+  QImage BackdropPicture;
   SettingsValues values_;
   std::unique_ptr<SectionKeyStore> SettingsStore;
   std::unique_ptr<SectionKeyStore> HallStore;

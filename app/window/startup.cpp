@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "app/store/settings_file.h"
+#include "assets/picture_file.h"
 #include "app/window/sorimo.h"
 #include "app/window/board_image.h"
 #include "app/window/side_panel.h"
@@ -32,6 +33,16 @@ void TSorimo::Init() {
     startupFailed_ = true;
     startupError_ = "Unable to open the program folder " + ExeDir;
     return;
+  }
+  // The backdrop of the hall of fame and about windows is optional.
+  if (FileExists(ExeDir + "orange.jpg")) {
+    const PictureOrError backdrop = LoadPictureFile(ExeDir + "orange.jpg");
+    if (backdrop.ok()) {
+      const PixelBuffer& pic = backdrop.picture;
+      BackdropPicture = QImage(reinterpret_cast<const uchar*>(pic.pixels().data()), pic.width(), pic.height(),
+                               pic.width() * 4, QImage::Format_RGB32)
+                            .copy();
+    }
   }
   SetStatusLine(" ");
 
@@ -69,7 +80,7 @@ void TSorimo::Init() {
 
   // The play state of a program that has not started a game yet.
   NewEntryRank = 0;
-  game_.HofRefreshPending = options_.ShowHallFame;
+  game_.HofRefreshPending = false;
   game_.TilesLeft = game_.TilesTotal = kTileCount;
   ShowPanelHOF();
 
@@ -107,11 +118,13 @@ void TSorimo::PlaceWindow() {
     hof_->hide();
     tools_->hide();
     FitWindow();
-    setFixedSize(640, 480 - StatusBar::kHeight);
+    setFixedSize(640, 480 - StatusBar::kHeight + (options_.ShowTitle ? StatusBar::kHeight : 0) +
+                          menuBar()->sizeHint().height());
     move(0, 0);
   } else {
+    // Centred as the bare board, before the bars and the panel are put around it.
     FitWindow();
-    move((screenWidth - width()) / 2, (desktop_.screenHeight() - height()) / 2);
+    move((screenWidth - kBoardWidth) / 2, (desktop_.screenHeight() - kBoardHeight) / 2);
   }
 }
 

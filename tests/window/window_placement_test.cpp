@@ -28,8 +28,9 @@ TEST(WindowPlacement, AnotherScreenWidthCentresTheWindow) {
   WriteSettings(folder, "PreviousRes=1280\r\nXPos=300\r\nYPos=200\r\n");
   FakeDesktop desktop;
   Window w(folder, desktop);
-  EXPECT_EQ(w->x(), (1024 - w->width()) / 2);
-  EXPECT_EQ(w->y(), (768 - w->height()) / 2);
+  // Centred as the bare 704 x 468 board, before the bars and the panel were put around it.
+  EXPECT_EQ(w->x(), (1024 - 704) / 2);
+  EXPECT_EQ(w->y(), (768 - 468) / 2);
 }
 
 TEST(WindowPlacement, TheSameScreenWidthRestoresThePosition) {

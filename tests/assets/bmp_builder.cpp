@@ -24,7 +24,7 @@ std::vector<uint8_t> PadRows(const std::vector<std::vector<uint8_t>>& rows) {
   return out;
 }
 
-std::vector<uint8_t> BuildBmp(const BmpSpec& s) {
+std::vector<uint8_t> BuildBmp(const BmpLayout& s) {
   std::vector<uint8_t> h;  // everything after the 14-byte file header
   const bool core = s.headerSize == 12;
   const uint32_t count = s.colourCount < 0 ? uint32_t(s.palette.size()) : uint32_t(s.colourCount);

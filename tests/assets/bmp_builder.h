@@ -7,7 +7,7 @@
 
 namespace sorimo::testing {
 
-struct BmpSpec {
+struct BmpLayout {
   int headerSize = 40;  // 12 (core), 16 or 64 (OS/2), 40, 52, 56, 108, 124
   int32_t width = 0, height = 0;  // height < 0: top-down
   int bits = 24;
@@ -19,7 +19,7 @@ struct BmpSpec {
   int64_t dataOffset = -1;        // -1: right after header, masks and palette
 };
 
-std::vector<uint8_t> BuildBmp(const BmpSpec& spec);
+std::vector<uint8_t> BuildBmp(const BmpLayout& layout);
 
 // Rows of `bytesPerRow` bytes each, padded to four bytes, in the order given.
 std::vector<uint8_t> PadRows(const std::vector<std::vector<uint8_t>>& rows);

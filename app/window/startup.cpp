@@ -66,13 +66,11 @@ void TSorimo::Init() {
   status_->setVisible(options_.ShowTitle);
   tools_->setVisible(options_.Toolbar1);
   hof_->setVisible(options_.ShowHallFame);
-  if (options_.ShowHallFame) game_.HofRefreshPending = true;
   PlaceWindow();
 
   LoadFiles();
   if (startupFailed_) return;
 
-  ApplyHighlightColour();
   ApplyCursor();
   ApplyCoolMenu();
   tools_->setWallpaper(options_.CoolToolbar);

@@ -13,6 +13,6 @@ ctest --test-dir build --output-on-failure -j"$jobs"
 
 cmake -S . -B build-sanitize -DSORIMO_TESTS=ON -DSORIMO_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build build-sanitize -j"$jobs"
-ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
 echo "all tests passed"

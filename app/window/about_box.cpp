@@ -39,7 +39,7 @@ TAboutBox::TAboutBox(QWidget* parent, const QImage& backdrop) : QDialog(parent) 
       "Mahjong tile-matching solitaire, two players on one computer,\n"
       "Rivers, Memory and Clicks.\n\n"
       "Program, tiles, pictures and layouts made by the Sorimo team.\n"
-      "Built with Qt, libjpeg, FluidSynth and SDL.",
+      "Built with Qt and libjpeg-turbo.",
       this);
   credits->setAlignment(Qt::AlignCenter);
   column->addWidget(credits);
@@ -50,9 +50,9 @@ TAboutBox::TAboutBox(QWidget* parent, const QImage& backdrop) : QDialog(parent) 
   const Link links[] = {
       {"Qt: www.qt.io", "https://www.qt.io/"},
       {"libjpeg-turbo: libjpeg-turbo.org", "https://libjpeg-turbo.org/"},
-      {"FluidSynth: www.fluidsynth.org", "https://www.fluidsynth.org/"},
-      {"SDL: www.libsdl.org", "https://www.libsdl.org/"},
       {"Mahjong solitaire on Wikipedia", "https://en.wikipedia.org/wiki/Mahjong_solitaire"},
+      {"The mahjong tiles on Wikipedia", "https://en.wikipedia.org/wiki/Mahjong_tiles"},
+      {"Debian: www.debian.org", "https://www.debian.org/"},
   };
   for (const Link& l : links) {
     auto* label = new QLabel(QString("<a href=\"%1\" style=\"color:#8fd8ff\">%2</a>").arg(l.url, l.text), this);

@@ -13,9 +13,8 @@ namespace sorimo {
 
 void TSorimo::LoadlayoutClick(QAction* item) {
   CurrentLayoutFile = ExeDir + "Layouts/" + item->text().toStdString() + ".lay";
-  const auto items = layoutMenu_->actions();
-  game_.BoardNumber = int(items.indexOf(item)) - 3;
-  for (int i = 4; i < items.size(); ++i) items[i]->setChecked(items[i] == item);
+  game_.BoardNumber = int(layoutMenu_->actions().indexOf(item)) - kFirstLayoutItem + 1;
+  CheckLayoutItem();
   RunLayout(CurrentLayoutFile);
 }
 
@@ -60,16 +59,28 @@ bool TSorimo::SaveLayout() {
     return true;
   }
   if (entry.appended) {
-    QAction* item = layoutMenu_->addAction(QString::fromStdString(name));
-    item->setCheckable(true);
-    item->setData(-2);
-    connect(item, &QAction::triggered, this, [this, item] { LoadlayoutClick(item); });
+    AddLayoutItem(name);
     RegisterLayoutColumn(*HallStore, hall_, entry.boardNumber, name);
   }
   game_.BoardNumber = entry.boardNumber;
-  const auto items = layoutMenu_->actions();
-  for (int i = 4; i < items.size(); ++i) items[i]->setChecked(i - 3 == game_.BoardNumber);
+  CheckLayoutItem();
   return true;
+}
+
+// A layout entry of the Layout menu: checkable, tagged -2, choosing it loads the layout.
+QAction* TSorimo::AddLayoutItem(const std::string& name) {
+  QAction* item = layoutMenu_->addAction(QString::fromStdString(name));
+  item->setCheckable(true);
+  item->setData(-2);
+  connect(item, &QAction::triggered, this, [this, item] { LoadlayoutClick(item); });
+  return item;
+}
+
+// Exactly the item of BoardNumber carries the check mark.
+void TSorimo::CheckLayoutItem() {
+  const auto items = layoutMenu_->actions();
+  for (int i = kFirstLayoutItem; i < items.size(); ++i)
+    items[i]->setChecked(i - kFirstLayoutItem + 1 == game_.BoardNumber);
 }
 
 }  // namespace sorimo

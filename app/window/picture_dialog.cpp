@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QLabel>
 
+#include "app/window/pixel_image.h"
 #include "assets/picture_file.h"
 
 namespace sorimo {
@@ -46,11 +47,8 @@ void PictureFileDialog::Preview(const QString& path) {
     preview_->setText("Not a readable picture");
     return;
   }
-  const PixelBuffer& pic = read.picture;
-  QImage image(reinterpret_cast<const uchar*>(pic.pixels().data()), pic.width(), pic.height(), pic.width() * 4,
-               QImage::Format_RGB32);
   preview_->setPixmap(QPixmap::fromImage(
-      image.scaled(preview_->size() - QSize(4, 4), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+      ImageOf(read.picture).scaled(preview_->size() - QSize(4, 4), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 }
 
 }  // namespace sorimo

@@ -337,11 +337,8 @@ void TSorimo::ReplayMusicPiece() {}
 
 int TSorimo::CheckedLayoutIndex() {
   const auto items = layoutMenu_->actions();
-  int n = 0;
-  for (int i = 4; i < items.size(); ++i) {
-    ++n;
-    if (items[i]->isChecked()) return n;
-  }
+  for (int i = kFirstLayoutItem; i < items.size(); ++i)
+    if (items[i]->isChecked()) return i - kFirstLayoutItem + 1;
   return game_.BoardNumber;
 }
 

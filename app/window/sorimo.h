@@ -210,6 +210,8 @@ class TSorimo : public QMainWindow, public GameHost {
   void ApplyCursor();
   void BindMenuGlyphs();
   void CheckBackground(QAction* item);
+  QAction* AddLayoutItem(const std::string& name);
+  void CheckLayoutItem();
   void CheckTileset(QAction* item);
   void ShowError(const std::string& text);
 
@@ -240,6 +242,8 @@ class TSorimo : public QMainWindow, public GameHost {
   StatusBar* status_ = nullptr;
   ToolPanel* tools_ = nullptr;
   QMenu* layoutMenu_ = nullptr;
+  // The Layout menu's own items and separator come before the layout entries.
+  static constexpr int kFirstLayoutItem = 4;
   QActionGroup* backgroundGroup_ = nullptr;
   QActionGroup* tilesetGroup_ = nullptr;
   QActionGroup* highlightGroup_ = nullptr;

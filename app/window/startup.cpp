@@ -13,6 +13,7 @@
 #include "assets/picture_file.h"
 #include "app/window/sorimo.h"
 #include "app/window/board_image.h"
+#include "app/window/pixel_image.h"
 #include "app/window/side_panel.h"
 #include "app/window/status_bar.h"
 #include "app/window/tool_panel.h"
@@ -37,12 +38,7 @@ void TSorimo::Init() {
   // The backdrop of the hall of fame and about windows is optional.
   if (FileExists(ExeDir + "orange.jpg")) {
     const PictureOrError backdrop = LoadPictureFile(ExeDir + "orange.jpg");
-    if (backdrop.ok()) {
-      const PixelBuffer& pic = backdrop.picture;
-      BackdropPicture = QImage(reinterpret_cast<const uchar*>(pic.pixels().data()), pic.width(), pic.height(),
-                               pic.width() * 4, QImage::Format_RGB32)
-                            .copy();
-    }
+    if (backdrop.ok()) BackdropPicture = ImageOf(backdrop.picture);
   }
   SetStatusLine(" ");
 
@@ -143,19 +139,15 @@ void TSorimo::LoadFiles() {
     return;
   }
   if (!layouts_.message.empty()) ShowError(layouts_.message);
-  for (size_t i = 0; i < layouts_.names.size(); ++i) {
-    QAction* item = layoutMenu_->addAction(QString::fromStdString(layouts_.names[i]));
-    item->setCheckable(true);
-    item->setData(-2);
-    connect(item, &QAction::triggered, this, [this, item] { LoadlayoutClick(item); });
+  for (const std::string& name : layouts_.names) {
+    QAction* item = AddLayoutItem(name);
     // Foreign layouts are read by their own importer, which this program does not have yet.
-    if (IsExternalLayoutEntry(layouts_.names[i])) item->setEnabled(false);
+    if (IsExternalLayoutEntry(name)) item->setEnabled(false);
   }
   const ResolvedLayout resolved = ResolveLayoutFile(layoutsDir, layouts_.names, layouts_.boardNumber, FileExists);
   game_.BoardNumber = resolved.boardNumber;
   CurrentLayoutFile = resolved.path;
-  const auto items = layoutMenu_->actions();
-  for (int i = 4; i < items.size(); ++i) items[i]->setChecked(i - 3 == game_.BoardNumber);
+  CheckLayoutItem();
 
   HallStore = std::make_unique<SectionKeyStore>(ExeDir + std::string(kHallFileName));
   LoadHall(*HallStore, layouts_.names, hall_);

@@ -48,7 +48,7 @@ void WriteSettingsTo(ProfileDocument& doc, const Options& options, const Setting
         WriteBool(doc, kSettingsSection, key.name, options.*key.flag);
         break;
       case SettingKind::OptionNumber:
-        WriteInteger(doc, kSettingsSection, key.name, options.*key.optionNumber);
+        WriteInteger(doc, kSettingsSection, key.name, ChoiceAsWritten(key, options.*key.optionNumber));
         break;
       case SettingKind::Number: {
         int32_t value = values.*key.number;
@@ -69,23 +69,6 @@ WriteResult WriteSettings(const SectionKeyStore& store, const Options& options,
   StoreEdit edit = store.Edit();
   WriteSettingsTo(edit.document(), options, values, SavedBoardNumber);
   return edit.Commit();
-}
-
-int32_t BackgroundNumber(const BackgroundChecks& checks) {
-  if (checks.Kanji1) return 0;
-  if (checks.Dragons1) return 1;
-  if (checks.None1) return 2;
-  if (checks.Andromeda) return 4;
-  if (checks.Catpats) return 5;
-  return 3;
-}
-
-int32_t TilesetNumber(const TilesetChecks& checks) {
-  if (checks.Load1) return 0;
-  if (checks.MahJongg1) return 1;
-  if (checks.MahJongg2) return 2;
-  if (checks.MahJongg3) return 3;
-  return 4;
 }
 
 }  // namespace sorimo

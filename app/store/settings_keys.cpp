@@ -16,6 +16,13 @@ constexpr SettingKey OptionNumber(std::string_view name, int32_t Options::*field
           .defaultNumber = fallback};
 }
 
+// A menu's numbered choice; see SettingKey::choiceCount.
+constexpr SettingKey Choice(std::string_view name, int32_t Options::*field, int32_t fallback,
+                            int32_t choiceCount, int32_t writtenWhenNone) {
+  return {.name = name, .kind = SettingKind::OptionNumber, .optionNumber = field,
+          .defaultNumber = fallback, .choiceCount = choiceCount, .writtenWhenNone = writtenWhenNone};
+}
+
 constexpr SettingKey Number(std::string_view name, int32_t SettingsValues::*field,
                             int32_t fallback, bool readAtStartup = true) {
   return {.name = name, .kind = SettingKind::Number, .number = field, .defaultNumber = fallback,
@@ -38,10 +45,11 @@ constexpr std::array<SettingKey, 44> kKeys = {
     Flag("PlaySounds", &O::PlaySounds, true),
     Text("CurrentPlayer1", &V::CurrentPlayer1, "Player1"),
     Number("ColorBackground", &V::ColorBackground, 8421376),
-    Number("Background", &V::Background, 4),
+    // No background item checked is written as "Load from disk", no tileset as "Few Colors".
+    Choice("Background", &O::Background, 4, 6, 3),
     Number("BoardNumber", &V::BoardNumber, -1),
     Number("MidiNumber", &V::MidiNumber, -1),
-    Number("Tileset", &V::Tileset, 3),
+    Choice("Tileset", &O::Tileset, 3, 5, 4),
     Flag("SetRes800", &O::Res800, false),
     Text("LastLoadedTileset", &V::LastLoadedTileset, ""),
     Text("LastLoadedBackground", &V::LastLoadedBackground, ""),

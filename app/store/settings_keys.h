@@ -20,10 +20,8 @@ constexpr std::string_view kSettingsSection = "Sorimo";
 struct SettingsValues {
   std::string CurrentPlayer1 = "Player1";
   int32_t ColorBackground = 8421376;  // 0x00BBGGRR: 0x808000
-  int32_t Background = 4;             // see BackgroundNumber()
   int32_t BoardNumber = -1;           // -1: the layout loader chooses
   int32_t MidiNumber = -1;            // -1: the music loader chooses
-  int32_t Tileset = 3;                // see TilesetNumber()
   std::string LastLoadedTileset;
   std::string LastLoadedBackground;
   int32_t RandomSeed = 0;
@@ -46,11 +44,22 @@ struct SettingKey {
   int32_t SettingsValues::*number = nullptr;
   std::string SettingsValues::*text = nullptr;
   int32_t defaultNumber = 0;  // flags: 1 for true
+  // A numbered choice of a menu (OptionNumber): a number from 0 to choiceCount - 1 names an
+  // item; any other means that no item is chosen and is written as writtenWhenNone.
+  int32_t choiceCount = 0;
+  int32_t writtenWhenNone = 0;
   std::string_view defaultText = {};
   bool readAtStartup = true;  // "WPos" and "HPos" are written only
 };
 
 // The 44 keys in file order.
 std::span<const SettingKey> SettingsKeys();
+
+// The number a numbered choice is written as: itself while it names an item, else the
+// key's number for "no item chosen". Other keys' numbers are written as they are.
+constexpr int32_t ChoiceAsWritten(const SettingKey& key, int32_t value) {
+  if (key.choiceCount > 0 && (value < 0 || value >= key.choiceCount)) return key.writtenWhenNone;
+  return value;
+}
 
 }  // namespace sorimo

@@ -5,6 +5,7 @@
 #include "app/window/sorimo.h"
 #include "app/window/status_bar.h"
 #include "app/window/tool_panel.h"
+#include "app/window/window_commands.h"
 
 namespace sorimo {
 
@@ -62,6 +63,9 @@ void TSorimo::ShowHallPanel() {
   }
   game_.FullRedraw();
 }
+
+// "Cool Menu": the drop-down menus show a title strip.
+void TSorimo::ApplyCoolMenu() { commands_->SetCoolMenu(options_.CoolMenu1); }
 
 void TSorimo::ShadowsClick() {
   options_.Shadows = !options_.Shadows;

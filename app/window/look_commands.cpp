@@ -1,8 +1,9 @@
-// The Background and Tileset menus: which picture each item loads, the colour background,
-// "Load from disk", and restoring the choice at start-up.
-#include <QAction>
+// The Background, Tileset and Highlight menus: which picture each item loads, the colour
+// background, "Load from disk", restoring the choice at start-up, and the highlight style.
+// The options hold the number of each choice; the menus' check marks follow it.
 #include <filesystem>
 
+#include "app/window/choice_tables.h"
 #include "app/window/sorimo.h"
 #include "assets/background_fill.h"
 #include "assets/bmp_reader.h"
@@ -18,10 +19,27 @@ static bool Exists(const std::string& path) {
 // Colours are kept as 0x00BBGGRR, pixels as 0x00RRGGBB.
 static uint32_t PixelOfColour(uint32_t c) { return Rgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
+// What start-up falls back to when the stored number has no item: the plain colour, and the
+// dark borders.
+constexpr int32_t kFallbackBackground = 2;
+constexpr int32_t kFallbackTileset = 2;
+// The tileset taken when the player cancels choosing one at start-up: the blue borders.
+constexpr int32_t kDefaultTileset = 3;
+
+static const ChoiceRow& BackgroundRow(int32_t number) {
+  const ChoiceRow* row = ChoiceOfNumber(BackgroundChoices(), number);
+  return row ? *row : *ChoiceOfNumber(BackgroundChoices(), kFallbackBackground);
+}
+
+static const ChoiceRow& TilesetRow(int32_t number) {
+  const ChoiceRow* row = ChoiceOfNumber(TilesetChoices(), number);
+  return row ? *row : *ChoiceOfNumber(TilesetChoices(), kFallbackTileset);
+}
+
 void TSorimo::NouveauFond(const std::string& path) {
   if (!Exists(path)) {
     values_.LastLoadedBackground.clear();
-    CheckBackground(action("LoadBackground"));
+    options_.Background = kLoadBackgroundNumber;
     LoadBackgroundClick();
     return;
   }
@@ -34,8 +52,13 @@ void TSorimo::NouveauFond(const std::string& path) {
   if (game_.GameMode != ModeIdle) game_.FullRedraw();
 }
 
-void TSorimo::None1Click() {
-  CheckBackground(action("None1"));
+// A built-in picture, or "None": the plain colour, which the player picks during a game.
+void TSorimo::BackgroundClick(const ChoiceRow& row) {
+  options_.Background = row.number;
+  if (row.file) {
+    NouveauFond(ExeDir + "Backgrounds/" + row.file);
+    return;
+  }
   if (game_.GameMode != ModeIdle) {
     // Cancelling keeps the colour the dialog started with.
     if (auto c = desktop_.chooseColour(uint32_t(values_.ColorBackground))) values_.ColorBackground = int32_t(*c);
@@ -50,44 +73,24 @@ void TSorimo::None1Click() {
 // when there is none yet, the plain colour is used, so the program can always start.
 void TSorimo::LoadBackgroundClick() {
   for (;;) {
-    if (action("LoadBackground")->isChecked() || values_.LastLoadedBackground.empty()) {
+    if (options_.Background == kLoadBackgroundNumber || values_.LastLoadedBackground.empty()) {
       const std::string chosen = desktop_.chooseFile("Please choose a Background bitmap file",
                                                      "Background files (*.bmp; *.jpg)|*.bmp;*.jpg",
                                                      ExeDir + "Backgrounds/", false);
       if (chosen.empty()) {
-        if (game_.GameMode == ModeIdle) None1Click();
+        if (game_.GameMode == ModeIdle) BackgroundClick(BackgroundRow(kFallbackBackground));
         return;
       }
       values_.LastLoadedBackground = chosen;
     }
     if (Exists(values_.LastLoadedBackground)) {
-      CheckBackground(action("LoadBackground"));
+      options_.Background = kLoadBackgroundNumber;
       NouveauFond(values_.LastLoadedBackground);
       return;
     }
     values_.LastLoadedBackground.clear();
-    CheckBackground(action("LoadBackground"));
+    options_.Background = kLoadBackgroundNumber;
   }
-}
-
-void TSorimo::Dragons1Click() {
-  CheckBackground(action("Dragons1"));
-  NouveauFond(ExeDir + "Backgrounds/dragons.bmp");
-}
-
-void TSorimo::AndromedaClick() {
-  CheckBackground(action("Andromeda"));
-  NouveauFond(ExeDir + "Backgrounds/andromeda.jpg");
-}
-
-void TSorimo::Kanji1Click() {
-  CheckBackground(action("Kanji1"));
-  NouveauFond(ExeDir + "Backgrounds/kanji.bmp");
-}
-
-void TSorimo::CatpatsClick() {
-  CheckBackground(action("Catpats"));
-  NouveauFond(ExeDir + "Backgrounds/catpats.jpg");
 }
 
 // Any Windows bitmap is taken as a tileset, whatever its size: the renderer reads its regions
@@ -95,7 +98,7 @@ void TSorimo::CatpatsClick() {
 void TSorimo::LoadTileset(const std::string& path) {
   if (!Exists(path)) {
     values_.LastLoadedTileset.clear();
-    CheckTileset(action("Load1"));
+    options_.Tileset = kLoadTilesetNumber;
     Load1Click();
     return;
   }
@@ -110,79 +113,61 @@ void TSorimo::LoadTileset(const std::string& path) {
   if (game_.GameMode != ModeIdle) game_.FullRedraw();
 }
 
+void TSorimo::TilesetClick(const ChoiceRow& row) {
+  options_.Tileset = row.number;
+  LoadTileset(ExeDir + "Tilesets/" + row.file);
+}
+
 void TSorimo::Load1Click() {
   for (;;) {
-    if (action("Load1")->isChecked() || values_.LastLoadedTileset.empty()) {
+    if (options_.Tileset == kLoadTilesetNumber || values_.LastLoadedTileset.empty()) {
       const std::string chosen = desktop_.chooseFile("Please choose a Tileset bitmap file", "Tileset files (*.bmp)|*.bmp",
                                                      ExeDir + "Tilesets/", false);
       if (chosen.empty()) {
         // Without a tileset at start-up the tiles would be black: take the default set, if it
         // is there (otherwise its own missing file would bring this dialog back).
-        if (game_.GameMode == ModeIdle && Exists(ExeDir + "Tilesets/bluepai.bmp")) MahJongg3Click();
+        const ChoiceRow& blue = TilesetRow(kDefaultTileset);
+        if (game_.GameMode == ModeIdle && Exists(ExeDir + "Tilesets/" + blue.file)) TilesetClick(blue);
         return;
       }
       values_.LastLoadedTileset = chosen;
     }
     if (Exists(values_.LastLoadedTileset)) {
-      CheckTileset(action("Load1"));
+      options_.Tileset = kLoadTilesetNumber;
       LoadTileset(values_.LastLoadedTileset);
       return;
     }
     values_.LastLoadedTileset.clear();
-    CheckTileset(action("Load1"));
+    options_.Tileset = kLoadTilesetNumber;
   }
 }
 
-void TSorimo::MahJongg1Click() {
-  CheckTileset(action("MahJongg1"));
-  LoadTileset(ExeDir + "Tilesets/pai.bmp");
-}
-
-void TSorimo::MahJongg2Click() {
-  CheckTileset(action("MahJongg2"));
-  LoadTileset(ExeDir + "Tilesets/darkpai.bmp");
-}
-
-void TSorimo::MahJongg3Click() {
-  CheckTileset(action("MahJongg3"));
-  LoadTileset(ExeDir + "Tilesets/bluepai.bmp");
-}
-
-void TSorimo::Lowcolor1Click() {
-  CheckTileset(action("Lowcolor1"));
-  LoadTileset(ExeDir + "Tilesets/pai256.bmp");
-}
-
-// At start-up: the checked background and tileset are loaded; "Load from disk" reloads the
-// file loaded last.
+// At start-up: the chosen background and tileset are loaded; "Load from disk" reloads the
+// file loaded last. A number no item has falls back to the plain colour and the dark borders.
 void TSorimo::ActiveTilesetBackground() {
-  if (action("LoadBackground")->isChecked()) {
-    action("LoadBackground")->setChecked(false);
+  if (options_.Background == kLoadBackgroundNumber) {
+    options_.Background = kNoChoice;
     LoadBackgroundClick();
-  } else if (action("Kanji1")->isChecked()) {
-    Kanji1Click();
-  } else if (action("Dragons1")->isChecked()) {
-    Dragons1Click();
-  } else if (action("Andromeda")->isChecked()) {
-    AndromedaClick();
-  } else if (action("Catpats")->isChecked()) {
-    CatpatsClick();
   } else {
-    None1Click();
+    BackgroundClick(BackgroundRow(options_.Background));
   }
 
-  if (action("Load1")->isChecked()) {
-    action("Load1")->setChecked(false);
+  if (options_.Tileset == kLoadTilesetNumber) {
+    options_.Tileset = kNoChoice;
     Load1Click();
-  } else if (action("MahJongg1")->isChecked()) {
-    MahJongg1Click();
-  } else if (action("Lowcolor1")->isChecked()) {
-    Lowcolor1Click();
-  } else if (action("MahJongg3")->isChecked()) {
-    MahJongg3Click();
   } else {
-    MahJongg2Click();
+    TilesetClick(TilesetRow(options_.Tileset));
   }
+}
+
+void TSorimo::HighlightClick(const ChoiceRow& row) {
+  if (game_.HoverTile) {
+    const int h = game_.HoverTile;
+    game_.HoverTile = 0;
+    game_.RedrawTile(h);
+  }
+  options_.HighlightMode = row.number;
+  ApplyHighlightColour();
 }
 
 }  // namespace sorimo

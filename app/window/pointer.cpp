@@ -9,29 +9,6 @@
 
 namespace sorimo {
 
-// The preview area of the side panel, where the tile under the pointer is shown.
-constexpr int kPreviewX = 24, kPreviewY = 390;
-
-void TSorimo::ClearTilePreview() {
-  QImage& hof = hof_->SaveHof();
-  const QImage& clean = hof_->HofPic();
-  for (int y = kPreviewY; y < kPreviewY + kSpriteHeight && y < hof.height(); ++y)
-    for (int x = kPreviewX; x < kPreviewX + kSpriteWidth && x < hof.width(); ++x) hof.setPixel(x, y, clean.pixel(x, y));
-  RedrawHOF();
-}
-
-void TSorimo::DrawTilePreview(int tile) {
-  // The sprite is composed by the renderer, masked over the panel's own pixels.
-  QImage& hof = hof_->SaveHof();
-  PixelBuffer area(kSpriteWidth, kSpriteHeight);
-  for (int y = 0; y < kSpriteHeight; ++y)
-    for (int x = 0; x < kSpriteWidth; ++x) area.setPixel(x, y, hof.pixel(kPreviewX + x, kPreviewY + y) & 0xFFFFFF);
-  renderer_.DrawTileSprite(area, 0, 0, tile);
-  for (int y = 0; y < kSpriteHeight; ++y)
-    for (int x = 0; x < kSpriteWidth; ++x) hof.setPixel(kPreviewX + x, kPreviewY + y, 0xFF000000 | area.pixel(x, y));
-  RedrawHOF();
-}
-
 void TSorimo::FormMouseMove(int X, int Y) {
   const uint8_t mode = game_.GameMode;
   if (options_.HighlightMode == HighlightNone && mode != ModeEditor) return;
@@ -52,9 +29,9 @@ void TSorimo::FormMouseMove(int X, int Y) {
       // A tile with another exactly on top of it is never shown: only its edge is visible.
       const TileRecord& r = game_.Records[size_t(t)];
       if (r.z < kLayers && game_.Grid.at(r.x, r.y, r.z + 1) != 0)
-        ClearTilePreview();
+        hof_->ClearTilePreview();
       else
-        DrawTilePreview(t);
+        hof_->DrawTilePreview(t, [this](PixelBuffer& area, int tile) { renderer_.DrawTileSprite(area, 0, 0, tile); });
     }
     if (PreviousPointerTile == PointerTile) return;
     if (PreviousPointerTile != 0) {
@@ -65,7 +42,7 @@ void TSorimo::FormMouseMove(int X, int Y) {
     game_.HoverTile = uint8_t(PointerTile);
     game_.HLRedrawTile(game_.HoverTile);
   } else {
-    if (preview) ClearTilePreview();
+    if (preview) hof_->ClearTilePreview();
     if (game_.HoverTile > 0) {
       const int h = game_.HoverTile;
       game_.HoverTile = 0;

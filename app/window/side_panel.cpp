@@ -2,22 +2,11 @@
 
 #include <QPainter>
 
-namespace sorimo {
+#include "app/dialogs/transparent_image.h"
+#include "view/board_geometry.h"
+#include "view/pixel_buffer.h"
 
-void DrawTransparent(QImage& target, int x, int y, const QImage& picture, QRgb transparent) {
-  const QImage src = picture.convertToFormat(QImage::Format_RGB32);
-  for (int sy = 0; sy < src.height(); ++sy) {
-    const int ty = y + sy;
-    if (ty < 0 || ty >= target.height()) continue;
-    const QRgb* in = reinterpret_cast<const QRgb*>(src.constScanLine(sy));
-    QRgb* out = reinterpret_cast<QRgb*>(target.scanLine(ty));
-    for (int sx = 0; sx < src.width(); ++sx) {
-      const int tx = x + sx;
-      if (tx < 0 || tx >= target.width()) continue;
-      if ((in[sx] | 0xFF000000) != (transparent | 0xFF000000)) out[tx] = in[sx] | 0xFF000000;
-    }
-  }
-}
+namespace sorimo {
 
 SidePanel::SidePanel(QWidget* parent) : QWidget(parent) {
   setObjectName("HofBox");
@@ -48,6 +37,79 @@ SidePanel::SidePanel(QWidget* parent) : QWidget(parent) {
 void SidePanel::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.drawImage(0, 0, shown_);
+}
+
+void SidePanel::ShowPanelHOF(const PanelModel& model) {
+  if (!model.options.ShowHallFame) return;
+  const Game& game = model.game;
+  const int PanelShift = PanelShiftFor(game.GameMode, model.options);
+  const int movesLeft = PanelShift == kGirlPanelShift ? model.countMoves() : game.MovesLeft;
+
+  saveHof_ = hofPic_.copy();
+  QPainter p(&saveHof_);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  if (PanelShift == kGirlPanelShift) {
+    const QImage& girl =
+        Girl(GirlPicture(game.GameMode, game.ModeBeforePause, game.ElapsedSeconds + game.PenaltySeconds, movesLeft));
+    p.end();
+    DrawTransparent(saveHof_, 0, 302, girl, kGirlTransparent);
+    p.begin(&saveHof_);
+  } else {
+    QFont title;
+    title.setFamilies({"Comic Sans MS", "Comic Neue"});
+    title.setPointSize(10);
+    title.setBold(true);
+    p.setFont(title);
+    p.setPen(QColor(255, 255, 0));
+    const QFontMetrics fm(title);
+    p.drawText(21, 50 - PanelShift + fm.ascent(), "HALL OF");
+    p.drawText(31, 70 - PanelShift + fm.ascent(), "FAME");
+  }
+
+  const int column = model.column;
+  if (column >= 0 && column < kHallColumns) {
+    QFont f;
+    f.setFamilies({"Verdana", "DejaVu Sans"});
+    f.setPointSize(9);
+    for (int i = 1; i <= 10; ++i) {
+      const std::string& entry = model.hall.At(i, column);
+      f.setBold(true);
+      f.setItalic(i == model.newEntryRank);
+      p.setFont(f);
+      const int ascent = QFontMetrics(f).ascent();
+      p.setPen(Qt::white);
+      p.drawText(15, 27 * i + 81 - PanelShift + ascent, QString::fromStdString(entry.substr(0, 8)));
+      const int total = HallEntryTotal(entry);
+      const QString value = IsClicksColumn(column) ? QString("    %1").arg(total)
+                                                   : QString::fromStdString(TimeText(total));
+      p.setPen(QColor(0, 255, 255));
+      p.drawText(39, 27 * i + 94 - PanelShift + ascent, value);
+    }
+  }
+  p.end();
+  RedrawHOF();
+  repaint();
+}
+
+// The preview area of the panel, where the tile under the pointer is shown.
+constexpr int kPreviewX = 24, kPreviewY = 390;
+
+void SidePanel::ClearTilePreview() {
+  for (int y = kPreviewY; y < kPreviewY + kSpriteHeight && y < saveHof_.height(); ++y)
+    for (int x = kPreviewX; x < kPreviewX + kSpriteWidth && x < saveHof_.width(); ++x)
+      saveHof_.setPixel(x, y, hofPic_.pixel(x, y));
+  RedrawHOF();
+}
+
+void SidePanel::DrawTilePreview(int tile, const TileDrawer& drawTile) {
+  // The sprite is composed over the panel's own pixels.
+  PixelBuffer area(kSpriteWidth, kSpriteHeight);
+  for (int y = 0; y < kSpriteHeight; ++y)
+    for (int x = 0; x < kSpriteWidth; ++x) area.setPixel(x, y, saveHof_.pixel(kPreviewX + x, kPreviewY + y) & 0xFFFFFF);
+  drawTile(area, tile);
+  for (int y = 0; y < kSpriteHeight; ++y)
+    for (int x = 0; x < kSpriteWidth; ++x) saveHof_.setPixel(kPreviewX + x, kPreviewY + y, 0xFF000000 | area.pixel(x, y));
+  RedrawHOF();
 }
 
 }  // namespace sorimo

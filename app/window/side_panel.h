@@ -1,18 +1,23 @@
-// The hall of fame panel `HofBox` at the right edge of the window. The window draws into its
-// working image `SaveHof` (starting from the clean backdrop `HofPic`) and then shows it.
+// The hall of fame panel `HofBox` at the right edge of the window. It draws into its working
+// image `SaveHof` (starting from the clean backdrop `HofPic`) and then shows it: the ten best
+// results of the current list, a girl picture, and the tile under the pointer.
 #pragma once
 
 #include <QImage>
 #include <QWidget>
 #include <array>
+#include <functional>
+
+#include "app/window/side_panel_model.h"
 
 namespace sorimo {
+
+class PixelBuffer;
 
 class SidePanel : public QWidget {
   Q_OBJECT
  public:
   static constexpr int kWidth = 92, kHeight = 472, kVisibleHeight = 468;
-  static constexpr QRgb kGirlTransparent = 0xFF84FF84;  // RGB(132, 255, 132)
   explicit SidePanel(QWidget* parent);
 
   const QImage& HofPic() const { return hofPic_; }
@@ -23,6 +28,16 @@ class SidePanel : public QWidget {
   void RedrawHOF() { shown_ = saveHof_; update(); }
   const QImage& shown() const { return shown_; }
 
+  // Draws the list and the girl or the title, and shows them at once (`ShowPanelHOF`);
+  // nothing while "Show Hall of Fame" is off.
+  void ShowPanelHOF(const PanelModel& model);
+
+  // The preview of the tile under the pointer: drawTile composes a tile's sprite over the
+  // panel's own pixels at (0, 0) of the buffer it is given.
+  using TileDrawer = std::function<void(PixelBuffer& area, int tile)>;
+  void DrawTilePreview(int tile, const TileDrawer& drawTile);
+  void ClearTilePreview();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
 
@@ -30,8 +45,5 @@ class SidePanel : public QWidget {
   QImage hofPic_, saveHof_, shown_;
   std::array<QImage, 12> girls_;
 };
-
-// Draws `picture` onto `target` at (x, y), leaving out the pixels of the transparent colour.
-void DrawTransparent(QImage& target, int x, int y, const QImage& picture, QRgb transparent);
 
 }  // namespace sorimo

@@ -1,69 +1,42 @@
 // The main window `TSorimo`: owns the game, the options, the renderer and the two stores, and
 // offers every command through its menus, toolbar, welcome panel and board. Its methods are
-// the commands and event handlers, named after their menu item or control. The game logic it
-// hosts is plain C++ (engine/); this class is where that logic meets Qt.
+// the commands and event handlers, named after their menu item or control; which control runs
+// which command is the command table's business (command_table.h). The game logic it hosts is
+// plain C++ (engine/); this class is where that logic meets Qt.
 #pragma once
 
 #include <QImage>
 #include <QMainWindow>
-#include <QPointer>
 #include <QTimer>
-#include <functional>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "app/store/hall_file.h"
 #include "app/store/hall_table.h"
 #include "app/store/section_key_store.h"
 #include "app/store/settings_keys.h"
+#include "app/window/desktop_services.h"
 #include "engine/game.h"
 #include "engine/options.h"
 #include "layouts/layout_list.h"
 #include "view/board_renderer.h"
 
 class QAction;
-class QActionGroup;
-class QColorDialog;
-class QLabel;
 class QMenu;
 class QToolButton;
 
 namespace sorimo {
 
 class BoardImage;
-class CoolMenu;
 class SidePanel;
 class StatusBar;
 class ToolPanel;
 class WelcomePanel;
-
-// What the window needs from the desktop, so tests can pretend to be a screen of any width
-// and answer file dialogs and message boxes without a person.
-struct DesktopServices {
-  std::function<int()> screenWidth;
-  std::function<int()> screenHeight;
-  // A file dialog; returns "" when cancelled.
-  std::function<std::string(const std::string& title, const std::string& filter, const std::string& folder,
-                            bool save)>
-      chooseFile;
-  // A message box with OK; and one with two buttons (OK/Cancel or Yes/No) returning true for OK/Yes.
-  std::function<void(const std::string& caption, const std::string& text)> inform;
-  std::function<bool(const std::string& caption, const std::string& text, bool yesNo)> ask;
-  // The colour dialog; returns the colour chosen, or nothing when cancelled.
-  std::function<std::optional<uint32_t>(uint32_t initial)> chooseColour;
-  // Modal windows the window opens; tests replace them to answer without a person.
-  std::function<void(int32_t& randomSeed, Random& generator)> randomWindow;
-  std::function<void(const std::string& finalTime, bool entersHall)> gameOverWindow;
-  std::function<void(bool afterWin)> hallWindow;
-  std::function<void()> aboutWindow;
-  // The 32-bit millisecond counter and the UTC time of day in milliseconds.
-  std::function<uint32_t()> tickCount;
-  std::function<uint32_t()> timeOfDayMs;
-};
-DesktopServices RealDesktop(QWidget* owner);
+class WindowCommands;
+struct ChoiceRow;
+struct HallWindowModel;
+struct PanelModel;
 
 class TSorimo : public QMainWindow, public GameHost {
   Q_OBJECT
@@ -84,6 +57,7 @@ class TSorimo : public QMainWindow, public GameHost {
   BoardImage* boardImage() const { return board_; }
   WelcomePanel* welcome() const { return welcome_; }
   StatusBar* statusLine() const { return status_; }
+  ToolPanel* toolPanel() const { return tools_; }
   QAction* action(const std::string& name) const;
   QToolButton* toolButton(const std::string& name) const;
   const LayoutList& layouts() const { return layouts_; }
@@ -100,6 +74,8 @@ class TSorimo : public QMainWindow, public GameHost {
   int newEntryRank() const { return NewEntryRank; }
   // Set while the hall of fame window opened after a qualifying game is on screen.
   bool HallAfterWin = false;
+  // What the hall of fame window shows and changes.
+  HallWindowModel HallModel();
 
   // ---- Commands ----
   void RandomSolitaireGame1Click();
@@ -119,27 +95,27 @@ class TSorimo : public QMainWindow, public GameHost {
   void RunLayout(const std::string& path);
   bool SaveLayout();  // writes the layout in memory; false when nothing was written
 
-  // Background and tileset menus.
+  // Background, tileset and highlight menus: one handler for the items of each.
   void NouveauFond(const std::string& path);
-  void None1Click();
+  void BackgroundClick(const ChoiceRow& row);
   void LoadBackgroundClick();
-  void Dragons1Click();
-  void AndromedaClick();
-  void Kanji1Click();
-  void CatpatsClick();
   void LoadTileset(const std::string& path);
+  void TilesetClick(const ChoiceRow& row);
   void Load1Click();
-  void MahJongg1Click();
-  void MahJongg2Click();
-  void MahJongg3Click();
-  void Lowcolor1Click();
   void ActiveTilesetBackground();
+  void HighlightClick(const ChoiceRow& row);
 
   // View options.
   void Toolbar1Click();
   void ShowTitleClick();
   void ShowHallPanel();
   void ShadowsClick();
+  void ApplyCoolMenu();
+  void ApplyCursor();
+
+  // After anything that may have changed the game: the check marks show the options and the
+  // commands are enabled as the game mode allows.
+  void GameChanged();
 
   // ---- Events ----
   void FormShow();
@@ -193,26 +169,13 @@ class TSorimo : public QMainWindow, public GameHost {
   void StartGameCommand(DealResult (Game::*start)());
   void ReportDeal(DealResult r);
 
-  // Widgets and menus (window_parts.cpp, menus.cpp).
+  // Widgets (sorimo.cpp); the menus, toolbar and welcome buttons come from the command table.
   void BuildWidgets();
-  void BuildMenus();
-  void BuildToolbar();
-  QAction* AddItem(QMenu* menu, const char* name, const QString& caption, const QKeySequence& key,
-                   std::function<void()> handler, bool Options::*option = nullptr);
-  void SyncChecks();
-  QMenu* AddCoolMenu(const char* title);
-  void ApplyCoolMenu();
   void FitWindow();
-  void RefreshScene();
   BoardScene Scene() const;
-  void ClearTilePreview();
-  void DrawTilePreview(int tile);
-  void ApplyCursor();
-  void BindMenuGlyphs();
-  void CheckBackground(QAction* item);
+  PanelModel PanelModelNow();
   QAction* AddLayoutItem(const std::string& name);
   void CheckLayoutItem();
-  void CheckTileset(QAction* item);
   void ShowError(const std::string& text);
 
   Options options_;
@@ -241,16 +204,10 @@ class TSorimo : public QMainWindow, public GameHost {
   SidePanel* hof_ = nullptr;
   StatusBar* status_ = nullptr;
   ToolPanel* tools_ = nullptr;
+  WindowCommands* commands_ = nullptr;
   QMenu* layoutMenu_ = nullptr;
   // The Layout menu's own items and separator come before the layout entries.
   static constexpr int kFirstLayoutItem = 4;
-  QActionGroup* backgroundGroup_ = nullptr;
-  QActionGroup* tilesetGroup_ = nullptr;
-  QActionGroup* highlightGroup_ = nullptr;
-  std::map<std::string, QAction*> actions_;
-  std::vector<CoolMenu*> coolMenus_;
-  std::map<std::string, QToolButton*> buttons_;
-  std::vector<std::pair<QAction*, bool Options::*>> bound_;
   QTimer Timer;
 
   bool startupFailed_ = false;

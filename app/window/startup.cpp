@@ -1,7 +1,6 @@
 // Start-up and shutdown of the main window: the order in which the program comes up, finds
 // its files and options, and the order in which it writes them back when it closes.
 #include <QAction>
-#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -9,11 +8,11 @@
 #include <QMenuBar>
 #include <filesystem>
 
+#include "app/dialogs/pixel_image.h"
 #include "app/store/settings_file.h"
 #include "assets/picture_file.h"
 #include "app/window/sorimo.h"
 #include "app/window/board_image.h"
-#include "app/window/pixel_image.h"
 #include "app/window/side_panel.h"
 #include "app/window/status_bar.h"
 #include "app/window/tool_panel.h"
@@ -78,12 +77,6 @@ void TSorimo::Init() {
   game_.TilesLeft = game_.TilesTotal = kTileCount;
   ShowPanelHOF();
 
-  // Check one background and one tileset item by their stored numbers.
-  static const char* kBackgrounds[] = {"Kanji1", "Dragons1", "None1", "LoadBackground", "Andromeda", "Catpats"};
-  static const char* kTilesets[] = {"Load1", "MahJongg1", "MahJongg2", "MahJongg3", "Lowcolor1"};
-  CheckBackground(values_.Background >= 0 && values_.Background <= 5 ? action(kBackgrounds[values_.Background]) : nullptr);
-  CheckTileset(values_.Tileset >= 0 && values_.Tileset <= 4 ? action(kTilesets[values_.Tileset]) : nullptr);
-
   // The first layout, without starting a game.
   StartupLoad = true;
   RunLayout(CurrentLayoutFile);
@@ -91,8 +84,9 @@ void TSorimo::Init() {
 
   ActiveTilesetBackground();
   ApplyHighlightColour();
-  BindMenuGlyphs();
-  SyncChecks();
+  // The check marks show the options read; a background or tileset number that no item has
+  // would check none, but the step above has chosen one.
+  GameChanged();
   Timer.start();
 }
 
@@ -188,19 +182,6 @@ void TSorimo::closeEvent(QCloseEvent* event) {
 // cannot be written the player is told and chooses: close without saving, or keep the window.
 bool TSorimo::FormCloseQuery() {
   if (startupFailed_) return true;
-  BackgroundChecks bg;
-  bg.Kanji1 = action("Kanji1")->isChecked();
-  bg.Dragons1 = action("Dragons1")->isChecked();
-  bg.None1 = action("None1")->isChecked();
-  bg.Andromeda = action("Andromeda")->isChecked();
-  bg.Catpats = action("Catpats")->isChecked();
-  values_.Background = BackgroundNumber(bg);
-  TilesetChecks ts;
-  ts.Load1 = action("Load1")->isChecked();
-  ts.MahJongg1 = action("MahJongg1")->isChecked();
-  ts.MahJongg2 = action("MahJongg2")->isChecked();
-  ts.MahJongg3 = action("MahJongg3")->isChecked();
-  values_.Tileset = TilesetNumber(ts);
   values_.BoardNumber = game_.BoardNumber;
   values_.RandomSeed = game_.RandomSeed;
   values_.XPos = x();
@@ -233,7 +214,7 @@ void TSorimo::changeEvent(QEvent* event) {
     game_.FormActivate();
   else
     game_.FormDeactivate();
-  SyncChecks();
+  GameChanged();
 }
 
 }  // namespace sorimo

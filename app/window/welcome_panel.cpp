@@ -8,20 +8,9 @@
 namespace sorimo {
 
 namespace {
-struct ButtonSpec {
-  const char* name;
-  const char* caption;
-};
-struct GroupSpec {
-  const char* caption;
-  ButtonSpec first, second;
-};
-constexpr GroupSpec kGroups[] = {
-    {"Mah-Jongg Tile-Matching Solitaire", {"BitBtn1", "Classic"}, {"BitBtn2", "Two Players"}},
-    {"Mah-Jongg Rivers", {"BitBtn3", "Easy (84 tiles)"}, {"BitBtn4", "Hard (144 tiles)"}},
-    {"Mah-Jongg Memory", {"BitBtn5", "Easy (32 tiles)"}, {"BitBtn6", "Hard (84 tiles)"}},
-    {"Mah-Jongg Clicks", {"BitBtn7", "Easy (4 colors)"}, {"BitBtn10", "Hard (6 colors)"}},
-};
+constexpr const char* kGroupCaptions[] = {"Mah-Jongg Tile-Matching Solitaire", "Mah-Jongg Rivers", "Mah-Jongg Memory",
+                                          "Mah-Jongg Clicks", "Others"};
+constexpr int kGameSlots = 8;  // two buttons in each of the four game groups
 }  // namespace
 
 WelcomePanel::WelcomePanel(QWidget* parent) : QFrame(parent) {
@@ -60,25 +49,27 @@ WelcomePanel::WelcomePanel(QWidget* parent) : QFrame(parent) {
   layout->addWidget(welcome);
   layout->addWidget(title);
 
-  auto addGroup = [&](const char* caption, std::initializer_list<ButtonSpec> specs, int columns) {
-    auto* box = new QGroupBox(caption, this);
+  for (int g = 0; g < kGroups; ++g) {
+    auto* box = new QGroupBox(kGroupCaptions[g], this);
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(8, 6, 8, 6);
     grid->setHorizontalSpacing(8);
-    int i = 0;
-    for (const ButtonSpec& s : specs) {
-      auto* b = new QPushButton(s.caption, box);
-      b->setObjectName(s.name);
-      b->setCursor(Qt::PointingHandCursor);
-      grid->addWidget(b, i / columns, i % columns);
-      buttons_[s.name] = b;
-      ++i;
-    }
+    grids_[size_t(g)] = grid;
     layout->addWidget(box);
-  };
-  for (const GroupSpec& g : kGroups) addGroup(g.caption, {g.first, g.second}, 2);
-  addGroup("Others", {{"BitBtn8", "Help"}, {"BitBtn11", "Hall"}, {"BitBtn12", "About"}, {"BitBtn9", "Exit"}}, 4);
-  buttons_.at("BitBtn1")->setDefault(true);
+  }
+}
+
+QPushButton* WelcomePanel::addButton(int slot, const char* name, const char* caption) {
+  const bool game = slot <= kGameSlots;
+  QGridLayout* grid = grids_[size_t(game ? (slot - 1) / 2 : kGroups - 1)];
+  const int column = game ? (slot - 1) % 2 : slot - kGameSlots - 1;
+  auto* b = new QPushButton(caption, grid->parentWidget());
+  b->setObjectName(name);
+  b->setCursor(Qt::PointingHandCursor);
+  grid->addWidget(b, 0, column);
+  if (slot == 1) b->setDefault(true);
+  buttons_[name] = b;
+  return b;
 }
 
 }  // namespace sorimo

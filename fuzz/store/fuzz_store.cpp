@@ -80,6 +80,8 @@ void CheckSettings(ReadBack& read, const ProfileDocument& reread) {
   ReadSettingsFrom(reread, again, againValues);
   if (values.BoardNumber >= 100) values.BoardNumber = 7;
   values.PreviousRes = 1024;
+  for (const SettingKey& key : SettingsKeys())
+    if (key.kind == SettingKind::OptionNumber) options.*key.optionNumber = ChoiceAsWritten(key, options.*key.optionNumber);
   Check(SameSettings(options, values, again, againValues));
 }
 

@@ -42,7 +42,11 @@ void Scramble(Options& options, SettingsValues& values) {
   for (const SettingKey& key : SettingsKeys()) {
     switch (key.kind) {
       case SettingKind::Flag: options.*key.flag = !(options.*key.flag); break;
-      case SettingKind::OptionNumber: options.*key.optionNumber = next++; break;
+      case SettingKind::OptionNumber:
+        // A menu's numbered choice is kept only while it names an item.
+        options.*key.optionNumber =
+            key.choiceCount > 0 ? (key.defaultNumber + 1) % key.choiceCount : next++;
+        break;
       case SettingKind::Number: values.*key.number = next++; break;
       case SettingKind::Text: values.*key.text = "text " + std::to_string(next++); break;
     }
@@ -93,8 +97,8 @@ TEST(SettingsFile, NoFileGivesEveryDefaultAndTheFirstExitWritesAllKeysInOrder) {
   EXPECT_FALSE(options.Invert);
   EXPECT_EQ(values.CurrentPlayer1, "Player1");
   EXPECT_EQ(values.ColorBackground, 0x808000);
-  EXPECT_EQ(values.Background, 4);
-  EXPECT_EQ(values.Tileset, 3);
+  EXPECT_EQ(options.Background, 4);
+  EXPECT_EQ(options.Tileset, 3);
   EXPECT_EQ(values.BoardNumber, -1);
   EXPECT_EQ(values.MidiNumber, -1);
   EXPECT_EQ(values.PreviousRes, 1280) << "defaults to the current screen width";
@@ -138,7 +142,7 @@ TEST(SettingsFile, StoredValuesAreReadByTheirRules) {
   EXPECT_TRUE(options.Invert);
   EXPECT_EQ(options.HighlightMode, HighlightBlueRectangle);
   EXPECT_EQ(values.CurrentPlayer1, "Mei Lin");
-  EXPECT_EQ(values.Background, 9) << "kept as stored; no menu item gets the check mark";
+  EXPECT_EQ(options.Background, 9) << "kept as stored; no menu item gets the check mark";
   EXPECT_EQ(values.BoardNumber, -1) << "not a number: the default";
   EXPECT_EQ(values.ColorBackground, 8421376);
   EXPECT_EQ(values.WPos, 77) << "written only, never read";
@@ -154,7 +158,7 @@ TEST(SettingsFile, ShutdownValuesFollowTheWriteRules) {
   values.ScreenWidth = 800;
   values.PreviousRes = 1920;  // what start-up read; shutdown writes today's width
   values.BoardNumber = 110;   // a Memory game is current, started from layout 5
-  values.Background = BackgroundNumber({});  // no item checked: 9 was read, "None" shows
+  options.Background = 9;  // no item has this number: none is checked
   ASSERT_TRUE(WriteSettings(store, options, values, 5).ok());
   EXPECT_EQ(store.ReadInteger("Sorimo", "BoardNumber", 0), 5);
   EXPECT_EQ(store.ReadInteger("Sorimo", "PreviousRes", 0), 800);
@@ -166,20 +170,22 @@ TEST(SettingsFile, ShutdownValuesFollowTheWriteRules) {
   EXPECT_EQ(store.ReadInteger("Sorimo", "BoardNumber", 0), 99);
 }
 
-TEST(SettingsFile, MenuCheckMarksGiveTheirNumbers) {
-  EXPECT_EQ(BackgroundNumber({.Kanji1 = true}), 0);
-  EXPECT_EQ(BackgroundNumber({.Dragons1 = true}), 1);
-  EXPECT_EQ(BackgroundNumber({.None1 = true}), 2);
-  EXPECT_EQ(BackgroundNumber({.Andromeda = true}), 4);
-  EXPECT_EQ(BackgroundNumber({.Catpats = true}), 5);
-  EXPECT_EQ(BackgroundNumber({}), 3);
-  EXPECT_EQ(BackgroundNumber({.None1 = true, .Catpats = true}), 2) << "tested in menu order";
-  EXPECT_EQ(TilesetNumber({.Load1 = true}), 0);
-  EXPECT_EQ(TilesetNumber({.MahJongg1 = true}), 1);
-  EXPECT_EQ(TilesetNumber({.MahJongg2 = true}), 2);
-  EXPECT_EQ(TilesetNumber({.MahJongg3 = true}), 3);
-  EXPECT_EQ(TilesetNumber({}), 4);
-  EXPECT_EQ(TilesetNumber({.MahJongg1 = true, .MahJongg3 = true}), 1);
+TEST(SettingsFile, ANumberedChoiceWithoutItsItemIsWrittenAsTheNoneNumber) {
+  TempFolder folder;
+  const SectionKeyStore store(folder.File("Sorimo.ini"));
+  const auto written = [&](int32_t background, int32_t tileset) {
+    Options options;
+    options.Background = background;
+    options.Tileset = tileset;
+    EXPECT_TRUE(WriteSettings(store, options, SettingsValues{}, 1).ok());
+    return std::pair{store.ReadInteger("Sorimo", "Background", -9), store.ReadInteger("Sorimo", "Tileset", -9)};
+  };
+  // Every item's number is written as it is.
+  for (int32_t n = 0; n <= 5; ++n) EXPECT_EQ(written(n, n % 5), std::pair(n, n % 5)) << n;
+  // No item checked: "Background" 3, "Tileset" 4.
+  EXPECT_EQ(written(-1, -1), std::pair(3, 4));
+  EXPECT_EQ(written(6, 5), std::pair(3, 4));
+  EXPECT_EQ(written(9, 9), std::pair(3, 4));
 }
 
 TEST(SettingsFile, EverySettingSurvivesAWriteAndARead) {

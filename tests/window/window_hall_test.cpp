@@ -9,7 +9,7 @@
 #include <QMenuBar>
 #include <fstream>
 
-#include "app/window/hall_window.h"
+#include "app/dialogs/hall_window.h"
 #include "tests/window/window_test_support.h"
 
 namespace sorimo::testing {
@@ -33,7 +33,7 @@ TEST(WindowHall, TypingANameAfterAWinRenamesTheNewEntryEverywhere) {
   ASSERT_EQ(w->newEntryRank(), 1);
 
   w->HallAfterWin = true;
-  THallWindow hall(*w);
+  THallWindow hall(w.window.get(), w->HallModel());
   EXPECT_EQ(hall.Names[0]->text(), "Player1 ");
   EXPECT_EQ(hall.Totals[0]->text(), "04:59");
   EXPECT_EQ(hall.Maluses[0]->text(), "00:40");
@@ -56,7 +56,7 @@ TEST(WindowHall, ResetAskedAndCancelledKeepsTheList) {
   Window w(folder, desktop);
   const int column = w->game().BoardNumber;
   w->AddHall(column, 100, 0);
-  THallWindow hall(*w);
+  THallWindow hall(w.window.get(), w->HallModel());
   desktop.answers = {false};
   hall.DeleteHighscoresClick();
   EXPECT_EQ(HallEntryTotal(w->hallTable().At(1, column)), 100);

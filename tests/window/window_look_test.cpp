@@ -4,7 +4,7 @@
 #include <QAction>
 #include <fstream>
 
-#include "app/window/picture_dialog.h"
+#include "app/dialogs/picture_dialog.h"
 #include "tests/window/window_test_support.h"
 
 namespace sorimo::testing {

@@ -1,4 +1,4 @@
-#include "app/window/hall_window.h"
+#include "app/dialogs/hall_window.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -6,30 +6,24 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
-#include "app/window/sorimo.h"
+#include "app/dialogs/centre_on_screen.h"
+#include "engine/game.h"
 
 namespace sorimo {
-
-static void CentreOnScreen(QWidget* w) {
-  const QRect screen = QGuiApplication::primaryScreen()->geometry();
-  w->move((screen.width() - w->width()) / 2, (screen.height() - w->height()) / 2);
-}
 
 static const int kArcadeEntries[] = {kRiversEasyColumn, kRiversHardColumn, kMemoryEasyColumn,
                                      kMemoryHardColumn, kClicksEasyColumn, kClicksHardColumn};
 static const char* kArcadeNames[] = {"Mahjongg Rivers (Easy)", "Mahjongg Rivers (Hard)", "Mahjongg Memory (Easy)",
                                      "Mahjongg Memory (Hard)", "Mahjongg Clicks (Easy)", "Mahjongg Clicks (Hard)"};
 
-THallWindow::THallWindow(TSorimo& main)
-    : QDialog(&main), main_(main), layoutCount_(int(main.layouts().names.size())) {
+THallWindow::THallWindow(QWidget* parent, HallWindowModel model)
+    : QDialog(parent), model_(std::move(model)), layoutCount_(int(model_.layoutNames.size())) {
   setWindowTitle("Hall of Fame");
   setFixedSize(484, 358);
   setObjectName("HallWindow");
@@ -85,10 +79,10 @@ THallWindow::THallWindow(TSorimo& main)
   for (int c = 0; c < 4; ++c) header->setColumnMinimumWidth(c, c == 1 ? 96 : 44);
   grid->setColumnMinimumWidth(1, 96);
   listColumn->addWidget(Panel2, 1);
-  if (!main_.backdropPicture().isNull()) {
+  if (!model_.backdrop.isNull()) {
     // The picture `Fond`, stretched over the whole list, behind its labels.
     auto* Fond = new QLabel(Panel2);
-    Fond->setPixmap(QPixmap::fromImage(main_.backdropPicture()));
+    Fond->setPixmap(QPixmap::fromImage(model_.backdrop));
     Fond->setScaledContents(true);
     Fond->lower();
     Panel2->installEventFilter(this);
@@ -127,10 +121,10 @@ THallWindow::THallWindow(TSorimo& main)
   body->addLayout(controls, 2);
 
   CentreOnScreen(this);
-  PlayerName->setText(QString::fromStdString(main_.settingsValues().CurrentPlayer1));
-  for (const std::string& name : main_.layouts().names) LayoutComboBox->addItem(QString::fromStdString(name + " Layout"));
+  PlayerName->setText(QString::fromStdString(model_.playerName));
+  for (const std::string& name : model_.layoutNames) LayoutComboBox->addItem(QString::fromStdString(name + " Layout"));
   for (const char* name : kArcadeNames) LayoutComboBox->addItem(name);
-  GenerateList(main_.game().BoardNumber);
+  GenerateList(model_.column);
 
   connect(LayoutComboBox, &QComboBox::activated, this, [this] { LayoutComboBoxChange(); });
   connect(PlayerName, &QLineEdit::textEdited, this, [this] { PlayerNameChange(); });
@@ -163,7 +157,7 @@ void THallWindow::GenerateList(int column) {
   if (column < 0 || column >= kHallColumns) return;
   const bool clicks = IsClicksColumn(column);
   Label23->setText(clicks ? "Score" : "Time");
-  HallTable& table = main_.hallTableForEdit();
+  HallTable& table = model_.table;
   for (int i = 1; i <= 10; ++i) {
     HallEntry& cell = table.At(i, column);
     if (cell.empty()) cell = PlaceholderEntry(column, i);
@@ -176,9 +170,9 @@ void THallWindow::GenerateList(int column) {
     name->setAutoFillBackground(false);
     name->setStyleSheet(QString());
   }
-  if (main_.HallAfterWin && column == main_.game().BoardNumber && main_.newEntryRank() >= 1 &&
-      main_.newEntryRank() <= 10)
-    Names[size_t(main_.newEntryRank() - 1)]->setStyleSheet("background: #008080; color: white;");
+  if (model_.afterWin && column == model_.column && model_.newEntryRank >= 1 &&
+      model_.newEntryRank <= 10)
+    Names[size_t(model_.newEntryRank - 1)]->setStyleSheet("background: #008080; color: white;");
 }
 
 void THallWindow::LayoutComboBoxChange() {
@@ -189,14 +183,14 @@ void THallWindow::LayoutComboBoxChange() {
 
 void THallWindow::PlayerNameChange() {
   const std::string text = PlayerName->text().toStdString();
-  std::string& player = main_.settingsValues().CurrentPlayer1;
-  if (main_.HallAfterWin) {
+  std::string& player = model_.playerName;
+  if (model_.afterWin) {
     if (text != player) {
       player = text.empty() ? "-" : text;
-      RenameNewestEntry(main_.hallTableForEdit(), main_.game().BoardNumber, main_.newEntryRank(), player);
-      GenerateList(main_.game().BoardNumber);
+      RenameNewestEntry(model_.table, model_.column, model_.newEntryRank, player);
+      GenerateList(model_.column);
     }
-    main_.ShowPanelHOF();
+    model_.panelChanged();
   } else {
     player = text.empty() ? "-" : text;
     if (player[0] == ' ') player[0] = '-';
@@ -206,55 +200,11 @@ void THallWindow::PlayerNameChange() {
 void THallWindow::DeleteHighscoresClick() {
   const int column = ColumnOfEntry(LayoutComboBox->currentIndex());
   if (column < 0) return;
-  if (main_.AskOkCancel("Please confirm...", "Do you really want to remove the Hall of Fame entries for this layout ?"))
-    ResetHallColumn(main_.hallTableForEdit(), column);
-  main_.ShowPanelHOF();
+  if (model_.askOkCancel("Please confirm...", "Do you really want to remove the Hall of Fame entries for this layout ?"))
+    ResetHallColumn(model_.table, column);
+  model_.panelChanged();
   GenerateList(column);
-  main_.game().HofRefreshPending = true;
-}
-
-TGameOverForm::TGameOverForm(QWidget* parent, const QImage& girl) : QDialog(parent) {
-  setWindowTitle("Board finished !");
-  setFixedSize(346, 188);
-  setObjectName("GameOver");
-  setStyleSheet(
-      "#GameOver { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #4a1410, stop:1 #1c0604); }"
-      "QLabel { color: #f6e6c0; }"
-      "QPushButton { color: #2a1200; background: #f0d590; border: 1px solid #8a6420; border-radius: 4px;"
-      " padding: 4px 14px; font-weight: bold; }");
-  auto* row = new QHBoxLayout(this);
-  row->setContentsMargins(12, 10, 0, 10);
-  auto* texts = new QVBoxLayout;
-  auto* Label1 = new QLabel("Congratulations !", this);
-  QFont big = Label1->font();
-  big.setPointSize(15);
-  big.setBold(true);
-  Label1->setFont(big);
-  Label1->setStyleSheet("color: #ffd24a;");
-  auto* Label2 = new QLabel("You finished the board...", this);
-  FinalTime = new QLabel("Your final time is 00:00", this);
-  QFont bold = FinalTime->font();
-  bold.setBold(true);
-  FinalTime->setFont(bold);
-  EnterFame = new QLabel("And you enter the Hall of Fame !", this);
-  EnterFame->setStyleSheet("color: #7dffb0; font-weight: bold;");
-  EnterFame->hide();
-  auto* BitBtn1 = new QPushButton("Thank you !", this);
-  BitBtn1->setDefault(true);
-  texts->addWidget(Label1);
-  texts->addWidget(Label2);
-  texts->addSpacing(6);
-  texts->addWidget(FinalTime);
-  texts->addWidget(EnterFame);
-  texts->addStretch(1);
-  texts->addWidget(BitBtn1, 0, Qt::AlignLeft);
-  row->addLayout(texts, 1);
-  auto* Girl = new QLabel(this);
-  Girl->setFixedSize(92, 166);
-  Girl->setPixmap(QPixmap::fromImage(girl));
-  row->addWidget(Girl, 0, Qt::AlignRight | Qt::AlignVCenter);
-  CentreOnScreen(this);
-  connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+  model_.listReset();
 }
 
 }  // namespace sorimo

@@ -6,10 +6,14 @@
 
 namespace sorimo {
 
+struct AboutBoxModel {
+  QImage backdrop;  // `BackdropPicture` behind the whole window; may be null
+};
+
 class TAboutBox : public QDialog {
   Q_OBJECT
  public:
-  TAboutBox(QWidget* parent, const QImage& backdrop);
+  TAboutBox(QWidget* parent, const AboutBoxModel& model);
 };
 
 }  // namespace sorimo

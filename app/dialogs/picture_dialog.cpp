@@ -1,10 +1,10 @@
-#include "app/window/picture_dialog.h"
+#include "app/dialogs/picture_dialog.h"
 
 #include <QGridLayout>
 #include <QImage>
 #include <QLabel>
 
-#include "app/window/pixel_image.h"
+#include "app/dialogs/pixel_image.h"
 #include "assets/picture_file.h"
 
 namespace sorimo {

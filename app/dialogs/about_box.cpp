@@ -1,18 +1,16 @@
-#include "app/window/about_box.h"
+#include "app/dialogs/about_box.h"
 
 #include <QDesktopServices>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "app/window/sorimo.h"
+#include "app/dialogs/centre_on_screen.h"
 
 namespace sorimo {
 
-TAboutBox::TAboutBox(QWidget* parent, const QImage& backdrop) : QDialog(parent) {
+TAboutBox::TAboutBox(QWidget* parent, const AboutBoxModel& model) : QDialog(parent) {
   setWindowTitle("About Sorimo ");
   setObjectName("AboutBox");
   setStyleSheet(
@@ -70,26 +68,14 @@ TAboutBox::TAboutBox(QWidget* parent, const QImage& backdrop) : QDialog(parent) 
   column->addWidget(ok, 0, Qt::AlignCenter);
   adjustSize();
   setFixedSize(sizeHint());
-  if (!backdrop.isNull()) {
+  if (!model.backdrop.isNull()) {
     auto* fond = new QLabel(this);
-    fond->setPixmap(QPixmap::fromImage(backdrop));
+    fond->setPixmap(QPixmap::fromImage(model.backdrop));
     fond->setScaledContents(true);
     fond->setGeometry(rect());
     fond->lower();
   }
-  const QRect screen = QGuiApplication::primaryScreen()->geometry();
-  move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
-}
-
-void TSorimo::About1Click() {
-  game_.CheckPause();
-  if (desktop_.aboutWindow) {
-    desktop_.aboutWindow();
-  } else {
-    TAboutBox box(this, BackdropPicture);
-    box.exec();
-  }
-  game_.UnCheckPause();
+  CentreOnScreen(this);
 }
 
 }  // namespace sorimo

@@ -1,14 +1,14 @@
-#include "app/window/random_window.h"
+#include "app/dialogs/random_window.h"
 
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 #include <optional>
+
+#include "app/dialogs/centre_on_screen.h"
 
 namespace sorimo {
 
@@ -19,12 +19,11 @@ std::optional<int32_t> GameNumberOf(const QString& text) {
   return int32_t(value);
 }
 
-TRandomWindow::TRandomWindow(QWidget* parent, int32_t& randomSeed, Random& generator)
-    : QDialog(parent), seed_(randomSeed), generator_(generator) {
+TRandomWindow::TRandomWindow(QWidget* parent, RandomWindowModel model)
+    : QDialog(parent), seed_(model.randomSeed), generator_(model.generator) {
   setWindowTitle("New Specific (Seed) Game");
   setFixedSize(396, 172);
-  const QRect screen = QGuiApplication::primaryScreen()->geometry();
-  move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
+  CentreOnScreen(this);
 
   auto* outer = new QVBoxLayout(this);
   auto* panel = new QGroupBox("Random Seed", this);

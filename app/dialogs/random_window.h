@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 
 #include "engine/random.h"
 
@@ -9,11 +10,15 @@ class QLineEdit;
 
 namespace sorimo {
 
+struct RandomWindowModel {
+  int32_t& randomSeed;  // the game number the window edits
+  Random& generator;    // draws "New random game seed"
+};
+
 class TRandomWindow : public QDialog {
   Q_OBJECT
  public:
-  // randomSeed is the game number it edits; generator draws "New random game seed".
-  TRandomWindow(QWidget* parent, int32_t& randomSeed, Random& generator);
+  TRandomWindow(QWidget* parent, RandomWindowModel model);
 
   QLineEdit* edit() const { return RandomSeed_; }
   void NewRandomSeed();  // the "New random game seed" button

@@ -1,0 +1,27 @@
+// `TGameOverForm`: "Board finished !" with the final time, and the hall of fame line when the
+// result enters it.
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+#include <string>
+
+class QLabel;
+
+namespace sorimo {
+
+struct GameOverModel {
+  std::string finalTime;  // the whole line, "Your final time is MM:SS"
+  bool entersHall = false;
+  QImage girl;            // 92 x 166, RGB(132, 255, 132) where the dialog shows through
+};
+
+class TGameOverForm : public QDialog {
+  Q_OBJECT
+ public:
+  TGameOverForm(QWidget* parent, const GameOverModel& model);
+  QLabel* FinalTime;
+  QLabel* EnterFame;
+};
+
+}  // namespace sorimo

@@ -1,0 +1,197 @@
+#include "app/window/command_table.h"
+
+#include <array>
+
+#include "app/window/sorimo.h"
+#include "app/window/status_bar.h"
+#include "app/window/tool_panel.h"
+
+namespace sorimo {
+
+namespace {
+
+template <void (TSorimo::*Method)()>
+void Call(TSorimo& w) {
+  (w.*Method)();
+}
+
+template <void (TSorimo::*Method)(const ChoiceRow&)>
+void CallWith(TSorimo& w, const ChoiceRow& row) {
+  (w.*Method)(row);
+}
+
+constexpr const char* kMenuTitles[kMenuCount] = {"New",        "&Play",   "View",    "&Highlight", "&Configuration",
+                                                 "&Background", "Tileset", "&Layout", "M&usic",     "&Help"};
+
+constexpr const char* kGlyphNew = ":/toolbar/new.png";
+constexpr const char* kGlyphBack = ":/toolbar/back.png";
+constexpr const char* kGlyphHint = ":/toolbar/hint.png";
+constexpr const char* kGlyphShuffle = ":/toolbar/shuffle.png";
+constexpr const char* kGlyphPause = ":/toolbar/pause.png";
+constexpr const char* kGlyphLayout = ":/toolbar/layout.png";
+constexpr const char* kGlyphAbout = ":/toolbar/about.png";
+constexpr const char* kGlyphHall = ":/toolbar/hall.png";
+constexpr const char* kGlyphExit = ":/toolbar/exit.png";
+
+const ChoiceGroup kHighlightGroup = {&Options::HighlightMode, HighlightChoices(), CallWith<&TSorimo::HighlightClick>};
+const ChoiceGroup kBackgroundGroup = {&Options::Background, BackgroundChoices(), CallWith<&TSorimo::BackgroundClick>};
+const ChoiceGroup kTilesetGroup = {&Options::Tileset, TilesetChoices(), CallWith<&TSorimo::TilesetClick>};
+
+using M = MenuId;
+using O = Options;
+
+// Commands of games and windows still to come are rows without a handler, disabled in every mode.
+const CommandRow kCommands[] = {
+    // ---- New
+    {.menu = M::New, .name = "RandomSolitaireGame1", .caption = "Mah-Jongg Solitaire (Random Game)", .shortcut = "F2",
+     .handler = Call<&TSorimo::RandomSolitaireGame1Click>, .menuGlyph = kGlyphNew,
+     .welcome = {1, "BitBtn1", "Classic"}},
+    {.menu = M::New, .name = "NewSpecificGame1", .caption = "Mah-Jongg Solitaire (Specific Game)",
+     .handler = Call<&TSorimo::NewSpecificGame1Click>},
+    {.menu = M::New, .separatorBefore = true, .separatorAfter = true, .name = "MahJonggSolitaire2PlayerSingleComputer1",
+     .caption = "Mah-Jongg Solitaire (2-Player Game)", .shortcut = "Shift+F2", .modes = kNotBuilt,
+     .menuGlyph = kGlyphNew, .welcome = {2, "BitBtn2", "Two Players"}},
+    {.menu = M::New, .name = "NewArcadeMahjonggGame1", .caption = "Mah-Jongg Rivers (Easy)", .shortcut = "F3",
+     .modes = kNotBuilt, .menuGlyph = kGlyphNew, .welcome = {3, "BitBtn3", "Easy (84 tiles)"}},
+    {.menu = M::New, .name = "MahJonggRiversNewGameHard1", .caption = "Mah-Jongg Rivers (Hard)", .shortcut = "Shift+F3",
+     .modes = kNotBuilt, .menuGlyph = kGlyphNew, .welcome = {4, "BitBtn4", "Hard (144 tiles)"}},
+    {.menu = M::New, .name = "MahJonggMemoryNewGame1", .caption = "Mah-Jongg Memory (Easy)", .shortcut = "F4",
+     .modes = kNotBuilt, .menuGlyph = kGlyphNew, .welcome = {5, "BitBtn5", "Easy (32 tiles)"}},
+    {.menu = M::New, .name = "MahJonggMemoryNewGameHard1", .caption = "Mah-Jongg Memory (Hard)", .shortcut = "Shift+F4",
+     .modes = kNotBuilt, .menuGlyph = kGlyphNew, .welcome = {6, "BitBtn6", "Hard (84 tiles)"}},
+    {.menu = M::New, .name = "MahJonggClicks1", .caption = "Mah-Jongg Clicks (Easy)", .shortcut = "F5",
+     .modes = kNotBuilt, .menuGlyph = kGlyphNew, .welcome = {7, "BitBtn7", "Easy (4 colors)"}},
+    {.menu = M::New, .name = "MahJonggClicksHard1", .caption = "Mah-Jongg Clicks (Hard)", .shortcut = "Shift+F5",
+     .modes = kNotBuilt, .menuGlyph = kGlyphNew, .welcome = {8, "BitBtn10", "Hard (6 colors)"}},
+    {.menu = M::New, .separatorBefore = true, .name = "Exit1", .caption = "E&xit", .shortcut = "Ctrl+C",
+     .handler = Call<&TSorimo::Exit1Click>, .menuGlyph = kGlyphExit,
+     .tool = {11, "ExitButton", "Exit", "Don't leave me !! :(", kGlyphExit}, .welcome = {12, "BitBtn9", "Exit"}},
+
+    // ---- Play
+    {.menu = M::Play, .name = "Undo1", .caption = "&Back", .shortcut = "Ctrl+Z", .handler = Call<&TSorimo::Back>,
+     .menuGlyph = kGlyphBack, .tool = {2, "ExplorerButton2", "Back", "Undo move", kGlyphBack}},
+    {.menu = M::Play, .name = "GiveHint", .caption = "&Hint", .shortcut = "Ctrl+H", .handler = Call<&TSorimo::Hint>,
+     .menuGlyph = kGlyphHint, .tool = {3, "ExplorerButton3", "Hint", "Show possible moves", kGlyphHint}},
+    {.menu = M::Play, .name = "Pause1", .caption = "&Pause", .shortcut = "F12", .handler = Call<&TSorimo::PauseClick>,
+     .menuGlyph = kGlyphPause, .tool = {5, "PauseButton", "Pause", "Pause game", kGlyphPause}},
+    {.menu = M::Play, .name = "Shuffle1", .caption = "Shu&ffle", .shortcut = "Ctrl+S",
+     .handler = Call<&TSorimo::Shuffle1Click>, .menuGlyph = kGlyphShuffle,
+     .tool = {4, "ShuffleButton", "Shuffle", "Shuffle tiles", kGlyphShuffle}},
+    {.menu = M::Play, .name = "Stoppe", .caption = "&Stop", .shortcut = "Ctrl+X", .handler = Call<&TSorimo::Stop>},
+    {.menu = M::Play, .name = "Restart1", .caption = "&Restart", .shortcut = "Ctrl+R",
+     .handler = Call<&TSorimo::Restart>},
+    {.menu = M::Play, .separatorBefore = true, .name = "Changeplayername", .caption = "&Player Name",
+     .handler = Call<&TSorimo::ShowScores>},
+    // The mark of a specific game, kept with the options and never shown.
+    {.menu = M::Play, .name = "RandomSeed1", .caption = "Random Seed", .handler = [](TSorimo&) {},
+     .option = &O::RandomSeed1, .hidden = true},
+    {.menu = M::Play, .separatorBefore = true, .name = "Vertical", .caption = "Vertical Variation",
+     .handler = Call<&TSorimo::VerticalClick>, .option = &O::Vertical},
+
+    // ---- View
+    {.menu = M::View, .separatorAfter = true, .name = "Invert", .caption = "&Invert selection",
+     .option = &O::Invert, .flips = true},
+    {.menu = M::View, .name = "CoolMenu1", .caption = "Cool Menu", .handler = Call<&TSorimo::ApplyCoolMenu>,
+     .option = &O::CoolMenu1, .flips = true},
+    {.menu = M::View, .name = "CoolMouse", .caption = "Cool Mouse", .handler = Call<&TSorimo::ApplyCursor>,
+     .option = &O::CoolMouse, .flips = true},
+    {.menu = M::View, .name = "CoolToolbar", .caption = "Cool Toolbar",
+     .handler = [](TSorimo& w) { w.toolPanel()->setWallpaper(w.options().CoolToolbar); },
+     .option = &O::CoolToolbar, .flips = true},
+    {.menu = M::View, .name = "FlatButtons", .caption = "Cool Buttons",
+     .handler = [](TSorimo& w) { w.toolPanel()->setFlatButtons(w.options().FlatButtons); },
+     .option = &O::FlatButtons, .flips = true},
+    {.menu = M::View, .separatorAfter = true, .name = "CoolStatus", .caption = "Cool Status",
+     .option = &O::CoolStatus, .flips = true},
+    {.menu = M::View, .name = "ShowTime", .caption = "&Show Time Left", .shortcut = "Ctrl+L",
+     .handler = [](TSorimo& w) { if (!w.options().ShowTime) w.statusLine()->clearTime(); },
+     .option = &O::ShowTime, .flips = true},
+    {.menu = M::View, .name = "Moves", .caption = "Show &Moves Left", .shortcut = "Ctrl+M",
+     .handler = [](TSorimo& w) { if (!w.options().Moves) w.statusLine()->clearMoves(); },
+     .option = &O::Moves, .flips = true},
+    {.menu = M::View, .name = "ShowHallFame", .caption = "Show Hall of &Fame", .shortcut = "Ctrl+F",
+     .handler = Call<&TSorimo::ShowHallPanel>, .option = &O::ShowHallFame},
+    {.menu = M::View, .name = "ShowTitle", .caption = "Show Status Bar", .shortcut = "Ctrl+B",
+     .handler = Call<&TSorimo::ShowTitleClick>, .option = &O::ShowTitle},
+    {.menu = M::View, .name = "ShowGirls", .caption = "Show Manga Girls", .shortcut = "Ctrl+G",
+     .handler = Call<&TSorimo::ShowPanelHOF>, .option = &O::ShowGirls, .flips = true},
+    {.menu = M::View, .name = "Toolbar1", .caption = "Show &Toolbar", .shortcut = "Ctrl+T",
+     .handler = Call<&TSorimo::Toolbar1Click>, .option = &O::Toolbar1},
+
+    // ---- Highlight
+    {.menu = M::Highlight, .separatorAfter = true, .group = &kHighlightGroup},
+    {.menu = M::Highlight, .name = "ShowCurrentTile", .caption = "Show Current Tile",
+     .handler = Call<&TSorimo::ShowPanelHOF>, .option = &O::ShowCurrentTile, .flips = true},
+    {.menu = M::Highlight, .name = "OnlyPossibleMoves", .caption = "Only Possible Moves",
+     .option = &O::OnlyPossibleMoves, .flips = true},
+
+    // ---- Configuration
+    {.menu = M::Configuration, .name = "Winnable", .caption = "Winnable Layouts (in at least one way)",
+     .option = &O::Winnable, .flips = true},
+    {.menu = M::Configuration, .name = "Shuffable", .caption = "Winnable Shuffles (in at least one way)",
+     .option = &O::Shuffable, .flips = true},
+    {.menu = M::Configuration, .name = "EnableHall", .caption = "Enable time tracking for the Hall of fame",
+     .option = &O::EnableHall, .flips = true},
+    {.menu = M::Configuration, .name = "Shadows", .caption = "Enable 3D shadows on tilesets",
+     .handler = Call<&TSorimo::ShadowsClick>, .option = &O::Shadows},
+    {.menu = M::Configuration, .name = "GoCheckPause", .caption = "Pause game when losing focus",
+     .option = &O::GoCheckPause, .flips = true},
+    {.menu = M::Configuration, .name = "StartupGame", .caption = "Begin game directly at startup",
+     .option = &O::StartupGame, .flips = true},
+    {.menu = M::Configuration, .name = "Res800", .caption = "Switch to 800x600 / High-Color at startup",
+     .option = &O::Res800, .flips = true},
+    {.menu = M::Configuration, .name = "Animate", .caption = "Animate Board while building the tiles",
+     .option = &O::Animate, .flips = true},
+    {.menu = M::Configuration, .name = "AnimateTileRivers", .caption = "Animate Tile Rivers in Mahjongg Rivers",
+     .option = &O::AnimateTileRivers, .flips = true},
+    {.menu = M::Configuration, .name = "AnimateClicks", .caption = "Animate Falling Tiles in Mahjongg Clicks",
+     .option = &O::AnimateClicks, .flips = true},
+    {.menu = M::Configuration, .name = "StartMusic", .caption = "Run music automatically at startup",
+     .option = &O::StartMusic, .flips = true},
+    {.menu = M::Configuration, .name = "PlaySounds", .caption = "Play sound effects", .option = &O::PlaySounds,
+     .flips = true},
+    {.menu = M::Configuration, .name = "PlayMusic", .caption = "Play music", .option = &O::PlayMusic, .flips = true},
+
+    // ---- Background and Tileset
+    {.menu = M::Background, .separatorAfter = true, .name = "LoadBackground", .caption = "Load from disk",
+     .handler = Call<&TSorimo::LoadBackgroundClick>, .choice = &O::Background, .choiceNumber = kLoadBackgroundNumber},
+    {.menu = M::Background, .group = &kBackgroundGroup},
+    {.menu = M::Tileset, .separatorAfter = true, .name = "Load1", .caption = "Load from disk",
+     .handler = Call<&TSorimo::Load1Click>, .choice = &O::Tileset, .choiceNumber = kLoadTilesetNumber},
+    {.menu = M::Tileset, .group = &kTilesetGroup},
+
+    // ---- Layout (the layout files are listed after these)
+    {.menu = M::Layout, .name = "SelectLayout1", .caption = "Select Layout", .modes = kNotBuilt,
+     .menuGlyph = kGlyphLayout, .tool = {7, "LayoutButton", "Layout", "Choose new layout", kGlyphLayout}},
+    {.menu = M::Layout, .name = "CreateLayout1", .caption = "Create Layout", .modes = kNotBuilt},
+    {.menu = M::Layout, .separatorAfter = true, .name = "Editlayout1", .caption = "Edit Layout", .modes = kNotBuilt},
+
+    // ---- Music (the music files are listed after these)
+    {.menu = M::Music, .name = "RandomMusic", .caption = "Random Music", .modes = kNotBuilt,
+     .option = &O::RandomMusic},
+
+    // ---- Help
+    {.menu = M::Help, .name = "Contents1", .caption = "&Contents", .shortcut = "F1", .modes = kNotBuilt,
+     .tool = {8, "HelpButton", "?", "Help :)", ":/toolbar/help.png"}, .welcome = {9, "BitBtn8", "Help"}},
+    {.menu = M::Help, .name = "WhatsNew1", .caption = "What's New", .modes = kNotBuilt},
+    {.menu = M::Help, .name = "French1", .caption = "French Help", .modes = kNotBuilt},
+    {.menu = M::Help, .separatorAfter = true, .name = "ViewTiles1", .caption = "View Tiles", .modes = kNotBuilt},
+    {.menu = M::Help, .name = "Halloffame1", .caption = "&Hall of Fame", .shortcut = "F10",
+     .handler = Call<&TSorimo::ShowScores>, .menuGlyph = kGlyphHall,
+     .tool = {10, "HallFameButton", "Hall", "Best of the best :)", kGlyphHall}, .welcome = {10, "BitBtn11", "Hall"}},
+    {.menu = M::Help, .name = "About1", .caption = "&About...", .shortcut = "F11", .handler = Call<&TSorimo::About1Click>,
+     .menuGlyph = kGlyphAbout, .tool = {9, "AboutButton", "About", "Who made this game", kGlyphAbout},
+     .welcome = {11, "BitBtn12", "About"}},
+
+    // ---- Only on the toolbar
+    {.name = nullptr, .handler = Call<&TSorimo::NewGame>, .tool = {1, "ExplorerButton1", "New", "New game", kGlyphNew}},
+    {.name = nullptr, .modes = kNotBuilt, .tool = {6, "SetMusic", "Music", "Pause music", ":/toolbar/music.png"}},
+};
+
+}  // namespace
+
+const char* MenuTitle(MenuId menu) { return kMenuTitles[int(menu)]; }
+
+std::span<const CommandRow> CommandTable() { return kCommands; }
+
+}  // namespace sorimo

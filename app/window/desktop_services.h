@@ -1,0 +1,42 @@
+// What the window needs from the desktop, so tests can pretend to be a screen of any width
+// and answer file dialogs and message boxes without a person.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+class QWidget;
+
+namespace sorimo {
+
+class Random;
+
+struct DesktopServices {
+  std::function<int()> screenWidth;
+  std::function<int()> screenHeight;
+  // A file dialog; returns "" when cancelled.
+  std::function<std::string(const std::string& title, const std::string& filter, const std::string& folder,
+                            bool save)>
+      chooseFile;
+  // A message box with OK; and one with two buttons (OK/Cancel or Yes/No) returning true for OK/Yes.
+  std::function<void(const std::string& caption, const std::string& text)> inform;
+  std::function<bool(const std::string& caption, const std::string& text, bool yesNo)> ask;
+  // The colour dialog; returns the colour chosen, or nothing when cancelled.
+  std::function<std::optional<uint32_t>(uint32_t initial)> chooseColour;
+  // Modal windows the window opens; tests replace them to answer without a person.
+  std::function<void(int32_t& randomSeed, Random& generator)> randomWindow;
+  std::function<void(const std::string& finalTime, bool entersHall)> gameOverWindow;
+  std::function<void(bool afterWin)> hallWindow;
+  std::function<void()> aboutWindow;
+  // The 32-bit millisecond counter and the UTC time of day in milliseconds.
+  std::function<uint32_t()> tickCount;
+  std::function<uint32_t()> timeOfDayMs;
+};
+
+// The real screen, Qt's dialogs and clocks. The windows of the game's end, the hall of fame
+// and the about box are left empty: the main window opens its own.
+DesktopServices RealDesktop(QWidget* owner);
+
+}  // namespace sorimo

@@ -1,0 +1,44 @@
+// The commands that open a dialog, and the models the dialogs are given.
+#include "app/dialogs/about_box.h"
+#include "app/dialogs/hall_window.h"
+#include "app/window/sorimo.h"
+
+namespace sorimo {
+
+HallWindowModel TSorimo::HallModel() {
+  return {.table = hall_,
+          .playerName = values_.CurrentPlayer1,
+          .layoutNames = layouts_.names,
+          .column = game_.BoardNumber,
+          .afterWin = HallAfterWin,
+          .newEntryRank = NewEntryRank,
+          .backdrop = BackdropPicture,
+          .askOkCancel = [this](const std::string& caption, const std::string& text) { return AskOkCancel(caption, text); },
+          .panelChanged = [this] { ShowPanelHOF(); },
+          .listReset = [this] { game_.HofRefreshPending = true; }};
+}
+
+// The hall of fame window from the menu, the toolbar or the welcome panel; the game waits.
+void TSorimo::ShowScores() {
+  game_.CheckPause();
+  if (desktop_.hallWindow) {
+    desktop_.hallWindow(false);
+  } else {
+    THallWindow w(this, HallModel());
+    w.exec();
+  }
+  game_.UnCheckPause();
+}
+
+void TSorimo::About1Click() {
+  game_.CheckPause();
+  if (desktop_.aboutWindow) {
+    desktop_.aboutWindow();
+  } else {
+    TAboutBox box(this, {BackdropPicture});
+    box.exec();
+  }
+  game_.UnCheckPause();
+}
+
+}  // namespace sorimo

@@ -68,9 +68,6 @@ class TSorimo : public QMainWindow, public GameHost {
   const HallTable& hallTable() const { return hall_; }
   SettingsValues& settingsValues() { return values_; }
   DesktopServices& desktop() { return desktop_; }
-  HallTable& hallTableForEdit() { return hall_; }
-  // The optional picture "orange.jpg" behind the hall of fame and about windows; null without it.
-  const QImage& backdropPicture() const { return BackdropPicture; }
   int newEntryRank() const { return NewEntryRank; }
   // Set while the hall of fame window opened after a qualifying game is on screen.
   bool HallAfterWin = false;
@@ -184,7 +181,7 @@ class TSorimo : public QMainWindow, public GameHost {
   DesktopServices desktop_;
 
   std::string ExeDir;
-  QImage BackdropPicture;
+  QImage BackdropPicture;  // the optional "orange.jpg" behind the hall of fame and about windows
   SettingsValues values_;
   std::unique_ptr<SectionKeyStore> SettingsStore;
   std::unique_ptr<SectionKeyStore> HallStore;

@@ -5,6 +5,10 @@
 #include <fstream>
 
 #include "app/dialogs/picture_dialog.h"
+#include "app/window/choice_tables.h"
+#include "assets/background_fill.h"
+#include "assets/bmp_reader.h"
+#include "assets/picture_file.h"
 #include "tests/window/window_test_support.h"
 
 namespace sorimo::testing {
@@ -85,6 +89,110 @@ TEST(WindowLook, NoneTakesTheStoredColourWithoutADialogAtStartUp) {
   const std::string ini((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   EXPECT_NE(ini.find("Background=2"), std::string::npos);
   EXPECT_NE(ini.find("Tileset=2"), std::string::npos);
+}
+
+std::string ReadIni(const ProgramFolder& folder) {
+  std::ifstream in(folder.path() / "Sorimo.ini", std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// The value of a key of the settings file as written, "" when it is not there.
+std::string IniValue(const ProgramFolder& folder, const std::string& key) {
+  const std::string ini = ReadIni(folder);
+  const size_t at = ini.find("\n" + key + "=");
+  if (at == std::string::npos) return "";
+  const size_t from = at + key.size() + 2;
+  return ini.substr(from, ini.find_first_of("\r\n", from) - from);
+}
+
+// The names of the checked items among "Load from disk" and the built-in items.
+std::vector<std::string> Checked(TSorimo& w, std::initializer_list<const char*> extra, std::span<const ChoiceRow> rows) {
+  std::vector<std::string> on;
+  for (const char* name : extra)
+    if (w.action(name)->isChecked()) on.emplace_back(name);
+  for (const ChoiceRow& r : rows)
+    if (w.action(r.name)->isChecked()) on.emplace_back(r.name);
+  return on;
+}
+
+// The items, files and numbers written out here by hand rather than taken from the table.
+struct Item {
+  const char* name;
+  const char* file;
+  int32_t number;
+};
+constexpr Item kBackgrounds[] = {{"None1", nullptr, 2},          {"Dragons1", "dragons.bmp", 1},
+                                 {"Andromeda", "andromeda.jpg", 4}, {"Kanji1", "kanji.bmp", 0},
+                                 {"Catpats", "catpats.jpg", 5}};
+constexpr Item kTilesets[] = {{"MahJongg1", "pai.bmp", 1},
+                              {"MahJongg2", "darkpai.bmp", 2},
+                              {"MahJongg3", "bluepai.bmp", 3},
+                              {"Lowcolor1", "pai256.bmp", 4}};
+
+TEST(WindowLook, EachBuiltInItemLoadsItsFileAndIsSavedAsItsNumber) {
+  ProgramFolder folder;
+  FakeDesktop desktop;
+  ASSERT_EQ(BackgroundChoices().size(), std::size(kBackgrounds));
+  ASSERT_EQ(TilesetChoices().size(), std::size(kTilesets));
+  for (const Item& item : kBackgrounds) {
+    {
+      Window w(folder, desktop);
+      w->action(item.name)->trigger();
+      EXPECT_EQ(w->options().Background, item.number) << item.name;
+      EXPECT_EQ(Checked(*w, {"LoadBackground"}, BackgroundChoices()), std::vector<std::string>{item.name});
+      PixelBuffer expected(kBoardWidth, kBoardHeight);
+      if (item.file) {
+        const PictureOrError picture = LoadPictureFile(folder.exeDir() + "Backgrounds/" + item.file);
+        ASSERT_TRUE(picture.ok()) << item.file;
+        FillBackground(expected, picture.picture);
+      } else {
+        expected.fill(Rgb(0, 0x80, 0x80));  // the default colour, 0x808000 as 0x00BBGGRR: teal
+      }
+      EXPECT_EQ(w->renderer().background(), expected) << item.name;
+    }
+    EXPECT_EQ(IniValue(folder, "Background"), std::to_string(item.number)) << item.name;
+    // The next start checks the item again.
+    Window again(folder, desktop);
+    EXPECT_TRUE(again->action(item.name)->isChecked()) << item.name;
+  }
+  for (const Item& item : kTilesets) {
+    {
+      Window w(folder, desktop);
+      w->action(item.name)->trigger();
+      EXPECT_EQ(w->options().Tileset, item.number) << item.name;
+      EXPECT_EQ(Checked(*w, {"Load1"}, TilesetChoices()), std::vector<std::string>{item.name});
+      std::string error;
+      const auto bytes = ReadWholeFile(folder.exeDir() + "Tilesets/" + item.file, error);
+      ASSERT_TRUE(bytes) << error;
+      EXPECT_EQ(w->renderer().tileset(), ReadBmp(*bytes).picture) << item.name;
+    }
+    EXPECT_EQ(IniValue(folder, "Tileset"), std::to_string(item.number)) << item.name;
+  }
+  EXPECT_TRUE(desktop.messages.empty());
+}
+
+TEST(WindowLook, AStoredLoadFromDiskReloadsItsFileOrAsksWhenItIsGone) {
+  ProgramFolder folder;
+  const std::string kanji = folder.exeDir() + "Backgrounds/kanji.bmp";
+  const std::string pai = folder.exeDir() + "Tilesets/pai.bmp";
+  {
+    std::ofstream ini(folder.path() / "Sorimo.ini", std::ios::binary);
+    ini << "[Sorimo]\r\nBackground=3\r\nTileset=0\r\nLastLoadedBackground=" << kanji
+        << "\r\nLastLoadedTileset=" << folder.exeDir() << "Tilesets/gone.bmp\r\n";
+  }
+  FakeDesktop desktop;
+  desktop.files = {pai};  // asked for the tileset only
+  {
+    Window w(folder, desktop);
+    EXPECT_TRUE(desktop.files.empty());
+    EXPECT_TRUE(w->action("LoadBackground")->isChecked());
+    EXPECT_TRUE(w->action("Load1")->isChecked());
+    EXPECT_EQ(w->options().Background, kLoadBackgroundNumber);
+    EXPECT_EQ(w->options().Tileset, kLoadTilesetNumber);
+    EXPECT_EQ(w->settingsValues().LastLoadedTileset, pai);
+  }
+  EXPECT_EQ(IniValue(folder, "Background"), "3");
+  EXPECT_EQ(IniValue(folder, "Tileset"), "0");
 }
 
 TEST(WindowLook, FileFiltersUseQtsForm) {

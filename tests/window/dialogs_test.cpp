@@ -1,0 +1,117 @@
+// The dialogs opened on their own, from nothing but their small models.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <deque>
+
+#include "app/dialogs/game_over_form.h"
+#include "app/dialogs/hall_window.h"
+#include "app/dialogs/random_window.h"
+#include "app/dialogs/transparent_image.h"
+
+namespace sorimo {
+namespace {
+
+struct HallFixture {
+  HallTable table;
+  std::string player = "Player1";
+  std::vector<std::string> layouts = {"Alpha", "Beta", "Gamma"};
+  std::deque<bool> answers;
+  int panelRedraws = 0, resets = 0;
+
+  HallWindowModel Model(int column, bool afterWin = false, int newEntryRank = 0) {
+    return {.table = table,
+            .playerName = player,
+            .layoutNames = layouts,
+            .column = column,
+            .afterWin = afterWin,
+            .newEntryRank = newEntryRank,
+            .backdrop = {},
+            .askOkCancel = [this](const std::string&, const std::string&) {
+              const bool a = answers.front();
+              answers.pop_front();
+              return a;
+            },
+            .panelChanged = [this] { ++panelRedraws; },
+            .listReset = [this] { ++resets; }};
+  }
+};
+
+TEST(HallWindowAlone, ListsLayoutsThenArcadeGamesAndTellsTheOwnerAboutResets) {
+  HallFixture f;
+  int rank = 0;
+  ASSERT_TRUE(AddHall(f.table, 2, 100, 0, "Mei", rank));
+  THallWindow hall(nullptr, f.Model(2));
+  ASSERT_EQ(hall.LayoutComboBox->count(), 9);
+  EXPECT_EQ(hall.LayoutComboBox->itemText(1), "Beta Layout");
+  EXPECT_EQ(hall.LayoutComboBox->currentIndex(), 1);
+  EXPECT_EQ(hall.ColumnOfEntry(3), kRiversEasyColumn);
+  EXPECT_EQ(hall.ColumnOfEntry(8), kClicksHardColumn);
+  EXPECT_EQ(hall.ColumnOfEntry(9), -1);
+  EXPECT_EQ(hall.EntryOfColumn(kMemoryHardColumn), 6);
+  EXPECT_EQ(hall.Names[0]->text(), "Mei     ");
+  EXPECT_EQ(hall.PlayerName->text(), "Player1");
+
+  // Cancelled: the list stays, and still the panel and the board are told to look again.
+  f.answers = {false, true};
+  hall.DeleteHighscoresClick();
+  EXPECT_EQ(HallEntryTotal(f.table.At(1, 2)), 100);
+  EXPECT_EQ(f.panelRedraws, 1);
+  EXPECT_EQ(f.resets, 1);
+  hall.DeleteHighscoresClick();
+  EXPECT_EQ(hall.Names[0]->text(), "---     ");
+  EXPECT_EQ(f.resets, 2);
+
+  // Outside a won game the name is only the one the next entry gets; a leading blank shows.
+  hall.PlayerName->clear();
+  QTest::keyClicks(hall.PlayerName, " Lin");
+  EXPECT_EQ(f.player, "-Lin");
+  hall.PlayerName->selectAll();
+  QTest::keyClick(hall.PlayerName, Qt::Key_Backspace);
+  EXPECT_EQ(f.player, "-");
+  EXPECT_EQ(f.panelRedraws, 2);
+}
+
+TEST(GameOverFormAlone, ShowsTheTimeTheHallLineAndTheGirlOverItsOwnColour) {
+  QImage girl(92, 166, QImage::Format_RGB32);
+  girl.fill(kGirlTransparent);
+  girl.setPixel(50, 60, qRgb(200, 10, 10));
+  for (const bool entersHall : {false, true}) {
+    TGameOverForm form(nullptr, {"Your final time is 03:07", entersHall, girl});
+    EXPECT_EQ(form.FinalTime->text(), "Your final time is 03:07");
+    EXPECT_EQ(form.EnterFame->isHidden(), !entersHall);
+    QImage shown;
+    for (QLabel* l : form.findChildren<QLabel*>())
+      if (!l->pixmap().isNull()) shown = l->pixmap().toImage();
+    ASSERT_EQ(shown.size(), QSize(92, 166));
+    EXPECT_EQ(shown.pixel(0, 0) & 0xFFFFFF, 0x3a100cu);  // the key colour lets the dialog show
+    EXPECT_EQ(shown.pixel(50, 60) & 0xFFFFFF, 0xc80a0au);
+  }
+}
+
+TEST(RandomWindowAlone, EditsTheGameNumberItIsGiven) {
+  int32_t seed = 77;
+  Random generator;
+  TRandomWindow w(nullptr, {seed, generator});
+  EXPECT_EQ(w.edit()->text(), "77");
+  w.edit()->clear();
+  QTest::keyClicks(w.edit(), "4321");
+  EXPECT_EQ(seed, 4321);
+  w.edit()->selectAll();
+  QTest::keyClick(w.edit(), Qt::Key_Backspace);
+  EXPECT_EQ(seed, 4321) << "an emptied field changes nothing";
+  w.NewRandomSeed();
+  EXPECT_GE(seed, 1);
+  EXPECT_LE(seed, 999999999);
+  EXPECT_EQ(w.edit()->text(), QString::number(seed));
+  w.edit()->setText(" 12 ");
+  w.Confirm();
+  EXPECT_EQ(seed, 12);
+  EXPECT_EQ(w.result(), QDialog::Accepted);
+}
+
+}  // namespace
+}  // namespace sorimo

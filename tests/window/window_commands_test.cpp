@@ -1,0 +1,163 @@
+// The command table and what the window makes of it: one row wires the menu item, the toolbar
+// button and the welcome button of a command, and the game mode enables all three together.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolButton>
+#include <set>
+
+#include "app/window/command_table.h"
+#include "app/window/tool_panel.h"
+#include "app/window/welcome_panel.h"
+#include "app/window/window_commands.h"
+#include "tests/window/window_test_support.h"
+
+namespace sorimo::testing {
+namespace {
+
+std::string RowName(const CommandRow& row) {
+  if (row.group) return row.group->rows[0].name;
+  return row.name ? row.name : row.tool.name;
+}
+
+TEST(CommandTable, NamesSlotsAndShortcutsAreEachUsedOnce) {
+  std::set<std::string> names, shortcuts;
+  std::set<int> toolSlots, welcomeSlots;
+  const auto claim = [](auto& used, const auto& value, const char* what) {
+    EXPECT_TRUE(used.insert(value).second) << what << " used twice: " << value;
+  };
+  for (const CommandRow& row : CommandTable()) {
+    if (row.group) {
+      for (const ChoiceRow& c : row.group->rows) claim(names, std::string(c.name), "name");
+    } else if (row.name) {
+      claim(names, std::string(row.name), "name");
+    }
+    // Two items with one shortcut would leave the key doing nothing.
+    if (row.shortcut) claim(shortcuts, std::string(row.shortcut), "shortcut");
+    if (row.tool.slot) {
+      claim(toolSlots, row.tool.slot, "toolbar slot");
+      claim(names, std::string(row.tool.name), "name");
+    }
+    if (row.welcome.slot) {
+      claim(welcomeSlots, row.welcome.slot, "welcome slot");
+      claim(names, std::string(row.welcome.name), "name");
+    }
+    // A row that can run nothing is a command still to come: disabled in every mode.
+    const bool runs = row.handler || row.flips || row.group;
+    EXPECT_EQ(runs, row.modes != kNotBuilt) << RowName(row);
+  }
+  // The toolbar and the welcome panel have no gaps.
+  EXPECT_EQ(toolSlots.size(), 11u);
+  EXPECT_EQ(*toolSlots.rbegin(), 11);
+  EXPECT_EQ(welcomeSlots.size(), 12u);
+  EXPECT_EQ(*welcomeSlots.rbegin(), 12);
+}
+
+TEST(WindowCommands, TheMenuBarToolbarAndWelcomePanelComeFromTheTable) {
+  ProgramFolder folder;
+  FakeDesktop desktop;
+  Window w(folder, desktop);
+  QStringList titles;
+  for (QAction* a : w->menuBar()->actions()) titles << a->text();
+  EXPECT_EQ(titles, (QStringList{"New", "&Play", "View", "&Highlight", "&Configuration", "&Background", "Tileset",
+                                 "&Layout", "M&usic", "&Help"}));
+  for (const CommandRow& row : CommandTable()) {
+    if (row.name && !row.group) {
+      QAction* a = w->action(row.name);
+      ASSERT_NE(a, nullptr) << row.name;
+      EXPECT_EQ(a->text(), row.caption);
+      EXPECT_EQ(a->shortcut(), QKeySequence(row.shortcut ? row.shortcut : ""));
+      EXPECT_EQ(a->isCheckable(), row.option || row.choice) << row.name;
+      EXPECT_EQ(a->isVisible(), !row.hidden) << row.name;
+    }
+    if (row.tool.slot) {
+      QToolButton* b = w->toolButton(row.tool.name);
+      ASSERT_NE(b, nullptr) << row.tool.name;
+      EXPECT_EQ(b->text(), row.tool.caption);
+      EXPECT_EQ(b->toolTip(), row.tool.hint);
+    }
+    if (row.welcome.slot) {
+      EXPECT_EQ(w->welcome()->button(row.welcome.name)->text(), row.welcome.caption);
+    }
+  }
+  // Left to right as the slots say.
+  const auto tools = w->toolPanel()->findChildren<QToolButton*>();
+  std::vector<std::pair<int, std::string>> byPosition;
+  for (QToolButton* b : tools) byPosition.emplace_back(b->x(), b->objectName().toStdString());
+  std::sort(byPosition.begin(), byPosition.end());
+  ASSERT_EQ(byPosition.size(), 11u);
+  EXPECT_EQ(byPosition.front().second, "ExplorerButton1");
+  EXPECT_EQ(byPosition[6].second, "LayoutButton");
+  EXPECT_EQ(byPosition.back().second, "ExitButton");
+}
+
+// The one place that enables by mode reaches every control of a row.
+TEST(WindowCommands, EveryModeEnablesTheMenuItemAndItsButtonsTogether) {
+  ProgramFolder folder;
+  FakeDesktop desktop;
+  Window w(folder, desktop);
+  WindowCommands* commands = w->findChild<WindowCommands*>();
+  ASSERT_NE(commands, nullptr);
+  for (uint8_t mode = ModeIdle; mode <= ModePaused; ++mode) {
+    commands->UpdateCommandStates(mode);
+    for (const CommandRow& row : CommandTable()) {
+      const bool enabled = (row.modes & ModeBit(mode)) != 0;
+      const std::string what = RowName(row) + " in mode " + std::to_string(mode);
+      if (row.group) {
+        for (const ChoiceRow& c : row.group->rows) EXPECT_EQ(w->action(c.name)->isEnabled(), enabled) << what;
+      } else if (row.name && !row.hidden) {  // Qt counts a hidden item as disabled
+        EXPECT_EQ(w->action(row.name)->isEnabled(), enabled) << what;
+      }
+      if (row.tool.slot) {
+        EXPECT_EQ(w->toolButton(row.tool.name)->isEnabled(), enabled) << what;
+      }
+      if (row.welcome.slot) {
+        EXPECT_EQ(w->welcome()->button(row.welcome.name)->isEnabled(), enabled) << what;
+      }
+    }
+  }
+  // The commands still to come stay off, those of today stay on.
+  commands->UpdateCommandStates(ModeClassic);
+  EXPECT_FALSE(w->action("NewArcadeMahjonggGame1")->isEnabled());
+  EXPECT_FALSE(w->welcome()->button("BitBtn2")->isEnabled());
+  EXPECT_FALSE(w->toolButton("SetMusic")->isEnabled());
+  EXPECT_TRUE(w->action("Undo1")->isEnabled());
+  EXPECT_TRUE(w->welcome()->button("BitBtn1")->isEnabled());
+}
+
+TEST(WindowCommands, MenuToolbarAndWelcomeButtonRunTheSameCommand) {
+  ProgramFolder folder;
+  FakeDesktop desktop;
+  Window w(folder, desktop);
+  int abouts = 0;
+  w->desktop().aboutWindow = [&] { ++abouts; };
+  w->action("About1")->trigger();
+  w->toolButton("AboutButton")->click();
+  w->welcome()->button("BitBtn12")->click();
+  EXPECT_EQ(abouts, 3);
+  w->action("Halloffame1")->trigger();
+  w->action("Changeplayername")->trigger();
+  w->toolButton("HallFameButton")->click();
+  w->welcome()->button("BitBtn11")->click();
+  EXPECT_EQ(desktop.hallWindows, 4);
+
+  // The welcome panel's "Classic" deals a game like F2; the toolbar's "New" deals another.
+  w->welcome()->button("BitBtn1")->click();
+  ASSERT_EQ(w->game().GameMode, ModeClassic);
+  EXPECT_FALSE(w->welcome()->isVisible());
+  const TileRecords first = w->game().Records;
+  w->desktop().timeOfDayMs = [] { return uint32_t(4242); };  // the next deal's number
+  w->toolButton("ExplorerButton1")->click();
+  EXPECT_EQ(w->game().GameMode, ModeClassic);
+  EXPECT_NE(w->game().Records, first);
+  // The option items flip their option once, whichever way they are reached.
+  const bool moves = w->options().Moves;
+  w->action("Moves")->trigger();
+  EXPECT_EQ(w->options().Moves, !moves);
+  EXPECT_EQ(w->action("Moves")->isChecked(), !moves);
+}
+
+}  // namespace
+}  // namespace sorimo::testing

@@ -15,6 +15,18 @@ void Call(TSorimo& w) {
   (w.*Method)();
 }
 
+// A command the game logic carries out alone.
+template <void (Game::*Command)()>
+void OnGame(TSorimo& w) {
+  (w.game().*Command)();
+}
+
+// A command that deals a new game; a layout that cannot be dealt is reported.
+template <DealResult (Game::*Start)()>
+void Deal(TSorimo& w) {
+  w.StartGameCommand(Start);
+}
+
 template <void (TSorimo::*Method)(const ChoiceRow&)>
 void CallWith(TSorimo& w, const ChoiceRow& row) {
   (w.*Method)(row);
@@ -44,10 +56,10 @@ using O = Options;
 const CommandRow kCommands[] = {
     // ---- New
     {.menu = M::New, .name = "RandomSolitaireGame1", .caption = "Mah-Jongg Solitaire (Random Game)", .shortcut = "F2",
-     .handler = Call<&TSorimo::RandomSolitaireGame1Click>, .menuGlyph = kGlyphNew,
+     .handler = Deal<&Game::RandomSolitaireGame1Click>, .menuGlyph = kGlyphNew,
      .welcome = {1, "BitBtn1", "Classic"}},
     {.menu = M::New, .name = "NewSpecificGame1", .caption = "Mah-Jongg Solitaire (Specific Game)",
-     .handler = Call<&TSorimo::NewSpecificGame1Click>},
+     .handler = Deal<&Game::NewSpecificGame1Click>},
     {.menu = M::New, .separatorBefore = true, .separatorAfter = true, .name = "MahJonggSolitaire2PlayerSingleComputer1",
      .caption = "Mah-Jongg Solitaire (2-Player Game)", .shortcut = "Shift+F2", .modes = kNotBuilt,
      .menuGlyph = kGlyphNew, .welcome = {2, "BitBtn2", "Two Players"}},
@@ -68,25 +80,25 @@ const CommandRow kCommands[] = {
      .tool = {11, "ExitButton", "Exit", "Don't leave me !! :(", kGlyphExit}, .welcome = {12, "BitBtn9", "Exit"}},
 
     // ---- Play
-    {.menu = M::Play, .name = "Undo1", .caption = "&Back", .shortcut = "Ctrl+Z", .handler = Call<&TSorimo::Back>,
+    {.menu = M::Play, .name = "Undo1", .caption = "&Back", .shortcut = "Ctrl+Z", .handler = OnGame<&Game::Back>,
      .menuGlyph = kGlyphBack, .tool = {2, "ExplorerButton2", "Back", "Undo move", kGlyphBack}},
-    {.menu = M::Play, .name = "GiveHint", .caption = "&Hint", .shortcut = "Ctrl+H", .handler = Call<&TSorimo::Hint>,
+    {.menu = M::Play, .name = "GiveHint", .caption = "&Hint", .shortcut = "Ctrl+H", .handler = OnGame<&Game::Hint>,
      .menuGlyph = kGlyphHint, .tool = {3, "ExplorerButton3", "Hint", "Show possible moves", kGlyphHint}},
-    {.menu = M::Play, .name = "Pause1", .caption = "&Pause", .shortcut = "F12", .handler = Call<&TSorimo::PauseClick>,
+    {.menu = M::Play, .name = "Pause1", .caption = "&Pause", .shortcut = "F12", .handler = OnGame<&Game::PauseClick>,
      .menuGlyph = kGlyphPause, .tool = {5, "PauseButton", "Pause", "Pause game", kGlyphPause}},
     {.menu = M::Play, .name = "Shuffle1", .caption = "Shu&ffle", .shortcut = "Ctrl+S",
-     .handler = Call<&TSorimo::Shuffle1Click>, .menuGlyph = kGlyphShuffle,
+     .handler = OnGame<&Game::Shuffle1Click>, .menuGlyph = kGlyphShuffle,
      .tool = {4, "ShuffleButton", "Shuffle", "Shuffle tiles", kGlyphShuffle}},
-    {.menu = M::Play, .name = "Stoppe", .caption = "&Stop", .shortcut = "Ctrl+X", .handler = Call<&TSorimo::Stop>},
+    {.menu = M::Play, .name = "Stoppe", .caption = "&Stop", .shortcut = "Ctrl+X", .handler = OnGame<&Game::Stop>},
     {.menu = M::Play, .name = "Restart1", .caption = "&Restart", .shortcut = "Ctrl+R",
-     .handler = Call<&TSorimo::Restart>},
+     .handler = OnGame<&Game::Restart>},
     {.menu = M::Play, .separatorBefore = true, .name = "Changeplayername", .caption = "&Player Name",
      .handler = Call<&TSorimo::ShowScores>},
     // The mark of a specific game, kept with the options and never shown.
     {.menu = M::Play, .name = "RandomSeed1", .caption = "Random Seed", .handler = [](TSorimo&) {},
      .option = &O::RandomSeed1, .hidden = true},
     {.menu = M::Play, .separatorBefore = true, .name = "Vertical", .caption = "Vertical Variation",
-     .handler = Call<&TSorimo::VerticalClick>, .option = &O::Vertical},
+     .handler = OnGame<&Game::VerticalClick>, .option = &O::Vertical},
 
     // ---- View
     {.menu = M::View, .separatorAfter = true, .name = "Invert", .caption = "&Invert selection",
@@ -184,7 +196,7 @@ const CommandRow kCommands[] = {
      .welcome = {11, "BitBtn12", "About"}},
 
     // ---- Only on the toolbar
-    {.name = nullptr, .handler = Call<&TSorimo::NewGame>, .tool = {1, "ExplorerButton1", "New", "New game", kGlyphNew}},
+    {.name = nullptr, .handler = Deal<&Game::NewGame>, .tool = {1, "ExplorerButton1", "New", "New game", kGlyphNew}},
     {.name = nullptr, .modes = kNotBuilt, .tool = {6, "SetMusic", "Music", "Pause music", ":/toolbar/music.png"}},
 };
 

@@ -1,4 +1,5 @@
-// The game commands of the menus, toolbar and welcome panel, handed to the game logic.
+// Starting a game from the menus, toolbar and welcome panel, and the view options that
+// change the window's parts.
 #include <QAction>
 
 #include "app/window/side_panel.h"
@@ -16,17 +17,6 @@ void TSorimo::ReportDeal(DealResult r) {
 }
 
 void TSorimo::StartGameCommand(DealResult (Game::*start)()) { ReportDeal((game_.*start)()); }
-
-void TSorimo::RandomSolitaireGame1Click() { StartGameCommand(&Game::RandomSolitaireGame1Click); }
-void TSorimo::NewSpecificGame1Click() { StartGameCommand(&Game::NewSpecificGame1Click); }
-void TSorimo::NewGame() { StartGameCommand(&Game::NewGame); }
-void TSorimo::Back() { game_.Back(); }
-void TSorimo::Hint() { game_.Hint(); }
-void TSorimo::PauseClick() { game_.PauseClick(); }
-void TSorimo::Shuffle1Click() { game_.Shuffle1Click(); }
-void TSorimo::Stop() { game_.Stop(); }
-void TSorimo::Restart() { game_.Restart(); }
-void TSorimo::VerticalClick() { game_.VerticalClick(); }
 
 // ---------------------------------------------------------------- View options
 

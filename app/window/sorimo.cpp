@@ -220,6 +220,7 @@ void TSorimo::ButtonDownAt(Qt::MouseButton button, int x, int y) {
                         : button == Qt::MiddleButton ? MouseButton::Middle
                                                      : MouseButton::Left;
   game_.ButtonDown(b, x, y);
+  GameChanged();  // a click may have ended the game
 }
 
 

@@ -75,17 +75,10 @@ class TSorimo : public QMainWindow, public GameHost {
   HallWindowModel HallModel();
 
   // ---- Commands ----
-  void RandomSolitaireGame1Click();
-  void NewSpecificGame1Click();
-  void NewGame();
+  // The game commands are the game's own (engine/); those that deal report a layout that
+  // cannot be dealt.
+  void StartGameCommand(DealResult (Game::*start)());
   void Exit1Click();
-  void Back();
-  void Hint();
-  void PauseClick();
-  void Shuffle1Click();
-  void Stop();
-  void Restart();
-  void VerticalClick();
   void ShowScores();
   void About1Click();
   void LoadlayoutClick(QAction* item);
@@ -163,7 +156,6 @@ class TSorimo : public QMainWindow, public GameHost {
   void Init();
   void PlaceWindow();
   void LoadFiles();
-  void StartGameCommand(DealResult (Game::*start)());
   void ReportDeal(DealResult r);
 
   // Widgets (sorimo.cpp); the menus, toolbar and welcome buttons come from the command table.

@@ -84,8 +84,8 @@ void TSorimo::Init() {
 
   ActiveTilesetBackground();
   ApplyHighlightColour();
-  // The check marks show the options read; a background or tileset number that no item has
-  // would check none, but the step above has chosen one.
+  // The check marks show the options as start-up left them: a background or tileset number
+  // that no item has checks none.
   GameChanged();
   Timer.start();
 }

@@ -74,7 +74,7 @@ DesktopServices RealDesktop(QWidget* owner) {
 }
 
 TSorimo::TSorimo(const std::string& exeDir, std::optional<DesktopServices> desktop)
-    : game_(*this, options_), desktop_(desktop ? std::move(*desktop) : RealDesktop(this)), ExeDir(exeDir) {
+    : game_(GameHost::Of(*this), options_), desktop_(desktop ? std::move(*desktop) : RealDesktop(this)), ExeDir(exeDir) {
   setWindowTitle("Sorimo 6.21 ");
   setWindowIcon(QIcon(":/sorimo_icon.png"));
   BuildWidgets();
@@ -199,7 +199,7 @@ BoardScene TSorimo::Scene() const {
   return s;
 }
 
-// ---------------------------------------------------------------- GameHost
+// ---------------------------------------------------------------- The game's outside world
 
 void TSorimo::PaintBoard(const DirtyRect& dirty) {
   renderer_.Redraw(Scene(), dirty);
@@ -230,6 +230,14 @@ void TSorimo::ShowWelcome(bool visible) {
 }
 
 void TSorimo::ApplyHighlightColour() { penColour_ = PenColourFor(options_.HighlightMode, penColour_); }
+
+// The chrome that follows the game: the pen of the highlight style, and the pause command,
+// which offers to continue a paused game (a game being wound up under its dialogs is not one).
+void TSorimo::GameChanged() {
+  ApplyHighlightColour();
+  SetPauseCaptions(game_.GameMode == ModePaused && !game_.GameOverHandled);
+  SetPauseButtons();
+}
 
 void TSorimo::SetPauseCaptions(bool paused) {
   action("Pause1")->setText(paused ? "&Continue" : "&Pause");
@@ -334,13 +342,6 @@ bool TSorimo::MusicEnded() { return false; }
 int TSorimo::MusicPieceCount() { return 0; }
 void TSorimo::SelectMusicPiece(int) {}
 void TSorimo::ReplayMusicPiece() {}
-
-int TSorimo::CheckedLayoutIndex() {
-  const auto items = layoutMenu_->actions();
-  for (int i = kFirstLayoutItem; i < items.size(); ++i)
-    if (items[i]->isChecked()) return i - kFirstLayoutItem + 1;
-  return game_.BoardNumber;
-}
 
 uint32_t TSorimo::TickCount() { return desktop_.tickCount(); }
 uint32_t TSorimo::TimeOfDayMs() { return desktop_.timeOfDayMs(); }

@@ -1,7 +1,8 @@
 // The main window `TSorimo`: owns the game, the options, the renderer and the two stores, and
 // offers every command through its menus, toolbar, welcome panel and board. Its methods are
 // the commands and event handlers, named after their menu item or control. The game logic it
-// hosts is plain C++ (engine/); this class is where that logic meets Qt.
+// hosts is plain C++ (engine/); this class is where that logic meets Qt, through the small
+// interfaces of engine/host.h.
 #pragma once
 
 #include <QImage>
@@ -65,7 +66,13 @@ struct DesktopServices {
 };
 DesktopServices RealDesktop(QWidget* owner);
 
-class TSorimo : public QMainWindow, public GameHost {
+class TSorimo : public QMainWindow,
+                public BoardOutput,
+                public Feedback,
+                public Questions,
+                public Scores,
+                public MusicControl,
+                public TimeSource {
   Q_OBJECT
  public:
   // exeDir: the program folder, ending with a separator; every data path is built on it.
@@ -148,7 +155,7 @@ class TSorimo : public QMainWindow, public GameHost {
   void ButtonDownAt(Qt::MouseButton button, int x, int y);
   void FormMouseMove(int x, int y);
 
-  // ---- GameHost ----
+  // ---- The game's outside world (engine/host.h) ----
   void PaintBoard(const DirtyRect& dirty) override;
   void ShowFond() override;
   void RepaintNow() override;
@@ -156,12 +163,10 @@ class TSorimo : public QMainWindow, public GameHost {
   void ShowWelcome(bool visible) override;
   void ShowPanelHOF() override;
   void RedrawHOF() override;
-  void ApplyHighlightColour() override;
-  void SetPauseCaptions(bool paused) override;
-  void SetPauseButtons() override;
   void ClearBoardBuffer() override;
   void DrawTwoPlayerPanel(bool showPlayerOne, bool showPlayerTwo, const std::string& timeOne,
                           const std::string& timeTwo) override;
+  void GameChanged() override;
   void PlaySound(Sound s) override;
   void SetStatusLine(const std::string& visibleText) override;
   void SetStatusFields(const std::string& tiles, const std::string& moves, const std::string& time) override;
@@ -176,7 +181,6 @@ class TSorimo : public QMainWindow, public GameHost {
   int MusicPieceCount() override;
   void SelectMusicPiece(int k) override;
   void ReplayMusicPiece() override;
-  int CheckedLayoutIndex() override;
   uint32_t TickCount() override;
   uint32_t TimeOfDayMs() override;
 
@@ -211,9 +215,14 @@ class TSorimo : public QMainWindow, public GameHost {
   void BindMenuGlyphs();
   void CheckBackground(QAction* item);
   QAction* AddLayoutItem(const std::string& name);
+  void ChooseLayout(int number);
   void CheckLayoutItem();
   void CheckTileset(QAction* item);
   void ShowError(const std::string& text);
+  // Window chrome that follows the game (GameChanged).
+  void ApplyHighlightColour();
+  void SetPauseCaptions(bool paused);
+  void SetPauseButtons();
 
   Options options_;
   Game game_;

@@ -145,9 +145,8 @@ void TSorimo::LoadFiles() {
     if (IsExternalLayoutEntry(name)) item->setEnabled(false);
   }
   const ResolvedLayout resolved = ResolveLayoutFile(layoutsDir, layouts_.names, layouts_.boardNumber, FileExists);
-  game_.BoardNumber = resolved.boardNumber;
   CurrentLayoutFile = resolved.path;
-  CheckLayoutItem();
+  ChooseLayout(resolved.boardNumber);
 
   HallStore = std::make_unique<SectionKeyStore>(ExeDir + std::string(kHallFileName));
   LoadHall(*HallStore, layouts_.names, hall_);

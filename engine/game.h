@@ -71,7 +71,7 @@ class Game {
   // The rules of the running mode; of the game under the pause while paused is RulesOf(ModeBeforePause).
   const ModeRules& Rules() const { return RulesOf(GameMode); }
 
-  // ---- State (named as the window has always named it) ----
+  // ---- State (the names are those of the glossary in docs/architecture.md) ----
   uint8_t GameMode = ModeIdle;
   uint8_t ModeBeforePause = ModeStopped;
 

@@ -18,6 +18,7 @@
 #include "app/window/status_bar.h"
 #include "app/window/tool_panel.h"
 #include "app/window/welcome_panel.h"
+#include "files/folder_listing.h"
 
 namespace sorimo {
 
@@ -125,14 +126,7 @@ void TSorimo::PlaceWindow() {
 // The layout half of the folder scan, and the hall of fame that needs its list.
 void TSorimo::LoadFiles() {
   const std::string layoutsDir = ExeDir + "Layouts/";
-  std::vector<std::string> files;
-  std::error_code ec;
-  for (const auto& entry : fs::directory_iterator(fs::path(layoutsDir), ec)) {
-    std::error_code typeError;
-    if (entry.is_directory(typeError)) continue;
-    files.push_back(entry.path().filename().string());
-  }
-  layouts_ = ScanLayoutNames(files, game_.BoardNumber);
+  layouts_ = ScanLayoutNames(ListFolder(layoutsDir, FolderEntries::NotFolders), game_.BoardNumber);
   if (layouts_.names.empty()) {
     startupFailed_ = true;
     startupError_ = "No layout file was found in " + layoutsDir + ".";

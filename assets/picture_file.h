@@ -1,9 +1,9 @@
 // Reading a picture file whole and decoding it by its name.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -15,12 +15,14 @@ namespace sorimo {
 // named ".JPG" is read as a bitmap and refused with the bitmap reader's text).
 bool IsJpegPath(const std::string& path);
 
+// Files larger than this are no picture we would accept anyway.
+inline constexpr size_t kMaxPictureFileBytes = size_t{512} * 1024 * 1024;
+
 // The picture in the file, or a text naming the file and what went wrong with it.
 PictureOrError LoadPictureFile(const std::string& path);
 
-// The whole file, or nothing when it cannot be opened or read (the text says why).
+// The whole picture file (a regular file of at most kMaxPictureFileBytes), or nothing when it
+// cannot be read; then error says why, naming the file in quotes.
 std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path, std::string& error);
-// Writes the bytes as the whole file; an error text, or empty when written.
-std::string WriteWholeFile(const std::string& path, std::span<const uint8_t> bytes);
 
 }  // namespace sorimo

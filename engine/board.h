@@ -82,6 +82,11 @@ class BoardGrid {
   std::array<uint8_t, kSpanX * kSpanY * kSpanZ> cells_{};
 };
 
+struct Cell {
+  int x = 0, y = 0, z = 0;
+  bool operator==(const Cell&) const = default;
+};
+
 // Records indexed by tile number 1..144; entry 0 is unused and stays (0, 0, 0).
 using TileRecords = std::array<TileRecord, kTileCount + 1>;
 
@@ -108,10 +113,25 @@ constexpr PixelRect TileBox(int x, int y, int z) {
 constexpr int CoordX(int a, int b, int originX) { return 20 * a + 6 * b + originX - 20; }
 constexpr int CoordY(int a, int b, int originY) { return 25 * a - 6 * b + originY - 40; }
 
-struct Cell {
-  int x = 0, y = 0, z = 0;
-  bool operator==(const Cell&) const = default;
-};
+// The three changes a board ever undergoes. Each keeps the grid and the records telling the
+// same story; board_check.h says whether they do.
+// Tile n (1..144) stands at cell c: its anchor cell and its record both say so.
+inline void PlaceTile(BoardGrid& grid, TileRecords& records, int n, const Cell& c) {
+  grid.set(c.x, c.y, c.z, static_cast<uint8_t>(n));
+  records[n] = {c.x, c.y, c.z};
+}
+// Tile n leaves the board: its cell empties and its record goes blank.
+inline void TakeTile(BoardGrid& grid, TileRecords& records, int n) {
+  const TileRecord r = records[n];
+  grid.set(r.x, r.y, r.z, 0);
+  records[n] = TileRecord{};
+}
+// Tiles a and b, both on the board, change places.
+inline void SwapTiles(BoardGrid& grid, TileRecords& records, int a, int b) {
+  const TileRecord ra = records[a], rb = records[b];
+  PlaceTile(grid, records, a, {rb.x, rb.y, rb.z});
+  PlaceTile(grid, records, b, {ra.x, ra.y, ra.z});
+}
 
 // Which tile is under a board-relative point: the one drawn on top, 0 if none.
 int WhatTileThere(const BoardGrid& grid, int px, int py);

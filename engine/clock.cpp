@@ -1,5 +1,5 @@
-// The 50-millisecond tick: Memory delay, status line, music, two-player panel, game clock,
-// status refresh. Every time is derived from the millisecond counter, never from counting
+// The 50-millisecond tick: Memory delay, status line, music, the mode's clocks, status
+// refresh. Every time is derived from the millisecond counter, never from counting
 // ticks, so a late or missed tick loses nothing.
 #include <algorithm>
 #include <cstdio>
@@ -33,29 +33,26 @@ void Game::ShowStatus(const std::string& text) {
 }
 
 void Game::Temps() {
-  if (RevealCountdown > 0 && --RevealCountdown == 0) ResolveReveal();
+  if (MemoryGame.RevealCountdown > 0 && --MemoryGame.RevealCountdown == 0) ResolveReveal(*this);
 
   AnimateStatus();
 
-  if (options_.PlayMusic && host_.MusicEnded()) {
+  if (options_.PlayMusic && host_.music.MusicEnded()) {
     if (options_.RandomMusic) {
-      const int pieces = host_.MusicPieceCount();
-      if (pieces > 0) host_.SelectMusicPiece(Generator.RandomInt(pieces));
+      const int pieces = host_.music.MusicPieceCount();
+      if (pieces > 0) host_.music.SelectMusicPiece(Generator.RandomInt(pieces));
     } else {
-      host_.ReplayMusicPiece();
+      host_.music.ReplayMusicPiece();
     }
   }
 
-  if (GameMode == ModeTwoPlayer) DrawTwoPlayerPanel();
-
-  if (GameMode >= ModeClassic && GameMode <= ModeMemory) {
-    ElapsedSeconds = static_cast<int32_t>(host_.TickCount() - StartTick) / 1000;
-    if (ElapsedSeconds + PenaltySeconds >= kTimeLimitSeconds) Stop();  // silently, no score
-  } else if (GameMode == ModeClicks) {
-    ElapsedSeconds = TilesLeft;
-  }
-
+  Rules().Tick(*this);  // the mode's clocks
   WriteScore();
+}
+
+void Game::RunGameClock() {
+  ElapsedSeconds = static_cast<int32_t>(host_.time.TickCount() - StartTick) / 1000;
+  if (ElapsedSeconds + PenaltySeconds >= kTimeLimitSeconds) Stop();  // silently, no score
 }
 
 // A new message slides in from the right, one character a tick ("Cool Status"), or shows
@@ -71,40 +68,14 @@ void Game::AnimateStatus() {
     }
     p = std::max(p, 1);
     StatusPosition = p;
-    host_.SetStatusLine(Tail(StatusMessage, p));
+    host_.feedback.SetStatusLine(Tail(StatusMessage, p));
   } else if (p < 2) {
     StatusMessage.assign(1, ' ');  // done sliding: the panel keeps the whole message
   } else {
     p = std::max(p - 1, 1);
     if (!options_.CoolStatus) p = 1;
     StatusPosition = p;
-    host_.SetStatusLine(Tail(StatusMessage, p));
-  }
-}
-
-void Game::DrawTwoPlayerPanel() {
-  const uint32_t now = host_.TickCount();
-  // The label of the player to move blinks once a second; the other one is steady.
-  const bool blinkOn = now % 1000 > 500;
-  const bool showOne = PlayerTwoToMove || blinkOn;
-  const bool showTwo = !PlayerTwoToMove || blinkOn;
-  const int32_t one =
-      PlayerTwoToMove ? PlayerOneTime : PlayerOneTime + static_cast<int32_t>(now - PlayerOneTurnStart);
-  const int32_t two =
-      PlayerTwoToMove ? PlayerTwoTime + static_cast<int32_t>(now - PlayerTwoTurnStart) : PlayerTwoTime;
-  host_.DrawTwoPlayerPanel(showOne, showTwo, TimeText(one / 1000), TimeText(two / 1000));
-}
-
-void Game::PassTurn() {
-  const uint32_t now = host_.TickCount();
-  if (PlayerTwoToMove) {
-    PlayerTwoToMove = false;
-    PlayerTwoTime += static_cast<int32_t>(now - PlayerTwoTurnStart);
-    PlayerOneTurnStart = now;
-  } else {
-    PlayerTwoToMove = true;
-    PlayerOneTime += static_cast<int32_t>(now - PlayerOneTurnStart);
-    PlayerTwoTurnStart = now;
+    host_.feedback.SetStatusLine(Tail(StatusMessage, p));
   }
 }
 

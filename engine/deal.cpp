@@ -2,6 +2,7 @@
 // game backwards first, and the winnable re-deal of the tiles still on the board.
 #include <algorithm>
 
+#include "engine/free_rule.h"
 #include "engine/game.h"
 
 namespace sorimo {
@@ -46,23 +47,17 @@ DealResult Game::LayoutCheck() const {
   return DealResult::Dealt;
 }
 
-bool Game::AnimateTestA() const {
-  return options_.Animate && GameMode != ModeIdle && GameMode != ModeEditor && GameMode != ModeGameOver &&
-         GameMode != ModeStopped && !options_.RandomSeed1;
-}
-bool Game::AnimateTestB() const {
-  return options_.Animate && GameMode != ModeEditor && !options_.RandomSeed1;
-}
-bool Game::AnimateTestC() const {
-  return options_.Animate && GameMode != ModeIdle && GameMode != ModeEditor && GameMode != ModeGameOver &&
-         GameMode != ModeStopped;
-}
+// The deal is drawn tile by tile over a game under way; a specific game is dealt at once, and
+// the editor's layout never animates.
+bool Game::AnimateTestA() const { return options_.Animate && Traits(GameMode).underWay && !options_.RandomSeed1; }
+bool Game::AnimateTestB() const { return options_.Animate && GameMode != ModeEditor && !options_.RandomSeed1; }
+bool Game::AnimateTestC() const { return options_.Animate && Traits(GameMode).underWay; }
 
 void Game::SeedDeal() {
   if (options_.RandomSeed1 && RandomSeed > 0)
     Generator.GeneratorSeed = static_cast<uint32_t>(RandomSeed);
   else
-    Generator.SeedFromClock(host_);
+    Generator.SeedFromClock(host_.time);
 }
 
 // Every layout position becomes a slot marker. Any non-zero layout byte counts as a position,
@@ -82,19 +77,11 @@ void Game::RestoreSlotsFromLayout() {
         if (Grid.at(x, y, z) == SlotMarker && SlotCount < kTileCount) SlotList[++SlotCount] = {x, y, z};
 }
 
+// The plain free rule on a position of the backwards play; slot markers are obstacles like
+// tiles, and a position of column, row or layer 0 is none.
 bool Game::CanBeTaken(int x, int y, int z) const {
   if (x == 0 || y == 0 || z == 0) return false;
-  bool leftBlocked = false, rightBlocked = false;
-  for (int dy = -1; dy <= 1; ++dy) {
-    leftBlocked = leftBlocked || Grid.at(x - 2, y + dy, z) != 0;
-    rightBlocked = rightBlocked || Grid.at(x + 2, y + dy, z) != 0;
-  }
-  if (leftBlocked && rightBlocked) return false;
-  if (z >= kLayers) return true;
-  for (int dx = -1; dx <= 1; ++dx)
-    for (int dy = -1; dy <= 1; ++dy)
-      if (Grid.at(x + dx, y + dy, z + 1) != 0) return false;
-  return true;
+  return CellIsFree(Grid, x, y, z, false);
 }
 
 int Game::CountFreeSlots() const {
@@ -131,10 +118,10 @@ void Game::TakeFreePair(int n, int k) {
 
 void Game::RefreshAfterFailedDeal() {
   if (!options_.Animate) return;  // nothing was drawn
-  if (GameMode >= ModeClassic && GameMode <= ModeEditor)
+  if (Traits(GameMode).showsBoard)
     FullRedraw();
   else
-    host_.ShowFond();
+    host_.board.ShowFond();
 }
 
 DealResult Game::DealStep(bool animateTestB) {
@@ -173,11 +160,10 @@ DealResult Game::DealStep(bool animateTestB) {
     const int y = Generator.RandomInt(kRows) + 1;
     const int z = Generator.RandomInt(kLayers) + 1;
     if (Grid.at(x, y, z) != SlotMarker) continue;
-    Grid.set(x, y, z, static_cast<uint8_t>(i));
-    Records[i] = {x, y, z};
+    PlaceTile(Grid, Records, i, {x, y, z});
     if (animate) {
       RedrawTile(i);
-      host_.RepaintNow();
+      host_.board.RepaintNow();
     }
     ++i;
   }
@@ -231,13 +217,11 @@ DealResult Game::CreateBoard() {
     if (MatchGroup(a) != MatchGroup(b) || a == b || !IsBlank(Records[a]) || !IsBlank(Records[b])) continue;
     const Cell& p = PairList[k];
     const Cell& q = PairList[k + 1];
-    Grid.set(p.x, p.y, p.z, static_cast<uint8_t>(a));
-    Grid.set(q.x, q.y, q.z, static_cast<uint8_t>(b));
-    Records[a] = {p.x, p.y, p.z};
-    Records[b] = {q.x, q.y, q.z};
+    PlaceTile(Grid, Records, a, p);
+    PlaceTile(Grid, Records, b, q);
     if (animate) {
       FullRedraw();
-      host_.RepaintNow();
+      host_.board.RepaintNow();
     }
     k -= 2;
   }
@@ -245,7 +229,7 @@ DealResult Game::CreateBoard() {
 }
 
 ShuffleResult Game::ShuffleBoard() {
-  if (options_.Animate && GameMode >= ModeClassic && GameMode <= ModeRivers && !options_.RandomSeed1)
+  if (options_.Animate && Traits(GameMode).allowsShuffle && !options_.RandomSeed1)
     FullRedraw();
   const TileRecords saved = Records;
   const BoardGrid savedGrid = Grid;
@@ -297,7 +281,7 @@ ShuffleResult Game::ShuffleBoard() {
   }
 
   int k = 1, iterations = 0;
-  Generator.SeedFromClock(host_);
+  Generator.SeedFromClock(host_.time);
   do {
     ++iterations;
     if (CountFreeSlots() < 2) {
@@ -324,13 +308,11 @@ ShuffleResult Game::ShuffleBoard() {
     if (!IsBlank(Records[a]) || !IsBlank(Records[b])) continue;
     const Cell& p = PairList[k];
     const Cell& q = PairList[k + 1];
-    Records[a] = {p.x, p.y, p.z};
-    Records[b] = {q.x, q.y, q.z};
-    Grid.set(p.x, p.y, p.z, static_cast<uint8_t>(a));
-    Grid.set(q.x, q.y, q.z, static_cast<uint8_t>(b));
+    PlaceTile(Grid, Records, a, p);
+    PlaceTile(Grid, Records, b, q);
     if (animate) {
       FullRedraw();
-      host_.RepaintNow();
+      host_.board.RepaintNow();
     }
     k -= 2;
   }

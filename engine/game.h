@@ -1,7 +1,8 @@
-// The logic half of the main window: one board, one game at a time, kept as plain fields that
-// the window, the renderer and the tests read directly. Everything the game needs from the
-// outside (drawing, sounds, questions, dialogs, time) goes through GameHost; every option is
-// read from Options at the moment it matters, as the menu check marks were.
+// The game: one board, one game at a time, kept as plain fields that the window, the renderer
+// and the tests read directly. The routines every mode shares live here; each mode's own rules
+// are in engine/modes/ and its own state is one plain struct below. Everything the game needs
+// from the outside (drawing, sounds, questions, scores, music, time) goes through the
+// interfaces of GameHost; every option is read from Options at the moment it matters.
 #pragma once
 
 #include <array>
@@ -10,6 +11,11 @@
 
 #include "engine/board.h"
 #include "engine/host.h"
+#include "engine/modes/clicks.h"
+#include "engine/modes/memory.h"
+#include "engine/modes/mode_rules.h"
+#include "engine/modes/rivers.h"
+#include "engine/modes/two_players.h"
 #include "engine/options.h"
 #include "engine/random.h"
 
@@ -55,14 +61,17 @@ struct HistoryEntry {
 
 class Game {
  public:
-  Game(GameHost& host, Options& options);
+  Game(const GameHost& host, Options& options);
   Game(const Game&) = delete;
   Game& operator=(const Game&) = delete;
 
-  GameHost& host() { return host_; }
+  const GameHost& host() const { return host_; }
   Options& options() { return options_; }
+  const Options& options() const { return options_; }
+  // The rules of the running mode; of the game under the pause while paused is RulesOf(ModeBeforePause).
+  const ModeRules& Rules() const { return RulesOf(GameMode); }
 
-  // ---- State (named as the window has always named it) ----
+  // ---- State (the names are those of the glossary in docs/architecture.md) ----
   uint8_t GameMode = ModeIdle;
   uint8_t ModeBeforePause = ModeStopped;
 
@@ -83,21 +92,18 @@ class Game {
   std::array<HistoryEntry, kTileCount> MoveHistory{};
   bool GameFinished = false;
   bool GameOverHandled = false;
-  bool GiveUpAsked = false;  // the Clicks give-up question is on screen
 
   // Clock: tick values are the host's 32-bit millisecond counter; differences wrap safely.
   int32_t ElapsedSeconds = 0;
   int32_t PenaltySeconds = 0;
   uint32_t StartTick = 0;
   int32_t PausedElapsed = 0;
-  bool PlayerTwoToMove = false;
-  int32_t PlayerOneTime = 0;  // ms used in completed turns
-  int32_t PlayerTwoTime = 0;
-  uint32_t PlayerOneTurnStart = 0;
-  uint32_t PlayerTwoTurnStart = 0;
-  int32_t PausedPlayerOneOffset = 0;
-  int32_t PausedPlayerTwoOffset = 0;
-  int32_t RevealCountdown = 0;  // Memory: ticks until the two face-up tiles are resolved
+
+  // Each mode's own state (engine/modes/).
+  TwoPlayerState TwoPlayerGame;
+  RiversState RiversGame;
+  MemoryState MemoryGame;
+  ClicksState ClicksGame;
 
   // Status line animation.
   std::string StatusMessage;
@@ -135,7 +141,7 @@ class Game {
   DealResult NewGame();
   DealResult RandomSolitaireGame1Click();
   DealResult NewSpecificGame1Click();
-  // TODO(arcade games, two players): not built yet; each falls back to a classic game.
+  // The start commands of the other modes; see their files in engine/modes/.
   DealResult MahJonggClicks();
   DealResult Memory();
   DealResult FourRivers();
@@ -148,8 +154,9 @@ class Game {
   bool CanBeTaken(int x, int y, int z) const;
   DealResult CreateBoard();
   ShuffleResult ShuffleBoard();
+  void PlainShuffle(bool keepLayers);  // every tile swaps places with a random one
 
-  // ---- Free rule (free_rule.cpp) ----
+  // ---- Free rule (free_rule.cpp; the cell test itself is in free_rule.h) ----
   bool Dispo(int n) const;
   bool Dispo_Vertical(int n) const;
   bool IsFreeNow(int n) const;  // under the rule the Vertical option selects
@@ -161,11 +168,13 @@ class Game {
   void ButtonDown(MouseButton button, int x, int y);
   void ChoisitPai(int px, int py, int column, int row, MouseButton button);
   void SonOK(int n);
+  void RemovePair(int first, int second);  // off the board and onto the history
 
   // ---- Undo (undo.cpp) ----
   void Back();
   void GoBack();
   void BackHistory();
+  void TakeBackPair();  // the last pair of the history back onto the board
   void Restart();
 
   void Hint();           // hint.cpp
@@ -181,19 +190,18 @@ class Game {
   void Redraw();
   void RedrawTile(int n);
   void HLRedrawTile(int n);
+  void RedrawBox(const DirtyRect& box);
   DirtyRect TileRedrawRect(int n) const;  // the box RedrawTile repaints
   DirtyRect TileFaceRect(int n) const;    // the face HLRedrawTile repaints
 
   // ---- Clock and status line (clock.cpp, status.cpp) ----
   void Temps();
+  void RunGameClock();  // elapsed seconds from the millisecond counter; the 100-minute stop
   void ShowStatus(const std::string& text);
-  void PassTurn();  // two players: a removed pair ends the running turn
   void WriteScore();
-  void ResolveReveal();  // Memory: the two face-up tiles, once their half second is over
 
   // ---- Pause (pause.cpp) ----
   void PauseClick();
-  void SetPauseButtons();
   void FormActivate();
   void FormDeactivate();
   void CheckPause();
@@ -206,17 +214,12 @@ class Game {
   void SeedDeal();
   void RefreshAfterFailedDeal();
   void AnimateStatus();
-  void DrawTwoPlayerPanel();
-  void StorePauseClocks();
-  void RestartPauseClocks();
   int CountFreeSlots() const;
   Cell DrawFreeSlot(int n, const Cell* different);
   void TakeFreePair(int n, int k);
   void RestoreSlotsFromLayout();
-  void PlainShuffle();
-  void RemovePair(int first, int second);
 
-  GameHost& host_;
+  GameHost host_;
   Options& options_;
 };
 

@@ -4,7 +4,7 @@
 namespace sorimo {
 
 void Game::Hint() {
-  if (GameMode != ModeClassic && GameMode != ModeRivers) return;
+  if (!Traits(GameMode).allowsHint) return;
   if (MovesLeft == 0) return;
   HintFirst = HintSecond = 0;
   IsItFree();

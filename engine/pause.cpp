@@ -4,46 +4,20 @@
 
 namespace sorimo {
 
-void Game::StorePauseClocks() {
-  const uint32_t now = host_.TickCount();
-  if (GameMode == ModeTwoPlayer) {
-    PausedPlayerOneOffset = static_cast<int32_t>(now - PlayerOneTurnStart);
-    PausedPlayerTwoOffset = static_cast<int32_t>(now - PlayerTwoTurnStart);
-  } else {
-    PausedElapsed = static_cast<int32_t>(now - StartTick);
-  }
-}
-
-void Game::RestartPauseClocks() {
-  const uint32_t now = host_.TickCount();
-  if (GameMode == ModeTwoPlayer) {
-    PlayerOneTurnStart = now - static_cast<uint32_t>(PausedPlayerOneOffset);
-    PlayerTwoTurnStart = now - static_cast<uint32_t>(PausedPlayerTwoOffset);
-  } else {
-    StartTick = now - static_cast<uint32_t>(PausedElapsed);
-  }
-}
-
 void Game::PauseClick() {
-  if (GameMode == ModeIdle || GameMode == ModeEditor || GameMode == ModeGameOver || GameMode == ModeStopped)
-    return;
   if (GameMode == ModePaused) {
     IM(ModeBeforePause);
-    RestartPauseClocks();
-    host_.SetPauseCaptions(false);
+    Rules().RestartPauseClocks(*this);
     // Back to a game: show its board. Back to the welcome screen (the dialog bracket can
     // pause there): the board stays hidden, as it was before.
-    if (GameMode >= ModeClassic && GameMode <= ModeEditor) FullRedraw();
+    if (Traits(GameMode).showsBoard) FullRedraw();
   } else {
+    if (!Traits(GameMode).underWay) return;  // nothing to pause
     ModeBeforePause = GameMode;
-    StorePauseClocks();
+    Rules().StorePauseClocks(*this);
     IM(ModePaused);  // covers the board with the background
-    host_.SetPauseCaptions(true);
   }
-  SetPauseButtons();
 }
-
-void Game::SetPauseButtons() { host_.SetPauseButtons(); }
 
 void Game::FormDeactivate() {
   if (GameMode != ModePaused) PauseClick();

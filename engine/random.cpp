@@ -4,6 +4,6 @@
 
 namespace sorimo {
 
-void Random::SeedFromClock(GameHost& host) { GeneratorSeed = host.TimeOfDayMs(); }
+void Random::SeedFromClock(TimeSource& time) { GeneratorSeed = time.TimeOfDayMs(); }
 
 }  // namespace sorimo

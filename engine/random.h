@@ -7,7 +7,7 @@
 
 namespace sorimo {
 
-class GameHost;
+class TimeSource;
 
 class Random {
  public:
@@ -22,7 +22,7 @@ class Random {
   }
 
   // Seed from the UTC time of day in milliseconds.
-  void SeedFromClock(GameHost& host);
+  void SeedFromClock(TimeSource& time);
 };
 
 }  // namespace sorimo

@@ -1,42 +1,22 @@
-// The Shuffle command: the tiles on the board change places, for a penalty.
-#include <string>
-#include <utility>
-
+// The Shuffle command: the tiles on the board change places, for a penalty that each mode
+// sets (engine/modes/).
 #include "engine/game.h"
 
 namespace sorimo {
 
 void Game::Shuffle1Click() {
   if (GameFinished) return;
-  if (GameMode != ModeClassic && GameMode != ModeTwoPlayer && GameMode != ModeRivers) return;
+  if (!Traits(GameMode).allowsShuffle) return;
   HintFirst = HintSecond = 0;
   FirstSelected = SecondSelected = 0;
-  if (options_.Shuffable && (GameMode == ModeClassic || GameMode == ModeTwoPlayer))
-    ShuffleBoard();
-  else
-    PlainShuffle();
-
-  if (GameMode == ModeRivers) {
-    ShowStatus(RiversShuffleText);
-    PenaltySeconds += 40;
-  } else {
-    IsItFree();
-    const int m = MovesLeft;
-    if (m >= 2)
-      ShowStatus("Tiles shuffled. " + std::to_string(m) + " new moves found.");
-    else if (m == 1)
-      ShowStatus("Tiles shuffled. 1 new move found.");
-    else
-      ShowStatus(NoShuffleMovesText);
-    if (GameMode != ModeTwoPlayer) PenaltySeconds += 10 * m;
-  }
+  Rules().Shuffle(*this);
   FullRedraw();
-  host_.ProcessEvents();
+  host_.board.ProcessEvents();
 }
 
-// Every tile swaps with a tile at a random occupied position (in Rivers on its own layer);
-// passes repeat until a move exists, 101 passes at most.
-void Game::PlainShuffle() {
+// Every tile swaps with a tile at a random occupied position (with keepLayers, on its own
+// layer); passes repeat until a move exists, 101 passes at most.
+void Game::PlainShuffle(bool keepLayers) {
   for (int pass = 1; pass <= 101; ++pass) {
     for (int z = 1; z <= kLayers; ++z)
       for (int x = 1; x <= kColumns; ++x)
@@ -48,12 +28,10 @@ void Game::PlainShuffle() {
           do {
             x2 = Generator.RandomInt(kColumns) + 1;
             y2 = Generator.RandomInt(kRows) + 1;
-            z2 = GameMode == ModeRivers ? z : Generator.RandomInt(kLayers) + 1;
+            z2 = keepLayers ? z : Generator.RandomInt(kLayers) + 1;
             t2 = Grid.at(x2, y2, z2);
           } while (t2 == 0 || t2 > kTileCount);
-          std::swap(Records[t1], Records[t2]);
-          Grid.set(x2, y2, z2, t1);
-          Grid.set(x, y, z, t2);
+          SwapTiles(Grid, Records, t1, t2);
         }
     IsItFree();
     if (MovesLeft > 0) break;

@@ -2,16 +2,18 @@
 #include <string>
 
 #include "engine/game.h"
+#include "engine/hall_columns.h"
 
 namespace sorimo {
 
-Game::Game(GameHost& host, Options& options) : host_(host), options_(options) {}
+Game::Game(const GameHost& host, Options& options) : host_(host), options_(options) {}
 
 void Game::IM(uint8_t mode) {
-  host_.ShowWelcome(false);
+  host_.board.ShowWelcome(false);
   GameMode = mode;
-  if (mode == ModeStopped || mode == ModePaused) host_.ShowFond();
-  if (mode == ModeGameOver || mode == ModeStopped) host_.ShowWelcome(true);
+  if (mode == ModeStopped || mode == ModePaused) host_.board.ShowFond();
+  if (mode == ModeGameOver || mode == ModeStopped) host_.board.ShowWelcome(true);
+  host_.board.GameChanged();
 }
 
 DealResult Game::BeginGame() {
@@ -19,17 +21,14 @@ DealResult Game::BeginGame() {
   // progress (or the paused one) goes on as if nothing had been asked.
   if (const DealResult problem = LayoutCheck(); problem != DealResult::Dealt) return problem;
 
-  host_.ApplyHighlightColour();
-  host_.SetPauseCaptions(false);
-  host_.SetPauseButtons();
-  host_.ClearBoardBuffer();
+  host_.board.GameChanged();  // the highlight pen is the one the style chooses now
+  host_.board.ClearBoardBuffer();
   const int32_t previousBoardNumber = BoardNumber;
-  if (BoardNumber >= 100) BoardNumber = host_.CheckedLayoutIndex();
+  // After an arcade game the list is the chosen layout's again.
+  if (BoardNumber >= kFirstArcadeColumn) BoardNumber = options_.LayoutChoice;
 
   if (const DealResult r = DealStep(true); r != DealResult::Dealt) {
     BoardNumber = previousBoardNumber;
-    if (GameMode == ModePaused) host_.SetPauseCaptions(true);
-    host_.SetPauseButtons();
     return r;
   }
 
@@ -42,39 +41,42 @@ DealResult Game::BeginGame() {
   PenaltySeconds = 0;
   FirstSelected = SecondSelected = 0;
   HoverTile = 0;
-  PausedElapsed = PausedPlayerOneOffset = PausedPlayerTwoOffset = 0;
-  RevealCountdown = 0;
+  PausedElapsed = TwoPlayerGame.PausedPlayerOneOffset = TwoPlayerGame.PausedPlayerTwoOffset = 0;
+  MemoryGame.RevealCountdown = 0;
   StatusBounce = false;
 
-  if (GameMode == ModePaused) {
-    host_.SetPauseCaptions(false);
-    host_.SetPauseButtons();
-  }
   // The editor deals its layout with this routine too, and stays the editor.
   if (GameMode != ModeEditor) IM(ModeClassic);
   if (RandomSeed > 0 && options_.RandomSeed1) ShowStatus(SpecificBoardText + std::to_string(RandomSeed));
   FullRedraw();
-  host_.ShowPanelHOF();
+  host_.board.ShowPanelHOF();
   // A message still sliding in (the specific-board one, a layout choice) is left alone.
   if (StatusPosition <= 1 || StatusMessage == NoMovesText) ShowStatus(NewGameText);
-  StartTick = host_.TickCount();
+  StartTick = host_.time.TickCount();
   return DealResult::Dealt;
 }
 
+// "New" repeats the game being played, or the game whose list is shown (the arcade games
+// keep their list after the game), or else deals a random classic game: a specific game is
+// never repeated by "New".
 DealResult Game::NewGame() {
-  if (GameMode == ModeClicks || BoardNumber == 120 || BoardNumber == 121) return MahJonggClicks();
-  if (GameMode == ModeMemory || BoardNumber == 110 || BoardNumber == 111) return Memory();
-  if (GameMode == ModeRivers || BoardNumber == 100 || BoardNumber == 101) return FourRivers();
-  if (GameMode == ModeTwoPlayer) return TwoPlayers();
-  return RandomSolitaireGame1Click();  // a specific game is never repeated by "New"
+  switch (GameMode) {
+    case ModeTwoPlayer:
+    case ModeRivers:
+    case ModeMemory:
+    case ModeClicks:
+      return Rules().Start(*this);
+    default:
+      break;
+  }
+  if (IsArcadeColumn(BoardNumber)) return RulesOf(ModeOfColumn(BoardNumber)).Start(*this);
+  return RandomSolitaireGame1Click();
 }
 
-// TODO(arcade games, two players): these games are not built yet. Until they are, each
-// start falls back to a random classic game, so "New" always gives the player a game.
-DealResult Game::MahJonggClicks() { return RandomSolitaireGame1Click(); }
-DealResult Game::Memory() { return RandomSolitaireGame1Click(); }
-DealResult Game::FourRivers() { return RandomSolitaireGame1Click(); }
-DealResult Game::TwoPlayers() { return RandomSolitaireGame1Click(); }
+DealResult Game::MahJonggClicks() { return RulesOf(ModeClicks).Start(*this); }
+DealResult Game::Memory() { return RulesOf(ModeMemory).Start(*this); }
+DealResult Game::FourRivers() { return RulesOf(ModeRivers).Start(*this); }
+DealResult Game::TwoPlayers() { return RulesOf(ModeTwoPlayer).Start(*this); }
 
 DealResult Game::RandomSolitaireGame1Click() {
   options_.RandomSeed1 = false;
@@ -83,8 +85,8 @@ DealResult Game::RandomSolitaireGame1Click() {
 
 DealResult Game::NewSpecificGame1Click() {
   options_.RandomSeed1 = true;
-  host_.ShowRandomWindow(RandomSeed, Generator);
-  Generator.SeedFromClock(host_);
+  host_.questions.ShowRandomWindow(RandomSeed, Generator);
+  Generator.SeedFromClock(host_.time);
   return BeginGame();
 }
 

@@ -1,4 +1,4 @@
-// Taking moves back, one pair at a time or all the way to the deal.
+// Taking moves back, one at a time or all the way to the deal.
 #include "engine/game.h"
 
 namespace sorimo {
@@ -9,15 +9,17 @@ void Game::Back() {
 }
 
 void Game::GoBack() {
-  if (GameMode != ModeClassic && GameMode != ModeRivers && GameMode != ModeClicks) return;
+  if (!Traits(GameMode).allowsUndo) return;
   BackHistory();
   FullRedraw();
-  if (options_.ShowGirls) host_.ShowPanelHOF();
-  host_.RepaintNow();
+  if (options_.ShowGirls) host_.board.ShowPanelHOF();
+  host_.board.RepaintNow();
 }
 
-void Game::BackHistory() {
-  if (GameMode == ModeClicks) return;  // TODO(Clicks): it keeps a history of its own
+void Game::BackHistory() { Rules().BackHistory(*this); }
+
+// The pair games' history: the pair removed at TilesTotal - TilesLeft = k sits at k, k + 1.
+void Game::TakeBackPair() {
   if (TilesLeft >= TilesTotal) return;
   const int k = TilesTotal - (TilesLeft + 2);
   if (k < 0 || k + 1 >= static_cast<int>(MoveHistory.size())) return;
@@ -27,14 +29,13 @@ void Game::BackHistory() {
   for (const int i : {k, k + 1}) {
     const HistoryEntry& e = MoveHistory[i];
     if (e.tile < 1 || e.tile > kTileCount) continue;
-    Records[e.tile] = {e.x, e.y, e.z};
-    Grid.set(e.x, e.y, e.z, e.tile);
+    PlaceTile(Grid, Records, e.tile, {e.x, e.y, e.z});
   }
 }
 
 void Game::Restart() {
   if (TilesLeft == 0 || TilesLeft == TilesTotal) return;
-  if (GameMode != ModeClassic && GameMode != ModeRivers && GameMode != ModeClicks) return;
+  if (!Traits(GameMode).allowsUndo) return;
   while (TilesLeft < TilesTotal) {
     const int before = TilesLeft;
     GoBack();  // each step is drawn, so the board visibly fills up again
@@ -43,8 +44,8 @@ void Game::Restart() {
   ElapsedSeconds = 0;
   PenaltySeconds = 0;
   HoverTile = 0;
-  PausedElapsed = PausedPlayerOneOffset = PausedPlayerTwoOffset = 0;
-  StartTick = host_.TickCount();
+  PausedElapsed = TwoPlayerGame.PausedPlayerOneOffset = TwoPlayerGame.PausedPlayerTwoOffset = 0;
+  StartTick = host_.time.TickCount();
   ShowStatus(RestartedText);
 }
 

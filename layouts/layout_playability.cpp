@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <vector>
 
+#include "engine/free_rule.h"
+
 namespace sorimo {
 namespace {
 
@@ -15,25 +17,8 @@ BoardGrid Occupied(const LayoutCells& cells) {
   return grid;
 }
 
-bool Free(const BoardGrid& g, const Cell& c, bool vertical) {
-  const int x = c.x, y = c.y, z = c.z;
-  bool sideA = true, sideB = true;
-  for (int d = -1; d <= 1; ++d) {
-    if (vertical) {
-      sideA = sideA && g.at(x + d, y - 2, z) == 0;
-      sideB = sideB && g.at(x + d, y + 2, z) == 0;
-    } else {
-      sideA = sideA && g.at(x - 2, y + d, z) == 0;
-      sideB = sideB && g.at(x + 2, y + d, z) == 0;
-    }
-  }
-  if (!sideA && !sideB) return false;
-  if (z == kLayers) return true;
-  for (int dx = -1; dx <= 1; ++dx)
-    for (int dy = -1; dy <= 1; ++dy)
-      if (g.at(x + dx, y + dy, z + 1) != 0) return false;
-  return true;
-}
+// The game's free rule on a position; every other position counts as a tile.
+bool Free(const BoardGrid& g, const Cell& c, bool vertical) { return CellIsFree(g, c.x, c.y, c.z, vertical); }
 
 std::vector<Cell> Positions(const LayoutCells& cells) {
   std::vector<Cell> list;

@@ -1,10 +1,8 @@
 #include "layouts/layout_reader.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <optional>
-#include <system_error>
+
+#include "files/whole_file_read.h"
 
 namespace sorimo {
 namespace {
@@ -94,33 +92,26 @@ LayoutReadResult ReadLayout(std::string_view bytes, std::string_view label) {
 
 LayoutReadResult LoadLayoutFile(const std::filesystem::path& path) {
   const std::string label = path.filename().string();
+  const WholeFile file = ReadWholeFile(path.string(), kMaxLayoutFileBytes);
+  if (file.ok()) return ReadLayout(file.bytes, label);
+
   LayoutReadResult failed;
   failed.status = LayoutReadStatus::Refused;
-
-  std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) {
-    failed.message = "Cannot read " + label + ": it is a folder.";
-    return failed;
-  }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    failed.message = "Cannot open " + label + ": " + std::strerror(errno) + ".";
-    return failed;
-  }
-  std::string bytes;
-  char buffer[4096];
-  while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-    bytes.append(buffer, static_cast<size_t>(in.gcount()));
-    if (bytes.size() > kMaxLayoutFileBytes) {
+  switch (file.status) {
+    case FileReadStatus::Folder:
+      failed.message = "Cannot read " + label + ": it is a folder.";
+      break;
+    case FileReadStatus::TooLarge:
       failed.message = label + " is not a valid layout file: it is far too large.";
-      return failed;
-    }
+      break;
+    case FileReadStatus::CannotRead:
+      failed.message = "Cannot read " + label + ".";
+      break;
+    default:  // missing, not a regular file, cannot be opened: the reason says which
+      failed.message = file.Message(label) + ".";
+      break;
   }
-  if (in.bad()) {
-    failed.message = "Cannot read " + label + ".";
-    return failed;
-  }
-  return ReadLayout(bytes, label);
+  return failed;
 }
 
 }  // namespace sorimo

@@ -37,7 +37,8 @@ struct LayoutReadResult {
 LayoutReadResult ReadLayout(std::string_view bytes, std::string_view label);
 
 // Reads the file at path (labelled by its file name) and then ReadLayout; a file that cannot be
-// opened or read, or is larger than kMaxLayoutFileBytes, is Refused with the reason.
+// opened or read, is not a regular file, or is larger than kMaxLayoutFileBytes, is Refused
+// with the reason.
 LayoutReadResult LoadLayoutFile(const std::filesystem::path& path);
 
 }  // namespace sorimo

@@ -7,11 +7,10 @@
 // drawn, cut to the rectangle. So pixels outside a partial redraw's rectangle never change,
 // and inside it the picture is exactly what a whole redraw would show there.
 //
-// The classic design composes in a separate board buffer and then copies the changed
-// rectangle to the visible image, so that the screen never shows a half-drawn board. `Game`
-// is already off-screen (the window paints it only after the redraw returns), and cutting
-// every drawing to the rectangle means nothing outside it is touched; composing straight into
-// `Game` gives the same pictures and saves the copy of the whole board on every full redraw.
+// There is no separate composing buffer to copy from: `Game` is already off-screen (the window
+// paints it only after the redraw returns), so the screen never shows a half-drawn board, and
+// cutting every drawing to the rectangle means nothing outside it is touched. Composing
+// straight into `Game` saves a copy of the whole board on every full redraw.
 #pragma once
 
 #include <array>

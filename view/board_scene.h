@@ -6,17 +6,11 @@
 #include <span>
 
 #include "engine/board.h"
+#include "engine/modes/clicks.h"
 #include "engine/options.h"
 #include "view/pixel_buffer.h"
 
 namespace sorimo {
-
-// The Clicks grid as the Clicks game keeps it: columns C = 1..20 of 15 rows R = 1..15 each,
-// stored column by column, so cell (C, R) is byte (C - 1) * 15 + (R - 1). 0 is empty,
-// 1..6 a colour.
-constexpr int kClicksColumns = 20, kClicksRows = 15;
-constexpr int kClicksCells = kClicksColumns * kClicksRows;
-constexpr int ClicksIndex(int c, int r) { return (c - 1) * kClicksRows + (r - 1); }
 
 // Pen colour of each rectangle highlight style.
 constexpr uint32_t kPenRed = Rgb(255, 0, 0);

@@ -1,5 +1,5 @@
 // One result of the hall of fame as the 18-character text it is kept and stored as, the
-// placeholders of an untouched list, and the columns the lists live in.
+// placeholders of an untouched list. The columns the lists live in are the engine's.
 //
 //   characters 1-8   player name, left-aligned, blank-padded
 //   character  9     blank
@@ -13,42 +13,19 @@
 #include <string>
 #include <string_view>
 
+#include "engine/hall_columns.h"
+
 namespace sorimo {
 
 using HallEntry = std::string;
 
 constexpr int kHallRanks = 10;           // ranks 1..10, 1 the best
-constexpr int kHallColumns = 122;        // columns 0..121
-constexpr int kHallLastLayoutColumn = 99;
 constexpr int kHallEntryLength = 18;
 constexpr int kHallNameLength = 8;
-
-// The arcade columns; the layouts are 1..99.
-constexpr int kRiversEasyColumn = 100;
-constexpr int kRiversHardColumn = 101;
-constexpr int kMemoryEasyColumn = 110;
-constexpr int kMemoryHardColumn = 111;
-constexpr int kClicksEasyColumn = 120;
-constexpr int kClicksHardColumn = 121;
-constexpr int kArcadeColumns[] = {kRiversEasyColumn, kRiversHardColumn, kMemoryEasyColumn,
-                                  kMemoryHardColumn, kClicksEasyColumn, kClicksHardColumn};
 
 // An entry whose total or malus is not a number (a file edited by hand) reads as this: worse
 // than any result a game can reach, so such an entry sinks below every real result.
 constexpr int kUnreadableHallNumber = 99999;
-
-constexpr bool IsLayoutColumn(int column) {
-  return column >= 1 && column <= kHallLastLayoutColumn;
-}
-constexpr bool IsArcadeColumn(int column) {
-  for (int arcade : kArcadeColumns)
-    if (column == arcade) return true;
-  return false;
-}
-constexpr bool IsHallColumn(int column) { return IsLayoutColumn(column) || IsArcadeColumn(column); }
-constexpr bool IsClicksColumn(int column) {
-  return column == kClicksEasyColumn || column == kClicksHardColumn;
-}
 
 // "Rivers", "Rivers2", "Memory", "Memory2", "Clicks", "Clicks2"; empty for other columns.
 std::string_view ArcadeSectionName(int column);

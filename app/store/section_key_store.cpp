@@ -1,7 +1,8 @@
 #include "app/store/section_key_store.h"
 
-#include "app/store/atomic_file.h"
 #include "app/store/profile_values.h"
+#include "files/atomic_replace.h"
+#include "files/whole_file_read.h"
 
 namespace sorimo {
 
@@ -14,8 +15,8 @@ WriteResult WriteResult::Failure(std::string_view path) {
 }
 
 ProfileDocument SectionKeyStore::Snapshot() const {
-  const FileBytes file = ReadWholeFile(path_, kMaxStoreFileBytes);
-  return ProfileDocument::Parse(file.status == FileReadStatus::Ok ? file.bytes : std::string());
+  const WholeFile file = ReadWholeFile(path_, kMaxStoreFileBytes);
+  return ProfileDocument::Parse(file.bytes);
 }
 
 std::string SectionKeyStore::ReadText(std::string_view section, std::string_view key,
@@ -34,8 +35,11 @@ bool SectionKeyStore::ReadBool(std::string_view section, std::string_view key,
 }
 
 StoreEdit SectionKeyStore::Edit() const {
-  FileBytes file = ReadWholeFile(path_, kMaxStoreFileBytes);
-  return StoreEdit(path_, file.status != FileReadStatus::Failed, std::move(file.bytes));
+  // A missing file is an empty store that the first write creates; anything else that cannot
+  // be read whole must not be replaced by what little of it the edit would know.
+  WholeFile file = ReadWholeFile(path_, kMaxStoreFileBytes);
+  const bool writable = file.ok() || file.status == FileReadStatus::Missing;
+  return StoreEdit(path_, writable, std::move(file.bytes));
 }
 
 WriteResult SectionKeyStore::WriteText(std::string_view section, std::string_view key,
@@ -91,7 +95,7 @@ WriteResult StoreEdit::Commit() const {
   // Nothing changed (an erase of a section that is not there, a value written again): the
   // file is left alone, and a missing file is not created empty.
   if (bytes == original_) return WriteResult::Success();
-  if (!ReplaceFileAtomically(path_, bytes)) return WriteResult::Failure(path_);
+  if (!ReplaceFileAtomically(path_, bytes).ok()) return WriteResult::Failure(path_);
   return WriteResult::Success();
 }
 

@@ -1,12 +1,11 @@
 #include "app/store/settings_file.h"
 
 #include "app/store/profile_values.h"
+#include "engine/hall_columns.h"
 
 namespace sorimo {
 
 namespace {
-
-constexpr int32_t kFirstArcadeColumn = 100;
 
 bool IsPreviousRes(const SettingKey& key) { return key.number == &SettingsValues::PreviousRes; }
 bool IsBoardNumber(const SettingKey& key) { return key.number == &SettingsValues::BoardNumber; }

@@ -13,8 +13,7 @@ namespace sorimo {
 
 void TSorimo::LoadlayoutClick(QAction* item) {
   CurrentLayoutFile = ExeDir + "Layouts/" + item->text().toStdString() + ".lay";
-  game_.BoardNumber = int(layoutMenu_->actions().indexOf(item)) - kFirstLayoutItem + 1;
-  CheckLayoutItem();
+  ChooseLayout(int(layoutMenu_->actions().indexOf(item)) - kFirstLayoutItem + 1);
   RunLayout(CurrentLayoutFile);
 }
 
@@ -62,8 +61,7 @@ bool TSorimo::SaveLayout() {
     AddLayoutItem(name);
     RegisterLayoutColumn(*HallStore, hall_, entry.boardNumber, name);
   }
-  game_.BoardNumber = entry.boardNumber;
-  CheckLayoutItem();
+  ChooseLayout(entry.boardNumber);
   return true;
 }
 
@@ -76,11 +74,18 @@ QAction* TSorimo::AddLayoutItem(const std::string& name) {
   return item;
 }
 
-// Exactly the item of BoardNumber carries the check mark.
+// The layout chosen is the one classic games are dealt on and the hall of fame list shown;
+// exactly its item carries the check mark.
+void TSorimo::ChooseLayout(int number) {
+  options_.LayoutChoice = number;
+  game_.BoardNumber = number;
+  CheckLayoutItem();
+}
+
 void TSorimo::CheckLayoutItem() {
   const auto items = layoutMenu_->actions();
   for (int i = kFirstLayoutItem; i < items.size(); ++i)
-    items[i]->setChecked(i - kFirstLayoutItem + 1 == game_.BoardNumber);
+    items[i]->setChecked(i - kFirstLayoutItem + 1 == options_.LayoutChoice);
 }
 
 }  // namespace sorimo

@@ -166,8 +166,7 @@ void TSorimo::HighlightClick(const ChoiceRow& row) {
     game_.HoverTile = 0;
     game_.RedrawTile(h);
   }
-  options_.HighlightMode = row.number;
-  ApplyHighlightColour();
+  options_.HighlightMode = row.number;  // the pen follows when the command ends (GameChanged)
 }
 
 }  // namespace sorimo

@@ -18,7 +18,7 @@
 namespace sorimo {
 
 TSorimo::TSorimo(const std::string& exeDir, std::optional<DesktopServices> desktop)
-    : game_(*this, options_), desktop_(desktop ? std::move(*desktop) : RealDesktop(this)), ExeDir(exeDir) {
+    : game_(GameHost::Of(*this), options_), desktop_(desktop ? std::move(*desktop) : RealDesktop(this)), ExeDir(exeDir) {
   setWindowTitle("Sorimo 6.21 ");
   setWindowIcon(QIcon(":/sorimo_icon.png"));
   BuildWidgets();
@@ -35,11 +35,6 @@ TSorimo::~TSorimo() = default;
 QAction* TSorimo::action(const std::string& name) const { return commands_->action(name); }
 
 QToolButton* TSorimo::toolButton(const std::string& name) const { return commands_->toolButton(name); }
-
-void TSorimo::GameChanged() {
-  commands_->SyncChecks();
-  commands_->UpdateCommandStates(game_.GameMode);
-}
 
 void TSorimo::BuildWidgets() {
   auto* central = new QWidget(this);
@@ -100,7 +95,7 @@ BoardScene TSorimo::Scene() const {
   return s;
 }
 
-// ---------------------------------------------------------------- GameHost
+// ---------------------------------------------------------------- The game's outside world
 
 void TSorimo::PaintBoard(const DirtyRect& dirty) {
   renderer_.Redraw(Scene(), dirty);
@@ -131,6 +126,18 @@ void TSorimo::ShowWelcome(bool visible) {
 }
 
 void TSorimo::ApplyHighlightColour() { penColour_ = PenColourFor(options_.HighlightMode, penColour_); }
+
+// The chrome that follows the game: the pen of the highlight style, the pause command, which
+// offers to continue a paused game (a game being wound up under its dialogs is not one), the
+// check marks of the options and the commands the game mode allows. Every command and board
+// click ends here too.
+void TSorimo::GameChanged() {
+  ApplyHighlightColour();
+  SetPauseCaptions(game_.GameMode == ModePaused && !game_.GameOverHandled);
+  SetPauseButtons();
+  commands_->SyncChecks();
+  commands_->UpdateCommandStates(game_.GameMode);
+}
 
 void TSorimo::SetPauseCaptions(bool paused) {
   action("Pause1")->setText(paused ? "&Continue" : "&Pause");
@@ -200,13 +207,6 @@ bool TSorimo::MusicEnded() { return false; }
 int TSorimo::MusicPieceCount() { return 0; }
 void TSorimo::SelectMusicPiece(int) {}
 void TSorimo::ReplayMusicPiece() {}
-
-int TSorimo::CheckedLayoutIndex() {
-  const auto items = layoutMenu_->actions();
-  for (int i = kFirstLayoutItem; i < items.size(); ++i)
-    if (items[i]->isChecked()) return i - kFirstLayoutItem + 1;
-  return game_.BoardNumber;
-}
 
 uint32_t TSorimo::TickCount() { return desktop_.tickCount(); }
 uint32_t TSorimo::TimeOfDayMs() { return desktop_.timeOfDayMs(); }

@@ -2,7 +2,8 @@
 // offers every command through its menus, toolbar, welcome panel and board. Its methods are
 // the commands and event handlers, named after their menu item or control; which control runs
 // which command is the command table's business (command_table.h). The game logic it hosts is
-// plain C++ (engine/); this class is where that logic meets Qt.
+// plain C++ (engine/); this class is where that logic meets Qt, through the small interfaces
+// of engine/host.h.
 #pragma once
 
 #include <QImage>
@@ -38,7 +39,13 @@ struct ChoiceRow;
 struct HallWindowModel;
 struct PanelModel;
 
-class TSorimo : public QMainWindow, public GameHost {
+class TSorimo : public QMainWindow,
+                public BoardOutput,
+                public Feedback,
+                public Questions,
+                public Scores,
+                public MusicControl,
+                public TimeSource {
   Q_OBJECT
  public:
   // exeDir: the program folder, ending with a separator; every data path is built on it.
@@ -103,10 +110,6 @@ class TSorimo : public QMainWindow, public GameHost {
   void ApplyCoolMenu();
   void ApplyCursor();
 
-  // After anything that may have changed the game: the check marks show the options and the
-  // commands are enabled as the game mode allows.
-  void GameChanged();
-
   // ---- Events ----
   void FormShow();
   void FormResize();
@@ -114,7 +117,7 @@ class TSorimo : public QMainWindow, public GameHost {
   void ButtonDownAt(Qt::MouseButton button, int x, int y);
   void FormMouseMove(int x, int y);
 
-  // ---- GameHost ----
+  // ---- The game's outside world (engine/host.h) ----
   void PaintBoard(const DirtyRect& dirty) override;
   void ShowFond() override;
   void RepaintNow() override;
@@ -122,12 +125,10 @@ class TSorimo : public QMainWindow, public GameHost {
   void ShowWelcome(bool visible) override;
   void ShowPanelHOF() override;
   void RedrawHOF() override;
-  void ApplyHighlightColour() override;
-  void SetPauseCaptions(bool paused) override;
-  void SetPauseButtons() override;
   void ClearBoardBuffer() override;
   void DrawTwoPlayerPanel(bool showPlayerOne, bool showPlayerTwo, const std::string& timeOne,
                           const std::string& timeTwo) override;
+  void GameChanged() override;
   void PlaySound(Sound s) override;
   void SetStatusLine(const std::string& visibleText) override;
   void SetStatusFields(const std::string& tiles, const std::string& moves, const std::string& time) override;
@@ -142,7 +143,6 @@ class TSorimo : public QMainWindow, public GameHost {
   int MusicPieceCount() override;
   void SelectMusicPiece(int k) override;
   void ReplayMusicPiece() override;
-  int CheckedLayoutIndex() override;
   uint32_t TickCount() override;
   uint32_t TimeOfDayMs() override;
 
@@ -164,8 +164,13 @@ class TSorimo : public QMainWindow, public GameHost {
   BoardScene Scene() const;
   PanelModel PanelModelNow();
   QAction* AddLayoutItem(const std::string& name);
+  void ChooseLayout(int number);
   void CheckLayoutItem();
   void ShowError(const std::string& text);
+  // Window chrome that follows the game (GameChanged).
+  void ApplyHighlightColour();
+  void SetPauseCaptions(bool paused);
+  void SetPauseButtons();
 
   Options options_;
   Game game_;

@@ -17,6 +17,7 @@
 #include "app/window/status_bar.h"
 #include "app/window/tool_panel.h"
 #include "app/window/welcome_panel.h"
+#include "files/folder_listing.h"
 
 namespace sorimo {
 
@@ -83,7 +84,6 @@ void TSorimo::Init() {
   StartupLoad = false;
 
   ActiveTilesetBackground();
-  ApplyHighlightColour();
   // The check marks show the options as start-up left them: a background or tileset number
   // that no item has checks none.
   GameChanged();
@@ -119,14 +119,7 @@ void TSorimo::PlaceWindow() {
 // The layout half of the folder scan, and the hall of fame that needs its list.
 void TSorimo::LoadFiles() {
   const std::string layoutsDir = ExeDir + "Layouts/";
-  std::vector<std::string> files;
-  std::error_code ec;
-  for (const auto& entry : fs::directory_iterator(fs::path(layoutsDir), ec)) {
-    std::error_code typeError;
-    if (entry.is_directory(typeError)) continue;
-    files.push_back(entry.path().filename().string());
-  }
-  layouts_ = ScanLayoutNames(files, game_.BoardNumber);
+  layouts_ = ScanLayoutNames(ListFolder(layoutsDir, FolderEntries::NotFolders), game_.BoardNumber);
   if (layouts_.names.empty()) {
     startupFailed_ = true;
     startupError_ = "No layout file was found in " + layoutsDir + ".";
@@ -139,9 +132,8 @@ void TSorimo::LoadFiles() {
     if (IsExternalLayoutEntry(name)) item->setEnabled(false);
   }
   const ResolvedLayout resolved = ResolveLayoutFile(layoutsDir, layouts_.names, layouts_.boardNumber, FileExists);
-  game_.BoardNumber = resolved.boardNumber;
   CurrentLayoutFile = resolved.path;
-  CheckLayoutItem();
+  ChooseLayout(resolved.boardNumber);
 
   HallStore = std::make_unique<SectionKeyStore>(ExeDir + std::string(kHallFileName));
   LoadHall(*HallStore, layouts_.names, hall_);

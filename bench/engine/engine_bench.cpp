@@ -16,7 +16,12 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-class QuietHost : public GameHost {
+class QuietHost : public BoardOutput,
+                  public Feedback,
+                  public Questions,
+                  public Scores,
+                  public MusicControl,
+                  public TimeSource {
  public:
   void PaintBoard(const DirtyRect&) override {}
   void ShowFond() override {}
@@ -25,9 +30,7 @@ class QuietHost : public GameHost {
   void ShowWelcome(bool) override {}
   void ShowPanelHOF() override {}
   void RedrawHOF() override {}
-  void ApplyHighlightColour() override {}
-  void SetPauseCaptions(bool) override {}
-  void SetPauseButtons() override {}
+  void GameChanged() override {}
   void ClearBoardBuffer() override {}
   void DrawTwoPlayerPanel(bool, bool, const std::string&, const std::string&) override {}
   void PlaySound(Sound) override {}
@@ -44,7 +47,6 @@ class QuietHost : public GameHost {
   int MusicPieceCount() override { return 0; }
   void SelectMusicPiece(int) override {}
   void ReplayMusicPiece() override {}
-  int CheckedLayoutIndex() override { return 1; }
   uint32_t TickCount() override { return ++tick_; }
   uint32_t TimeOfDayMs() override { return 123456; }
 
@@ -55,7 +57,7 @@ class QuietHost : public GameHost {
 struct Bench {
   QuietHost host;
   Options options;
-  Game game{host, options};
+  Game game{GameHost::Of(host), options};
 
   explicit Bench(const char* layout) {
     game.Layout = *LayoutFromText(layout);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <unistd.h>
 
@@ -25,7 +26,10 @@ class PictureFileTest : public ::testing::Test {
   ~PictureFileTest() override { fs::remove_all(dir_); }
   std::string Path(const std::string& name) const { return (dir_ / name).string(); }
   void Write(const std::string& name, const std::vector<uint8_t>& bytes) const {
-    ASSERT_EQ(WriteWholeFile(Path(name), bytes), "");
+    std::ofstream out(Path(name), std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    ASSERT_TRUE(out.good()) << name;
   }
   fs::path dir_;
 };
@@ -66,7 +70,6 @@ TEST_F(PictureFileTest, MissingAndUnreadableFilesGiveClearTexts) {
   EXPECT_NE(folder.error.find("folder.bmp"), std::string::npos);
   Write("empty.bmp", {});
   EXPECT_FALSE(LoadPictureFile(Path("empty.bmp")).ok());
-  EXPECT_NE(WriteWholeFile(Path("no/such/folder/x.bmp"), std::vector<uint8_t>{1}), "");
 }
 
 }  // namespace

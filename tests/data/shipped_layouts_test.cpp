@@ -32,7 +32,7 @@ TEST(ShippedLayouts, EveryWinnableDealClearsTheBoardWhenReplayed) {
       Options options;
       options.Winnable = true;
       options.RandomSeed1 = true;
-      Game game(host, options);
+      Game game(GameHost::Of(host), options);
       game.Layout = read.cells;
       game.RandomSeed = number * 7919;
       ASSERT_EQ(game.BeginGame(), DealResult::Dealt) << file;

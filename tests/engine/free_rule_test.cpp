@@ -178,7 +178,7 @@ TEST(Selection, ClicksBesideTheTilesOrOutOfPlayDoNothing) {
     EXPECT_EQ(t.game.FirstSelected, 0) << "mode " << int(mode);
   }
   t.game.GameMode = ModeClassic;
-  t.game.RevealCountdown = 3;  // a Memory pair waiting: every click is lost
+  t.game.MemoryGame.RevealCountdown = 3;  // a Memory pair waiting: every click is lost
   t.Click(1);
   EXPECT_EQ(t.game.FirstSelected, 0);
 }

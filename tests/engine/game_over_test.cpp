@@ -116,15 +116,15 @@ TEST(GameOver, ARedrawWhilePausedEndsTheGameWithoutScore) {
   EXPECT_TRUE(t.host.Only({"paint"}).empty()) << "the paused board is never shown";
 }
 
-TEST(Stop, EndsWithoutScoreAndResetsThePauseCaptions) {
+TEST(Stop, EndsWithoutScoreAndTellsTheWindow) {
   Table t;
   t.Put("1 . . 2");
   t.game.PauseClick();
   t.host.log.clear();
   t.game.Stop();
   EXPECT_EQ(t.game.GameMode, ModeStopped);
-  EXPECT_EQ(t.host.Only({"captions", "welcome on", "panel"}),
-            (std::vector<std::string>{"captions running", "welcome on", "panel"}));
+  EXPECT_EQ(t.host.Only({"changed", "welcome on", "panel"}),
+            (std::vector<std::string>{"welcome on", "changed", "panel"}));
   EXPECT_FALSE(t.host.Has("game over closed"));
 }
 

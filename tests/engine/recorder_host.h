@@ -1,5 +1,5 @@
-// A GameHost for tests: records every call in order as a short line of text, answers
-// questions from a script, and keeps a clock that only moves when a test moves it.
+// The game's outside world for tests: records every call in order as a short line of text,
+// answers questions from a script, and keeps a clock that only moves when a test moves it.
 #pragma once
 
 #include <algorithm>
@@ -13,7 +13,12 @@
 
 namespace sorimo::test {
 
-class RecorderHost : public GameHost {
+class RecorderHost : public BoardOutput,
+                     public Feedback,
+                     public Questions,
+                     public Scores,
+                     public MusicControl,
+                     public TimeSource {
  public:
   std::vector<std::string> log;
 
@@ -22,7 +27,6 @@ class RecorderHost : public GameHost {
   int tenthTotal = 840;       // the hall column's tenth total
   uint32_t now = 100000;      // the millisecond counter
   uint32_t timeOfDay = 4242;  // seeds clock-seeded deals
-  int checkedLayout = 1;
   int seedTyped = -1;  // the game number typed into the specific-game dialog; -1 keeps it
   bool musicEnded = false;
   int musicPieces = 0;
@@ -42,11 +46,7 @@ class RecorderHost : public GameHost {
   void ShowWelcome(bool visible) override { log.push_back(visible ? "welcome on" : "welcome off"); }
   void ShowPanelHOF() override { log.push_back("panel"); }
   void RedrawHOF() override { log.push_back("panel copy"); }
-  void ApplyHighlightColour() override { log.push_back("highlight"); }
-  void SetPauseCaptions(bool paused) override {
-    log.push_back(paused ? "captions paused" : "captions running");
-  }
-  void SetPauseButtons() override { log.push_back("pause pictures"); }
+  void GameChanged() override { log.push_back("changed"); }
   void ClearBoardBuffer() override { log.push_back("clear buffer"); }
   void DrawTwoPlayerPanel(bool one, bool two, const std::string& t1, const std::string& t2) override {
     log.push_back(std::string("players ") + (one ? "1" : "-") + (two ? "2" : "-") + " " + t1 + " " + t2);
@@ -88,7 +88,6 @@ class RecorderHost : public GameHost {
   int MusicPieceCount() override { return musicPieces; }
   void SelectMusicPiece(int k) override { log.push_back("music piece " + std::to_string(k)); }
   void ReplayMusicPiece() override { log.push_back("music again"); }
-  int CheckedLayoutIndex() override { return checkedLayout; }
   uint32_t TickCount() override { return now; }
   uint32_t TimeOfDayMs() override { return timeOfDay; }
 

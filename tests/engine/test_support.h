@@ -27,7 +27,7 @@ bool ScreenPointOf(const Game& game, int tile, int& x, int& y);
 struct Table {
   RecorderHost host;
   Options options;
-  Game game{host, options};
+  Game game{GameHost::Of(host), options};
 
   Table() { options.PlayMusic = false; }
 

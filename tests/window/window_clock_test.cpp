@@ -48,6 +48,45 @@ TEST(WindowClock, LosingTheFocusPausesAndGettingItBackResumesWithTheClockUnchang
   EXPECT_EQ(w->statusLine()->time(), "01:23");
 }
 
+// The pause command and button always say what they will do, whatever paused the game, and
+// the menu shows the toolbar's picture.
+TEST(WindowClock, ThePauseCommandReadsWhatItWillDo) {
+  ProgramFolder folder;
+  FakeDesktop desktop;
+  Window w(folder, desktop);
+  const auto reads = [&](const char* item, const char* button) {
+    EXPECT_EQ(w->action("Pause1")->text(), item);
+    EXPECT_EQ(w->toolButton("PauseButton")->text(), button);
+    EXPECT_EQ(w->action("Pause1")->icon().cacheKey(), w->toolButton("PauseButton")->icon().cacheKey());
+    EXPECT_TRUE(w->action("Pause1")->isEnabled());
+  };
+  StartClassic(w);
+  reads("&Pause", "Pause");
+  w->action("Pause1")->trigger();
+  ASSERT_EQ(w->game().GameMode, ModePaused);
+  reads("&Continue", "Play");
+  w->action("Stoppe")->trigger();  // stopping a paused game leaves nothing to continue
+  ASSERT_EQ(w->game().GameMode, ModeStopped);
+  reads("&Pause", "Pause");
+
+  StartClassic(w);
+  w->action("Pause1")->trigger();
+  w->action("RandomSolitaireGame1")->trigger();  // a new game over a paused one runs
+  ASSERT_EQ(w->game().GameMode, ModeClassic);
+  reads("&Pause", "Pause");
+
+  // A finished game is wound up under its dialogs; there is nothing to continue meanwhile.
+  desktop.now += 5000;
+  w.Tick();
+  std::string duringDialog;
+  desktop.duringGameOver = [&] { duringDialog = w->action("Pause1")->text().toStdString(); };
+  w->game().TilesLeft = 0;
+  w.Tick();
+  ASSERT_EQ(desktop.gameOvers.size(), 1u);
+  EXPECT_EQ(duringDialog, "&Pause");
+  reads("&Pause", "Pause");
+}
+
 TEST(WindowClock, AHintMakesTheShownTimeJumpByFortySeconds) {
   ProgramFolder folder;
   FakeDesktop desktop;

@@ -44,6 +44,7 @@ DesktopServices FakeDesktop::services() {
   };
   d.gameOverWindow = [this](const std::string& finalTime, bool entersHall) {
     gameOvers.push_back(finalTime + (entersHall ? " +hall" : ""));
+    if (duringGameOver) duringGameOver();
   };
   d.hallWindow = [this](bool) { ++hallWindows; };
   d.tickCount = [this] { return now; };

@@ -6,6 +6,7 @@
 #include <QTest>
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -36,6 +37,7 @@ struct FakeDesktop {
   std::deque<bool> answers;  // next answers to questions; true when empty
   std::deque<std::string> files;  // next files chosen in file dialogs; "" cancels
   std::vector<std::string> gameOvers;
+  std::function<void()> duringGameOver;  // runs while the game-over dialog is open
   int hallWindows = 0;
   int32_t seedToType = -1;  // what the specific-game dialog leaves; -1 keeps the number
 

@@ -1,4 +1,4 @@
-#include "view/board_geometry.h"
+#include "engine/pixel_geometry.h"
 
 namespace sorimo {
 
@@ -17,8 +17,8 @@ BoardPointer PointerOnBoard(int pointerX, int pointerY, int originX, int originY
   BoardPointer p;
   p.x = pointerX - originX;
   p.y = pointerY - originY;
-  const int cx = p.x / 20, ry = p.y / 25;
-  p.onBoard = cx >= 0 && cx <= 34 && ry >= 0 && ry <= 20;
+  const BoardCell c = CellAt(p.x, p.y);
+  p.onBoard = c.column >= 0 && c.column <= kColumns && c.row >= 0 && c.row <= kRows;
   return p;
 }
 

@@ -1,0 +1,85 @@
+// The classic game's rules: choosing tiles, matching pairs, counting moves, shuffling.
+#include "engine/modes/classic.h"
+
+#include <string>
+
+#include "engine/game.h"
+#include "engine/modes/all_modes.h"
+
+namespace sorimo {
+
+DealResult ClassicRules::Start(Game& g) const { return g.RandomSolitaireGame1Click(); }
+
+void ClassicRules::ChoisitPai(Game& g, int px, int py, int column, int row, MouseButton) const {
+  const int t = WhatTileThere(g.Grid, px, py);
+  if (column >= 0 && column <= kColumns && row >= 0 && row <= kRows && !g.ClickConsumed && t > 0 &&
+      t <= kTileCount) {
+    if (g.FirstSelected == 0) {
+      g.FirstSelected = static_cast<uint8_t>(t);
+      if (g.IsFreeNow(t)) {
+        g.SonOK(t);
+      } else {
+        g.FirstSelected = 0;
+        g.host().feedback.PlaySound(Sound::NoWay);
+      }
+    } else {
+      g.PreviousSecond = g.SecondSelected;
+      g.SecondSelected = static_cast<uint8_t>(t);
+      if (g.IsFreeNow(t)) {
+        g.TestStile2();
+      } else {
+        g.SecondSelected = static_cast<uint8_t>(g.PreviousSecond);
+        g.host().feedback.PlaySound(Sound::NoWay);
+      }
+    }
+  }
+
+  if (g.FirstSelected == 0 || g.SecondSelected == 0) return;
+  if (MatchGroup(g.FirstSelected) == MatchGroup(g.SecondSelected) && g.FirstSelected != g.SecondSelected) {
+    g.RemovePair(g.FirstSelected, g.SecondSelected);
+    if (g.options().ShowGirls) g.host().board.ShowPanelHOF();
+    AfterPair(g);
+  } else {
+    // The second tile becomes the selection. The selection moves before the old tile is
+    // redrawn, so that the redraw shows it unselected.
+    const int old = g.FirstSelected;
+    g.FirstSelected = g.SecondSelected;
+    g.SecondSelected = 0;
+    g.RedrawTile(old);
+    g.host().feedback.PlaySound(Sound::Select);
+  }
+}
+
+void ClassicRules::CountMoves(Game& g) const {
+  // Every tile number is looked at, not only 1..TilesTotal: a tile that is not on the board
+  // fails the rule anyway, and a board whose numbers do not start at 1 still counts right.
+  for (int n = 1; n <= kTileCount; ++n)
+    if (g.IsFreeNow(n)) g.FreeTiles[++g.FreeCount] = static_cast<uint8_t>(n);
+  // The list is in tile order and a group is four consecutive numbers, so a group with k
+  // free tiles counts k - 1 moves, not the number of pairs it could form.
+  for (int i = 1; i < g.FreeCount; ++i)
+    if (MatchGroup(g.FreeTiles[i]) == MatchGroup(g.FreeTiles[i + 1])) ++g.MovesLeft;
+}
+
+void ClassicRules::Shuffle(Game& g) const {
+  if (g.options().Shuffable)
+    g.ShuffleBoard();
+  else
+    g.PlainShuffle(false);
+  g.IsItFree();
+  const int m = g.MovesLeft;
+  if (m >= 2)
+    g.ShowStatus("Tiles shuffled. " + std::to_string(m) + " new moves found.");
+  else if (m == 1)
+    g.ShowStatus("Tiles shuffled. 1 new move found.");
+  else
+    g.ShowStatus(NoShuffleMovesText);
+  g.PenaltySeconds += ShufflePenalty(m);
+}
+
+const ModeRules& ClassicMode() {
+  static const ClassicRules rules;
+  return rules;
+}
+
+}  // namespace sorimo

@@ -1,0 +1,18 @@
+// Mah-Jongg Memory: pairs are found among face-down tiles. Its state.
+#pragma once
+
+#include <cstdint>
+
+namespace sorimo {
+
+class Game;
+
+struct MemoryState {
+  // Ticks until the two face-up tiles are resolved; while it runs, every click is lost.
+  int32_t RevealCountdown = 0;
+};
+
+// Half a second after the second tile was turned up, the pair goes or both turn back.
+void ResolveReveal(Game& g);
+
+}  // namespace sorimo

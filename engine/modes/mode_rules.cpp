@@ -1,0 +1,84 @@
+// What a mode does unless its own rules say otherwise, and the table of rules by GameMode.
+#include "engine/modes/mode_rules.h"
+
+#include <string>
+
+#include "engine/game.h"
+#include "engine/modes/all_modes.h"
+#include "engine/pixel_geometry.h"
+
+namespace sorimo {
+
+DealResult ModeRules::Start(Game& g) const { return g.RandomSolitaireGame1Click(); }
+
+void ModeRules::ButtonDown(Game& g, MouseButton button, int px, int py) const {
+  if (button == MouseButton::Right) {
+    ClearChoice(g);
+    g.FullRedraw();
+    g.host().board.RedrawHOF();
+    return;
+  }
+  const BoardCell cell = CellAt(px, py);
+  g.ChoisitPai(px, py, cell.column, cell.row, button);
+}
+
+void ModeRules::ClearChoice(Game& g) const {
+  g.HintFirst = g.HintSecond = 0;
+  g.FirstSelected = g.SecondSelected = 0;
+}
+
+void ModeRules::ChoisitPai(Game&, int, int, int, int, MouseButton) const {}
+
+void ModeRules::CountMoves(Game&) const {}
+
+void ModeRules::BackHistory(Game& g) const { g.TakeBackPair(); }
+
+void ModeRules::Shuffle(Game&) const {}
+
+void ModeRules::Tick(Game& g) const {
+  if (Traits(g.GameMode).clockRuns) g.RunGameClock();
+}
+
+void ModeRules::StorePauseClocks(Game& g) const {
+  g.PausedElapsed = static_cast<int32_t>(g.host().time.TickCount() - g.StartTick);
+}
+
+void ModeRules::RestartPauseClocks(Game& g) const {
+  g.StartTick = g.host().time.TickCount() - static_cast<uint32_t>(g.PausedElapsed);
+}
+
+bool ModeRules::OfferGiveUp(Game&) const { return false; }
+
+std::string ModeRules::ResultText(const Game& g) const {
+  return FinalTimeText + TimeText(g.ElapsedSeconds + g.PenaltySeconds);
+}
+
+void ModeRules::AnnounceResult(Game& g) const {
+  const int total = g.ElapsedSeconds + g.PenaltySeconds;
+  // The list the result belongs to decides how it reads.
+  const std::string message = RulesOf(ModeOfColumn(g.BoardNumber)).ResultText(g);
+  // Strictly better than the tenth entry: an equal total does not push it out.
+  const bool entersHall = g.options().EnableHall && total < g.host().scores.HallTenthTotal(g.BoardNumber);
+  if (!message.empty()) g.host().questions.ShowGameOver(message, entersHall);
+  if (entersHall) {
+    g.host().scores.AddHall(g.BoardNumber, total, g.PenaltySeconds);
+    g.host().board.ShowPanelHOF();
+    g.host().questions.ShowHallAfterWin();
+  }
+}
+
+const ModeRules& RulesOf(uint8_t gameMode) {
+  // Idle, game over, the welcome panel and pause: no game takes clicks or counts time.
+  static const ModeRules noGame;
+  switch (gameMode) {
+    case ModeClassic: return ClassicMode();
+    case ModeTwoPlayer: return TwoPlayerMode();
+    case ModeRivers: return RiversMode();
+    case ModeMemory: return MemoryMode();
+    case ModeClicks: return ClicksMode();
+    case ModeEditor: return EditorMode();
+    default: return noGame;
+  }
+}
+
+}  // namespace sorimo

@@ -1,0 +1,65 @@
+// One game mode's own rules, behind the interface the shared routines dispatch to: the start
+// command, the clicks on the board, the counting of moves, taking a move back, the mode's part
+// of the tick and of the end of a game. Each mode is a class of its own in engine/modes/; its
+// state is a plain struct on `Game` (engine/modes/*_state.h), so the rules objects are
+// stateless and shared. What a mode merely allows or forbids is a trait (mode_traits.h).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "engine/modes/mode_traits.h"
+
+namespace sorimo {
+
+class Game;
+enum class DealResult;
+enum class MouseButton;
+
+class ModeRules {
+ public:
+  virtual ~ModeRules() = default;
+
+  // The mode's start command ("New" repeats it): deals and enters the mode.
+  virtual DealResult Start(Game& g) const;
+
+  // A released mouse button at board-relative (px, py). By default the right button clears
+  // the choice and the left one goes to ChoisitPai.
+  virtual void ButtonDown(Game& g, MouseButton button, int px, int py) const;
+  // What the right button forgets: the selection and the hint.
+  virtual void ClearChoice(Game& g) const;
+  // The tile or cell under the pointer has been found by the shared routine; choose it.
+  virtual void ChoisitPai(Game& g, int px, int py, int column, int row, MouseButton button) const;
+
+  // Fill FreeTiles, FreeCount and MovesLeft; called only for modes whose trait counts moves,
+  // with both counts already zero.
+  virtual void CountMoves(Game& g) const;
+  // Put the last move back on the board (the undo of Back and Restart).
+  virtual void BackHistory(Game& g) const;
+  // The shuffle command once the trait allows it: re-deal, penalty and status message.
+  virtual void Shuffle(Game& g) const;
+
+  // The mode's part of the 50 ms tick: its clocks.
+  virtual void Tick(Game& g) const;
+  // The pause command stops and restarts the mode's clocks.
+  virtual void StorePauseClocks(Game& g) const;
+  virtual void RestartPauseClocks(Game& g) const;
+
+  // No move is left: true when the mode has dealt with that itself (Clicks asks whether the
+  // player gives up); false lets the shared status refresh warn as usual.
+  virtual bool OfferGiveUp(Game& g) const;
+
+  // The end of a game: the board left on screen or covered, the final score, what the player
+  // is told and whether the hall of fame takes the result.
+  virtual bool BoardStaysAtEnd() const { return false; }
+  virtual void FinalScore(Game& /*g*/) const {}
+  // The game-over text of a result in this mode's lists; empty shows no dialog.
+  virtual std::string ResultText(const Game& g) const;
+  virtual void AnnounceResult(Game& g) const;
+};
+
+// The rules of a GameMode value. Idle, game over, the welcome panel and pause share one
+// set that does nothing; the paused game's own rules are RulesOf(ModeBeforePause).
+const ModeRules& RulesOf(uint8_t gameMode);
+
+}  // namespace sorimo

@@ -1,0 +1,88 @@
+// Two players share one board and take turns; each is timed on a clock of their own, and
+// the smaller thinking time wins. The turns and clocks are built; the start command is not
+// yet (until it is, "2-Player Game" starts a classic game).
+#include "engine/game.h"
+#include "engine/modes/all_modes.h"
+#include "engine/modes/classic.h"
+
+namespace sorimo {
+
+namespace {
+
+class TwoPlayerRules : public ClassicRules {
+ public:
+  // TODO(two players): its own start command; the game modes issue builds it.
+  DealResult Start(Game& g) const override { return g.RandomSolitaireGame1Click(); }
+
+  void Tick(Game& g) const override {
+    DrawPanel(g);
+    ClassicRules::Tick(g);
+  }
+
+  void StorePauseClocks(Game& g) const override {
+    TwoPlayerState& s = g.TwoPlayerGame;
+    const uint32_t now = g.host().time.TickCount();
+    s.PausedPlayerOneOffset = static_cast<int32_t>(now - s.PlayerOneTurnStart);
+    s.PausedPlayerTwoOffset = static_cast<int32_t>(now - s.PlayerTwoTurnStart);
+  }
+
+  void RestartPauseClocks(Game& g) const override {
+    TwoPlayerState& s = g.TwoPlayerGame;
+    const uint32_t now = g.host().time.TickCount();
+    s.PlayerOneTurnStart = now - static_cast<uint32_t>(s.PausedPlayerOneOffset);
+    s.PlayerTwoTurnStart = now - static_cast<uint32_t>(s.PausedPlayerTwoOffset);
+  }
+
+  // Two players share no hall of fame; the smaller thinking time wins.
+  void AnnounceResult(Game& g) const override {
+    const TwoPlayerState& s = g.TwoPlayerGame;
+    const char* winner = s.PlayerTwoTime < s.PlayerOneTime    ? "And the winner is... Player 2 !"
+                         : s.PlayerTwoTime == s.PlayerOneTime ? "Same score for both players !"
+                                                              : "And the winner is... Player 1 !";
+    g.host().questions.ShowGameOver(winner, false);
+  }
+
+ protected:
+  // A removed pair ends the running turn.
+  void AfterPair(Game& g) const override {
+    TwoPlayerState& s = g.TwoPlayerGame;
+    const uint32_t now = g.host().time.TickCount();
+    if (s.PlayerTwoToMove) {
+      s.PlayerTwoToMove = false;
+      s.PlayerTwoTime += static_cast<int32_t>(now - s.PlayerTwoTurnStart);
+      s.PlayerOneTurnStart = now;
+    } else {
+      s.PlayerTwoToMove = true;
+      s.PlayerOneTime += static_cast<int32_t>(now - s.PlayerOneTurnStart);
+      s.PlayerTwoTurnStart = now;
+    }
+  }
+
+  // A shuffle costs the players nothing: it helps both alike.
+  int ShufflePenalty(int) const override { return 0; }
+
+ private:
+  // The side panel of the tick: the label of the player to move blinks once a second, the
+  // other one is steady; both clocks run on.
+  static void DrawPanel(Game& g) {
+    const TwoPlayerState& s = g.TwoPlayerGame;
+    const uint32_t now = g.host().time.TickCount();
+    const bool blinkOn = now % 1000 > 500;
+    const bool showOne = s.PlayerTwoToMove || blinkOn;
+    const bool showTwo = !s.PlayerTwoToMove || blinkOn;
+    const int32_t one =
+        s.PlayerTwoToMove ? s.PlayerOneTime : s.PlayerOneTime + static_cast<int32_t>(now - s.PlayerOneTurnStart);
+    const int32_t two =
+        s.PlayerTwoToMove ? s.PlayerTwoTime + static_cast<int32_t>(now - s.PlayerTwoTurnStart) : s.PlayerTwoTime;
+    g.host().board.DrawTwoPlayerPanel(showOne, showTwo, TimeText(one / 1000), TimeText(two / 1000));
+  }
+};
+
+}  // namespace
+
+const ModeRules& TwoPlayerMode() {
+  static const TwoPlayerRules rules;
+  return rules;
+}
+
+}  // namespace sorimo

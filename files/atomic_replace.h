@@ -1,0 +1,24 @@
+// Replacing a whole file so that a crash, a full disk or a second writer leaves either the old
+// file or the new one, never a part of either.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace sorimo {
+
+struct FileWriteResult {
+  int error = 0;  // 0 when the file was replaced, else the errno of the step that failed
+
+  bool ok() const { return error == 0; }
+};
+
+// Writes the bytes to a new file in the same folder as path (so the rename cannot cross file
+// systems), flushes it to the disk and renames it over path; then flushes the folder, so the
+// rename itself lasts. An existing file's permission bits are carried over (when the file
+// system allows it); a new file gets 0666 less the umask. A folder at path is refused with
+// EISDIR before anything is written. On failure the new file is removed and whatever was at
+// path is untouched.
+FileWriteResult ReplaceFileAtomically(const std::string& path, std::string_view bytes);
+
+}  // namespace sorimo

@@ -1,0 +1,121 @@
+// The seam between the shared routines and the game modes: the table of traits, the rules
+// each mode answers with, and the hall of fame lists that name the modes.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "engine/hall_columns.h"
+#include "engine/modes/mode_traits.h"
+#include "test_support.h"
+
+namespace sorimo::test {
+namespace {
+
+constexpr char kThreeMoves[] = "1 . . 2 . . 5 . . 6 . . 9 . . 10";
+
+// Every command a running game offers must be refused once the game is not under way, and
+// a mode that counts no moves can offer no hint: otherwise the shared routines would act on
+// figures nobody keeps.
+TEST(ModeTraits, TheTableHoldsTogether) {
+  for (int m = 0; m <= ModePaused; ++m) {
+    const ModeTraits& t = Traits(uint8_t(m));
+    SCOPED_TRACE(t.name);
+    const bool offersPlay = t.allowsUndo || t.allowsHint || t.allowsShuffle || t.clockRuns || t.countsMoves;
+    EXPECT_TRUE(!offersPlay || t.takesClicks);
+    EXPECT_TRUE(!t.allowsHint || t.countsMoves);
+    EXPECT_TRUE(!t.showsTime || t.clockRuns);
+    EXPECT_TRUE(!t.betweenGames || !(t.underWay || t.showsBoard));
+    EXPECT_EQ(t.easyColumn == 0, t.hardColumn == 0);
+    if (t.easyColumn != 0) {
+      EXPECT_EQ(ModeOfColumn(t.easyColumn), m);
+      EXPECT_EQ(ModeOfColumn(t.hardColumn), m);
+    }
+  }
+  EXPECT_EQ(Traits(200).name, Traits(ModeIdle).name) << "an unknown mode reads as idle";
+}
+
+TEST(ModeTraits, EveryHallColumnBelongsToOneGame) {
+  EXPECT_EQ(ModeOfColumn(1), ModeClassic);
+  EXPECT_EQ(ModeOfColumn(kHallLastLayoutColumn), ModeClassic);
+  for (const int c : kArcadeColumns) EXPECT_TRUE(IsArcadeColumn(c));
+  EXPECT_EQ(ModeOfColumn(kRiversHardColumn), ModeRivers);
+  EXPECT_EQ(ModeOfColumn(kMemoryEasyColumn), ModeMemory);
+  EXPECT_EQ(ModeOfColumn(kClicksHardColumn), ModeClicks);
+  for (const int unused : {0, 102, 109, 112, 119, 122, -1}) EXPECT_EQ(ModeOfColumn(unused), ModeIdle) << unused;
+}
+
+// The same click, hint, shuffle and undo in each mode do what its rules say and nothing else.
+TEST(ModeRules, TheSharedCommandsFollowTheRunningMode) {
+  for (const uint8_t mode : {ModeClassic, ModeTwoPlayer, ModeRivers, ModeMemory, ModeClicks, ModeEditor}) {
+    SCOPED_TRACE(Traits(mode).name);
+    Table t;
+    t.Put(kThreeMoves);
+    t.game.GameMode = mode;
+    t.game.IsItFree();
+    const bool movesCounted = t.game.MovesLeft > 0;  // Rivers counts none yet
+    t.game.Hint();
+    EXPECT_EQ(t.game.PenaltySeconds > 0, Traits(mode).allowsHint && movesCounted);
+    t.game.PenaltySeconds = 0;
+    t.Click(1);
+    t.Click(2);
+    const bool matched = t.game.TilesLeft == 4;
+    EXPECT_EQ(matched, mode == ModeClassic || mode == ModeTwoPlayer) << "only the matching games take pairs so far";
+    if (matched) {
+      t.game.Back();
+      EXPECT_EQ(t.game.TilesLeft == 6, Traits(mode).allowsUndo);
+    }
+    EXPECT_TRUE(Consistent(t.game));
+  }
+}
+
+TEST(ModeRules, StartCommandsOfModesNotBuiltDealAClassicGame) {
+  for (DealResult (Game::*start)() : {&Game::TwoPlayers, &Game::FourRivers, &Game::Memory, &Game::MahJonggClicks}) {
+    Table t;
+    t.game.Layout = MustLayout(kTurtle);
+    ASSERT_EQ((t.game.*start)(), DealResult::Dealt);
+    EXPECT_EQ(t.game.GameMode, ModeClassic);
+    EXPECT_EQ(t.game.TilesLeft, 144);
+  }
+}
+
+// After an arcade game, a classic game goes back to the chosen layout's list.
+TEST(ModeRules, AClassicGameAfterAnArcadeOneTakesTheChosenLayoutsList) {
+  Table t;
+  t.game.Layout = MustLayout(kTurtle);
+  t.options.LayoutChoice = 7;
+  t.game.BoardNumber = kMemoryHardColumn;
+  ASSERT_EQ(t.game.RandomSolitaireGame1Click(), DealResult::Dealt);
+  EXPECT_EQ(t.game.BoardNumber, 7);
+  t.game.BoardNumber = 3;  // a layout's list stays as it is
+  t.game.RandomSolitaireGame1Click();
+  EXPECT_EQ(t.game.BoardNumber, 3);
+}
+
+// The check the tests and the soak rely on must itself notice every kind of damage.
+TEST(BoardCheck, NoticesEachWayGridAndRecordsCanDisagree) {
+  const auto damaged = [](const std::function<void(Game&)>& harm) {
+    Table t;
+    t.Put(kThreeMoves);
+    t.Click(1);
+    t.Click(2);
+    EXPECT_TRUE(Consistent(t.game));
+    harm(t.game);
+    return !Consistent(t.game);
+  };
+  EXPECT_TRUE(damaged([](Game& g) { g.Grid.set(30, 10, 1, 9); })) << "a tile standing twice";
+  EXPECT_TRUE(damaged([](Game& g) { g.Records[5] = {}; })) << "a record lost";
+  EXPECT_TRUE(damaged([](Game& g) { g.TilesLeft = 6; })) << "a wrong count";
+  EXPECT_TRUE(damaged([](Game& g) { g.FirstSelected = 1; })) << "a removed tile selected";
+  EXPECT_TRUE(damaged([](Game& g) { PlaceTile(g.Grid, g.Records, 1, {1, 1, 1}); })) << "a removed tile back";
+  EXPECT_TRUE(damaged([](Game& g) { g.Grid.set(20, 20, 2, SlotMarker); })) << "a slot marker left";
+  EXPECT_FALSE(damaged([](Game& g) { SwapTiles(g.Grid, g.Records, 5, 10); })) << "a swap keeps the story";
+  EXPECT_FALSE(damaged([](Game& g) {
+    TakeTile(g.Grid, g.Records, 5);
+    TakeTile(g.Grid, g.Records, 6);
+    g.TilesLeft = 2;
+    g.TilesTotal = 2;
+  })) << "taking keeps the story";
+}
+
+}  // namespace
+}  // namespace sorimo::test

@@ -129,8 +129,8 @@ void TSorimo::ApplyHighlightColour() { penColour_ = PenColourFor(options_.Highli
 
 // The chrome that follows the game: the pen of the highlight style, the pause command, which
 // offers to continue a paused game (a game being wound up under its dialogs is not one), the
-// check marks of the options and the commands the game mode allows. Every command and board
-// click ends here too.
+// check marks of the options and the commands the game mode allows. Every command ends here
+// too.
 void TSorimo::GameChanged() {
   ApplyHighlightColour();
   SetPauseCaptions(game_.GameMode == ModePaused && !game_.GameOverHandled);
@@ -220,7 +220,6 @@ void TSorimo::ButtonDownAt(Qt::MouseButton button, int x, int y) {
                         : button == Qt::MiddleButton ? MouseButton::Middle
                                                      : MouseButton::Left;
   game_.ButtonDown(b, x, y);
-  GameChanged();  // a click may have ended the game
 }
 
 

@@ -17,6 +17,7 @@
 #include "app/window/status_bar.h"
 #include "app/window/tool_panel.h"
 #include "app/window/welcome_panel.h"
+#include "app/window/window_commands.h"
 #include "files/folder_listing.h"
 
 namespace sorimo {
@@ -206,7 +207,9 @@ void TSorimo::changeEvent(QEvent* event) {
     game_.FormActivate();
   else
     game_.FormDeactivate();
-  GameChanged();
+  // Only the marks: a dialog that takes the focus may have set the paused mode without
+  // pausing a game, and the pause captions must not say otherwise while it is open.
+  commands_->SyncChecks();
 }
 
 }  // namespace sorimo

@@ -159,5 +159,31 @@ TEST(WindowCommands, MenuToolbarAndWelcomeButtonRunTheSameCommand) {
   EXPECT_EQ(w->action("Moves")->isChecked(), !moves);
 }
 
+// Opening a dialog on the welcome screen sets the paused mode without a game to pause; the
+// focus it takes must not turn the pause button into "Play".
+TEST(WindowCommands, ADialogTakingTheFocusOnTheWelcomeScreenLeavesThePauseCaption) {
+  ProgramFolder folder;
+  FakeDesktop desktop;
+  Window w(folder, desktop);
+  QApplication::setActiveWindow(w.window.get());
+  QApplication::processEvents();
+  ASSERT_EQ(w->game().GameMode, ModeStopped);
+  QString during;
+  w->desktop().aboutWindow = [&] {
+    QWidget dialog;
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    QApplication::processEvents();
+    EXPECT_EQ(w->game().GameMode, ModePaused);
+    during = w->toolButton("PauseButton")->text();
+  };
+  w->action("About1")->trigger();
+  EXPECT_EQ(during, "Pause");
+  QApplication::setActiveWindow(w.window.get());
+  QApplication::processEvents();
+  EXPECT_EQ(w->game().GameMode, ModeStopped);
+  EXPECT_EQ(w->toolButton("PauseButton")->text(), "Pause");
+}
+
 }  // namespace
 }  // namespace sorimo::testing

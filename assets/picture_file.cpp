@@ -20,7 +20,7 @@ WholeFile ReadPictureFile(const std::string& path, std::string& error) {
 
 }  // namespace
 
-std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path, std::string& error) {
+std::optional<std::vector<uint8_t>> ReadPictureBytes(const std::string& path, std::string& error) {
   const WholeFile file = ReadPictureFile(path, error);
   if (!file.ok()) return std::nullopt;
   return std::vector<uint8_t>(file.bytes.begin(), file.bytes.end());

@@ -23,6 +23,6 @@ PictureOrError LoadPictureFile(const std::string& path);
 
 // The whole picture file (a regular file of at most kMaxPictureFileBytes), or nothing when it
 // cannot be read; then error says why, naming the file in quotes.
-std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path, std::string& error);
+std::optional<std::vector<uint8_t>> ReadPictureBytes(const std::string& path, std::string& error);
 
 }  // namespace sorimo

@@ -11,14 +11,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <iterator>
 
 #include "app/dialogs/centre_on_screen.h"
 #include "engine/game.h"
+#include "engine/hall_columns.h"
 
 namespace sorimo {
 
-static const int kArcadeEntries[] = {kRiversEasyColumn, kRiversHardColumn, kMemoryEasyColumn,
-                                     kMemoryHardColumn, kClicksEasyColumn, kClicksHardColumn};
 static const char* kArcadeNames[] = {"Mahjongg Rivers (Easy)", "Mahjongg Rivers (Hard)", "Mahjongg Memory (Easy)",
                                      "Mahjongg Memory (Hard)", "Mahjongg Clicks (Easy)", "Mahjongg Clicks (Hard)"};
 
@@ -142,13 +142,13 @@ int THallWindow::ColumnOfEntry(int index) const {
   if (index < 0) return -1;
   if (index < layoutCount_) return index + 1;
   const int arcade = index - layoutCount_;
-  return arcade < 6 ? kArcadeEntries[arcade] : -1;
+  return arcade < int(std::size(kArcadeColumns)) ? kArcadeColumns[arcade] : -1;
 }
 
 int THallWindow::EntryOfColumn(int column) const {
   if (column >= 1 && column <= layoutCount_) return column - 1;
-  for (int i = 0; i < 6; ++i)
-    if (kArcadeEntries[i] == column) return layoutCount_ + i;
+  for (int i = 0; i < int(std::size(kArcadeColumns)); ++i)
+    if (kArcadeColumns[i] == column) return layoutCount_ + i;
   return -1;
 }
 

@@ -103,7 +103,7 @@ void TSorimo::LoadTileset(const std::string& path) {
     return;
   }
   std::string error;
-  const auto bytes = ReadWholeFile(path, error);
+  const auto bytes = ReadPictureBytes(path, error);
   PictureOrError read = bytes ? ReadBmp(*bytes) : PictureOrError::Fail(error);
   if (!read.ok()) {
     ShowError(read.error);

@@ -73,7 +73,7 @@ TEST(ShippedTilesets, HoldEveryRegionAndFortyTwoDistinctFaces) {
 
 TEST(ShippedTilesets, FewColorsIsAnEightBitBitmap) {
   std::string error;
-  const auto bytes = ReadWholeFile((kData / "Tilesets" / "pai256.bmp").string(), error);
+  const auto bytes = ReadPictureBytes((kData / "Tilesets" / "pai256.bmp").string(), error);
   ASSERT_TRUE(bytes) << error;
   ASSERT_GT(bytes->size(), 30u);
   EXPECT_EQ((*bytes)[28] | ((*bytes)[29] << 8), 8);

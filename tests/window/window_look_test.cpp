@@ -162,7 +162,7 @@ TEST(WindowLook, EachBuiltInItemLoadsItsFileAndIsSavedAsItsNumber) {
       EXPECT_EQ(w->options().Tileset, item.number) << item.name;
       EXPECT_EQ(Checked(*w, {"Load1"}, TilesetChoices()), std::vector<std::string>{item.name});
       std::string error;
-      const auto bytes = ReadWholeFile(folder.exeDir() + "Tilesets/" + item.file, error);
+      const auto bytes = ReadPictureBytes(folder.exeDir() + "Tilesets/" + item.file, error);
       ASSERT_TRUE(bytes) << error;
       EXPECT_EQ(w->renderer().tileset(), ReadBmp(*bytes).picture) << item.name;
     }

@@ -5,11 +5,10 @@
 # g++ build uses none (see below) and catches it, and -DSORIMO_PCH=OFF turns them off anywhere.
 option(SORIMO_PCH "Precompile the Qt and GoogleTest headers where the compiler allows" ON)
 
-# With a precompiled header, g++ (seen with 12) no longer treats the standard library's code
-# inlined into our files as system-header code, so with optimisation on, false warnings that a
-# plain build keeps quiet reach our files (-Warray-bounds inside std::string's operator+, for
-# one). Optimised g++ builds therefore parse the headers in every file; the sanitizer build
-# (Debug) is the one that gains.
+# With a precompiled header and optimisation on, g++ (seen with 12) lets through false warnings
+# about standard library code inlined into our files that it keeps quiet without one
+# (-Warray-bounds inside std::string's operator+, for one). Optimised g++ builds therefore parse
+# the headers in every file; the sanitizer build (Debug) is the one that gains.
 set(SORIMO_PCH_ACTIVE ${SORIMO_PCH})
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
   string(TOUPPER "${CMAKE_BUILD_TYPE}" build_type)

@@ -1,0 +1,1 @@
+// The source of the object library that owns the tests' shared precompiled header.

@@ -214,6 +214,7 @@ class Game {
   void SeedDeal();
   void RefreshAfterFailedDeal();
   void AnimateStatus();
+  void EndNoMovesWarning();
   int CountFreeSlots() const;
   Cell DrawFreeSlot(int n, const Cell* different);
   void TakeFreePair(int n, int k);

@@ -7,14 +7,24 @@ bool Game::RedrawEntryEndsGame() {
   // The last pair goes while TilesLeft is still 2 in the single-tile redraws, so the end is
   // noticed by the next whole-board redraw, which the tick's status refresh requests.
   if (TilesLeft == 0 && Traits(GameMode).endsWhenEmpty && ElapsedSeconds > 0) GameFinished = true;
-  if (!GameFinished && GameMode != ModePaused) return false;
-  GameOver();
-  return true;
+  if (GameFinished) {
+    GameOver();
+    return true;
+  }
+  // A paused board stays covered, and the game waits: changing the look of the program (the
+  // toolbar, the panel, shadows, a background chosen in a dialog that paused the game) must
+  // never end it. Resuming redraws the board.
+  if (GameMode == ModePaused) {
+    host_.board.ShowFond();
+    return true;
+  }
+  return false;
 }
 
 void Game::GameOver() {
   // The game that was played: the running one, or the one under the pause.
   const ModeRules& played = RulesOf(GameMode == ModePaused ? ModeBeforePause : GameMode);
+  EndNoMovesWarning();
   if (!Rules().BoardStaysAtEnd()) host_.board.ShowFond();
   if (GameFinished && !GameOverHandled) {
     // Both guards go up before any dialog: the ticks and focus events that keep arriving
@@ -29,7 +39,16 @@ void Game::GameOver() {
   ModeBeforePause = ModeGameOver;
 }
 
+// Without a game there are no moves to miss: the swinging warning goes from the status line.
+void Game::EndNoMovesWarning() {
+  if (!StatusBounce) return;
+  StatusBounce = false;
+  ShowStatus("");
+  host_.feedback.SetStatusLine("");
+}
+
 void Game::Stop() {
+  EndNoMovesWarning();
   IM(ModeStopped);
   host_.board.ShowFond();
   host_.board.ShowPanelHOF();

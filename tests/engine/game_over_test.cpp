@@ -104,16 +104,50 @@ TEST(GameOver, ABoardClearedInTheFirstSecondEndsWhenTheClockReachesOne) {
   EXPECT_TRUE(t.host.Has("game over 'Your final time is 00:01' +hall"));
 }
 
-TEST(GameOver, ARedrawWhilePausedEndsTheGameWithoutScore) {
+// Whatever redraws the board while a game is paused (a look option, a dialog's choice), the
+// game waits under the cover and goes on where it was.
+TEST(GameOver, ARedrawWhilePausedKeepsTheGamePaused) {
   Table t;
   t.Put("1 . . 2 . . 5 . . 6");
   t.Tick(3000);
+  t.Click(1);
   t.game.PauseClick();
   ASSERT_EQ(t.game.GameMode, ModePaused);
+  t.host.log.clear();
   t.game.FullRedraw();
-  EXPECT_EQ(t.game.GameMode, ModeGameOver);
-  EXPECT_FALSE(t.host.Has("game over closed"));
+  t.game.RedrawTile(5);
+  EXPECT_EQ(t.game.GameMode, ModePaused);
+  EXPECT_FALSE(t.game.GameFinished);
   EXPECT_TRUE(t.host.Only({"paint"}).empty()) << "the paused board is never shown";
+  EXPECT_EQ(t.host.Count("fond"), 2);
+  t.host.now += 60000;
+  t.game.PauseClick();
+  EXPECT_EQ(t.game.GameMode, ModeClassic);
+  EXPECT_EQ(t.game.FirstSelected, 1) << "the selection waited too";
+  EXPECT_EQ(t.host.Only({"paint"}), std::vector<std::string>{"paint full"});
+  t.Tick(1);
+  EXPECT_EQ(t.game.ElapsedSeconds, 3);
+}
+
+// However a game ends, the "no more moves" warning stops swinging.
+TEST(GameOver, TheNoMoreMovesWarningStopsWithTheGame) {
+  for (const bool stop : {true, false}) {
+    Table t;
+    t.Put("1 . . 5");
+    t.Tick(1000);
+    ASSERT_TRUE(t.game.StatusBounce);
+    if (stop) {
+      t.game.Stop();
+    } else {
+      t.game.GameFinished = true;
+      t.game.FullRedraw();
+      ASSERT_EQ(t.game.GameMode, ModeGameOver);
+    }
+    EXPECT_FALSE(t.game.StatusBounce);
+    EXPECT_EQ(t.host.statusLine, "");
+    for (int i = 0; i < 10; ++i) t.Tick();
+    EXPECT_EQ(t.host.statusLine, "") << "the warning does not come back";
+  }
 }
 
 TEST(Stop, EndsWithoutScoreAndTellsTheWindow) {

@@ -1,0 +1,46 @@
+// A paused game under the window's own commands: nothing a player does to the look of the
+// program ends it, and it goes on where it was.
+#include <gtest/gtest.h>
+
+#include <QAction>
+
+#include "app/window/status_bar.h"
+#include "app/window/welcome_panel.h"
+#include "window_test_support.h"
+
+namespace sorimo::testing {
+namespace {
+
+TEST(WindowPause, ChangingTheLookWhilePausedKeepsTheGame) {
+  ProgramFolder folder;
+  FakeDesktop desktop;
+  Window w(folder, desktop);
+  w->action("RandomSolitaireGame1")->trigger();
+  Game& g = w->game();
+  ASSERT_EQ(g.GameMode, ModeClassic);
+  const BoardGrid dealt = g.Grid;
+  desktop.now += 42 * 1000;
+  w.Tick();
+  w->action("Pause1")->trigger();
+  ASSERT_EQ(g.GameMode, ModePaused);
+
+  // The toolbar, the side panel, shadows, a highlight style, a background and a tileset.
+  for (const char* item : {"Toolbar1", "ShowHallFame", "Shadows", "Highlight2", "Dragons1", "MahJongg1", "None1",
+                           "Toolbar1", "ShowHallFame", "Shadows"}) {
+    w->action(item)->trigger();
+    EXPECT_EQ(g.GameMode, ModePaused) << item;
+    EXPECT_FALSE(g.GameFinished) << item;
+  }
+  EXPECT_FALSE(w->welcome()->isVisible());
+  EXPECT_EQ(w->action("Pause1")->text(), "&Continue");
+
+  desktop.now += 5 * 60 * 1000;
+  w->action("Pause1")->trigger();
+  EXPECT_EQ(g.GameMode, ModeClassic);
+  EXPECT_TRUE(g.Grid == dealt) << "the same game goes on";
+  w.Tick();
+  EXPECT_EQ(w->statusLine()->time(), "00:42");
+}
+
+}  // namespace
+}  // namespace sorimo::testing

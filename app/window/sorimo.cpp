@@ -121,6 +121,10 @@ void TSorimo::ShowWelcome(bool visible) {
     welcome_->raise();
     welcome_->button("BitBtn1")->setFocus();
   } else {
+    // The keyboard focus leaves with the panel: a hidden button that keeps it would still
+    // take Space or Return and deal a new game over the one in play.
+    QWidget* focus = QApplication::focusWidget();
+    if (focus != nullptr && welcome_->isAncestorOf(focus)) board_->setFocus();
     welcome_->hide();
   }
 }

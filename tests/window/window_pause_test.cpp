@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
 
 #include "app/window/status_bar.h"
 #include "app/window/welcome_panel.h"
@@ -40,6 +43,30 @@ TEST(WindowPause, ChangingTheLookWhilePausedKeepsTheGame) {
   EXPECT_TRUE(g.Grid == dealt) << "the same game goes on";
   w.Tick();
   EXPECT_EQ(w->statusLine()->time(), "00:42");
+}
+
+// Once a game is on the board, the keys that press a focused button (Space, Return, Enter)
+// reach nothing that could deal a new game over it.
+TEST(WindowKeys, SpaceOrEnterNeverReplaceTheGameInPlay) {
+  ProgramFolder folder;
+  FakeDesktop desktop;
+  Window w(folder, desktop);
+  QApplication::setActiveWindow(w.window.get());
+  ASSERT_TRUE(w->welcome()->isVisible());
+  QTest::mouseClick(w->welcome()->button("BitBtn1"), Qt::LeftButton);
+  Game& g = w->game();
+  ASSERT_EQ(g.GameMode, ModeClassic);
+  ASSERT_FALSE(w->welcome()->isVisible());
+  const BoardGrid dealt = g.Grid;
+  for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+    // The key goes where the keyboard focus is; a hidden welcome button would still click.
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_TRUE(focus == nullptr || !w->welcome()->isAncestorOf(focus)) << "the welcome panel keeps the keys";
+    QTest::keyClick(focus ? focus : w.window.get(), key);
+    QApplication::processEvents();
+    EXPECT_TRUE(g.Grid == dealt) << "key " << key;
+    EXPECT_EQ(g.GameMode, ModeClassic);
+  }
 }
 
 }  // namespace

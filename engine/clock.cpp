@@ -12,9 +12,27 @@ namespace {
 
 constexpr int kTimeLimitSeconds = 6000;  // 100 minutes
 
+// A UTF-8 continuation byte belongs to the character before it.
+bool Continues(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// The number of characters of a UTF-8 text: the slide steps by characters, so a name such
+// as "Élan été" never shows half a character.
+int CharacterCount(const std::string& s) {
+  int n = 0;
+  for (const char c : s) n += !Continues(c);
+  return n;
+}
+
+// The text from its position-th character on (1-based).
 std::string Tail(const std::string& s, int position) {
-  const size_t from = static_cast<size_t>(std::max(position, 1) - 1);
-  return from < s.size() ? s.substr(from) : std::string();
+  int skip = std::max(position, 1) - 1;
+  size_t from = 0;
+  while (from < s.size() && skip > 0) {
+    ++from;
+    while (from < s.size() && Continues(s[from])) ++from;
+    --skip;
+  }
+  return s.substr(from);
 }
 
 }  // namespace
@@ -28,7 +46,7 @@ std::string TimeText(int seconds) {
 
 void Game::ShowStatus(const std::string& text) {
   StatusMessage = text;
-  StatusLength = static_cast<int32_t>(text.size());
+  StatusLength = CharacterCount(text);
   StatusPosition = StatusLength;
 }
 

@@ -114,6 +114,21 @@ TEST(StatusLine, CoolStatusSlidesInOneCharacterATick) {
   EXPECT_EQ(t.host.statusLine, "(before)");
 }
 
+// Layout names come from file names: the slide steps by characters, never inside one.
+TEST(StatusLine, SlidesByCharactersNotBytes) {
+  Table t;
+  t.game.ShowStatus("Élan été");
+  std::vector<std::string> shown;
+  for (int i = 0; i < 7; ++i) {
+    t.Tick();
+    shown.push_back(t.host.statusLine);
+  }
+  EXPECT_EQ(shown, (std::vector<std::string>{"té", "été", " été", "n été", "an été", "lan été", "Élan été"}));
+  t.game.ShowStatus("日本");
+  t.Tick();
+  EXPECT_EQ(t.host.statusLine, "日本");
+}
+
 TEST(StatusLine, NoMoreMovesSwingsUntilAMoveExistsAgain) {
   Table t;
   t.Put("1 . . 5");  // no move

@@ -19,4 +19,5 @@ if [ "$(id -u)" != 0 ]; then sudo="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
 echo "setup: installing ${missing[*]}" >&2
 $sudo apt-get update -q >/dev/null
-$sudo apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null
+# apt's own notes ("debconf: delaying package configuration...") are noise here; errors stay.
+$sudo apt-get install -y -q --no-install-recommends "${missing[@]}" 2> >(grep -v '^debconf:' >&2) >/dev/null

@@ -11,10 +11,22 @@
 
 namespace sorimo {
 
+// A layout chosen from the menu becomes the layout in play only when its file can be played
+// as it is. A file that cannot be read, or one of another kind that would lend only its name
+// to the cells in memory, changes nothing: the check mark, the hall of fame list, the file
+// and the status line stay with the layout in play, so no result is filed under a layout that
+// was never played; the message names the file and what is wrong with it.
 void TSorimo::LoadlayoutClick(QAction* item) {
-  CurrentLayoutFile = ExeDir + "Layouts/" + item->text().toStdString() + ".lay";
+  const std::string path = ExeDir + "Layouts/" + item->text().toStdString() + ".lay";
+  const LayoutReadResult read = LoadLayoutFile(path);
+  if (read.status != LayoutReadStatus::Loaded) {
+    ShowError(read.message);
+    CheckLayoutItem();  // the click moved the mark; it goes back
+    return;
+  }
+  CurrentLayoutFile = path;
   ChooseLayout(int(layoutMenu_->actions().indexOf(item)) - kFirstLayoutItem + 1);
-  RunLayout(CurrentLayoutFile);
+  UseLayout(read);
 }
 
 // Loads a layout file into memory and, unless the program is starting, deals a new game on
@@ -25,6 +37,10 @@ void TSorimo::RunLayout(const std::string& path) {
     ShowError(read.message);
     return;
   }
+  UseLayout(read);
+}
+
+void TSorimo::UseLayout(const LayoutReadResult& read) {
   // A file with another header lends only its name; the cells in memory stay.
   if (read.status == LayoutReadStatus::Loaded) game_.Layout = read.cells;
   LayoutName = read.name;

@@ -21,6 +21,7 @@
 #include "engine/game.h"
 #include "engine/options.h"
 #include "layouts/layout_list.h"
+#include "layouts/layout_reader.h"
 #include "view/board_renderer.h"
 
 class QAction;
@@ -90,6 +91,7 @@ class TSorimo : public QMainWindow,
   void About1Click();
   void LoadlayoutClick(QAction* item);
   void RunLayout(const std::string& path);
+  void UseLayout(const LayoutReadResult& read);
   bool SaveLayout();  // writes the layout in memory; false when nothing was written
 
   // Background, tileset and highlight menus: one handler for the items of each.

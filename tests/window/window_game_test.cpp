@@ -139,7 +139,6 @@ TEST(WindowGame, ChoosingALayoutStartsAGameAndABadFileKeepsTheGame) {
   Window w(folder, desktop);
   w->action("RandomSolitaireGame1")->trigger();
   Game& g = w->game();
-  const TileRecords before = g.Records;
 
   // A layout file that lost its data line is refused; the game goes on untouched.
   {
@@ -158,10 +157,42 @@ TEST(WindowGame, ChoosingALayoutStartsAGameAndABadFileKeepsTheGame) {
   }
   ASSERT_NE(traditional, nullptr);
   ASSERT_NE(other, nullptr);
+  other->trigger();  // the layout in play is not the broken one
+  ASSERT_TRUE(other->isChecked());
+  const TileRecords before = g.Records;
+  const int boardBefore = g.BoardNumber;
+  const std::string fileBefore = w->currentLayoutFile(), nameBefore = w->layoutName();
+  const std::string statusBefore = g.StatusMessage;
+  QAction* checkedBefore = nullptr;
+  for (QAction* a : layoutMenu->actions())
+    if (a->data().toInt() == -2 && a->isChecked()) checkedBefore = a;
+  ASSERT_NE(checkedBefore, nullptr);
+  const auto keepsTheLayoutInPlay = [&, before](const char* why) {
+    EXPECT_EQ(g.Records, before) << why;
+    EXPECT_EQ(g.GameMode, ModeClassic) << why;
+    EXPECT_EQ(g.BoardNumber, boardBefore) << why << ": results would be filed under the wrong layout";
+    EXPECT_EQ(w->currentLayoutFile(), fileBefore) << why;
+    EXPECT_EQ(w->layoutName(), nameBefore) << why;
+    EXPECT_EQ(g.StatusMessage, statusBefore) << why;
+    for (QAction* a : layoutMenu->actions())
+      if (a->data().toInt() == -2) {
+        EXPECT_EQ(a->isChecked(), a == checkedBefore) << why << ": " << a->text().toStdString();
+      }
+  };
   traditional->trigger();
   ASSERT_EQ(desktop.messages.size(), 1u);
-  EXPECT_EQ(g.Records, before);
-  EXPECT_EQ(g.GameMode, ModeClassic);
+  EXPECT_NE(desktop.messages[0].find("Traditional"), std::string::npos) << desktop.messages[0];
+  keepsTheLayoutInPlay("a file without its data");
+
+  // A file of another kind would lend only its name to the cells in play: refused too.
+  {
+    std::ofstream other(folder.path() / "Layouts" / "Traditional.lay", std::ios::binary | std::ios::trunc);
+    other << "Something else 1.0\r\nTraditional\r\n" << std::string(3400, '0') << "\r\n";
+  }
+  traditional->trigger();
+  ASSERT_EQ(desktop.messages.size(), 2u);
+  EXPECT_NE(desktop.messages[1].find("Traditional"), std::string::npos) << desktop.messages[1];
+  keepsTheLayoutInPlay("a file of another kind");
 
   other->trigger();
   EXPECT_TRUE(other->isChecked());

@@ -200,8 +200,15 @@ void THallWindow::PlayerNameChange() {
 void THallWindow::DeleteHighscoresClick() {
   const int column = ColumnOfEntry(LayoutComboBox->currentIndex());
   if (column < 0) return;
-  if (model_.askOkCancel("Please confirm...", "Do you really want to remove the Hall of Fame entries for this layout ?"))
+  if (model_.askOkCancel("Please confirm...", "Do you really want to remove the Hall of Fame entries for this layout ?")) {
     ResetHallColumn(model_.table, column);
+    // The new entry went with its list: a name typed now must not turn a placeholder into a
+    // result nobody played.
+    if (column == model_.column && model_.newEntryRank != 0) {
+      model_.newEntryRank = 0;
+      if (model_.newEntryGone) model_.newEntryGone();
+    }
+  }
   model_.panelChanged();
   GenerateList(column);
   model_.listReset();

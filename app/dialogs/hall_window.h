@@ -31,6 +31,7 @@ struct HallWindowModel {
   std::function<bool(const std::string& caption, const std::string& text)> askOkCancel;
   std::function<void()> panelChanged;  // the side panel shows the table again
   std::function<void()> listReset;     // a list was offered for reset (whatever the answer)
+  std::function<void()> newEntryGone;  // the list holding the new entry was reset; may be empty
 };
 
 class THallWindow : public QDialog {

@@ -85,8 +85,14 @@ const HallEntry& PlaceholderEntry(int column, int rank) {
   return IsClicksColumn(column) ? ClicksPlaceholder(rank) : TimedPlaceholder(rank);
 }
 
+// A placeholder has exactly the placeholder's shape: the name "---", a total and no malus. A
+// player whose name merely begins with "--- " holds a real result, which must be saved.
 bool IsPlaceholderEntry(std::string_view entry) {
-  return entry.find("--- ") != std::string_view::npos;
+  if (entry.size() != static_cast<size_t>(kHallEntryLength)) return false;
+  if (entry.substr(0, 9) != "---      " || entry.substr(13) != "    0") return false;
+  for (const char c : entry.substr(9, 4))
+    if (c != ' ' && (c < '0' || c > '9')) return false;
+  return true;
 }
 
 std::string FitHallName(std::string_view name) {

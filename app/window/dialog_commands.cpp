@@ -15,7 +15,8 @@ HallWindowModel TSorimo::HallModel() {
           .backdrop = BackdropPicture,
           .askOkCancel = [this](const std::string& caption, const std::string& text) { return AskOkCancel(caption, text); },
           .panelChanged = [this] { ShowPanelHOF(); },
-          .listReset = [this] { game_.HofRefreshPending = true; }};
+          .listReset = [this] { game_.HofRefreshPending = true; },
+          .newEntryGone = [this] { NewEntryRank = 0; }};
 }
 
 // The hall of fame window from the menu, the toolbar or the welcome panel; the game waits.

@@ -80,6 +80,21 @@ TEST(HallFile, ResultsSurviveSaveAndLoadUnderBlankFreeSectionNames) {
   EXPECT_EQ(reloaded.At(1, kClicksHardColumn), "Cy          3    0");
 }
 
+// The only result of a list, won by a player whose name looks like the placeholders' dashes,
+// is saved like any other.
+TEST(HallFile, APlayerNamedLikeThePlaceholdersKeepsTheResult) {
+  TempFolder folder;
+  const SectionKeyStore store(folder.File("Hallfame.ini"));
+  HallTable table;
+  int NewEntryRank = 0;
+  ASSERT_TRUE(AddHall(table, 2, 412, 0, "--- Bob", NewEntryRank));
+  ASSERT_TRUE(SaveHall(store, kLayouts, table).ok());
+  HallTable reloaded;
+  LoadHall(store, kLayouts, reloaded);
+  EXPECT_EQ(reloaded.At(NewEntryRank, 2), table.At(NewEntryRank, 2));
+  EXPECT_EQ(HallEntryTotal(reloaded.At(NewEntryRank, 2)), 412);
+}
+
 TEST(HallFile, LayoutsWhoseNamesDifferOnlyInBlanksShareOneSection) {
   TempFolder folder;
   const std::string path = folder.File("Hallfame.ini");

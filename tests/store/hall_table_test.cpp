@@ -37,6 +37,11 @@ TEST(HallEntry, TextLayoutPlaceholdersAndNumbers) {
   EXPECT_EQ(PlaceholderEntry(kMemoryHardColumn, 2), TimedPlaceholder(2));
   EXPECT_TRUE(IsPlaceholderEntry(TimedPlaceholder(4)));
   EXPECT_FALSE(IsPlaceholderEntry("---x      300    0"));
+  EXPECT_TRUE(IsPlaceholderEntry(ClicksPlaceholder(10)));
+  // A player named "--- Bob" is a player, with a result of his own.
+  EXPECT_FALSE(IsPlaceholderEntry("--- Bob   412    0"));
+  EXPECT_FALSE(IsPlaceholderEntry("Bob --- x 412    0"));
+  EXPECT_FALSE(IsPlaceholderEntry("---       300   40")) << "a placeholder has no malus";
 
   EXPECT_EQ(HallEntryTotal("Bob       299    5"), 299);
   EXPECT_EQ(HallEntryMalus("Bob       299    5"), 5);

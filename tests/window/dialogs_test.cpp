@@ -20,7 +20,7 @@ struct HallFixture {
   std::string player = "Player1";
   std::vector<std::string> layouts = {"Alpha", "Beta", "Gamma"};
   std::deque<bool> answers;
-  int panelRedraws = 0, resets = 0;
+  int panelRedraws = 0, resets = 0, entriesGone = 0;
 
   HallWindowModel Model(int column, bool afterWin = false, int newEntryRank = 0) {
     return {.table = table,
@@ -36,7 +36,8 @@ struct HallFixture {
               return a;
             },
             .panelChanged = [this] { ++panelRedraws; },
-            .listReset = [this] { ++resets; }};
+            .listReset = [this] { ++resets; },
+            .newEntryGone = [this] { ++entriesGone; }};
   }
 };
 
@@ -73,6 +74,21 @@ TEST(HallWindowAlone, ListsLayoutsThenArcadeGamesAndTellsTheOwnerAboutResets) {
   QTest::keyClick(hall.PlayerName, Qt::Key_Backspace);
   EXPECT_EQ(f.player, "-");
   EXPECT_EQ(f.panelRedraws, 2);
+}
+
+// After a win, resetting the list takes the new entry with it: the name typed afterwards
+// renames nothing, and no placeholder becomes a result.
+TEST(HallWindowAlone, AResetAfterAWinForgetsTheNewEntry) {
+  HallFixture f;
+  int rank = 0;
+  ASSERT_TRUE(AddHall(f.table, 1, 300, 0, "Mei", rank));
+  THallWindow hall(nullptr, f.Model(1, true, rank));
+  f.answers = {true};
+  hall.DeleteHighscoresClick();
+  EXPECT_EQ(f.entriesGone, 1);
+  hall.PlayerName->selectAll();
+  QTest::keyClicks(hall.PlayerName, "ZedX");
+  for (int r = 1; r <= kHallRanks; ++r) EXPECT_TRUE(IsPlaceholderEntry(f.table.At(r, 1))) << f.table.At(r, 1);
 }
 
 TEST(GameOverFormAlone, ShowsTheTimeTheHallLineAndTheGirlOverItsOwnColour) {

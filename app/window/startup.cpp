@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
+#include <algorithm>
 #include <filesystem>
 
 #include "app/dialogs/pixel_image.h"
@@ -98,7 +99,11 @@ void TSorimo::PlaceWindow() {
   const int screenWidth = desktop_.screenWidth();
   if (screenWidth == values_.PreviousRes) {
     FitWindow();
-    move(values_.XPos, values_.YPos);
+    // Whatever the file says, the window opens on the screen: its top-left corner, and with
+    // it the title bar and the menus, lies on the screen, and as much of the window as fits.
+    const int right = std::max(0, screenWidth - width());
+    const int bottom = std::max(0, desktop_.screenHeight() - height());
+    move(std::clamp(values_.XPos, 0, right), std::clamp(values_.YPos, 0, bottom));
   } else if (screenWidth == 640) {
     // A 640 x 480 screen has no room for the panel and the toolbar; the window takes the
     // screen, and the board's right edge lies beyond it.

@@ -23,6 +23,21 @@ TEST(WindowPlacement, FirstRunOpensAtTheSavedCornerNotCentred) {
   EXPECT_EQ(w->game().BoardOriginY, 25);
 }
 
+// A position from another screen arrangement, or typed by hand, never hides the window.
+TEST(WindowPlacement, AStoredPositionOffTheScreenIsBroughtBack) {
+  for (const char* where : {"XPos=-5000\r\nYPos=-300\r\n", "XPos=99999\r\nYPos=99999\r\n",
+                            "XPos=1000\r\nYPos=760\r\n"}) {
+    ProgramFolder folder;
+    WriteSettings(folder, std::string("PreviousRes=1024\r\n") + where);
+    FakeDesktop desktop;
+    Window w(folder, desktop);
+    EXPECT_GE(w->x(), 0) << where;
+    EXPECT_GE(w->y(), 0) << where;
+    EXPECT_LE(w->x() + w->width(), 1024) << where;
+    EXPECT_LE(w->y() + w->height(), 768) << where;
+  }
+}
+
 TEST(WindowPlacement, AnotherScreenWidthCentresTheWindow) {
   ProgramFolder folder;
   WriteSettings(folder, "PreviousRes=1280\r\nXPos=300\r\nYPos=200\r\n");

@@ -11,6 +11,7 @@
 
 #include "app/dialogs/pixel_image.h"
 #include "app/store/settings_file.h"
+#include "files/stale_replacements.h"
 #include "assets/picture_file.h"
 #include "app/window/sorimo.h"
 #include "app/window/board_image.h"
@@ -43,6 +44,10 @@ void TSorimo::Init() {
     if (backdrop.ok()) BackdropPicture = ImageOf(backdrop.picture);
   }
   SetStatusLine(" ");
+
+  // Saves that a kill cut short left their new content beside the file; it was never used.
+  RemoveStaleReplacements(ExeDir);
+  RemoveStaleReplacements(ExeDir + "Layouts/");
 
   // Settings, before anything that depends on them.
   values_.ScreenWidth = desktop_.screenWidth();

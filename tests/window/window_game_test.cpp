@@ -1,10 +1,12 @@
 // The main window driven as a player would: menus, clicks on the board, closing and starting
 // again.
 #include <gtest/gtest.h>
+#include <signal.h>
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <cerrno>
 #include <fstream>
 
 #include "app/window/status_bar.h"
@@ -200,6 +202,24 @@ TEST(WindowGame, ChoosingALayoutStartsAGameAndABadFileKeepsTheGame) {
   EXPECT_EQ(w->layoutName(), other->text().toStdString());
   EXPECT_EQ(g.TilesLeft, 144);
   EXPECT_EQ(g.StatusMessage.rfind("Layout ", 0), 0u) << g.StatusMessage;
+}
+
+// A save killed half-way leaves its new content beside the file; the next start removes it.
+TEST(WindowGame, TheStartRemovesWhatKilledSavesLeftBehind) {
+  long gone = 0;
+  for (long pid = 4000000; pid > 1000 && gone == 0; --pid)
+    if (::kill(pid_t(pid), 0) != 0 && errno == ESRCH) gone = pid;
+  ASSERT_NE(gone, 0);
+  ProgramFolder folder;
+  const fs::path settingsLeft = folder.path() / ("Sorimo.ini.new-" + std::to_string(gone) + "-1");
+  const fs::path layoutLeft = folder.path() / "Layouts" / ("Arena.lay.tmp" + std::to_string(gone) + "-0");
+  const fs::path notOurs = folder.path() / "Sorimo.ini.bak";
+  for (const fs::path& p : {settingsLeft, layoutLeft, notOurs}) std::ofstream(p) << "x";
+  FakeDesktop desktop;
+  Window w(folder, desktop);
+  EXPECT_FALSE(fs::exists(settingsLeft));
+  EXPECT_FALSE(fs::exists(layoutLeft));
+  EXPECT_TRUE(fs::exists(notOurs));
 }
 
 TEST(WindowGame, NoLayoutFileEndsTheStart) {

@@ -46,6 +46,9 @@ FileWriteResult ReplaceFileAtomically(const std::string& path, std::string_view 
   struct stat old {};
   const bool replacing = ::stat(path.c_str(), &old) == 0;
   if (replacing && S_ISDIR(old.st_mode)) return {EISDIR};
+  // A file marked read-only (no write bit for anyone, or none for us) is the owner's word
+  // that it must not change; renaming over it would ignore that, even for root.
+  if (replacing && ((old.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0)) return {EACCES};
 
   std::string temporary;
   int raw = -1;

@@ -17,7 +17,8 @@ struct FileWriteResult {
 // systems), flushes it to the disk and renames it over path; then flushes the folder, so the
 // rename itself lasts. An existing file's permission bits are carried over (when the file
 // system allows it); a new file gets 0666 less the umask. A folder at path is refused with
-// EISDIR before anything is written. On failure the new file is removed and whatever was at
+// EISDIR before anything is written, and a read-only file (no write permission) with EACCES:
+// replacing it by a rename would ignore what its owner asked. On failure the new file is removed and whatever was at
 // path is untouched.
 FileWriteResult ReplaceFileAtomically(const std::string& path, std::string_view bytes);
 

@@ -198,7 +198,8 @@ bool TSorimo::FormCloseQuery() {
   if (!settings.ok()) failure = settings.message();
   if (HallStore) {
     const WriteResult hall = SaveHall(*HallStore, layouts_.names, hall_);
-    if (!hall.ok() && failure.empty()) failure = hall.message();
+    // Both files failing are both named: the player decides knowing what would be lost.
+    if (!hall.ok()) failure += (failure.empty() ? "" : "\n") + hall.message();
   }
   if (!failure.empty() &&
       !desktop_.ask("Sorimo", failure + "\n\nClose without saving?", true))

@@ -98,6 +98,19 @@ TEST(ReplaceFileAtomically, AReadOnlyFolderKeepsTheOldFile) {
   EXPECT_EQ(folder.Names(), std::vector<std::string>{"Sorimo.ini"});
 }
 
+// A file the player made read-only stays as it is, even for root, who could rename over it.
+TEST(ReplaceFileAtomically, AReadOnlyFileIsNotReplaced) {
+  TempFolder folder;
+  const std::string path = folder.File("Hallfame.ini");
+  WriteFile(path, "[Traditional]\nRank1=Mei  300    0\n");
+  ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+  EXPECT_EQ(ReplaceFileAtomically(path, "[Traditional]\n").error, EACCES);
+  EXPECT_EQ(ReadFile(path), "[Traditional]\nRank1=Mei  300    0\n");
+  EXPECT_EQ(folder.Names(), std::vector<std::string>{"Hallfame.ini"});
+  ASSERT_EQ(::chmod(path.c_str(), 0644), 0);
+  EXPECT_TRUE(ReplaceFileAtomically(path, "[Traditional]\n").ok());
+}
+
 // Writers on several threads each use a temporary file of their own, and a reader opening the
 // file at any moment finds one whole version: version v is v + 1 copies of one letter.
 TEST(ReplaceFileAtomically, ConcurrentWritersNeverShowAReaderAPartialFile) {

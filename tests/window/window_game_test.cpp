@@ -135,6 +135,28 @@ TEST(WindowGame, AWindowThatCannotSaveAsksBeforeClosing) {
   w.window.reset();
 }
 
+// Files the player made read-only are not replaced behind their back: closing asks, and the
+// question names every file that could not be saved.
+TEST(WindowGame, ReadOnlySettingsAndScoresAreRespectedAndBothNamed) {
+  ProgramFolder folder;
+  for (const char* name : {"Sorimo.ini", "Hallfame.ini"}) {
+    std::ofstream(folder.path() / name) << "[Sorimo]\r\n";
+    fs::permissions(folder.path() / name, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  }
+  FakeDesktop desktop;
+  Window w(folder, desktop);
+  desktop.answers = {true};
+  w->close();
+  QApplication::processEvents();
+  ASSERT_EQ(desktop.questions.size(), 1u);
+  EXPECT_NE(desktop.questions[0].find(folder.exeDir() + "Sorimo.ini"), std::string::npos) << desktop.questions[0];
+  EXPECT_NE(desktop.questions[0].find(folder.exeDir() + "Hallfame.ini"), std::string::npos) << desktop.questions[0];
+  w.window.reset();
+  std::ifstream settings(folder.path() / "Sorimo.ini");
+  const std::string text((std::istreambuf_iterator<char>(settings)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(text, "[Sorimo]\r\n");
+}
+
 TEST(WindowGame, ChoosingALayoutStartsAGameAndABadFileKeepsTheGame) {
   ProgramFolder folder;
   FakeDesktop desktop;

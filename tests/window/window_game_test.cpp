@@ -2,6 +2,8 @@
 // again.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QAction>
 #include <QMenu>
@@ -242,6 +244,20 @@ TEST(WindowGame, TheStartRemovesWhatKilledSavesLeftBehind) {
   EXPECT_FALSE(fs::exists(settingsLeft));
   EXPECT_FALSE(fs::exists(layoutLeft));
   EXPECT_TRUE(fs::exists(notOurs));
+}
+
+// A FIFO named like the settings or like a layout is no file to read: the start goes on.
+TEST(WindowGame, FifosNamedLikeOurFilesNeverHangTheStart) {
+  ProgramFolder folder;
+  ASSERT_EQ(::mkfifo((folder.path() / "Sorimo.ini").c_str(), 0600), 0);
+  ASSERT_EQ(::mkfifo((folder.path() / "Hallfame.ini").c_str(), 0600), 0);
+  ASSERT_EQ(::mkfifo((folder.path() / "Layouts" / "Zz Pipe.lay").c_str(), 0600), 0);
+  ::alarm(30);  // a read that waits for a writer would end the test program here
+  FakeDesktop desktop;
+  Window w(folder, desktop);
+  EXPECT_FALSE(w->startupFailed());
+  EXPECT_EQ(w->game().GameMode, ModeStopped);
+  ::alarm(0);
 }
 
 TEST(WindowGame, NoLayoutFileEndsTheStart) {

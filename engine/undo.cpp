@@ -11,6 +11,8 @@ void Game::Back() {
 void Game::GoBack() {
   if (!Traits(GameMode).allowsUndo) return;
   BackHistory();
+  // The tiles under the pointer have changed: its rectangle waits for the pointer's next move.
+  HoverTile = 0;
   FullRedraw();
   if (options_.ShowGirls) host_.board.ShowPanelHOF();
   host_.board.RepaintNow();

@@ -33,7 +33,8 @@ void TSorimo::FormMouseMove(int X, int Y) {
       else
         hof_->DrawTilePreview(t, [this](PixelBuffer& area, int tile) { renderer_.DrawTileSprite(area, 0, 0, tile); });
     }
-    if (PreviousPointerTile == PointerTile) return;
+    // Still over the same tile, and it still shows the rectangle (an undo clears it).
+    if (PreviousPointerTile == PointerTile && game_.HoverTile == PointerTile) return;
     if (PreviousPointerTile != 0) {
       const int h = game_.HoverTile;
       game_.HoverTile = 0;

@@ -69,5 +69,43 @@ TEST(WindowKeys, SpaceOrEnterNeverReplaceTheGameInPlay) {
   }
 }
 
+// After Back, the pointer's rectangle is only where the pointer is.
+TEST(WindowPointer, BackLeavesNoRectangleWhereThePointerIsNot) {
+  ProgramFolder folder;
+  FakeDesktop desktop;
+  Window w(folder, desktop);
+  w->action("RandomSolitaireGame1")->trigger();
+  Game& g = w->game();
+  // A free pair, one of whose tiles stands on another: once the pair is taken, the pointer
+  // rests on the tile below, and Back covers that tile again.
+  int a = 0, b = 0;
+  for (int deal = 0; deal < 50 && a == 0; ++deal) {
+    w->action("RandomSolitaireGame1")->trigger();
+    g.IsItFree();
+    for (int i = 1; i < g.FreeCount && a == 0; ++i) {
+      const int s = g.FreeTiles[size_t(i)], t = g.FreeTiles[size_t(i + 1)];
+      if (MatchGroup(s) != MatchGroup(t)) continue;
+      if (g.Records[size_t(s)].z > 1 || g.Records[size_t(t)].z > 1) {
+        a = g.Records[size_t(s)].z > 1 ? s : t;
+        b = a == s ? t : s;
+      }
+    }
+  }
+  ASSERT_NE(a, 0);
+  const TileRecord ra = g.Records[size_t(a)];
+  const int px = CoordX(ra.x - 1, ra.z - 1, g.BoardOriginX) + 20, py = CoordY(ra.y - 1, ra.z - 1, g.BoardOriginY) + 25;
+  w.ClickTile(a);
+  w.ClickTile(b);
+  ASSERT_FALSE(g.Records[size_t(a)].present());
+  w->FormMouseMove(px, py);  // over the place where tile a was: the tile below it
+  ASSERT_NE(g.HoverTile, 0);
+  ASSERT_NE(g.HoverTile, a);
+  w->action("Undo1")->trigger();
+  ASSERT_TRUE(g.Records[size_t(a)].present());
+  EXPECT_EQ(g.HoverTile, 0) << "no rectangle is left on a tile the pointer has not been over";
+  w->FormMouseMove(px, py);  // the pointer moves on the tile that came back
+  EXPECT_EQ(g.HoverTile, a);
+}
+
 }  // namespace
 }  // namespace sorimo::testing

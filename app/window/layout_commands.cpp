@@ -17,7 +17,10 @@ namespace sorimo {
 // and the status line stay with the layout in play, so no result is filed under a layout that
 // was never played; the message names the file and what is wrong with it.
 void TSorimo::LoadlayoutClick(QAction* item) {
-  const std::string path = ExeDir + "Layouts/" + item->text().toStdString() + ".lay";
+  const int number = int(layoutMenu_->actions().indexOf(item)) - kFirstLayoutItem + 1;
+  if (number < 1 || number > int(layouts_.names.size())) return;
+  // The name as the folder listed it: a menu caption cannot hold every byte of a file name.
+  const std::string path = ExeDir + "Layouts/" + layouts_.names[size_t(number - 1)] + ".lay";
   const LayoutReadResult read = LoadLayoutFile(path);
   if (read.status != LayoutReadStatus::Loaded) {
     ShowError(read.message);
@@ -25,7 +28,7 @@ void TSorimo::LoadlayoutClick(QAction* item) {
     return;
   }
   CurrentLayoutFile = path;
-  ChooseLayout(int(layoutMenu_->actions().indexOf(item)) - kFirstLayoutItem + 1);
+  ChooseLayout(number);
   UseLayout(read);
 }
 

@@ -246,6 +246,27 @@ TEST(WindowGame, TheStartRemovesWhatKilledSavesLeftBehind) {
   EXPECT_TRUE(fs::exists(notOurs));
 }
 
+// A layout whose file name is not valid UTF-8 (an old Latin-1 name) is listed and opens.
+TEST(WindowGame, ALayoutWhoseFileNameIsNotUtf8Opens) {
+  ProgramFolder folder;
+  fs::copy_file(folder.path() / "Layouts" / "Traditional.lay", folder.path() / "Layouts" / "Caf\xe9.lay");
+  FakeDesktop desktop;
+  Window w(folder, desktop);
+  QMenu* layoutMenu = nullptr;
+  for (QAction* a : w->menuBar()->actions())
+    if (a->text() == "&Layout") layoutMenu = a->menu();
+  ASSERT_NE(layoutMenu, nullptr);
+  QAction* cafe = nullptr;
+  for (QAction* a : layoutMenu->actions())
+    if (a->data().toInt() == -2 && a->text().startsWith("Caf")) cafe = a;
+  ASSERT_NE(cafe, nullptr) << "the layout is listed";
+  cafe->trigger();
+  EXPECT_TRUE(desktop.messages.empty()) << desktop.messages.front();
+  EXPECT_EQ(w->game().GameMode, ModeClassic);
+  EXPECT_EQ(w->currentLayoutFile(), folder.exeDir() + "Layouts/Caf\xe9.lay");
+  EXPECT_TRUE(cafe->isChecked());
+}
+
 // A FIFO named like the settings or like a layout is no file to read: the start goes on.
 TEST(WindowGame, FifosNamedLikeOurFilesNeverHangTheStart) {
   ProgramFolder folder;

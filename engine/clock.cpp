@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "engine/game.h"
+#include "engine/utf8.h"
 
 namespace sorimo {
 
@@ -12,14 +13,11 @@ namespace {
 
 constexpr int kTimeLimitSeconds = 6000;  // 100 minutes
 
-// A UTF-8 continuation byte belongs to the character before it.
-bool Continues(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
-
 // The number of characters of a UTF-8 text: the slide steps by characters, so a name such
 // as "Élan été" never shows half a character.
 int CharacterCount(const std::string& s) {
   int n = 0;
-  for (const char c : s) n += !Continues(c);
+  for (const char c : s) n += !IsContinuationByte(c);
   return n;
 }
 
@@ -29,7 +27,7 @@ std::string Tail(const std::string& s, int position) {
   size_t from = 0;
   while (from < s.size() && skip > 0) {
     ++from;
-    while (from < s.size() && Continues(s[from])) ++from;
+    while (from < s.size() && IsContinuationByte(s[from])) ++from;
     --skip;
   }
   return s.substr(from);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "engine/utf8.h"
+
 namespace sorimo {
 
 namespace {
@@ -29,8 +31,6 @@ int FieldNumber(std::string_view entry, size_t begin) {
   }
   return value;
 }
-
-bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
 }  // namespace
 

@@ -8,8 +8,6 @@
 
 namespace sorimo {
 
-DealResult ClassicRules::Start(Game& g) const { return g.RandomSolitaireGame1Click(); }
-
 void ClassicRules::ChoisitPai(Game& g, int px, int py, int column, int row, MouseButton) const {
   const int t = WhatTileThere(g.Grid, px, py);
   if (column >= 0 && column <= kColumns && row >= 0 && row <= kRows && !g.ClickConsumed && t > 0 &&

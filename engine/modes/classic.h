@@ -8,7 +8,6 @@ namespace sorimo {
 
 class ClassicRules : public ModeRules {
  public:
-  DealResult Start(Game& g) const override;
   void ChoisitPai(Game& g, int px, int py, int column, int row, MouseButton button) const override;
   void CountMoves(Game& g) const override;
   void Shuffle(Game& g) const override;

@@ -15,7 +15,7 @@ class ClicksRules : public ModeRules {
  public:
   // TODO(Clicks): its own deal, group removal, falling tiles, move count and history; the
   // game modes issue builds them.
-  DealResult Start(Game& g) const override { return g.RandomSolitaireGame1Click(); }
+  // Until then, Start is the shared default: a classic game.
 
   void ButtonDown(Game& g, MouseButton button, int px, int py) const override {
     if (button == MouseButton::Right) ModeRules::ButtonDown(g, button, px, py);

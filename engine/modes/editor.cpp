@@ -3,7 +3,6 @@
 // editor issue builds them.
 #include "engine/game.h"
 #include "engine/modes/all_modes.h"
-#include "engine/pixel_geometry.h"
 
 namespace sorimo {
 
@@ -12,10 +11,7 @@ namespace {
 class EditorRules : public ModeRules {
  public:
   // Both buttons reach the editor: the right one takes a tile away.
-  void ButtonDown(Game& g, MouseButton button, int px, int py) const override {
-    const BoardCell cell = CellAt(px, py);
-    g.ChoisitPai(px, py, cell.column, cell.row, button);
-  }
+  void ButtonDown(Game& g, MouseButton button, int px, int py) const override { ChooseAt(g, button, px, py); }
   // TODO(layout editor): adding and removing tiles.
 };
 

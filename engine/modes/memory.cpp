@@ -13,7 +13,7 @@ namespace {
 class MemoryRules : public ModeRules {
  public:
   // TODO(Memory): its own deal and the turning of tiles; the game modes issue builds them.
-  DealResult Start(Game& g) const override { return g.RandomSolitaireGame1Click(); }
+  // Until then, Start is the shared default: a classic game.
 
   // The right button only redraws: the tiles turned up stay up.
   void ClearChoice(Game&) const override {}

@@ -18,6 +18,10 @@ void ModeRules::ButtonDown(Game& g, MouseButton button, int px, int py) const {
     g.host().board.RedrawHOF();
     return;
   }
+  ChooseAt(g, button, px, py);
+}
+
+void ModeRules::ChooseAt(Game& g, MouseButton button, int px, int py) {
   const BoardCell cell = CellAt(px, py);
   g.ChoisitPai(px, py, cell.column, cell.row, button);
 }

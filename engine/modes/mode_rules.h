@@ -20,7 +20,8 @@ class ModeRules {
  public:
   virtual ~ModeRules() = default;
 
-  // The mode's start command ("New" repeats it): deals and enters the mode.
+  // The mode's start command ("New" repeats it): deals and enters the mode. By default the
+  // classic game's: a random deal of the chosen layout.
   virtual DealResult Start(Game& g) const;
 
   // A released mouse button at board-relative (px, py). By default the right button clears
@@ -56,6 +57,10 @@ class ModeRules {
   // The game-over text of a result in this mode's lists; empty shows no dialog.
   virtual std::string ResultText(const Game& g) const;
   virtual void AnnounceResult(Game& g) const;
+
+ protected:
+  // The shared step of a click: the cell under the board-relative point goes to ChoisitPai.
+  static void ChooseAt(Game& g, MouseButton button, int px, int py);
 };
 
 // The rules of a GameMode value. Idle, game over, the welcome panel and pause share one

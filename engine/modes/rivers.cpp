@@ -12,7 +12,7 @@ namespace {
 class RiversRules : public ModeRules {
  public:
   // TODO(Rivers): its own deal, path rule and move count; the game modes issue builds them.
-  DealResult Start(Game& g) const override { return g.RandomSolitaireGame1Click(); }
+  // Until then, Start is the shared default: a classic game.
 
   // The tiles change places on their own layers, for a flat penalty.
   void Shuffle(Game& g) const override {

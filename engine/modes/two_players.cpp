@@ -12,7 +12,7 @@ namespace {
 class TwoPlayerRules : public ClassicRules {
  public:
   // TODO(two players): its own start command; the game modes issue builds it.
-  DealResult Start(Game& g) const override { return g.RandomSolitaireGame1Click(); }
+  // Until then, Start is the shared default: a classic game.
 
   void Tick(Game& g) const override {
     DrawPanel(g);

@@ -138,25 +138,19 @@ void TSorimo::ApplyHighlightColour() { penColour_ = PenColourFor(options_.Highli
 void TSorimo::GameChanged() {
   ApplyHighlightColour();
   SetPauseCaptions(game_.GameMode == ModePaused && !game_.GameOverHandled);
-  SetPauseButtons();
   commands_->SyncChecks();
   commands_->UpdateCommandStates(game_.GameMode);
 }
 
+// The pause command's caption and picture, in the menu and on the toolbar alike; the other
+// menu pictures come from the command table and never change.
 void TSorimo::SetPauseCaptions(bool paused) {
+  const QIcon picture(paused ? ":/toolbar/play.png" : ":/toolbar/pause.png");
   action("Pause1")->setText(paused ? "&Continue" : "&Pause");
+  action("Pause1")->setIcon(picture);
   QToolButton* b = toolButton("PauseButton");
   b->setText(paused ? "Play" : "Pause");
-  b->setIcon(QIcon(paused ? ":/toolbar/play.png" : ":/toolbar/pause.png"));
-  action("Pause1")->setEnabled(true);
-}
-
-void TSorimo::SetPauseButtons() {
-  // The menu pictures of Back, Hint, Shuffle and Pause follow the toolbar's glyphs.
-  action("Undo1")->setIcon(toolButton("ExplorerButton2")->icon());
-  action("GiveHint")->setIcon(toolButton("ExplorerButton3")->icon());
-  action("Shuffle1")->setIcon(toolButton("ShuffleButton")->icon());
-  action("Pause1")->setIcon(toolButton("PauseButton")->icon());
+  b->setIcon(picture);
 }
 
 void TSorimo::ClearBoardBuffer() { renderer_.ClearBoardBuffer(); }

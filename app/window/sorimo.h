@@ -172,7 +172,6 @@ class TSorimo : public QMainWindow,
   // Window chrome that follows the game (GameChanged).
   void ApplyHighlightColour();
   void SetPauseCaptions(bool paused);
-  void SetPauseButtons();
 
   Options options_;
   Game game_;

@@ -34,6 +34,11 @@ WholeFile OpenFailed(int error) {
 
 }  // namespace
 
+bool IsRegularFile(const std::string& path) {
+  struct stat info {};
+  return !path.empty() && ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
 std::string WholeFile::Message(std::string_view label) const {
   const auto text = [&](const char* verb, const std::string& reason) {
     std::string message = verb;

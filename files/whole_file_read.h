@@ -34,4 +34,7 @@ struct WholeFile {
 // swapped for a FIFO in between is refused too; the open never waits for a FIFO's writer.
 WholeFile ReadWholeFile(const std::string& path, size_t maxBytes);
 
+// Whether path is (or links to) a regular file: one ReadWholeFile would try to read.
+bool IsRegularFile(const std::string& path);
+
 }  // namespace sorimo

@@ -1,20 +1,14 @@
 // The Background, Tileset and Highlight menus: which picture each item loads, the colour
 // background, "Load from disk", restoring the choice at start-up, and the highlight style.
 // The options hold the number of each choice; the menus' check marks follow it.
-#include <filesystem>
-
 #include "app/window/choice_tables.h"
 #include "app/window/sorimo.h"
 #include "assets/background_fill.h"
 #include "assets/bmp_reader.h"
 #include "assets/picture_file.h"
+#include "files/whole_file_read.h"
 
 namespace sorimo {
-
-static bool Exists(const std::string& path) {
-  std::error_code ec;
-  return !path.empty() && std::filesystem::is_regular_file(path, ec);
-}
 
 // Colours are kept as 0x00BBGGRR, pixels as 0x00RRGGBB.
 static uint32_t PixelOfColour(uint32_t c) { return Rgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
@@ -37,7 +31,7 @@ static const ChoiceRow& TilesetRow(int32_t number) {
 }
 
 void TSorimo::NouveauFond(const std::string& path) {
-  if (!Exists(path)) {
+  if (!IsRegularFile(path)) {
     values_.LastLoadedBackground.clear();
     options_.Background = kLoadBackgroundNumber;
     LoadBackgroundClick();
@@ -83,7 +77,7 @@ void TSorimo::LoadBackgroundClick() {
       }
       values_.LastLoadedBackground = chosen;
     }
-    if (Exists(values_.LastLoadedBackground)) {
+    if (IsRegularFile(values_.LastLoadedBackground)) {
       options_.Background = kLoadBackgroundNumber;
       NouveauFond(values_.LastLoadedBackground);
       return;
@@ -96,7 +90,7 @@ void TSorimo::LoadBackgroundClick() {
 // Any Windows bitmap is taken as a tileset, whatever its size: the renderer reads its regions
 // at fixed places and never past the picture's edge.
 void TSorimo::LoadTileset(const std::string& path) {
-  if (!Exists(path)) {
+  if (!IsRegularFile(path)) {
     values_.LastLoadedTileset.clear();
     options_.Tileset = kLoadTilesetNumber;
     Load1Click();
@@ -127,12 +121,12 @@ void TSorimo::Load1Click() {
         // Without a tileset at start-up the tiles would be black: take the default set, if it
         // is there (otherwise its own missing file would bring this dialog back).
         const ChoiceRow& blue = TilesetRow(kDefaultTileset);
-        if (game_.GameMode == ModeIdle && Exists(ExeDir + "Tilesets/" + blue.file)) TilesetClick(blue);
+        if (game_.GameMode == ModeIdle && IsRegularFile(ExeDir + "Tilesets/" + blue.file)) TilesetClick(blue);
         return;
       }
       values_.LastLoadedTileset = chosen;
     }
-    if (Exists(values_.LastLoadedTileset)) {
+    if (IsRegularFile(values_.LastLoadedTileset)) {
       options_.Tileset = kLoadTilesetNumber;
       LoadTileset(values_.LastLoadedTileset);
       return;

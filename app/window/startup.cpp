@@ -7,11 +7,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <algorithm>
-#include <filesystem>
 
 #include "app/dialogs/pixel_image.h"
 #include "app/store/settings_file.h"
 #include "files/stale_replacements.h"
+#include "files/whole_file_read.h"
 #include "assets/picture_file.h"
 #include "app/window/sorimo.h"
 #include "app/window/board_image.h"
@@ -24,13 +24,6 @@
 
 namespace sorimo {
 
-namespace fs = std::filesystem;
-
-static bool FileExists(const std::string& path) {
-  std::error_code ec;
-  return !path.empty() && fs::is_regular_file(fs::path(path), ec);
-}
-
 void TSorimo::Init() {
   // The program folder is where every data file is looked for.
   if (!QDir::setCurrent(QString::fromStdString(ExeDir))) {
@@ -39,7 +32,7 @@ void TSorimo::Init() {
     return;
   }
   // The backdrop of the hall of fame and about windows is optional.
-  if (FileExists(ExeDir + "orange.jpg")) {
+  if (IsRegularFile(ExeDir + "orange.jpg")) {
     const PictureOrError backdrop = LoadPictureFile(ExeDir + "orange.jpg");
     if (backdrop.ok()) BackdropPicture = ImageOf(backdrop.picture);
   }
@@ -142,15 +135,15 @@ void TSorimo::LoadFiles() {
     // Foreign layouts are read by their own importer, which this program does not have yet.
     if (IsExternalLayoutEntry(name)) item->setEnabled(false);
   }
-  const ResolvedLayout resolved = ResolveLayoutFile(layoutsDir, layouts_.names, layouts_.boardNumber, FileExists);
+  const ResolvedLayout resolved = ResolveLayoutFile(layoutsDir, layouts_.names, layouts_.boardNumber, IsRegularFile);
   CurrentLayoutFile = resolved.path;
   ChooseLayout(resolved.boardNumber);
 
   HallStore = std::make_unique<SectionKeyStore>(ExeDir + std::string(kHallFileName));
   LoadHall(*HallStore, layouts_.names, hall_);
 
-  if (!FileExists(values_.LastLoadedTileset)) values_.LastLoadedTileset.clear();
-  if (!FileExists(values_.LastLoadedBackground)) values_.LastLoadedBackground.clear();
+  if (!IsRegularFile(values_.LastLoadedTileset)) values_.LastLoadedTileset.clear();
+  if (!IsRegularFile(values_.LastLoadedBackground)) values_.LastLoadedBackground.clear();
 }
 
 void TSorimo::showEvent(QShowEvent* event) {

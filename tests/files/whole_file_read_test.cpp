@@ -104,6 +104,15 @@ TEST(ReadWholeFile, FoldersDevicesAndFifosAreRefusedWithoutWaiting) {
     EXPECT_TRUE(d.bytes.empty()) << device;
   }
   ::alarm(0);
+
+  // The existence test the menus use agrees with the reader: only regular files count.
+  WriteFile(folder.File("pai.bmp"), "BM");
+  ASSERT_EQ(::symlink(folder.File("pai.bmp").c_str(), folder.File("to-pai.bmp").c_str()), 0);
+  EXPECT_TRUE(IsRegularFile(folder.File("pai.bmp")));
+  EXPECT_TRUE(IsRegularFile(folder.File("to-pai.bmp")));
+  for (const std::string& notAFile : {folder.path().string(), fifo, folder.File("link.lay"), std::string("/dev/null"),
+                                        folder.File("missing.bmp"), std::string()})
+    EXPECT_FALSE(IsRegularFile(notAFile)) << notAFile;
 }
 
 TEST(ReadWholeFile, AFileWithoutReadPermissionCannotBeOpened) {

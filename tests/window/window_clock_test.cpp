@@ -14,11 +14,6 @@
 namespace sorimo::testing {
 namespace {
 
-void StartClassic(Window& w) {
-  w->action("RandomSolitaireGame1")->trigger();
-  ASSERT_EQ(w->game().GameMode, ModeClassic);
-}
-
 TEST(WindowClock, LosingTheFocusPausesAndGettingItBackResumesWithTheClockUnchanged) {
   ProgramFolder folder;
   FakeDesktop desktop;

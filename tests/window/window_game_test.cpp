@@ -171,9 +171,7 @@ TEST(WindowGame, ChoosingALayoutStartsAGameAndABadFileKeepsTheGame) {
     std::ofstream bad(folder.path() / "Layouts" / "Traditional.lay", std::ios::binary | std::ios::trunc);
     bad << "Sorimo 3.0\r\nTraditional\r\n0101\r\n";
   }
-  QMenu* layoutMenu = nullptr;
-  for (QAction* a : w->menuBar()->actions())
-    if (a->text() == "&Layout") layoutMenu = a->menu();
+  QMenu* layoutMenu = LayoutMenu(*w);
   ASSERT_NE(layoutMenu, nullptr);
   QAction* traditional = nullptr;
   QAction* other = nullptr;
@@ -252,9 +250,7 @@ TEST(WindowGame, ALayoutWhoseFileNameIsNotUtf8Opens) {
   fs::copy_file(folder.path() / "Layouts" / "Traditional.lay", folder.path() / "Layouts" / "Caf\xe9.lay");
   FakeDesktop desktop;
   Window w(folder, desktop);
-  QMenu* layoutMenu = nullptr;
-  for (QAction* a : w->menuBar()->actions())
-    if (a->text() == "&Layout") layoutMenu = a->menu();
+  QMenu* layoutMenu = LayoutMenu(*w);
   ASSERT_NE(layoutMenu, nullptr);
   QAction* cafe = nullptr;
   for (QAction* a : layoutMenu->actions())

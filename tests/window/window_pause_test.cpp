@@ -18,9 +18,8 @@ TEST(WindowPause, ChangingTheLookWhilePausedKeepsTheGame) {
   ProgramFolder folder;
   FakeDesktop desktop;
   Window w(folder, desktop);
-  w->action("RandomSolitaireGame1")->trigger();
+  StartClassic(w);
   Game& g = w->game();
-  ASSERT_EQ(g.GameMode, ModeClassic);
   const BoardGrid dealt = g.Grid;
   desktop.now += 42 * 1000;
   w.Tick();

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QMenuBar>
 #include <random>
 
 namespace sorimo::testing {
@@ -85,6 +87,17 @@ void Window::ClickTile(int tile) {
   const int fx = CoordX(r.x - 1, r.z - 1, g.BoardOriginX);
   const int fy = CoordY(r.y - 1, r.z - 1, g.BoardOriginY);
   QTest::mouseClick(window->boardImage(), Qt::LeftButton, Qt::NoModifier, QPoint(fx + 20, fy + 25));
+}
+
+void StartClassic(Window& w) {
+  w->action("RandomSolitaireGame1")->trigger();
+  ASSERT_EQ(w->game().GameMode, ModeClassic);
+}
+
+QMenu* LayoutMenu(TSorimo& w) {
+  for (QAction* a : w.menuBar()->actions())
+    if (a->text() == "&Layout") return a->menu();
+  return nullptr;
 }
 
 }  // namespace sorimo::testing

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QMenu>
 #include <QTest>
 #include <deque>
 #include <filesystem>
@@ -58,5 +59,10 @@ struct Window {
   std::unique_ptr<TSorimo> window;
   FakeDesktop& desktop;
 };
+
+// "Mah-Jongg Solitaire (Random Game)" from the menu; the game must be running afterwards.
+void StartClassic(Window& w);
+// The "&Layout" menu of the window's menu bar, or null.
+QMenu* LayoutMenu(TSorimo& w);
 
 }  // namespace sorimo::testing

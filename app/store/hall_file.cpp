@@ -1,6 +1,7 @@
 #include "app/store/hall_file.h"
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "app/store/profile_values.h"
@@ -49,6 +50,7 @@ HallLoadResult LoadHallFrom(const ProfileDocument& doc, std::span<const std::str
   for (int column = 1; column <= result.layoutColumns; ++column)
     LoadColumn(doc, LayoutSectionName(layoutNames[static_cast<size_t>(column - 1)]), column, table);
   for (int column : kArcadeColumns) LoadColumn(doc, ArcadeSectionName(column), column, table);
+  table.changes().clear();
   return result;
 }
 
@@ -83,10 +85,17 @@ void SaveHallTo(ProfileDocument& doc, std::span<const std::string> layoutNames, 
 }
 
 WriteResult SaveHall(const SectionKeyStore& store, std::span<const std::string> layoutNames,
-                     const HallTable& table) {
+                     HallTable& table) {
   StoreEdit edit = store.Edit();
-  SaveHallTo(edit.document(), layoutNames, table);
-  return edit.Commit();
+  // A copy, so that cells the file does not hold (columns past this run's layouts) stay as
+  // they are; the table is big, so it lives on the heap.
+  auto merged = std::make_unique<HallTable>(table);
+  LoadHallFrom(edit.document(), layoutNames, *merged);
+  MergeHallChanges(table.changes(), *merged);
+  SaveHallTo(edit.document(), layoutNames, *merged);
+  const WriteResult result = edit.Commit();
+  if (result.ok()) table = *merged;
+  return result;
 }
 
 RegisterResult RegisterLayoutColumn(const SectionKeyStore& store, HallTable& table, int column,

@@ -25,7 +25,7 @@ struct HallLoadResult {
 
 // Fills the layout columns 1..n and the six arcade columns. A missing key gives the
 // placeholder of its rank; an entry shorter than 18 characters gets "-" in front until it is
-// 18 long (the store removes the blanks a name began with).
+// 18 long (the store removes the blanks a name began with). The table then holds no changes.
 HallLoadResult LoadHallFrom(const ProfileDocument& doc, std::span<const std::string> layoutNames,
                             HallTable& table);
 HallLoadResult LoadHall(const SectionKeyStore& store, std::span<const std::string> layoutNames,
@@ -33,10 +33,15 @@ HallLoadResult LoadHall(const SectionKeyStore& store, std::span<const std::strin
 
 // Layout columns with a real result write their ten ranks; a layout whose list holds only
 // placeholders has its section erased, unless another layout sharing that section has a real
-// result to keep in it. The six arcade sections are always written. One file replacement.
+// result to keep in it. The six arcade sections are always written.
 void SaveHallTo(ProfileDocument& doc, std::span<const std::string> layoutNames, const HallTable& table);
+
+// Reads the file as it is now, merges the table's changes into it (hall_changes.h) and writes
+// the result with SaveHallTo, in one file replacement: results that another copy of the
+// program saved meanwhile are kept. On success the table becomes what was written and its
+// changes are cleared; on failure the table and the file stay as they were.
 WriteResult SaveHall(const SectionKeyStore& store, std::span<const std::string> layoutNames,
-                     const HallTable& table);
+                     HallTable& table);
 
 enum class RegisterResult {
   Registered,

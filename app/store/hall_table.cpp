@@ -27,30 +27,44 @@ bool QualifiesForHall(const HallTable& table, int column, int total, bool Enable
   return total < HallEntryTotal(table.At(kHallRanks, column));
 }
 
-bool AddHall(HallTable& table, int column, int total, int malus, std::string_view CurrentPlayer1,
-             int& NewEntryRank) {
-  if (!IsHallColumn(column)) return false;
+int InsertHallEntry(HallTable& table, int column, const HallEntry& entry) {
+  if (!IsHallColumn(column)) return 0;
+  const int total = HallEntryTotal(entry);
+  const int malus = HallEntryMalus(entry);
 
   int p = kHallRanks;
   for (int i = kHallRanks; i >= 1; --i)
     if (HallEntryTotal(table.At(i, column)) >= total) p = i;
   // Nothing at or below this total: the result would only push out a better one.
-  if (HallEntryTotal(table.At(p, column)) < total) return false;
+  if (HallEntryTotal(table.At(p, column)) < total) return 0;
 
   const HallEntry& atP = table.At(p, column);
   if (HallEntryTotal(atP) == total && HallEntryMalus(atP) <= malus) {
-    if (p == kHallRanks) return false;
+    if (p == kHallRanks) return 0;
     ++p;
   }
 
   for (int k = kHallRanks; k >= p + 1; --k) table.At(k, column) = table.At(k - 1, column);
-  table.At(p, column) = MakeHallEntry(CurrentPlayer1, total, malus);
-  NewEntryRank = p;
+  table.At(p, column) = entry;
+  return p;
+}
+
+bool AddHall(HallTable& table, int column, int total, int malus, std::string_view CurrentPlayer1,
+             int& NewEntryRank) {
+  if (!IsHallColumn(column)) return false;
+  const HallEntry entry = MakeHallEntry(CurrentPlayer1, total, malus);
+  table.changes().BeforeChange(table, column);
+  const int rank = InsertHallEntry(table, column, entry);
+  if (rank == 0) return false;
+  table.changes().Added(column, entry);
+  NewEntryRank = rank;
   return true;
 }
 
 bool ResetHallColumn(HallTable& table, int column) {
   if (!IsHallColumn(column)) return false;
+  table.changes().BeforeChange(table, column);
+  table.changes().Reset(column);
   for (int rank = 1; rank <= kHallRanks; ++rank) table.At(rank, column) = PlaceholderEntry(column, rank);
   return true;
 }
@@ -61,7 +75,10 @@ bool RenameNewestEntry(HallTable& table, int column, int NewEntryRank, std::stri
   if (!fitted.empty() && fitted[0] == ' ') fitted[0] = '-';
   fitted = FitHallName(fitted);
   HallEntry& entry = table.At(NewEntryRank, column);
+  const HallEntry before = entry;
+  table.changes().BeforeChange(table, column);
   entry.replace(0, kHallNameLength, fitted);
+  table.changes().Renamed(column, before, entry);
   return true;
 }
 

@@ -1,12 +1,14 @@
 // The whole hall of fame in memory: ten ranks for every layout column (1..99) and for the
 // six arcade columns, and the rules that change it: who qualifies, where a new result goes,
 // resetting a list and renaming the newest entry. Every change stays in memory until the
-// table is saved at shutdown (hall_file.h).
+// table is saved at shutdown (hall_file.h); the rules also note what they did in the
+// table's changes, which the save merges into the file as it is then.
 #pragma once
 
 #include <array>
 #include <string_view>
 
+#include "app/store/hall_changes.h"
 #include "app/store/hall_entry.h"
 
 namespace sorimo {
@@ -20,8 +22,14 @@ class HallTable {
   HallEntry& At(int rank, int column);
   const HallEntry& At(int rank, int column) const;
 
+  // What AddHall, ResetHallColumn and RenameNewestEntry did since the table was loaded or
+  // last saved. Writing cells through At() is not noted: that is how the file is read.
+  HallChanges& changes() { return changes_; }
+  const HallChanges& changes() const { return changes_; }
+
  private:
   std::array<std::array<HallEntry, kHallColumns>, kHallRanks> cells_;
+  HallChanges changes_;
 };
 
 // A finished game enters the list of `column` when EnableHall is on and its total is strictly
@@ -36,6 +44,11 @@ bool QualifiesForHall(const HallTable& table, int column, int total, bool Enable
 // that holds no list, changes nothing and returns false.
 bool AddHall(HallTable& table, int column, int total, int malus, std::string_view CurrentPlayer1,
              int& NewEntryRank);
+
+// The ranking of AddHall for an entry already made (its total and malus are read from it),
+// without noting a change: how a save merges results into the file. Returns the rank it took,
+// or 0 when it did not enter.
+int InsertHallEntry(HallTable& table, int column, const HallEntry& entry);
 
 // Every rank of the column becomes its placeholder. False for a column that holds no list.
 bool ResetHallColumn(HallTable& table, int column);

@@ -112,7 +112,8 @@ TEST(HallFile, LayoutsWhoseNamesDifferOnlyInBlanksShareOneSection) {
   ASSERT_TRUE(SaveHall(store, layouts, table).ok());
   EXPECT_EQ(store.ReadText("BigDragon", "Rank1", "gone"), "Ann       250    0");
   // All of them reset: the section goes.
-  ResetHallColumn(table, 2);
+  LoadHall(store, layouts, table);
+  for (int column = 1; column <= 3; ++column) ResetHallColumn(table, column);
   ASSERT_TRUE(SaveHall(store, layouts, table).ok());
   EXPECT_FALSE(store.Snapshot().HasSection("BigDragon"));
 }
@@ -197,9 +198,96 @@ TEST(HallFile, RegisteringANewLayoutReadsItsSectionWithoutPadding) {
 TEST(HallFile, AFailedSaveReportsThePath) {
   TempFolder folder;
   const std::string path = folder.File("gone") + "/Hallfame.ini";
-  const WriteResult result = SaveHall(SectionKeyStore(path), kLayouts, HallTable());
+  HallTable table;
+  int NewEntryRank = 0;
+  ASSERT_TRUE(AddHall(table, 1, 300, 0, "Ann", NewEntryRank));
+  const HallTable before = table;
+  const WriteResult result = SaveHall(SectionKeyStore(path), kLayouts, table);
   EXPECT_FALSE(result.ok());
   EXPECT_EQ(result.message(), "Unable to write to " + path);
+  EXPECT_EQ(table.At(1, 1), before.At(1, 1));
+  EXPECT_FALSE(table.changes().empty()) << "a later save still has the result to write";
+}
+
+// Two copies of the program run in one folder: each loads the file at its start and saves at
+// its exit, and neither loses what the other saved.
+struct TwoCopies {
+  TempFolder folder;
+  std::string path = folder.File("Hallfame.ini");
+  SectionKeyStore store{path};
+  HallTable first;
+  HallTable second;
+  int firstRank = 0;
+  int secondRank = 0;
+  explicit TwoCopies(const std::string& file = "") {
+    if (!file.empty()) WriteFile(path, file);
+    LoadHall(store, kLayouts, first);
+    LoadHall(store, kLayouts, second);
+  }
+  HallTable Reloaded() const {
+    HallTable table;
+    LoadHall(store, kLayouts, table);
+    return table;
+  }
+};
+
+TEST(HallFile, TwoCopiesSavingOneAfterTheOtherKeepBothResults) {
+  TwoCopies copies(Section("Turtle", {"Old       200    0", "Old2      250    0"}));
+  ASSERT_TRUE(AddHall(copies.first, 1, 230, 0, "First", copies.firstRank));
+  ASSERT_TRUE(AddHall(copies.first, 3, 280, 10, "First", copies.firstRank));
+  ASSERT_TRUE(AddHall(copies.second, 1, 150, 0, "Second", copies.secondRank));
+  ASSERT_TRUE(AddHall(copies.second, kMemoryHardColumn, 90, 0, "Second", copies.secondRank));
+  ASSERT_TRUE(SaveHall(copies.store, kLayouts, copies.first).ok());
+  ASSERT_TRUE(SaveHall(copies.store, kLayouts, copies.second).ok());
+
+  const HallTable saved = copies.Reloaded();
+  EXPECT_EQ(saved.At(1, 1), "Second    150    0");
+  EXPECT_EQ(saved.At(2, 1), "Old       200    0");
+  EXPECT_EQ(saved.At(3, 1), "First     230    0") << "the rank the first copy set is kept";
+  EXPECT_EQ(saved.At(4, 1), "Old2      250    0");
+  EXPECT_EQ(saved.At(1, 3), "First     280   10") << "a section only the first copy filled";
+  EXPECT_EQ(saved.At(1, kMemoryHardColumn), "Second     90    0");
+  // What the second copy shows after its save is what the file holds.
+  EXPECT_EQ(copies.second.At(3, 1), saved.At(3, 1));
+  EXPECT_TRUE(copies.second.changes().empty());
+}
+
+TEST(HallFile, AResetTakesAwayOnlyWhatThePlayerSaw) {
+  TwoCopies copies(Section("Fortress", {"Old       200    0"}));
+  // The first copy adds a result, then the player of the second resets the list it sees.
+  ASSERT_TRUE(AddHall(copies.first, 3, 180, 0, "First", copies.firstRank));
+  ASSERT_TRUE(AddHall(copies.second, 3, 220, 0, "Early", copies.secondRank));
+  ResetHallColumn(copies.second, 3);
+  ASSERT_TRUE(AddHall(copies.second, 3, 250, 0, "Late", copies.secondRank));
+  ASSERT_TRUE(SaveHall(copies.store, kLayouts, copies.first).ok());
+  ASSERT_TRUE(SaveHall(copies.store, kLayouts, copies.second).ok());
+
+  const HallTable saved = copies.Reloaded();
+  EXPECT_EQ(saved.At(1, 3), "First     180    0");
+  EXPECT_EQ(saved.At(2, 3), "Late      250    0");
+  EXPECT_EQ(saved.At(3, 3), TimedPlaceholder(1)) << "the old and the early result were reset";
+}
+
+TEST(HallFile, ARenamedResultIsSavedUnderItsNewNameAndBetterResultsPushOutWorse) {
+  std::vector<std::string> full;
+  for (int rank = 1; rank <= 10; ++rank) full.push_back(MakeHallEntry("Old" + std::to_string(rank), 200 + rank, 0));
+  TwoCopies copies(Section("Turtle", {full[0], full[1], full[2]}));
+  ASSERT_TRUE(AddHall(copies.second, 1, 290, 0, "Second", copies.secondRank));
+  ASSERT_TRUE(RenameNewestEntry(copies.second, 1, copies.secondRank, "Zoe"));
+  // Meanwhile the first copy filled the list with better results.
+  for (int rank = 4; rank <= 10; ++rank)
+    ASSERT_TRUE(AddHall(copies.first, 1, 200 + rank, 0, "Old" + std::to_string(rank), copies.firstRank));
+  ASSERT_TRUE(SaveHall(copies.store, kLayouts, copies.first).ok());
+  ASSERT_TRUE(SaveHall(copies.store, kLayouts, copies.second).ok());
+  HallTable saved = copies.Reloaded();
+  for (int rank = 1; rank <= 10; ++rank) EXPECT_EQ(HallEntryTotal(saved.At(rank, 1)), 200 + rank);
+
+  // A list with room keeps the renamed result.
+  TwoCopies roomy(Section("Turtle", {full[0]}));
+  ASSERT_TRUE(AddHall(roomy.second, 1, 290, 0, "Second", roomy.secondRank));
+  ASSERT_TRUE(RenameNewestEntry(roomy.second, 1, roomy.secondRank, "Zoe"));
+  ASSERT_TRUE(SaveHall(roomy.store, kLayouts, roomy.second).ok());
+  EXPECT_EQ(roomy.Reloaded().At(2, 1), "Zoe       290    0");
 }
 
 }  // namespace

@@ -26,8 +26,8 @@ DesktopServices RealDesktop(QWidget* owner) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::string();
     return dialog.selectedFiles().first().toStdString();
   };
-  d.inform = [owner](const std::string& caption, const std::string& text) {
-    QMessageBox::information(owner, QString::fromStdString(caption), QString::fromStdString(text));
+  d.warn = [owner](const std::string& caption, const std::string& text) {
+    QMessageBox::warning(owner, QString::fromStdString(caption), QString::fromStdString(text));
   };
   d.ask = [owner](const std::string& caption, const std::string& text, bool yesNo) {
     const auto buttons = yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok | QMessageBox::Cancel;

@@ -20,8 +20,9 @@ struct DesktopServices {
   std::function<std::string(const std::string& title, const std::string& filter, const std::string& folder,
                             bool save)>
       chooseFile;
-  // A message box with OK; and one with two buttons (OK/Cancel or Yes/No) returning true for OK/Yes.
-  std::function<void(const std::string& caption, const std::string& text)> inform;
+  // A message box with OK and the warning icon, for what went wrong; and one with two buttons
+  // (OK/Cancel or Yes/No) returning true for OK/Yes.
+  std::function<void(const std::string& caption, const std::string& text)> warn;
   std::function<bool(const std::string& caption, const std::string& text, bool yesNo)> ask;
   // The colour dialog; returns the colour chosen, or nothing when cancelled.
   std::function<std::optional<uint32_t>(uint32_t initial)> chooseColour;

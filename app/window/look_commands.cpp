@@ -1,6 +1,10 @@
 // The Background, Tileset and Highlight menus: which picture each item loads, the colour
 // background, "Load from disk", restoring the choice at start-up, and the highlight style.
 // The options hold the number of each choice; the menus' check marks follow it.
+#include <QFile>
+#include <cassert>
+#include <span>
+
 #include "app/window/choice_tables.h"
 #include "app/window/sorimo.h"
 #include "assets/background_fill.h"
@@ -17,8 +21,12 @@ static uint32_t PixelOfColour(uint32_t c) { return Rgb(c & 0xFF, (c >> 8) & 0xFF
 // dark borders.
 constexpr int32_t kFallbackBackground = 2;
 constexpr int32_t kFallbackTileset = 2;
-// The tileset taken when the player cancels choosing one at start-up: the blue borders.
+// What a first start shows, and what start-up falls back to when the remembered picture
+// cannot be read: Andromeda and the blue borders. The blue borders are also built into the
+// program, so the tiles always have faces.
+constexpr int32_t kDefaultBackground = 4;
 constexpr int32_t kDefaultTileset = 3;
+constexpr const char* kBuiltInTileset = ":/default_tileset.bmp";
 
 static const ChoiceRow& BackgroundRow(int32_t number) {
   const ChoiceRow* row = ChoiceOfNumber(BackgroundChoices(), number);
@@ -39,11 +47,30 @@ void TSorimo::NouveauFond(const std::string& path) {
   }
   PictureOrError read = LoadPictureFile(path);
   if (!read.ok()) {
-    ShowError(read.error);
+    RefuseBackground(path, read.error);
     return;
   }
   FillBackground(renderer_.background(), read.picture);
+  shownBackground_ = {options_.Background, values_.LastLoadedBackground};
   if (game_.GameMode != ModeIdle) game_.FullRedraw();
+}
+
+// The board keeps the picture it shows and the menu the choice that shows it: a file that
+// cannot be read is never remembered, so it is reported once, not at every start. At start-up,
+// with nothing shown yet, the default picture takes its place, or the plain colour when the
+// default itself cannot be read.
+void TSorimo::RefuseBackground(const std::string& path, const std::string& error) {
+  ShowError(error);
+  if (values_.LastLoadedBackground == path) values_.LastLoadedBackground = shownBackground_.lastLoaded;
+  if (shownBackground_.number != kNoChoice) {
+    options_.Background = shownBackground_.number;
+    return;
+  }
+  const ChoiceRow& fallback = BackgroundRow(kDefaultBackground);
+  if (path != ExeDir + "Backgrounds/" + fallback.file)
+    BackgroundClick(fallback);
+  else
+    BackgroundClick(BackgroundRow(kFallbackBackground));
 }
 
 // A built-in picture, or "None": the plain colour, which the player picks during a game.
@@ -58,6 +85,7 @@ void TSorimo::BackgroundClick(const ChoiceRow& row) {
     if (auto c = desktop_.chooseColour(uint32_t(values_.ColorBackground))) values_.ColorBackground = int32_t(*c);
   }
   renderer_.background().fill(PixelOfColour(uint32_t(values_.ColorBackground)));
+  shownBackground_ = {options_.Background, values_.LastLoadedBackground};
   if (game_.GameMode != ModeIdle) game_.FullRedraw();
 }
 
@@ -100,10 +128,41 @@ void TSorimo::LoadTileset(const std::string& path) {
   const auto bytes = ReadPictureBytes(path, error);
   PictureOrError read = bytes ? ReadBmp(*bytes) : PictureOrError::Fail(error);
   if (!read.ok()) {
-    ShowError(read.error);
+    if (bytes) read.error = "\"" + path + "\": " + read.error;
+    RefuseTileset(path, read.error);
     return;
   }
   renderer_.setTileset(std::move(read.picture));
+  shownTileset_ = {options_.Tileset, values_.LastLoadedTileset};
+  if (game_.GameMode != ModeIdle) game_.FullRedraw();
+}
+
+// As for the background; with nothing shown yet, the blue borders from the Tilesets folder,
+// then the copy built into the program: the game never deals faceless tiles.
+void TSorimo::RefuseTileset(const std::string& path, const std::string& error) {
+  ShowError(error);
+  if (values_.LastLoadedTileset == path) values_.LastLoadedTileset = shownTileset_.lastLoaded;
+  if (shownTileset_.number != kNoChoice) {
+    options_.Tileset = shownTileset_.number;
+    return;
+  }
+  const ChoiceRow& blue = TilesetRow(kDefaultTileset);
+  const std::string bluePath = ExeDir + "Tilesets/" + blue.file;
+  if (path != bluePath && IsRegularFile(bluePath))
+    TilesetClick(blue);
+  else
+    UseBuiltInTileset();
+}
+
+void TSorimo::UseBuiltInTileset() {
+  QFile file(kBuiltInTileset);
+  const QByteArray data = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  PictureOrError read = ReadBmp(std::span(reinterpret_cast<const uint8_t*>(data.constData()), size_t(data.size())));
+  // Made from the shipped blue borders when the program is built, and checked by its tests.
+  assert(read.ok());
+  renderer_.setTileset(std::move(read.picture));
+  options_.Tileset = kDefaultTileset;
+  shownTileset_ = {options_.Tileset, values_.LastLoadedTileset};
   if (game_.GameMode != ModeIdle) game_.FullRedraw();
 }
 
@@ -118,10 +177,16 @@ void TSorimo::Load1Click() {
       const std::string chosen = desktop_.chooseFile("Please choose a Tileset bitmap file", "Tileset files (*.bmp)|*.bmp",
                                                      ExeDir + "Tilesets/", false);
       if (chosen.empty()) {
-        // Without a tileset at start-up the tiles would be black: take the default set, if it
-        // is there (otherwise its own missing file would bring this dialog back).
-        const ChoiceRow& blue = TilesetRow(kDefaultTileset);
-        if (game_.GameMode == ModeIdle && IsRegularFile(ExeDir + "Tilesets/" + blue.file)) TilesetClick(blue);
+        // Without a tileset at start-up the tiles would have no faces: take the default set
+        // from its file, or the copy built in when the file is gone (the missing file would
+        // bring this dialog back).
+        if (shownTileset_.number == kNoChoice) {
+          const ChoiceRow& blue = TilesetRow(kDefaultTileset);
+          if (IsRegularFile(ExeDir + "Tilesets/" + blue.file))
+            TilesetClick(blue);
+          else
+            UseBuiltInTileset();
+        }
         return;
       }
       values_.LastLoadedTileset = chosen;

@@ -209,7 +209,7 @@ void TSorimo::ReplayMusicPiece() {}
 uint32_t TSorimo::TickCount() { return desktop_.tickCount(); }
 uint32_t TSorimo::TimeOfDayMs() { return desktop_.timeOfDayMs(); }
 
-void TSorimo::ShowError(const std::string& text) { desktop_.inform("Sorimo", text); }
+void TSorimo::ShowError(const std::string& text) { desktop_.warn("Sorimo", text); }
 
 // ---------------------------------------------------------------- Board events
 

@@ -17,6 +17,7 @@
 #include "app/store/hall_table.h"
 #include "app/store/section_key_store.h"
 #include "app/store/settings_keys.h"
+#include "app/window/choice_tables.h"
 #include "app/window/desktop_services.h"
 #include "engine/game.h"
 #include "engine/options.h"
@@ -102,6 +103,9 @@ class TSorimo : public QMainWindow,
   void TilesetClick(const ChoiceRow& row);
   void Load1Click();
   void ActiveTilesetBackground();
+  void RefuseBackground(const std::string& path, const std::string& error);
+  void RefuseTileset(const std::string& path, const std::string& error);
+  void UseBuiltInTileset();
   void HighlightClick(const ChoiceRow& row);
 
   // View options.
@@ -181,6 +185,14 @@ class TSorimo : public QMainWindow,
   std::string ExeDir;
   QImage BackdropPicture;  // the optional "orange.jpg" behind the hall of fame and about windows
   SettingsValues values_;
+  // What the background bitmap and the tileset picture show now: the choice, and the file
+  // "Load from disk" would reload. A picture that cannot be read puts the choice back to it.
+  struct ShownLook {
+    int32_t number = kNoChoice;  // nothing shown yet: start-up
+    std::string lastLoaded;
+  };
+  ShownLook shownBackground_;
+  ShownLook shownTileset_;
   std::unique_ptr<SectionKeyStore> SettingsStore;
   std::unique_ptr<SectionKeyStore> HallStore;
   HallTable hall_;

@@ -4,6 +4,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
 #include <QTest>
 #include <deque>
 
@@ -11,6 +13,7 @@
 #include "app/dialogs/hall_window.h"
 #include "app/dialogs/random_window.h"
 #include "app/dialogs/transparent_image.h"
+#include "app/window/desktop_services.h"
 
 namespace sorimo {
 namespace {
@@ -127,6 +130,22 @@ TEST(RandomWindowAlone, EditsTheGameNumberItIsGiven) {
   w.Confirm();
   EXPECT_EQ(seed, 12);
   EXPECT_EQ(w.result(), QDialog::Accepted);
+}
+
+// What went wrong is shown with the warning icon, the text as given.
+TEST(RealDesktopAlone, ErrorsUseTheWarningIcon) {
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  QString text;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    icon = box->icon();
+    text = box->text();
+    box->accept();
+  });
+  RealDesktop(nullptr).warn("Sorimo", "\"/x/pai.bmp\": not a bitmap");
+  EXPECT_EQ(icon, QMessageBox::Warning);
+  EXPECT_EQ(text, "\"/x/pai.bmp\": not a bitmap");
 }
 
 }  // namespace

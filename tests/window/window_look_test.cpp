@@ -45,19 +45,109 @@ TEST(WindowLook, LoadFromDiskReloadsTheLastFileFirstAndAsksWhenAlreadyChosen) {
   EXPECT_EQ(w->settingsValues().LastLoadedBackground, folder.exeDir() + "Backgrounds/kanji.bmp");
 }
 
-TEST(WindowLook, ABadPictureIsReportedAndTheTilesetStays) {
+void Spoil(const fs::path& file) {
+  std::ofstream bad(file, std::ios::binary | std::ios::trunc);
+  bad << "BM this is not a bitmap";
+}
+
+PixelBuffer TilesetOf(const fs::path& file) {
+  std::string error;
+  const auto bytes = ReadPictureBytes(file.string(), error);
+  return bytes ? ReadBmp(*bytes).picture : PixelBuffer();
+}
+
+// A picture that cannot be read is reported with its name, and neither shown nor chosen: the
+// board and the menu keep what they had, so nothing names a file that is not in use.
+TEST(WindowLook, ABadPictureIsReportedAndTheChoiceInUseStays) {
   ProgramFolder folder;
   FakeDesktop desktop;
   Window w(folder, desktop);
+  ASSERT_TRUE(w->action("MahJongg3")->isChecked());
   const PixelBuffer tileset = w->renderer().tileset();
-  {
-    std::ofstream bad(folder.path() / "Tilesets" / "pai.bmp", std::ios::binary | std::ios::trunc);
-    bad << "BM this is not a bitmap";
-  }
+  Spoil(folder.path() / "Tilesets" / "pai.bmp");
   w->action("MahJongg1")->trigger();
   ASSERT_EQ(desktop.messages.size(), 1u);
+  EXPECT_NE(desktop.messages[0].find(folder.exeDir() + "Tilesets/pai.bmp"), std::string::npos) << desktop.messages[0];
   EXPECT_EQ(w->renderer().tileset(), tileset);
-  EXPECT_TRUE(w->action("MahJongg1")->isChecked());  // the choice already names the new file
+  EXPECT_TRUE(w->action("MahJongg3")->isChecked());
+  EXPECT_FALSE(w->action("MahJongg1")->isChecked());
+
+  // From disk: the refused file is not remembered, the file loaded before it is.
+  const std::string kanji = folder.exeDir() + "Backgrounds/kanji.bmp";
+  const std::string bad = folder.exeDir() + "Backgrounds/bad.jpg";
+  Spoil(bad);
+  desktop.files = {kanji};
+  w->action("LoadBackground")->trigger();
+  const PixelBuffer background = w->renderer().background();
+  desktop.files = {bad};
+  w->action("LoadBackground")->trigger();
+  ASSERT_EQ(desktop.messages.size(), 2u);
+  EXPECT_NE(desktop.messages[1].find(bad), std::string::npos) << desktop.messages[1];
+  EXPECT_EQ(w->renderer().background(), background);
+  EXPECT_TRUE(w->action("LoadBackground")->isChecked());
+  EXPECT_EQ(w->settingsValues().LastLoadedBackground, kanji);
+}
+
+// The remembered pictures cannot be read any more: one message each, then the default
+// pictures, which the next start takes without a word.
+TEST(WindowLook, RememberedPicturesThatCannotBeReadAreReportedOnce) {
+  ProgramFolder folder;
+  const std::string bad = folder.exeDir() + "bad.bmp";
+  Spoil(bad);
+  {
+    std::ofstream ini(folder.path() / "Sorimo.ini", std::ios::binary);
+    ini << "[Sorimo]\r\nBackground=3\r\nLastLoadedBackground=" << bad << "\r\nTileset=0\r\nLastLoadedTileset=" << bad
+        << "\r\n";
+  }
+  FakeDesktop desktop;
+  {
+    Window w(folder, desktop);
+    EXPECT_EQ(desktop.messages.size(), 2u);
+    EXPECT_TRUE(w->action("Andromeda")->isChecked());
+    EXPECT_TRUE(w->action("MahJongg3")->isChecked());
+    EXPECT_TRUE(w->settingsValues().LastLoadedBackground.empty());
+    EXPECT_TRUE(w->settingsValues().LastLoadedTileset.empty());
+    PixelBuffer andromeda(kBoardWidth, kBoardHeight);
+    FillBackground(andromeda, LoadPictureFile(folder.exeDir() + "Backgrounds/andromeda.jpg").picture);
+    EXPECT_EQ(w->renderer().background(), andromeda);
+    EXPECT_EQ(w->renderer().tileset(), TilesetOf(folder.path() / "Tilesets" / "bluepai.bmp"));
+  }
+  Window again(folder, desktop);
+  EXPECT_EQ(desktop.messages.size(), 2u);
+  EXPECT_TRUE(again->action("Andromeda")->isChecked());
+}
+
+// With no readable tileset on disk the copy built into the program gives the tiles their
+// faces; a spoiled default background gives way to the plain colour.
+TEST(WindowLook, WithoutAnyReadableTilesetTheBuiltInOneIsUsed) {
+  ProgramFolder folder;
+  const PixelBuffer blue = TilesetOf(folder.path() / "Tilesets" / "bluepai.bmp");
+  ASSERT_GT(blue.width(), 0);
+  for (const char* name : {"pai.bmp", "darkpai.bmp", "pai256.bmp"}) fs::remove(folder.path() / "Tilesets" / name);
+  Spoil(folder.path() / "Tilesets" / "bluepai.bmp");
+  Spoil(folder.path() / "Backgrounds" / "andromeda.jpg");
+  FakeDesktop desktop;
+  {
+    Window w(folder, desktop);
+    EXPECT_EQ(desktop.messages.size(), 2u);
+    EXPECT_EQ(w->renderer().tileset(), blue);
+    EXPECT_TRUE(w->action("MahJongg3")->isChecked());
+    EXPECT_TRUE(w->action("None1")->isChecked());
+  }
+  // Every file gone and the dialog cancelled: the built-in set again, without a message.
+  fs::remove(folder.path() / "Tilesets" / "bluepai.bmp");
+  {
+    std::ofstream ini(folder.path() / "Sorimo.ini", std::ios::binary);
+    ini << "[Sorimo]\r\nBackground=2\r\nTileset=1\r\n";
+  }
+  desktop.messages.clear();
+  desktop.files = {""};
+  Window w(folder, desktop);
+  EXPECT_TRUE(desktop.files.empty()) << "the missing file asks for another";
+  EXPECT_TRUE(desktop.messages.empty());
+  EXPECT_EQ(w->renderer().tileset(), blue);
+  StartClassic(w);
+  EXPECT_EQ(w->renderer().tileset(), blue);
 }
 
 TEST(WindowLook, AMissingBuiltInFileAsksForAnotherAndCancelKeepsThePicture) {

@@ -32,7 +32,7 @@ DesktopServices FakeDesktop::services() {
     files.pop_front();
     return f;
   };
-  d.inform = [this](const std::string& caption, const std::string& text) { messages.push_back(caption + ": " + text); };
+  d.warn = [this](const std::string& caption, const std::string& text) { messages.push_back(caption + ": " + text); };
   d.ask = [this](const std::string&, const std::string& text, bool) {
     questions.push_back(text);
     if (answers.empty()) return true;

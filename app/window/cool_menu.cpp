@@ -1,6 +1,8 @@
 #include "app/window/cool_menu.h"
 
+#include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 #include <QPaintEvent>
 
 namespace sorimo {
@@ -16,6 +18,22 @@ void CoolMenu::setStrip(bool on) {
   update();
 }
 
+QFont CoolMenu::StripFont(const QFont& menuFont) {
+  QFont f = menuFont;
+  f.setBold(true);
+  f.setPointSize(11);
+  return f;
+}
+
+QSize CoolMenu::sizeHint() const {
+  QSize size = QMenu::sizeHint();
+  if (strip_) {
+    const int name = QFontMetrics(StripFont(font())).horizontalAdvance(kStripText);
+    size.setHeight(std::max(size.height(), name + 2 * kStripEnds));
+  }
+  return size;
+}
+
 void CoolMenu::paintEvent(QPaintEvent* event) {
   QMenu::paintEvent(event);
   if (!strip_) return;
@@ -26,14 +44,11 @@ void CoolMenu::paintEvent(QPaintEvent* event) {
   g.setColorAt(1, QColor(230, 170, 40));
   p.fillRect(strip, g);
   p.setPen(QColor(255, 244, 214));
-  QFont f = font();
-  f.setBold(true);
-  f.setPointSize(11);
-  p.setFont(f);
+  p.setFont(StripFont(font()));
   // The name reads upwards from the bottom of the strip.
-  p.translate(kStripWidth / 2 + 5, height() - 8);
+  p.translate(kStripWidth / 2 + 5, height() - kStripEnds);
   p.rotate(-90);
-  p.drawText(0, 0, "Sorimo");
+  p.drawText(0, 0, kStripText);
 }
 
 }  // namespace sorimo

@@ -13,6 +13,13 @@ class CoolMenu : public QMenu {
   CoolMenu(const QString& title, QWidget* parent);
   void setStrip(bool on);
   bool strip() const { return strip_; }
+  // With the strip, a menu is at least as tall as the program's name written down it, so a
+  // menu of one item shows the whole name.
+  QSize sizeHint() const override;
+  // The font and the text of the strip.
+  static QFont StripFont(const QFont& menuFont);
+  static constexpr const char* kStripText = "Sorimo";
+  static constexpr int kStripEnds = 8;  // room left above and below the name
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -1,5 +1,6 @@
 #include "app/window/tool_panel.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QStyle>
@@ -20,7 +21,9 @@ ToolPanel::ToolPanel(QWidget* parent) : QWidget(parent), wallpaper_(":/toolbar_w
       " border-right-color: #4a3418; background: rgba(255, 250, 235, 170); }"
       "QToolButton:hover { background: rgba(255, 255, 255, 150); border: 1px solid #c89848; }"
       "QToolButton:pressed { background: rgba(120, 80, 30, 80); }"
-      "QToolButton:disabled { color: #a89878; }");
+      "QToolButton:disabled { color: #a89878; }"
+      "QToolButton[fit=\"snug\"] { padding: 1px 1px; }"
+      "QToolButton[fit=\"small\"] { font-size: 7pt; padding: 1px 1px; }");
 }
 
 QToolButton* ToolPanel::addButton(const char* name, const QString& caption, const QString& hint,
@@ -54,6 +57,61 @@ void ToolPanel::setFlatButtons(bool flat) {
 void ToolPanel::setWallpaper(bool on) {
   wallpaperOn_ = on;
   update();
+}
+
+void ToolPanel::FitButtons() {
+  struct Fit {
+    Qt::ToolButtonStyle style;
+    int icon;
+    const char* look;  // the style sheet's "fit": less padding, smaller captions
+  };
+  static constexpr Fit kFits[] = {{Qt::ToolButtonTextBesideIcon, 20, ""},
+                                  {Qt::ToolButtonTextBesideIcon, 20, "snug"},
+                                  {Qt::ToolButtonTextBesideIcon, 16, "small"},
+                                  {Qt::ToolButtonIconOnly, 20, ""}};
+  // Fitting changes the buttons' sizes, which asks for a new layout: fit again only when the
+  // room or a caption changed.
+  QString fittingFor = QString::number(width());
+  for (auto& [name, b] : buttons_)
+    if (b->isVisibleTo(this)) fittingFor += "|" + b->text();
+  if (fittingFor == fittedFor_) return;
+  fittedFor_ = fittingFor;
+
+  const QMargins margins = layout()->contentsMargins();
+  const int spacing = layout()->spacing();
+  for (const Fit& fit : kFits) {
+    int needed = margins.left() + margins.right();
+    int shown = 0;
+    for (auto& [name, b] : buttons_) {
+      b->setToolButtonStyle(fit.style);
+      b->setIconSize(QSize(fit.icon, fit.icon));
+      if (b->property("fit").toString() != fit.look) {
+        b->setProperty("fit", fit.look);
+        b->style()->unpolish(b);
+        b->style()->polish(b);
+      }
+      if (!b->isVisibleTo(this)) continue;
+      needed += b->sizeHint().width();
+      ++shown;
+    }
+    if (shown > 1) needed += spacing * (shown - 1);
+    if (needed <= width()) return;
+  }
+}
+
+// A new width, a caption that changed ("Pause" and "Play") or a button shown or hidden.
+bool ToolPanel::event(QEvent* event) {
+  const bool handled = QWidget::event(event);
+  switch (event->type()) {
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::LayoutRequest:
+      FitButtons();
+      break;
+    default:
+      break;
+  }
+  return handled;
 }
 
 void ToolPanel::paintEvent(QPaintEvent*) {

@@ -25,11 +25,18 @@ class ToolPanel : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   QPixmap wallpaper_;
   bool wallpaperOn_ = false;
   std::map<std::string, QToolButton*> buttons_;
+
+  // Without the hall of fame panel the window is as wide as the board, narrower than the
+  // buttons with their captions: smaller pictures, then pictures alone (the hints still name
+  // them), rather than captions cut to "S…e".
+  void FitButtons();
+  QString fittedFor_;  // the width and captions the buttons were last fitted to
 };
 
 }  // namespace sorimo

@@ -9,6 +9,7 @@
 #include <set>
 
 #include "app/window/command_table.h"
+#include "app/window/cool_menu.h"
 #include "app/window/tool_panel.h"
 #include "app/window/welcome_panel.h"
 #include "app/window/window_commands.h"
@@ -183,6 +184,54 @@ TEST(WindowCommands, ADialogTakingTheFocusOnTheWelcomeScreenLeavesThePauseCaptio
   QApplication::processEvents();
   EXPECT_EQ(w->game().GameMode, ModeStopped);
   EXPECT_EQ(w->toolButton("PauseButton")->text(), "Pause");
+}
+
+// Whatever the window's width, a toolbar button shows its whole caption or none: captions
+// cut to "S…e" tell the player nothing.
+TEST(WindowCommands, ToolbarCaptionsAreWholeWithOrWithoutTheHallPanel) {
+  ProgramFolder folder;
+  FakeDesktop desktop;
+  Window w(folder, desktop);
+  auto checkButtons = [&](const char* when) {
+    QApplication::processEvents();
+    int withCaption = 0;
+    for (const CommandRow& row : CommandTable()) {
+      if (!row.tool.name) continue;
+      QToolButton* b = w->toolButton(row.tool.name);
+      ASSERT_TRUE(b->isVisible()) << row.tool.name;
+      EXPECT_GE(b->width(), b->sizeHint().width()) << row.tool.name << " " << when;
+      if (b->toolButtonStyle() == Qt::ToolButtonTextBesideIcon) ++withCaption;
+    }
+    EXPECT_EQ(withCaption, 11) << when << ": the default fonts leave room for every caption";
+  };
+  checkButtons("with the panel");
+  EXPECT_EQ(w->toolButton("ExplorerButton1")->iconSize(), QSize(20, 20));
+  EXPECT_NE(w->toolButton("ExplorerButton1")->property("fit").toString(), "small");
+  w->action("ShowHallFame")->trigger();
+  checkButtons("without the panel");
+  // Back with the panel, the buttons take their full size again.
+  w->action("ShowHallFame")->trigger();
+  checkButtons("with the panel again");
+  EXPECT_EQ(w->toolButton("ExplorerButton1")->iconSize(), QSize(20, 20));
+}
+
+// The one-item Music menu shows the whole name on its title strip.
+TEST(WindowCommands, TheMenuTitleStripFitsAShortMenu) {
+  QWidget owner;
+  CoolMenu menu("M&usic", &owner);
+  menu.addAction("Random Music");
+  const QSize plain = menu.sizeHint();
+  menu.setStrip(true);
+  const int name = QFontMetrics(CoolMenu::StripFont(menu.font())).horizontalAdvance(CoolMenu::kStripText);
+  EXPECT_GE(menu.sizeHint().height(), name + 2 * CoolMenu::kStripEnds);
+  EXPECT_GT(menu.sizeHint().height(), plain.height());
+  EXPECT_GE(menu.sizeHint().width(), plain.width());
+  // A long menu keeps its own height.
+  for (int i = 0; i < 12; ++i) menu.addAction("Piece " + QString::number(i));
+  menu.setStrip(false);
+  const int longPlain = menu.sizeHint().height();
+  menu.setStrip(true);
+  EXPECT_EQ(menu.sizeHint().height(), longPlain);
 }
 
 }  // namespace

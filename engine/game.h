@@ -24,6 +24,7 @@ namespace sorimo {
 // Texts the status line and the dialogs show; the window compares against some of them.
 inline constexpr char NoMovesText[] = "      SORRY, NO MORE MOVES !!";
 inline constexpr char NewGameText[] = "New game started.";
+inline constexpr char TwoPlayerStartedText[] = "Two-Player Solitaire started.";
 inline constexpr char RestartedText[] = "Game restarted.";
 inline constexpr char SpecificBoardText[] = "Specific Board started. Random Seed #";
 inline constexpr char FinalTimeText[] = "Your final time is ";
@@ -138,6 +139,9 @@ class Game {
   // ---- Game mode and starting games (start.cpp) ----
   void IM(uint8_t mode);
   DealResult BeginGame();
+  // What every start command clears: the end flags, the selection and hint, both clocks and
+  // penalties, the pause offsets, the Memory reveal and the no-moves warning.
+  void ResetGameFields();
   DealResult NewGame();
   DealResult RandomSolitaireGame1Click();
   DealResult NewSpecificGame1Click();

@@ -32,6 +32,20 @@ DealResult Game::BeginGame() {
     return r;
   }
 
+  ResetGameFields();
+
+  // The editor deals its layout with this routine too, and stays the editor.
+  if (GameMode != ModeEditor) IM(ModeClassic);
+  if (RandomSeed > 0 && options_.RandomSeed1) ShowStatus(SpecificBoardText + std::to_string(RandomSeed));
+  FullRedraw();
+  host_.board.ShowPanelHOF();
+  // A message still sliding in (the specific-board one, a layout choice) is left alone.
+  if (StatusPosition <= 1 || StatusMessage == NoMovesText) ShowStatus(NewGameText);
+  StartTick = host_.time.TickCount();
+  return DealResult::Dealt;
+}
+
+void Game::ResetGameFields() {
   GameFinished = false;
   GameOverHandled = false;
   ClickConsumed = false;
@@ -44,16 +58,6 @@ DealResult Game::BeginGame() {
   PausedElapsed = TwoPlayerGame.PausedPlayerOneOffset = TwoPlayerGame.PausedPlayerTwoOffset = 0;
   MemoryGame.RevealCountdown = 0;
   StatusBounce = false;
-
-  // The editor deals its layout with this routine too, and stays the editor.
-  if (GameMode != ModeEditor) IM(ModeClassic);
-  if (RandomSeed > 0 && options_.RandomSeed1) ShowStatus(SpecificBoardText + std::to_string(RandomSeed));
-  FullRedraw();
-  host_.board.ShowPanelHOF();
-  // A message still sliding in (the specific-board one, a layout choice) is left alone.
-  if (StatusPosition <= 1 || StatusMessage == NoMovesText) ShowStatus(NewGameText);
-  StartTick = host_.time.TickCount();
-  return DealResult::Dealt;
 }
 
 // "New" repeats the game being played, or the game whose list is shown (the arcade games

@@ -1,7 +1,7 @@
 // Two players share one board and take turns; each is timed on a clock of their own, and
-// the smaller thinking time wins. The turns and clocks are built; the start command is not
-// yet (until it is, "2-Player Game" starts a classic game).
+// the smaller thinking time wins.
 #include "engine/game.h"
+#include "engine/hall_columns.h"
 #include "engine/modes/all_modes.h"
 #include "engine/modes/classic.h"
 
@@ -11,8 +11,32 @@ namespace {
 
 class TwoPlayerRules : public ClassicRules {
  public:
-  // TODO(two players): its own start command; the game modes issue builds it.
-  // Until then, Start is the shared default: a classic game.
+  // A classic deal of the chosen layout, with player 1 to move and both clocks at zero. The
+  // deal is drawn at once, never tile by tile.
+  DealResult Start(Game& g) const override {
+    if (const DealResult problem = g.LayoutCheck(); problem != DealResult::Dealt) return problem;
+    g.host().board.GameChanged();
+    g.host().board.ClearBoardBuffer();
+    const int32_t previousBoardNumber = g.BoardNumber;
+    if (g.BoardNumber >= kFirstArcadeColumn) g.BoardNumber = g.options().LayoutChoice;
+    if (const DealResult r = g.DealStep(false); r != DealResult::Dealt) {
+      g.BoardNumber = previousBoardNumber;
+      return r;
+    }
+
+    TwoPlayerState& s = g.TwoPlayerGame;
+    s.PlayerTwoToMove = false;
+    s.PlayerOneTime = s.PlayerTwoTime = 0;
+    g.ResetGameFields();
+    g.ShowStatus(TwoPlayerStartedText);
+    g.IM(ModeTwoPlayer);
+    if (g.RandomSeed > 0 && g.options().RandomSeed1) g.ShowStatus(SpecificBoardText + std::to_string(g.RandomSeed));
+    g.host().board.ShowPanelHOF();
+    g.FullRedraw();
+    // The message just set is still sliding in, so "New game started." does not replace it.
+    g.StartTick = s.PlayerOneTurnStart = s.PlayerTwoTurnStart = g.host().time.TickCount();
+    return DealResult::Dealt;
+  }
 
   void Tick(Game& g) const override {
     DrawPanel(g);

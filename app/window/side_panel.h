@@ -38,6 +38,11 @@ class SidePanel : public QWidget {
   void DrawTilePreview(int tile, const TileDrawer& drawTile);
   void ClearTilePreview();
 
+  // The bottom strip of a two-player game, redrawn by every tick: the two labels (either
+  // may be left out, so the one to move blinks) and the two clocks (side_panel_players.cpp).
+  static constexpr int kPlayersTop = 380;
+  void DrawPlayerClocks(bool showPlayerOne, bool showPlayerTwo, const QString& timeOne, const QString& timeTwo);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
 

@@ -155,8 +155,10 @@ void TSorimo::SetPauseCaptions(bool paused) {
 
 void TSorimo::ClearBoardBuffer() { renderer_.ClearBoardBuffer(); }
 
-void TSorimo::DrawTwoPlayerPanel(bool, bool, const std::string&, const std::string&) {
-  // The two-player game is not part of this program yet; its tick never asks for the panel.
+void TSorimo::DrawTwoPlayerPanel(bool showPlayerOne, bool showPlayerTwo, const std::string& timeOne,
+                                 const std::string& timeTwo) {
+  if (!options_.ShowHallFame) return;
+  hof_->DrawPlayerClocks(showPlayerOne, showPlayerTwo, QString::fromStdString(timeOne), QString::fromStdString(timeTwo));
 }
 
 void TSorimo::PlaySound(Sound) {

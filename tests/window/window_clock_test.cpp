@@ -166,5 +166,35 @@ TEST(WindowClock, TheSidePanelShowsTheListAndAGirlWhoseMoodFollowsTheGame) {
   EXPECT_FALSE(differs(302 + 100, 468));
 }
 
+// In a two-player game the bottom strip shows both labels and clocks; the label of the
+// player to move blinks once a second, the clock of the player waiting stands.
+TEST(WindowClock, TheTwoPlayerStripBlinksThePlayerToMove) {
+  ProgramFolder folder;
+  FakeDesktop desktop;
+  Window w(folder, desktop);
+  desktop.now = 100000;  // a whole second: the label of player 1 is off for half of it
+  w->action("MahJonggSolitaire2PlayerSingleComputer1")->trigger();
+  ASSERT_EQ(w->game().GameMode, ModeTwoPlayer);
+  SidePanel* hof = w->findChild<SidePanel*>("HofBox");
+  // Pixels of the label colour in a band of the strip.
+  auto coloured = [&](QRgb colour, int top, int bottom) {
+    int n = 0;
+    for (int y = top; y < bottom; ++y)
+      for (int x = 0; x < 92; ++x)
+        if (hof->shown().pixel(x, y) == colour) ++n;
+    return n;
+  };
+  const QRgb yellow = qRgb(255, 255, 0), cyan = qRgb(0, 255, 255);
+  w.Tick(2);  // 100 ms into the second: player 1's label is hidden
+  EXPECT_EQ(coloured(yellow, 380, 402), 0);
+  EXPECT_GT(coloured(cyan, 422, 444), 10) << "the waiting player's label stands";
+  w.Tick(10);  // 600 ms: shown
+  EXPECT_GT(coloured(yellow, 380, 402), 10);
+  // Nothing of the strip is drawn above it, where the list is.
+  const QImage above = hof->shown().copy(0, 0, 92, 380);
+  w.Tick(10);
+  EXPECT_EQ(hof->shown().copy(0, 0, 92, 380), above);
+}
+
 }  // namespace
 }  // namespace sorimo::testing

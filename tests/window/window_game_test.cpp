@@ -80,6 +80,48 @@ TEST(WindowGame, ClassicGameClearedByClickingEndsWithTheFinalTime) {
   EXPECT_NE(hall.find("Rank1=Player1    65    0"), std::string::npos) << hall;
 }
 
+// Shift+F2 starts two players on the chosen layout; clearing the board names the player with
+// the smaller thinking time and files nothing in the hall of fame.
+TEST(WindowGame, TwoPlayerGameNamesTheWinnerAndEntersNoHall) {
+  ProgramFolder folder;
+  FakeDesktop desktop;
+  Window w(folder, desktop);
+  w->action("Winnable")->trigger();
+  const int32_t layoutList = w->game().BoardNumber;
+  QAction* start = w->action("MahJonggSolitaire2PlayerSingleComputer1");
+  EXPECT_EQ(start->shortcut(), QKeySequence("Shift+F2"));
+  ASSERT_TRUE(start->isEnabled());
+  start->trigger();
+  Game& g = w->game();
+  ASSERT_EQ(g.GameMode, ModeTwoPlayer);
+  EXPECT_EQ(g.BoardNumber, layoutList);
+
+  std::vector<int> order;
+  for (int k = 1; k <= 144; ++k) {
+    const Cell c = g.PairList[size_t(k)];
+    order.push_back(g.Grid.at(c.x, c.y, c.z));
+  }
+  // Player 1 thinks one second a turn, player 2 two seconds.
+  for (size_t i = 0; i < order.size(); i += 2) {
+    desktop.now += (i / 2) % 2 == 0 ? 1000 : 2000;
+    w.ClickTile(order[i]);
+    w.ClickTile(order[i + 1]);
+    ASSERT_EQ(g.TilesLeft, 144 - int(i) - 2) << "pair " << i / 2;
+    if (i == 0) {
+      w->action("Undo1")->trigger();
+      w->action("GiveHint")->trigger();
+      ASSERT_EQ(g.TilesLeft, 142) << "no move is taken back";
+      ASSERT_EQ(g.PenaltySeconds, 0);
+    }
+  }
+  w.Tick();
+  ASSERT_EQ(desktop.gameOvers.size(), 1u);
+  EXPECT_EQ(desktop.gameOvers[0], "And the winner is... Player 1 !");
+  EXPECT_EQ(desktop.hallWindows, 0);
+  EXPECT_EQ(g.GameMode, ModeGameOver);
+  for (int rank = 1; rank <= 10; ++rank) EXPECT_TRUE(IsPlaceholderEntry(w->hallTable().At(rank, layoutList)));
+}
+
 TEST(WindowGame, OptionsAndChoicesSurviveARestart) {
   ProgramFolder folder;
   FakeDesktop desktop;

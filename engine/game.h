@@ -25,6 +25,7 @@ namespace sorimo {
 inline constexpr char NoMovesText[] = "      SORRY, NO MORE MOVES !!";
 inline constexpr char NewGameText[] = "New game started.";
 inline constexpr char TwoPlayerStartedText[] = "Two-Player Solitaire started.";
+inline constexpr char MemoryStartedText[] = "Mahjongg Memory started.";
 inline constexpr char RestartedText[] = "Game restarted.";
 inline constexpr char SpecificBoardText[] = "Specific Board started. Random Seed #";
 inline constexpr char FinalTimeText[] = "Your final time is ";
@@ -142,12 +143,15 @@ class Game {
   // What every start command clears: the end flags, the selection and hint, both clocks and
   // penalties, the pause offsets, the Memory reveal and the no-moves warning.
   void ResetGameFields();
+  // An arcade game's list becomes the current one; a layout's list is kept to come back to.
+  void EnterArcadeList(int32_t column);
   DealResult NewGame();
   DealResult RandomSolitaireGame1Click();
   DealResult NewSpecificGame1Click();
-  // The start commands of the other modes; see their files in engine/modes/.
+  // The start commands of the other modes; see their files in engine/modes/. An arcade
+  // command's sender names its list (Easy or Hard); 0, as "New" sends, keeps the list shown.
   DealResult MahJonggClicks();
-  DealResult Memory();
+  DealResult Memory(int32_t column = 0);
   DealResult FourRivers();
   DealResult TwoPlayers();
 

@@ -78,7 +78,18 @@ DealResult Game::NewGame() {
 }
 
 DealResult Game::MahJonggClicks() { return RulesOf(ModeClicks).Start(*this); }
-DealResult Game::Memory() { return RulesOf(ModeMemory).Start(*this); }
+void Game::EnterArcadeList(int32_t column) {
+  if (column == 0) return;
+  if (BoardNumber < kFirstArcadeColumn) SavedBoardNumber = BoardNumber;
+  BoardNumber = column;
+}
+
+DealResult Game::Memory(int32_t column) {
+  // "New" after a game whose list is not Memory's: the easy list.
+  if (column == 0 && ModeOfColumn(BoardNumber) != ModeMemory) column = kMemoryEasyColumn;
+  EnterArcadeList(column);
+  return RulesOf(ModeMemory).Start(*this);
+}
 DealResult Game::FourRivers() { return RulesOf(ModeRivers).Start(*this); }
 DealResult Game::TwoPlayers() { return RulesOf(ModeTwoPlayer).Start(*this); }
 

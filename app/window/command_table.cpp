@@ -27,6 +27,12 @@ void Deal(TSorimo& w) {
   w.StartGameCommand(Start);
 }
 
+// The start command of an arcade game, sent by the item of its easy or hard list.
+template <DealResult (Game::*Start)(int32_t), int32_t Column>
+void DealArcade(TSorimo& w) {
+  w.StartGameCommand([](Game& g) { return (g.*Start)(Column); });
+}
+
 template <void (TSorimo::*Method)(const ChoiceRow&)>
 void CallWith(TSorimo& w, const ChoiceRow& row) {
   (w.*Method)(row);
@@ -68,9 +74,9 @@ const CommandRow kCommands[] = {
     {.menu = M::New, .name = "MahJonggRiversNewGameHard1", .caption = "Mah-Jongg Rivers (Hard)", .shortcut = "Shift+F3",
      .modes = kNotBuilt, .menuGlyph = kGlyphNew, .welcome = {4, "BitBtn4", "Hard (144 tiles)"}},
     {.menu = M::New, .name = "MahJonggMemoryNewGame1", .caption = "Mah-Jongg Memory (Easy)", .shortcut = "F4",
-     .modes = kNotBuilt, .menuGlyph = kGlyphNew, .welcome = {5, "BitBtn5", "Easy (32 tiles)"}},
+     .handler = DealArcade<&Game::Memory, kMemoryEasyColumn>, .menuGlyph = kGlyphNew, .welcome = {5, "BitBtn5", "Easy (32 tiles)"}},
     {.menu = M::New, .name = "MahJonggMemoryNewGameHard1", .caption = "Mah-Jongg Memory (Hard)", .shortcut = "Shift+F4",
-     .modes = kNotBuilt, .menuGlyph = kGlyphNew, .welcome = {6, "BitBtn6", "Hard (84 tiles)"}},
+     .handler = DealArcade<&Game::Memory, kMemoryHardColumn>, .menuGlyph = kGlyphNew, .welcome = {6, "BitBtn6", "Hard (84 tiles)"}},
     {.menu = M::New, .name = "MahJonggClicks1", .caption = "Mah-Jongg Clicks (Easy)", .shortcut = "F5",
      .modes = kNotBuilt, .menuGlyph = kGlyphNew, .welcome = {7, "BitBtn7", "Easy (4 colors)"}},
     {.menu = M::New, .name = "MahJonggClicksHard1", .caption = "Mah-Jongg Clicks (Hard)", .shortcut = "Shift+F5",

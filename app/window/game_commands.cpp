@@ -17,6 +17,7 @@ void TSorimo::ReportDeal(DealResult r) {
 }
 
 void TSorimo::StartGameCommand(DealResult (Game::*start)()) { ReportDeal((game_.*start)()); }
+void TSorimo::StartGameCommand(const std::function<DealResult(Game&)>& start) { ReportDeal(start(game_)); }
 
 // ---------------------------------------------------------------- View options
 

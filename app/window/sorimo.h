@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QMainWindow>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -87,6 +88,7 @@ class TSorimo : public QMainWindow,
   // The game commands are the game's own (engine/); those that deal report a layout that
   // cannot be dealt.
   void StartGameCommand(DealResult (Game::*start)());
+  void StartGameCommand(const std::function<DealResult(Game&)>& start);
   void Exit1Click();
   void ShowScores();
   void About1Click();

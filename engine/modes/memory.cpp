@@ -1,19 +1,71 @@
-// Mah-Jongg Memory: pairs are found among face-down tiles. The resolution of a turned-up pair
-// is built; the start and the turning of tiles are not yet (until they are, the start
-// command deals a classic game).
+// Mah-Jongg Memory: the tiles lie face down in a flat block; two turned up are taken when
+// they match, else they turn back after half a second and cost two seconds.
 #include "engine/modes/memory.h"
 
 #include "engine/game.h"
+#include "engine/hall_columns.h"
 #include "engine/modes/all_modes.h"
 
 namespace sorimo {
 
 namespace {
 
+// The block of places: `columns` x `rows` places two cells apart, the first at column
+// 2 * firstColumn and row 2 * firstRow + 1, on layer 1.
+struct MemoryBlock {
+  int tiles;
+  int columns, firstColumn;
+  int rows, firstRow;
+};
+constexpr MemoryBlock kEasyBlock = {32, 8, 5, 4, 3};   // columns 10 to 24, rows 7 to 13
+constexpr MemoryBlock kHardBlock = {84, 14, 2, 6, 2};  // columns 4 to 30, rows 5 to 15
+
+// Half a second at 50 ms a tick.
+constexpr int32_t kRevealTicks = 10;
+
 class MemoryRules : public ModeRules {
  public:
-  // TODO(Memory): its own deal and the turning of tiles; the game modes issue builds them.
-  // Until then, Start is the shared default: a classic game.
+  // Tiles 1..n (the first n / 4 groups) each go to a random empty place of the block.
+  DealResult Start(Game& g) const override {
+    g.host().board.GameChanged();
+    g.Generator.SeedFromClock(g.host().time);
+    g.Grid.clear();
+    g.Records = {};
+    const MemoryBlock& block = g.BoardNumber == kMemoryHardColumn ? kHardBlock : kEasyBlock;
+    g.TilesLeft = block.tiles;
+    for (int a = 1; a <= block.tiles; ++a) {
+      int x = 0, y = 0;
+      do {
+        x = 2 * (g.Generator.RandomInt(block.columns) + block.firstColumn);
+        y = 2 * (g.Generator.RandomInt(block.rows) + block.firstRow) + 1;
+      } while (g.Grid.at(x, y, 1) != 0);
+      PlaceTile(g.Grid, g.Records, a, {static_cast<uint8_t>(x), static_cast<uint8_t>(y), 1});
+    }
+    g.TilesTotal = g.TilesLeft;
+    g.ResetGameFields();
+    g.StartTick = g.host().time.TickCount();
+    g.ShowStatus(MemoryStartedText);
+    g.IM(ModeMemory);
+    g.FullRedraw();
+    g.host().board.ShowPanelHOF();
+    return DealResult::Dealt;
+  }
+
+  // No free rule: any tile turns up. The second one starts the half second; the first one
+  // clicked again changes nothing.
+  void ChoisitPai(Game& g, int px, int py, int, int, MouseButton) const override {
+    const int t = WhatTileThere(g.Grid, px, py);
+    if (t <= 0 || t > kTileCount) return;
+    if (g.FirstSelected == 0) {
+      g.FirstSelected = static_cast<uint8_t>(t);
+      g.SonOK(t);
+      return;
+    }
+    g.SecondSelected = static_cast<uint8_t>(t);
+    if (t == g.FirstSelected) return;
+    g.SonOK(t);
+    g.MemoryGame.RevealCountdown = kRevealTicks;
+  }
 
   // The right button only redraws: the tiles turned up stay up.
   void ClearChoice(Game&) const override {}

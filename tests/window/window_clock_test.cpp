@@ -98,6 +98,37 @@ TEST(WindowClock, AHintMakesTheShownTimeJumpByFortySeconds) {
   EXPECT_EQ(w->statusLine()->time(), "00:45");
 }
 
+// F4 and Shift+F4 start Memory on its two lists; a mismatch shows as a jump of 00:02.
+TEST(WindowClock, AMemoryMismatchMakesTheShownTimeJumpByTwoSeconds) {
+  ProgramFolder folder;
+  FakeDesktop desktop;
+  Window w(folder, desktop);
+  const int32_t layoutList = w->game().BoardNumber;
+  QAction* hard = w->action("MahJonggMemoryNewGameHard1");
+  EXPECT_EQ(hard->shortcut(), QKeySequence("Shift+F4"));
+  hard->trigger();
+  EXPECT_EQ(w->game().BoardNumber, kMemoryHardColumn);
+  EXPECT_EQ(w->game().TilesLeft, 84);
+  QAction* easy = w->action("MahJonggMemoryNewGame1");
+  EXPECT_EQ(easy->shortcut(), QKeySequence("F4"));
+  easy->trigger();
+  Game& g = w->game();
+  ASSERT_EQ(g.GameMode, ModeMemory);
+  EXPECT_EQ(g.BoardNumber, kMemoryEasyColumn);
+  EXPECT_EQ(g.TilesLeft, 32);
+  EXPECT_EQ(g.SavedBoardNumber, layoutList);
+
+  desktop.now += 5000;
+  w.Tick();
+  ASSERT_EQ(w->statusLine()->time(), "00:05");
+  w.ClickTile(1);
+  w.ClickTile(5);  // another group
+  EXPECT_EQ(g.MemoryGame.RevealCountdown, 10);
+  w.Tick(10);  // half a second
+  EXPECT_EQ(g.FirstSelected, 0);
+  EXPECT_EQ(w->statusLine()->time(), "00:07");
+}
+
 TEST(WindowClock, TheNoMoreMovesMessageSwingsInTheStatusLine) {
   ProgramFolder folder;
   FakeDesktop desktop;

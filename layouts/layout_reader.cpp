@@ -3,31 +3,13 @@
 #include <optional>
 
 #include "files/whole_file_read.h"
+#include "layouts/line_cursor.h"
+#include "layouts/shp_reader.h"
 
 namespace sorimo {
 namespace {
 
-// Hands out the lines of a text one by one. A line ends at LF; a CR just before the LF, or at
-// the very end of the text, belongs to the line end. A last line without a line end still
-// counts; an empty remainder after the last line end is no line.
-class LineCursor {
- public:
-  explicit LineCursor(std::string_view text) : text_(text) {}
-  std::optional<std::string_view> Next() {
-    if (pos_ >= text_.size()) return std::nullopt;
-    const size_t lf = text_.find('\n', pos_);
-    const size_t end = lf == std::string_view::npos ? text_.size() : lf;
-    std::string_view line = text_.substr(pos_, end - pos_);
-    // The CR of a CR LF, or a CR that ends the text (a CR LF cut short).
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    pos_ = lf == std::string_view::npos ? text_.size() : lf + 1;
-    return line;
-  }
-
- private:
-  std::string_view text_;
-  size_t pos_ = 0;
-};
+}  // namespace
 
 LayoutReadResult Refuse(std::string_view label, const std::string& reason) {
   LayoutReadResult r;
@@ -36,7 +18,15 @@ LayoutReadResult Refuse(std::string_view label, const std::string& reason) {
   return r;
 }
 
-}  // namespace
+std::string TileCountProblem(int anchors) {
+  // A game deals one tile per anchor and removes them in pairs, at most 144 of them.
+  if (anchors == 0) return "it has no tiles";
+  if (anchors > kTileCount)
+    return "it has " + std::to_string(anchors) + " tiles, more than " + std::to_string(kTileCount);
+  if (anchors % 2 != 0)
+    return "it has an odd number of tiles (" + std::to_string(anchors) + "), which cannot all be paired";
+  return "";
+}
 
 LayoutReadResult ReadLayout(std::string_view bytes, std::string_view label) {
   LineCursor lines(bytes);
@@ -76,15 +66,7 @@ LayoutReadResult ReadLayout(std::string_view bytes, std::string_view label) {
     r.cells.layer[k / kLayerCells][k % kLayerCells] = static_cast<uint8_t>(c - '0');
     anchors += c == '1';
   }
-  // A game deals one tile per anchor and removes them in pairs, at most 144 of them.
-  if (anchors == 0) return Refuse(label, "it has no tiles");
-  if (anchors > kTileCount)
-    return Refuse(label, "it has " + std::to_string(anchors) + " tiles, more than " +
-                             std::to_string(kTileCount));
-  if (anchors % 2 != 0)
-    return Refuse(label, "it has an odd number of tiles (" + std::to_string(anchors) +
-                             "), which cannot all be paired");
-
+  if (const std::string problem = TileCountProblem(anchors); !problem.empty()) return Refuse(label, problem);
   r.status = LayoutReadStatus::Loaded;
   r.name = std::string(*name);
   return r;
@@ -93,7 +75,8 @@ LayoutReadResult ReadLayout(std::string_view bytes, std::string_view label) {
 LayoutReadResult LoadLayoutFile(const std::filesystem::path& path) {
   const std::string label = path.filename().string();
   const WholeFile file = ReadWholeFile(path.string(), kMaxLayoutFileBytes);
-  if (file.ok()) return ReadLayout(file.bytes, label);
+  // The reader is chosen by the extension that ends the name, never by ".shp" elsewhere in it.
+  if (file.ok()) return IsShpLayoutPath(label) ? ReadShpLayout(file.bytes, label, path.string()) : ReadLayout(file.bytes, label);
 
   LayoutReadResult failed;
   failed.status = LayoutReadStatus::Refused;

@@ -36,9 +36,14 @@ struct LayoutReadResult {
 // game could not deal it. The layout invariants (overlaps, support) are not checked here.
 LayoutReadResult ReadLayout(std::string_view bytes, std::string_view label);
 
-// Reads the file at path (labelled by its file name) and then ReadLayout; a file that cannot be
-// opened or read, is not a regular file, or is larger than kMaxLayoutFileBytes, is Refused
-// with the reason.
+// What the readers share: the refusal "<label> is not a valid layout file: <reason>.", and the
+// reason a number of anchors cannot be dealt ("" when it can: 2 to 144, even).
+LayoutReadResult Refuse(std::string_view label, const std::string& reason);
+std::string TileCountProblem(int anchors);
+
+// Reads the file at path (labelled by its file name) with ReadLayout, or with ReadShpLayout when
+// the name ends in ".shp" (shp_reader.h); a file that cannot be opened or read, is not a
+// regular file, or is larger than kMaxLayoutFileBytes, is Refused with the reason.
 LayoutReadResult LoadLayoutFile(const std::filesystem::path& path);
 
 }  // namespace sorimo

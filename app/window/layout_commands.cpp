@@ -20,7 +20,9 @@ void TSorimo::LoadlayoutClick(QAction* item) {
   const int number = int(layoutMenu_->actions().indexOf(item)) - kFirstLayoutItem + 1;
   if (number < 1 || number > int(layouts_.names.size())) return;
   // The name as the folder listed it: a menu caption cannot hold every byte of a file name.
-  const std::string path = ExeDir + "Layouts/" + layouts_.names[size_t(number - 1)] + ".lay";
+  // An external entry is its file's whole name.
+  const std::string& entry = layouts_.names[size_t(number - 1)];
+  const std::string path = ExeDir + "Layouts/" + entry + (IsExternalLayoutEntry(entry) ? "" : ".lay");
   const LayoutReadResult read = LoadLayoutFile(path);
   if (read.status != LayoutReadStatus::Loaded) {
     ShowError(read.message);

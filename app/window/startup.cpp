@@ -130,11 +130,7 @@ void TSorimo::LoadFiles() {
     return;
   }
   if (!layouts_.message.empty()) ShowError(layouts_.message);
-  for (const std::string& name : layouts_.names) {
-    QAction* item = AddLayoutItem(name);
-    // Foreign layouts are read by their own importer, which this program does not have yet.
-    if (IsExternalLayoutEntry(name)) item->setEnabled(false);
-  }
+  for (const std::string& name : layouts_.names) AddLayoutItem(name);
   const ResolvedLayout resolved = ResolveLayoutFile(layoutsDir, layouts_.names, layouts_.boardNumber, IsRegularFile);
   CurrentLayoutFile = resolved.path;
   ChooseLayout(resolved.boardNumber);

@@ -269,6 +269,71 @@ TEST(WindowGame, ChoosingALayoutStartsAGameAndABadFileKeepsTheGame) {
 }
 
 // A save killed half-way leaves its new content beside the file; the next start removes it.
+// A layout of the foreign format dropped into the Layouts folder is listed after the native
+// ones under its file name, played when chosen, and chosen again at the next start.
+TEST(WindowGame, AnExternalLayoutIsListedPlayedAndRemembered) {
+  ProgramFolder folder;
+  {
+    std::ofstream shp(folder.path() / "Layouts" / "Field.shp", std::ios::binary);
+    for (int i = 0; i < 144; ++i) {
+      char line[32];
+      std::snprintf(line, sizeof line, "000%02X%02X00 tile\r\n", 2 * (i % 16), 2 * (i / 16));
+      shp << line;
+    }
+    std::ofstream(folder.path() / "Layouts" / "Broken.shp", std::ios::binary) << "000000000\r\n";
+  }
+  const std::string path = folder.exeDir() + "Layouts/Field.shp";
+  FakeDesktop desktop;
+  int32_t fieldEntry = 0;
+  {
+    Window w(folder, desktop);
+    QMenu* menu = LayoutMenu(*w);
+    ASSERT_NE(menu, nullptr);
+    const QList<QAction*> items = menu->actions();
+    QAction* field = nullptr;
+    QAction* broken = nullptr;
+    QAction* lastNative = nullptr;
+    for (QAction* a : items) {
+      if (a->text() == "Field.shp") field = a;
+      else if (a->text() == "Broken.shp") broken = a;
+      else if (a->data().toInt() == -2) lastNative = a;
+    }
+    ASSERT_NE(field, nullptr);
+    ASSERT_NE(broken, nullptr);
+    EXPECT_GT(items.indexOf(field), items.indexOf(lastNative)) << "after the native layouts";
+
+    field->trigger();
+    Game& g = w->game();
+    ASSERT_EQ(g.GameMode, ModeClassic);
+    EXPECT_EQ(g.TilesLeft, 144);
+    EXPECT_EQ(g.Layout.at(2, 2, 1), 1);
+    EXPECT_EQ(g.Layout.at(32, 18, 1), 1);
+    EXPECT_EQ(w->layoutName(), path);
+    EXPECT_EQ(w->currentLayoutFile(), path);
+    EXPECT_TRUE(field->isChecked());
+    fieldEntry = g.BoardNumber;
+    EXPECT_EQ(w->layouts().names[size_t(fieldEntry - 1)], "Field.shp");
+    QString upper = QString::fromStdString(path);
+    for (QChar& c : upper)
+      if (c >= 'a' && c <= 'z') c = c.toUpper();
+    EXPECT_EQ(g.StatusMessage, "Layout " + upper.toStdString() + " selected.");
+
+    // A file that does not follow the format changes nothing.
+    const TileRecords before = g.Records;
+    broken->trigger();
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages[0], "Sorimo: Broken.shp is not a valid layout file: it has 1 lines instead of 144.");
+    EXPECT_TRUE(field->isChecked());
+    EXPECT_FALSE(broken->isChecked());
+    EXPECT_EQ(g.BoardNumber, fieldEntry);
+    EXPECT_EQ(g.Records, before);
+  }
+  Window again(folder, desktop);
+  EXPECT_EQ(again->game().BoardNumber, fieldEntry);
+  EXPECT_EQ(again->layoutName(), path);
+  EXPECT_EQ(again->game().Layout.count(), 144);
+}
+
 TEST(WindowGame, TheStartRemovesWhatKilledSavesLeftBehind) {
   long gone = 0;
   for (long pid = 4000000; pid > 1000 && gone == 0; --pid)

@@ -179,7 +179,7 @@ const CommandRow kCommands[] = {
     {.menu = M::Tileset, .group = &kTilesetGroup},
 
     // ---- Layout (the layout files are listed after these)
-    {.menu = M::Layout, .name = "SelectLayout1", .caption = "Select Layout", .modes = kNotBuilt,
+    {.menu = M::Layout, .name = "SelectLayout1", .caption = "Select Layout", .handler = Call<&TSorimo::SelectLayout1Click>,
      .menuGlyph = kGlyphLayout, .tool = {7, "LayoutButton", "Layout", "Choose new layout", kGlyphLayout}},
     {.menu = M::Layout, .name = "CreateLayout1", .caption = "Create Layout", .modes = kNotBuilt},
     {.menu = M::Layout, .separatorAfter = true, .name = "Editlayout1", .caption = "Edit Layout", .modes = kNotBuilt},

@@ -31,6 +31,8 @@ struct DesktopServices {
   std::function<void(const std::string& finalTime, bool entersHall)> gameOverWindow;
   std::function<void(bool afterWin)> hallWindow;
   std::function<void()> aboutWindow;
+  // The layout chooser: the entry chosen to play (0-based), or -1.
+  std::function<int(const struct ChooseLayoutModel& model)> chooseLayout;
   // The 32-bit millisecond counter and the UTC time of day in milliseconds.
   std::function<uint32_t()> tickCount;
   std::function<uint32_t()> timeOfDayMs;

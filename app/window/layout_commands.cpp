@@ -2,14 +2,21 @@
 #include <QAction>
 #include <QMenu>
 
+#include "app/dialogs/pixel_image.h"
 #include "app/store/hall_file.h"
 #include "app/window/sorimo.h"
 #include "layouts/layout_reader.h"
 #include "layouts/layout_save.h"
 #include "layouts/layout_status.h"
 #include "layouts/layout_writer.h"
+#include "view/mini_board.h"
 
 namespace sorimo {
+
+// The file of a Layout menu entry, as the folder listed it.
+static std::string EntryPath(const std::string& layoutsDir, const std::string& entry) {
+  return layoutsDir + entry + (IsExternalLayoutEntry(entry) ? "" : ".lay");
+}
 
 // A layout chosen from the menu becomes the layout in play only when its file can be played
 // as it is. A file that cannot be read, or one of another kind that would lend only its name
@@ -17,12 +24,14 @@ namespace sorimo {
 // and the status line stay with the layout in play, so no result is filed under a layout that
 // was never played; the message names the file and what is wrong with it.
 void TSorimo::LoadlayoutClick(QAction* item) {
-  const int number = int(layoutMenu_->actions().indexOf(item)) - kFirstLayoutItem + 1;
+  PlayLayoutEntry(int(layoutMenu_->actions().indexOf(item)) - kFirstLayoutItem + 1);
+}
+
+void TSorimo::PlayLayoutEntry(int number) {
   if (number < 1 || number > int(layouts_.names.size())) return;
   // The name as the folder listed it: a menu caption cannot hold every byte of a file name.
   // An external entry is its file's whole name.
-  const std::string& entry = layouts_.names[size_t(number - 1)];
-  const std::string path = ExeDir + "Layouts/" + entry + (IsExternalLayoutEntry(entry) ? "" : ".lay");
+  const std::string path = EntryPath(ExeDir + "Layouts/", layouts_.names[size_t(number - 1)]);
   const LayoutReadResult read = LoadLayoutFile(path);
   if (read.status != LayoutReadStatus::Loaded) {
     ShowError(read.message);
@@ -56,6 +65,38 @@ void TSorimo::UseLayout(const LayoutReadResult& read) {
   }
   game_.ShowStatus(LayoutSelectedText(LayoutName));
   ReportDeal(game_.BeginGame());
+}
+
+ChooseLayoutModel TSorimo::ChooserModel() {
+  // The background scaled once for all the pictures of this run of the chooser.
+  const PixelBuffer background = ScaledDown(renderer_.background(), kMiniBoardWidth, kMiniBoardHeight);
+  const PixelBuffer miniTile = PixelBufferOf(QImage(":/minitile.png"));
+  return {.names = layouts_.names,
+          .read = [this](int index) { return LoadLayoutFile(EntryPath(ExeDir + "Layouts/", layouts_.names[size_t(index)])); },
+          .picture =
+              [background, miniTile](const LayoutCells& cells) {
+                PixelBuffer board;
+                MinusRedraw(cells, background, miniTile, board);
+                return ImageOf(board);
+              },
+          .showError = [this](const std::string& text) { ShowError(text); },
+          .edit = {},
+          .create = {}};
+}
+
+// "Select Layout" and the toolbar's "Layout": the game waits while the player looks, and a
+// layout chosen there is played as its menu item would play it.
+void TSorimo::SelectLayout1Click() {
+  game_.CheckPause();
+  int chosen = -1;
+  if (desktop_.chooseLayout) {
+    chosen = desktop_.chooseLayout(ChooserModel());
+  } else {
+    TChooseLayout chooser(this, ChooserModel());
+    if (chooser.exec() == QDialog::Accepted) chosen = chooser.chosen();
+  }
+  if (chosen >= 0) PlayLayoutEntry(chosen + 1);
+  game_.UnCheckPause();
 }
 
 bool TSorimo::SaveLayout() {

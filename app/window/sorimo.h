@@ -18,6 +18,7 @@
 #include "app/store/hall_table.h"
 #include "app/store/section_key_store.h"
 #include "app/store/settings_keys.h"
+#include "app/dialogs/choose_layout.h"
 #include "app/window/choice_tables.h"
 #include "app/window/desktop_services.h"
 #include "engine/game.h"
@@ -93,6 +94,10 @@ class TSorimo : public QMainWindow,
   void ShowScores();
   void About1Click();
   void LoadlayoutClick(QAction* item);
+  // Plays entry `number` (1-based) of the Layout menu, as its item does.
+  void PlayLayoutEntry(int number);
+  void SelectLayout1Click();
+  ChooseLayoutModel ChooserModel();
   void RunLayout(const std::string& path);
   void UseLayout(const LayoutReadResult& read);
   bool SaveLayout();  // writes the layout in memory; false when nothing was written

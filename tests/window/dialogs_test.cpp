@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QListWidget>
+#include <QPushButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -9,6 +11,7 @@
 #include <QTest>
 #include <deque>
 
+#include "app/dialogs/choose_layout.h"
 #include "app/dialogs/game_over_form.h"
 #include "app/dialogs/hall_window.h"
 #include "app/dialogs/random_window.h"
@@ -146,6 +149,105 @@ TEST(RealDesktopAlone, ErrorsUseTheWarningIcon) {
   RealDesktop(nullptr).warn("Sorimo", "\"/x/pai.bmp\": not a bitmap");
   EXPECT_EQ(icon, QMessageBox::Warning);
   EXPECT_EQ(text, "\"/x/pai.bmp\": not a bitmap");
+}
+
+// Seven layouts; entry 4 ("Broken") cannot be read. Each picture is a solid colour naming
+// the number of tiles, so the tests can tell which layout is shown.
+struct ChooserFixture {
+  std::vector<std::string> names = {"Alpha", "Beta", "Gamma", "Delta", "Broken", "Zeta", "Eta"};
+  std::vector<std::string> errors;
+  int reads = 0;
+  ChooseLayoutModel Model() {
+    return {.names = names,
+            .read =
+                [this](int index) {
+                  ++reads;
+                  LayoutReadResult r;
+                  if (names[size_t(index)] == "Broken") {
+                    r.message = "Broken.lay is not a valid layout file: it is empty.";
+                    return r;
+                  }
+                  r.status = LayoutReadStatus::Loaded;
+                  r.name = "The " + names[size_t(index)];
+                  for (int k = 0; k <= index; ++k) r.cells.set(2 + 2 * k, 2, 1, 1);
+                  return r;
+                },
+            .picture =
+                [](const LayoutCells& cells) {
+                  QImage image(206, 138, QImage::Format_RGB32);
+                  image.fill(QColor(cells.count(), 0, 0));
+                  return image;
+                },
+            .showError = [this](const std::string& text) { errors.push_back(text); },
+            .edit = {},
+            .create = {}};
+  }
+};
+
+int TilesShown(const TChooseLayout& chooser) { return qRed(chooser.preview()->pixmap().toImage().pixel(5, 5)); }
+
+TEST(ChooseLayoutAlone, OpensOnTheFirstEntryAndPlaysOnlyWhatItCouldRead) {
+  ChooserFixture f;
+  TChooseLayout chooser(nullptr, f.Model());
+  EXPECT_EQ(chooser.windowTitle(), "Choose a new layout...");
+  EXPECT_EQ(chooser.list()->count(), 7);
+  EXPECT_EQ(chooser.list()->currentRow(), 0);
+  EXPECT_EQ(TilesShown(chooser), 1);
+  EXPECT_EQ(chooser.fullName()->text(), "The Alpha");
+  chooser.list()->setCurrentRow(2);
+  EXPECT_EQ(TilesShown(chooser), 3);
+  EXPECT_EQ(chooser.fullName()->text(), "The Gamma");
+
+  // An entry that cannot be read: the reason is told, and there is nothing to play.
+  chooser.list()->setCurrentRow(4);
+  ASSERT_EQ(f.errors.size(), 1u);
+  EXPECT_EQ(TilesShown(chooser), 0);
+  EXPECT_FALSE(chooser.playButton()->isEnabled());
+  chooser.BitBtn1Click();
+  EXPECT_EQ(chooser.result(), QDialog::Rejected);
+  EXPECT_EQ(chooser.chosen(), -1);
+
+  chooser.list()->setCurrentRow(5);
+  EXPECT_TRUE(chooser.playButton()->isEnabled());
+  chooser.playButton()->click();
+  EXPECT_EQ(chooser.result(), QDialog::Accepted);
+  EXPECT_EQ(chooser.chosen(), 5);
+}
+
+TEST(ChooseLayoutAlone, TheExpandedViewPicturesEveryLayoutThreeARow) {
+  ChooserFixture f;
+  TChooseLayout chooser(nullptr, f.Model());
+  int range = 0;
+  // "<< Reduce": back in the chooser, on the last entry.
+  chooser.runExpanded = [&](TExtendedChoose& view) {
+    range = view.scrollRange();
+    EXPECT_EQ(view.windowTitle(), "Choose a Layout");
+    return TChooseLayout::kReduce;
+  };
+  chooser.expandButton()->click();
+  EXPECT_EQ(range, 3 * 139) << "three rows: 3, 3 and 1 pictures";
+  EXPECT_EQ(chooser.list()->currentRow(), 6);
+  EXPECT_EQ(TilesShown(chooser), 7);
+  EXPECT_EQ(chooser.fullName()->text(), "The Eta");
+  EXPECT_TRUE(f.errors.empty()) << "the expanded view shows a bad file as an empty board, silently";
+
+  // A picture clicked plays its layout; the picture of a file that could not be read does not.
+  chooser.runExpanded = [](TExtendedChoose& view) {
+    view.ScrollClick(4);
+    EXPECT_EQ(view.ChosenLayoutIndex, -1);
+    view.ScrollClick(1);
+    return view.result();
+  };
+  chooser.expandButton()->click();
+  EXPECT_EQ(chooser.result(), QDialog::Accepted);
+  EXPECT_EQ(chooser.chosen(), 1);
+
+  // Cancel in the expanded view closes the chooser too.
+  TChooseLayout again(nullptr, f.Model());
+  again.runExpanded = [](TExtendedChoose&) { return int(QDialog::Rejected); };
+  again.expandButton()->click();
+  EXPECT_EQ(again.result(), QDialog::Rejected);
+  EXPECT_EQ(again.chosen(), -1);
 }
 
 }  // namespace

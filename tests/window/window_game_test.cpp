@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QToolButton>
 #include <cerrno>
 #include <fstream>
 
@@ -332,6 +333,49 @@ TEST(WindowGame, AnExternalLayoutIsListedPlayedAndRemembered) {
   EXPECT_EQ(again->game().BoardNumber, fieldEntry);
   EXPECT_EQ(again->layoutName(), path);
   EXPECT_EQ(again->game().Layout.count(), 144);
+}
+
+// "Select Layout" holds the game while the player looks; a layout chosen there is played as
+// its menu item would play it, and Cancel lets the game go on.
+TEST(WindowGame, TheLayoutChooserHoldsTheGameAndPlaysWhatIsChosen) {
+  ProgramFolder folder;
+  FakeDesktop desktop;
+  Window w(folder, desktop);
+  StartClassic(w);
+  Game& g = w->game();
+  desktop.now += 3000;
+  w.Tick();
+  const TileRecords before = g.Records;
+  int pyramid = -1;
+  desktop.chooseLayout = [&](const ChooseLayoutModel& model) {
+    EXPECT_EQ(g.GameMode, ModePaused);
+    desktop.now += 60000;  // a minute spent looking at pictures
+    EXPECT_EQ(model.names, w->layouts().names);
+    for (size_t i = 0; i < model.names.size(); ++i)
+      if (model.names[i] == "Pyramid") pyramid = int(i);
+    const LayoutReadResult read = model.read(pyramid);
+    EXPECT_EQ(read.status, LayoutReadStatus::Loaded);
+    EXPECT_EQ(model.picture(read.cells).size(), QSize(206, 138));
+    return -1;
+  };
+  ASSERT_TRUE(w->toolButton("LayoutButton")->isEnabled());
+  w->toolButton("LayoutButton")->click();
+  EXPECT_EQ(g.GameMode, ModeClassic) << "Cancel: the game goes on";
+  EXPECT_EQ(g.Records, before);
+  w.Tick();
+  EXPECT_EQ(w->statusLine()->time(), "00:03") << "the minute in the chooser is not counted";
+
+  desktop.chooseLayout = [&](const ChooseLayoutModel&) { return pyramid; };
+  w->action("SelectLayout1")->trigger();
+  EXPECT_EQ(g.GameMode, ModeClassic);
+  EXPECT_EQ(g.BoardNumber, pyramid + 1);
+  EXPECT_EQ(w->layoutName(), "Pyramid");
+  EXPECT_EQ(w->currentLayoutFile(), folder.exeDir() + "Layouts/Pyramid.lay");
+  EXPECT_EQ(g.ElapsedSeconds, 0) << "a new game";
+  for (QAction* item : LayoutMenu(*w)->actions()) {
+    if (item->data().toInt() != -2) continue;
+    EXPECT_EQ(item->isChecked(), item->text() == "Pyramid") << item->text().toStdString();
+  }
 }
 
 TEST(WindowGame, TheStartRemovesWhatKilledSavesLeftBehind) {

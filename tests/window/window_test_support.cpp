@@ -49,6 +49,7 @@ DesktopServices FakeDesktop::services() {
     if (duringGameOver) duringGameOver();
   };
   d.hallWindow = [this](bool) { ++hallWindows; };
+  d.chooseLayout = [this](const ChooseLayoutModel& model) { return chooseLayout ? chooseLayout(model) : -1; };
   d.tickCount = [this] { return now; };
   d.timeOfDayMs = [] { return uint32_t(12345678); };
   return d;

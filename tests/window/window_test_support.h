@@ -41,6 +41,8 @@ struct FakeDesktop {
   std::function<void()> duringGameOver;  // runs while the game-over dialog is open
   int hallWindows = 0;
   int32_t seedToType = -1;  // what the specific-game dialog leaves; -1 keeps the number
+  // The layout chooser's answer (the entry to play, 0-based, or -1); unset cancels.
+  std::function<int(const ChooseLayoutModel&)> chooseLayout;
 
   DesktopServices services();
 };

@@ -1,17 +1,25 @@
 // Thousands of complete games played through the engine's own entry points: clicks at
-// tiles' screen positions, undos, shuffles, hints, pauses and ticks, with the board checked
-// after every step.
+// tiles' screen positions, undos, shuffles, hints, pauses and ticks, on every shipped layout
+// and a few hand-written ones. After every step the board is checked, the free tiles and the
+// moves left are counted again from the free rule's plain definition, and the clock, the
+// penalties and the time shown are compared with what the scripted clock says they must be.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <random>
 #include <vector>
 
+#include "layouts/layout_reader.h"
 #include "test_support.h"
 
 namespace sorimo::test {
 namespace {
+
+namespace fs = std::filesystem;
 
 int GameCount() {
   if (const char* env = std::getenv("SORIMO_SOAK_GAMES")) return std::max(1, std::atoi(env));
@@ -22,11 +30,112 @@ int GameCount() {
 #endif
 }
 
+// Every layout in the shipped Layouts folder, in name order, then the hand-written ones:
+// few tiles free at the start, and tiles against every edge of the board.
+std::vector<LayoutCells> SoakLayouts() {
+  std::vector<fs::path> files;
+  for (const auto& e : fs::directory_iterator(fs::path(SORIMO_SOURCE_DATA) / "Layouts"))
+    if (e.path().extension() == ".lay") files.push_back(e.path());
+  std::sort(files.begin(), files.end());
+  std::vector<LayoutCells> layouts;
+  for (const fs::path& f : files) {
+    const LayoutReadResult r = LoadLayoutFile(f);
+    EXPECT_EQ(r.status, LayoutReadStatus::Loaded) << f << ": " << r.message;
+    layouts.push_back(r.cells);
+  }
+  for (const char* text : {kTurtle, kFewFree, kWall}) layouts.push_back(MustLayout(text));
+  return layouts;
+}
+
+// The free tiles and the moves, counted from the tile records alone by comparing tiles with
+// the tiles near them. A tile is free when no tile of the layer above overlaps it, even by a
+// quarter, and one of its sides is open: left or right, or under the vertical variation top
+// or bottom. A tile of its own layer two columns over (two rows over) closes that side when
+// their rows (columns) overlap at all. Each match group with k free tiles gives k - 1 moves.
+struct FreeCount {
+  std::vector<int> tiles;  // in increasing tile number
+  int moves = 0;
+};
+
+FreeCount CountFree(const TileRecords& records, bool vertical) {
+  // Every tile is filed by its layer and by its line across the sides that may open: its
+  // column, or its row under the vertical variation. Tiles filed more than two lines apart,
+  // or more than a layer apart, never touch; every other pair is compared.
+  constexpr int kLines = kColumns + 4;
+  std::array<std::array<std::array<uint8_t, kRows>, kLines>, kLayers + 2> filed;
+  std::array<std::array<uint8_t, kLines>, kLayers + 2> inLine{};
+  const auto line = [vertical](const TileRecord& r) { return vertical ? r.y : r.x; };
+  for (int t = 1; t <= kTileCount; ++t) {
+    const TileRecord& r = records[t];
+    if (r.present()) filed[size_t(r.z)][size_t(line(r))][inLine[size_t(r.z)][size_t(line(r))]++] = uint8_t(t);
+  }
+  std::array<bool, kTileCount + 1> covered{}, lowSideShut{}, highSideShut{};
+  for (int t = 1; t <= kTileCount; ++t) {
+    const TileRecord& a = records[t];
+    if (!a.present()) continue;
+    const int k = line(a);
+    for (int near = k - 1; near <= k + 1; ++near)
+      for (int i = 0; i < inLine[size_t(a.z + 1)][size_t(near)]; ++i) {
+        const TileRecord& b = records[filed[size_t(a.z + 1)][size_t(near)][size_t(i)]];
+        if (std::abs(b.x - a.x) <= 1 && std::abs(b.y - a.y) <= 1) covered[size_t(t)] = true;
+      }
+    // The tiles two lines further on: a on their low side, they on a's high side.
+    for (int i = 0; i < inLine[size_t(a.z)][size_t(k + 2)]; ++i) {
+      const int other = filed[size_t(a.z)][size_t(k + 2)][size_t(i)];
+      const TileRecord& b = records[other];
+      if (std::abs(vertical ? b.x - a.x : b.y - a.y) > 1) continue;
+      highSideShut[size_t(t)] = true;
+      lowSideShut[size_t(other)] = true;
+    }
+  }
+  FreeCount c;
+  std::array<int, MatchGroup(kTileCount) + 1> perGroup{};
+  for (int t = 1; t <= kTileCount; ++t) {
+    if (!records[t].present() || covered[size_t(t)] || (lowSideShut[size_t(t)] && highSideShut[size_t(t)])) continue;
+    c.tiles.push_back(t);
+    if (perGroup[size_t(MatchGroup(t))]++ > 0) ++c.moves;
+  }
+  return c;
+}
+
+// The count of the board as it is now; most steps leave the board as it was, and those reuse
+// the last count.
+class Recount {
+ public:
+  const FreeCount& Of(const Game& game, bool vertical) {
+    if (!valid_ || game.Records != records_ || vertical != vertical_) {
+      records_ = game.Records;
+      vertical_ = vertical;
+      count_ = CountFree(records_, vertical);
+      valid_ = true;
+    }
+    return count_;
+  }
+
+ private:
+  bool valid_ = false, vertical_ = false;
+  TileRecords records_{};
+  FreeCount count_;
+};
+
+std::string Clock(int seconds) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d:%02d", seconds / 60, seconds % 60);
+  return text;
+}
+
 // A player who mostly takes a matching free pair, sometimes clicks whatever is under a
-// random tile or beside the tiles, and now and then asks for help or changes its mind.
+// random tile or beside the tiles, and now and then asks for help or changes its mind. It
+// keeps its own account of the clock: the milliseconds the game has run unpaused, and the
+// penalties its hints and shuffles must have cost.
 class Player {
  public:
   Player(Table& t, unsigned seed) : t_(t), rng_(seed) {}
+
+  Recount recount;
+
+  int runningMs = 0;
+  int penalty = 0;
 
   void Step() {
     const int roll = Roll(1000);
@@ -39,25 +148,54 @@ class Player {
     } else if (roll < 920) {
       t_.game.Back();
     } else if (roll < 935) {
-      t_.game.Shuffle1Click();
+      if (t_.game.TilesLeft != fruitlessShuffleAt_) Shuffle();
     } else if (roll < 960) {
-      t_.game.Hint();
+      Hint();
     } else if (roll < 965) {
       ClickFaceOf(AnyTile(), MouseButton::Right);
     } else if (roll < 975) {
       t_.game.PauseClick();
-      t_.Tick(Roll(5000));
+      Tick(Roll(5000));  // paused: the clock must not run
       t_.game.PauseClick();
     } else if (roll < 976) {
-      t_.game.Restart();
+      Restart();
     } else if (roll < 986) {
       t_.game.FormDeactivate();
       t_.game.FormActivate();
     }
   }
 
+  // The clock runs while a classic game is on the board.
+  void Tick(int ms) {
+    if (t_.game.GameMode == ModeClassic) runningMs += ms;
+    t_.Tick(ms);
+  }
+
  private:
   int Roll(int n) { return static_cast<int>(rng_() % static_cast<unsigned>(n)); }
+  bool vertical() const { return t_.options.Vertical; }
+
+  // Forty seconds for a hint, when there is a move to show.
+  void Hint() {
+    if (recount.Of(t_.game, vertical()).moves > 0) penalty += 40;
+    t_.game.Hint();
+  }
+
+  // Ten seconds for every move the shuffled board offers.
+  void Shuffle() {
+    t_.game.Shuffle1Click();
+    const int moves = recount.Of(t_.game, vertical()).moves;
+    penalty += 10 * moves;
+    if (moves == 0) fruitlessShuffleAt_ = t_.game.TilesLeft;
+  }
+
+  // Back to the deal, and the clock and penalties start again; nothing happens on a board
+  // that is still whole.
+  void Restart() {
+    const bool applies = t_.game.TilesLeft != t_.game.TilesTotal;
+    t_.game.Restart();
+    if (applies) runningMs = penalty = 0;
+  }
 
   int AnyTile() {
     std::vector<int> on;
@@ -67,13 +205,12 @@ class Player {
   }
 
   void ClickPartnerOrAnyFree() {
-    std::vector<int> free, partners;
+    // The free tiles as counted, which the engine's count was just checked against.
+    const std::vector<int>& free = recount.Of(t_.game, vertical()).tiles;
+    std::vector<int> partners;
     const int first = t_.game.FirstSelected;
-    for (int n = 1; n <= kTileCount; ++n) {
-      if (!t_.game.Records[n].present() || !t_.game.IsFreeNow(n)) continue;
-      free.push_back(n);
+    for (const int n : free)
       if (first != 0 && n != first && MatchGroup(n) == MatchGroup(first)) partners.push_back(n);
-    }
     if (!partners.empty()) return ClickTile(partners[Roll(static_cast<int>(partners.size()))]);
     // Pick a tile that has a free partner, if there is one.
     std::vector<int> withPartner;
@@ -84,11 +221,13 @@ class Player {
           break;
         }
     if (!withPartner.empty()) return ClickTile(withPartner[Roll(static_cast<int>(withPartner.size()))]);
-    // Stuck: take moves back or shuffle, as a player would.
-    if (Roll(2) == 0)
+    // Stuck: take moves back or shuffle, as a player would. Once a shuffle found nothing
+    // with this many tiles left (the last two stacked, say), the player no longer shuffles
+    // there: the plain shuffle tries a hundred passes in vain each time.
+    if (t_.game.TilesLeft == fruitlessShuffleAt_ || Roll(2) == 0)
       t_.game.Back();
     else
-      t_.game.Shuffle1Click();
+      Shuffle();
   }
 
   void ClickTile(int tile) { ClickFaceOf(tile, MouseButton::Left); }
@@ -104,10 +243,32 @@ class Player {
 
   Table& t_;
   std::mt19937 rng_;
+  int fruitlessShuffleAt_ = -1;  // tiles left when a shuffle last found no move
 };
 
-TEST(Soak, ThousandsOfGamesKeepGridRecordsAndCountsInStep) {
-  const char* layouts[] = {kTurtle, kFewFree, kWall};
+// After a tick of a game still running: the engine's free tiles and moves are the test's own
+// count, and its clock, penalties and status fields are the player's account.
+::testing::AssertionResult CountsAndClockAgree(const Table& t, Player& player) {
+  const Game& g = t.game;
+  const FreeCount& c = player.recount.Of(g, t.options.Vertical);
+  const std::vector<int> engineFree(g.FreeTiles.begin() + 1, g.FreeTiles.begin() + 1 + std::max(g.FreeCount, 0));
+  if (engineFree != c.tiles)
+    return ::testing::AssertionFailure() << g.FreeCount << " tiles free, counted " << c.tiles.size() << "\n"
+                                         << BoardToText(g.Grid);
+  if (g.MovesLeft != c.moves)
+    return ::testing::AssertionFailure() << g.MovesLeft << " moves left, counted " << c.moves;
+  if (g.ElapsedSeconds != player.runningMs / 1000 || g.PenaltySeconds != player.penalty)
+    return ::testing::AssertionFailure() << "clock " << g.ElapsedSeconds << " s + " << g.PenaltySeconds
+                                         << " s, expected " << player.runningMs / 1000 << " s + " << player.penalty;
+  const std::string shown =
+      std::to_string(g.TilesLeft) + "|" + std::to_string(c.moves) + "|" + Clock(player.runningMs / 1000 + player.penalty);
+  if (t.host.fields != shown) return ::testing::AssertionFailure() << "shown " << t.host.fields << ", expected " << shown;
+  return ::testing::AssertionSuccess();
+}
+
+TEST(Soak, ThousandsOfGamesKeepBoardCountsAndClockInStep) {
+  const std::vector<LayoutCells> layouts = SoakLayouts();
+  ASSERT_GE(layouts.size(), 24u + 3u);
   const int games = GameCount();
   int cleared = 0, steps = 0;
   for (int g = 0; g < games; ++g) {
@@ -116,19 +277,30 @@ TEST(Soak, ThousandsOfGamesKeepGridRecordsAndCountsInStep) {
     t.options.Shuffable = g % 3 != 2;
     t.options.ShowGirls = g % 2 == 0;
     t.host.timeOfDay = 7919u * static_cast<unsigned>(g);
-    const DealResult dealt = t.Deal(layouts[g % 3], g + 1, g % 4 != 3);
+    const size_t layout = size_t(g) % layouts.size();
+    const DealResult dealt = t.Deal(layouts[layout], g + 1, g % 4 != 3);
     ASSERT_EQ(dealt, DealResult::Dealt) << "game " << g;
     ASSERT_TRUE(Consistent(t.game)) << "game " << g << " after the deal";
     Player player(t, static_cast<unsigned>(g));
+    // The timer runs before the player can click: the first figures are on show.
+    player.Tick(50);
+    ASSERT_TRUE(CountsAndClockAgree(t, player)) << "game " << g << " (layout " << layout << ") after the deal";
     for (int step = 0; step < 2000 && t.game.GameMode == ModeClassic; ++step, ++steps) {
       player.Step();
-      t.Tick(50);
+      player.Tick(50);
       ASSERT_TRUE(Consistent(t.game)) << "game " << g << " step " << step;
       ASSERT_TRUE(t.game.GameMode == ModeClassic || t.game.GameMode == ModeGameOver) << int(t.game.GameMode);
+      if (t.game.GameMode == ModeClassic) {
+        ASSERT_TRUE(CountsAndClockAgree(t, player)) << "game " << g << " (layout " << layout << ") step " << step;
+      }
     }
     if (t.game.GameMode == ModeGameOver) {
       ASSERT_EQ(t.game.TilesLeft, 0);
       ASSERT_EQ(t.host.Count("game over closed"), 1);
+      // The result announced is the time played plus the penalties.
+      const std::string result =
+          "game over '" + std::string(FinalTimeText) + Clock(player.runningMs / 1000 + player.penalty) + "'";
+      ASSERT_EQ(t.host.Only({"game over '"}).at(0).substr(0, result.size()), result) << "game " << g;
       ++cleared;
     }
   }

@@ -57,7 +57,11 @@ void Table::Put(const char* text) {
 }
 
 DealResult Table::Deal(const char* layoutText, int number, bool winnable) {
-  game.Layout = MustLayout(layoutText);
+  return Deal(MustLayout(layoutText), number, winnable);
+}
+
+DealResult Table::Deal(const LayoutCells& layout, int number, bool winnable) {
+  game.Layout = layout;
   options.Winnable = winnable;
   options.RandomSeed1 = true;
   game.RandomSeed = number;

@@ -35,6 +35,7 @@ struct Table {
   void Put(const char* text);
   // A new game with this number on the layout, dealt as a specific game.
   DealResult Deal(const char* layoutText, int number, bool winnable);
+  DealResult Deal(const LayoutCells& layout, int number, bool winnable);
   void Click(int tile, MouseButton button = MouseButton::Left);
   void Tick(int ms = 50) {
     host.now += ms;

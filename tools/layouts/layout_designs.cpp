@@ -47,9 +47,11 @@ void Traditional(B& b) {
   b.Block(11, 5, 2, 6, 6).Block(13, 7, 3, 4, 4).Block(15, 9, 4, 2, 2).Tile(16, 10, 5);
 }
 
-// Five layers, each half a tile in from the one below.
+// Five layers, each a whole tile narrower than the one below and half a row shorter at top
+// and bottom, up to a two-tile cap. The steps leave the ends of every row open, so a deal
+// always has plenty of tiles to take.
 void Pyramid(B& b) {
-  b.Centred(1, 9, 6).Centred(2, 8, 5).Centred(3, 7, 4).Centred(4, 6, 3).Centred(5, 4, 1);
+  b.Centred(1, 9, 7).Centred(2, 7, 6).Centred(3, 5, 5).Centred(4, 3, 4).Centred(5, 1, 2);
 }
 
 // A walled square with a tower on every corner, battlements along the long walls and a
@@ -64,23 +66,25 @@ void Fortress(B& b) {
   b.Centred(1, 5, 4).Centred(2, 4, 3).Centred(3, 3, 2).Centred(4, 2, 1);
 }
 
-// Two tall towers joined by a bridge that rises to the middle.
+// Two tall towers, battlements on their tops, joined by a bridge that rises to the middle.
 void TwinTowers(B& b) {
-  b.Block(3, 6, 1, 3, 5).Block(3, 6, 2, 3, 5).Block(4, 7, 3, 2, 4).Block(4, 7, 4, 2, 4).Column(5, 8, 5, 3);
+  for (int z = 1; z <= 3; ++z) b.Block(3, 6, z, 3, 5);
+  b.Column(3, 6, 4, 5).Column(7, 6, 4, 5);  // the battlements, a gap between them
   b.MirrorX();
-  b.Block(9, 8, 1, 9, 3).Row(9, 10, 2, 9).Row(10, 10, 3, 8).Row(16, 10, 4, 2);
+  b.Block(9, 8, 1, 9, 3).Row(13, 10, 2, 5).Row(16, 10, 3, 2);
 }
 
-// A wall winding across the board with four watchtowers.
+// A wall winding across the board, merlons on every other section, a gate in the middle
+// between two watchtowers and two more towers further out.
 void GreatWall(B& b) {
   const int offset[16] = {4, 3, 2, 1, 0, 0, 1, 2, 2, 1, 0, 0, 1, 2, 3, 4};
   for (int c = 0; c < 16; ++c) {
     const int x = 2 + 2 * c, y = 6 + offset[c];
     b.Column(x, y, 1, 3).Column(x, y, 2, 3);
-    if (c == 2 || c == 5 || c == 10 || c == 13)
-      b.Column(x, y, 3, 3).Column(x, y + 1, 4, 2).Tile(x, y + 2, 5);  // a tower
-    else
-      b.Column(x, y + 1, 3, 2);
+    const bool merlon = c <= 6 ? c % 2 == 0 : c >= 9 && c % 2 == 1;  // mirror images
+    if (!merlon) continue;
+    b.Column(x, y, 3, 3);
+    if (c == 2 || c == 6 || c == 9 || c == 13) b.Column(x, y, 4, 3).Column(x, y, 5, 3);  // a tower
   }
 }
 

@@ -150,7 +150,7 @@ class Game {
   DealResult NewSpecificGame1Click();
   // The start commands of the other modes; see their files in engine/modes/. An arcade
   // command's sender names its list (Easy or Hard); 0, as "New" sends, keeps the list shown.
-  DealResult MahJonggClicks();
+  DealResult MahJonggClicks(int32_t column = 0);
   DealResult Memory(int32_t column = 0);
   DealResult FourRivers();
   DealResult TwoPlayers();

@@ -33,6 +33,8 @@ class BoardOutput {
   virtual void ClearBoardBuffer() = 0;  // copy the background picture over the whole board buffer
   virtual void RepaintNow() = 0;        // put the finished picture on screen at once
   virtual void ProcessEvents() = 0;     // let pending window events run
+  // Holds a repainted frame of an animation on screen for a moment before the next one.
+  virtual void PauseAnimation() {}
   virtual void ShowWelcome(bool visible) = 0;
   virtual void ShowPanelHOF() = 0;      // redraw the side panel
   virtual void RedrawHOF() = 0;         // copy the side panel's working image to the screen

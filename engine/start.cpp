@@ -77,7 +77,12 @@ DealResult Game::NewGame() {
   return RandomSolitaireGame1Click();
 }
 
-DealResult Game::MahJonggClicks() { return RulesOf(ModeClicks).Start(*this); }
+DealResult Game::MahJonggClicks(int32_t column) {
+  // "New" after a game whose list is not Clicks': the easy list.
+  if (column == 0 && ModeOfColumn(BoardNumber) != ModeClicks) column = kClicksEasyColumn;
+  EnterArcadeList(column);
+  return RulesOf(ModeClicks).Start(*this);
+}
 void Game::EnterArcadeList(int32_t column) {
   if (column == 0) return;
   if (BoardNumber < kFirstArcadeColumn) SavedBoardNumber = BoardNumber;

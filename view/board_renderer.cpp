@@ -156,17 +156,6 @@ void BoardRenderer::DrawShadows(const BoardScene& scene, int x, int y, int z, in
   DrawShadowStencil(game_, it->second, fx, fy, clip);
 }
 
-void BoardRenderer::RedrawClicks(const BoardScene& scene, const PixelRect& clip) {
-  if (scene.clicks.size() < size_t(kClicksCells)) return;
-  for (int c = 19; c >= 2; --c)
-    for (int r = 2; r <= 13; ++r) {
-      const uint8_t v = scene.clicks[size_t(ClicksIndex(c, r))];
-      if (v < 1 || v > 6) continue;
-      const PixelRect box = ClicksTileBox(c, r, scene.originX, scene.originY);
-      TransparentTransfer(game_, box.left, box.top, clicksTiles_[v - 1], kBlack, clip);
-    }
-}
-
 void BoardRenderer::DrawTileSprite(PixelBuffer& target, int x, int y, int tile) const {
   tileStamp_.Draw(target, x, y, kSpriteHeight, sprites_, 0, SpriteRow(FaceOfTile(tile)));
 }

@@ -4,11 +4,13 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QMenuBar>
+#include <QThread>
 #include <QVBoxLayout>
 
 #include "app/dialogs/game_over_form.h"
 #include "app/dialogs/hall_window.h"
 #include "app/window/board_image.h"
+#include "app/window/clicks_pictures.h"
 #include "app/window/side_panel.h"
 #include "app/window/status_bar.h"
 #include "app/window/tool_panel.h"
@@ -22,6 +24,7 @@ TSorimo::TSorimo(const std::string& exeDir, std::optional<DesktopServices> deskt
   setWindowTitle("Sorimo 6.21 ");
   setWindowIcon(QIcon(":/sorimo_icon.png"));
   BuildWidgets();
+  renderer_.setClicksTiles(ClicksPictures());
   menuBar()->setObjectName("MainMenu98");
   commands_ = new WindowCommands(*this, options_, menuBar(), tools_, welcome_);
   layoutMenu_ = commands_->menu(MenuId::Layout);
@@ -92,6 +95,7 @@ BoardScene TSorimo::Scene() const {
   s.originY = game_.BoardOriginY;
   s.options = &options_;
   s.penColour = penColour_;
+  if (game_.GameMode == ModeClicks) s.clicks = game_.ClicksGame.Grid;
   return s;
 }
 
@@ -113,6 +117,10 @@ void TSorimo::ShowFond() {
 void TSorimo::RepaintNow() { board_->repaint(); }
 
 void TSorimo::ProcessEvents() { QCoreApplication::processEvents(); }
+
+// Long enough for a falling Clicks tile to be seen row by row; a whole fall stays under a
+// second. The board takes no clicks meanwhile, as during any other move.
+void TSorimo::PauseAnimation() { QThread::msleep(40); }
 
 void TSorimo::ShowWelcome(bool visible) {
   if (visible) {

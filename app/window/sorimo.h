@@ -135,6 +135,7 @@ class TSorimo : public QMainWindow,
   void ShowFond() override;
   void RepaintNow() override;
   void ProcessEvents() override;
+  void PauseAnimation() override;
   void ShowWelcome(bool visible) override;
   void ShowPanelHOF() override;
   void RedrawHOF() override;

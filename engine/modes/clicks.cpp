@@ -1,26 +1,62 @@
-// Mah-Jongg Clicks: the result is the number of tiles left; when no group is left the player
-// is asked whether to give up. The scoring and the question are built; the grid play, its
-// move count and its own history are not yet (until they are, the start command deals a
-// classic game).
+// Mah-Jongg Clicks: a click removes a group of touching tiles of one colour, the rest falls
+// down and empty columns close up. The score is the number of tiles left; undo and restart
+// go back through snapshots of the whole grid; when no group is left the player is asked
+// whether to give up. The grid rules themselves are in clicks_grid.
 #include "engine/modes/clicks.h"
 
 #include "engine/game.h"
+#include "engine/hall_columns.h"
 #include "engine/modes/all_modes.h"
+#include "engine/modes/clicks_grid.h"
 
 namespace sorimo {
 
 namespace {
 
+constexpr char kClicksStartedText[] = "Mahjongg Clicks started.";
+
+// Easy plays with four colours, Hard with six.
+int ColoursOf(int boardNumber) { return boardNumber == kClicksHardColumn ? 6 : 4; }
+
 class ClicksRules : public ModeRules {
  public:
-  // TODO(Clicks): its own deal, group removal, falling tiles, move count and history; the
-  // game modes issue builds them.
-  // Until then, Start is the shared default: a classic game.
+  // The list (Easy or Hard) is chosen already; "New" keeps it.
+  DealResult Start(Game& g) const override {
+    g.Generator.SeedFromClock(g.host().time);
+    g.Grid.clear();
+    g.Records = {};
+    ClicksState& s = g.ClicksGame;
+    DealClicks(s.Grid, g.Generator, ColoursOf(g.BoardNumber));
+    s.ClicksStep = 0;
+    g.ResetGameFields();
+    g.TilesLeft = g.TilesTotal = kClicksPlayCells;
+    g.ElapsedSeconds = kClicksPlayCells;  // the score, as every tick sets it
+    g.StartTick = g.host().time.TickCount();
+    g.ShowStatus(kClicksStartedText);
+    g.IM(ModeClicks);  // a paused game's controls come back with the mode
+    g.FullRedraw();
+    g.host().board.ShowPanelHOF();
+    return DealResult::Dealt;
+  }
 
   void ButtonDown(Game& g, MouseButton button, int px, int py) const override {
-    if (button == MouseButton::Right) ModeRules::ButtonDown(g, button, px, py);
+    if (button == MouseButton::Right) {
+      ModeRules::ButtonDown(g, button, px, py);
+      return;
+    }
+    const ClicksCell cell = ClicksCellAt(px, py);
+    Move(g, cell.column, cell.row);
   }
-  void BackHistory(Game&) const override {}
+
+  void CountMoves(Game& g) const override { g.MovesLeft = g.FreeCount = CountGroups(g.ClicksGame.Grid); }
+
+  void BackHistory(Game& g) const override {
+    ClicksState& s = g.ClicksGame;
+    if (g.TilesLeft >= g.TilesTotal || s.ClicksStep <= 0) return;
+    s.Grid = s.ClicksHistory[size_t(s.ClicksStep - 1)];
+    --s.ClicksStep;
+    g.TilesLeft = CountClicksTiles(s.Grid);
+  }
 
   // The score is the tiles left, not a time.
   void Tick(Game& g) const override { g.ElapsedSeconds = g.TilesLeft; }
@@ -50,6 +86,31 @@ class ClicksRules : public ModeRules {
   }
   // Only a cleared grid has a word for the player; any result may enter the hall of fame.
   std::string ResultText(const Game& g) const override { return g.ElapsedSeconds == 0 ? ClicksTopText : ""; }
+
+ private:
+  static void Move(Game& g, int c, int r) {
+    ClicksState& s = g.ClicksGame;
+    if (!StartsGroup(s.Grid, c, r)) {  // an empty cell, a lone tile or the border
+      g.host().feedback.PlaySound(Sound::NoWay);
+      return;
+    }
+    // A game has room for every move it can make; the guard only keeps a broken count from
+    // writing past the history.
+    if (s.ClicksStep < kClicksHistorySteps) s.ClicksHistory[size_t(s.ClicksStep++)] = s.Grid;
+    g.TilesLeft -= RemoveGroup(s.Grid, c, r);
+    g.host().feedback.PlaySound(Sound::Done);
+
+    const bool animate = g.options().AnimateClicks;
+    while (SettlePass(s.Grid)) {
+      if (!animate) continue;
+      g.FullRedraw();
+      g.host().board.RepaintNow();
+      g.host().board.PauseAnimation();
+    }
+    g.FullRedraw();  // on a cleared grid, this ends the game
+    g.host().board.RepaintNow();
+    if (g.options().ShowGirls) g.host().board.ShowPanelHOF();
+  }
 };
 
 }  // namespace

@@ -14,11 +14,22 @@ constexpr int kClicksCells = kClicksColumns * kClicksRows;
 constexpr int ClicksIndex(int c, int r) { return (c - 1) * kClicksRows + (r - 1); }
 using ClicksGrid = std::array<uint8_t, kClicksCells>;
 
+// The play area; every cell around it stays empty, so searches stop at the border by
+// themselves. Row 2 is the top, row 13 the bottom.
+constexpr int kClicksFirstColumn = 2, kClicksLastColumn = 19;
+constexpr int kClicksTopRow = 2, kClicksBottomRow = 13;
+constexpr int kClicksPlayCells = (kClicksLastColumn - kClicksFirstColumn + 1) * (kClicksBottomRow - kClicksTopRow + 1);
+// Every move takes two tiles at least, so a game never makes more moves than this.
+constexpr int kClicksHistorySteps = kClicksPlayCells / 2;
+
 struct ClicksState {
   ClicksGrid Grid{};
+  // The grid before each move not taken back: snapshot k (1..ClicksStep) at index k - 1.
+  // One per possible move, so Back reaches the deal from any position.
+  std::array<ClicksGrid, kClicksHistorySteps> ClicksHistory{};
+  int32_t ClicksStep = 0;
   // The give-up question is on screen: ticks keep coming meanwhile and must not ask again.
   bool GiveUpAsked = false;
-  // The grid before each move, for Back, goes here once the game is built.
 };
 
 }  // namespace sorimo

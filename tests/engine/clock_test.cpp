@@ -71,7 +71,7 @@ TEST(Clock, ClicksCountsTilesNotSeconds) {
 TEST(StatusRefresh, TheGiveUpQuestionIsAskedOnceWhileItIsOpen) {
   Table t;
   t.Put(kThreeMoves);
-  t.game.GameMode = ModeClicks;  // its own move count is not there yet: no move is found
+  t.game.GameMode = ModeClicks;  // its grid is empty: no group is left
   t.game.BoardNumber = 120;
   t.host.duringQuestion = [&] {
     for (int i = 0; i < 5; ++i) t.Tick();

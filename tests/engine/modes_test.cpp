@@ -69,7 +69,7 @@ TEST(ModeRules, TheSharedCommandsFollowTheRunningMode) {
 }
 
 TEST(ModeRules, StartCommandsOfModesNotBuiltDealAClassicGame) {
-  for (DealResult (Game::*start)() : {&Game::FourRivers, &Game::MahJonggClicks}) {
+  for (DealResult (Game::*start)() : {&Game::FourRivers}) {
     Table t;
     t.game.Layout = MustLayout(kTurtle);
     ASSERT_EQ((t.game.*start)(), DealResult::Dealt);

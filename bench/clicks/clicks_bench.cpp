@@ -1,0 +1,120 @@
+// A Clicks move as the player makes it, through the game's board click: the group goes, the
+// rest settles pass by pass, the move count is taken again as the next tick would, and the
+// whole grid is drawn by RedrawClicks. Counters `tick_share` (processor time) and
+// `tick_share_wall` (elapsed time, which a loaded machine inflates): the cost of one such
+// move as a share of the 50 ms tick (expected at most 0.1).
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <ctime>
+#include <vector>
+
+#include "engine/game.h"
+#include "engine/hall_columns.h"
+#include "engine/modes/clicks_grid.h"
+#include "view/board_renderer.h"
+
+namespace sorimo::bench {
+namespace {
+
+// Draws every redraw the game asks for; everything else is silent.
+class DrawingHost : public BoardOutput, public Feedback, public Questions, public Scores, public MusicControl,
+                    public TimeSource {
+ public:
+  BoardRenderer renderer;
+  const Game* game = nullptr;
+
+  void PaintBoard(const DirtyRect& dirty) override {
+    BoardScene scene;
+    scene.gameMode = game->GameMode;
+    scene.clicks = game->ClicksGame.Grid;
+    scene.originX = game->BoardOriginX;
+    scene.originY = game->BoardOriginY;
+    renderer.Redraw(scene, dirty);
+    benchmark::DoNotOptimize(renderer.game().pixels().data());
+  }
+  void ShowFond() override {}
+  void ClearBoardBuffer() override {}
+  void RepaintNow() override {}
+  void ProcessEvents() override {}
+  void ShowWelcome(bool) override {}
+  void ShowPanelHOF() override {}
+  void RedrawHOF() override {}
+  void DrawTwoPlayerPanel(bool, bool, const std::string&, const std::string&) override {}
+  void GameChanged() override {}
+  void PlaySound(Sound) override {}
+  void SetStatusLine(const std::string&) override {}
+  void SetStatusFields(const std::string&, const std::string&, const std::string&) override {}
+  bool AskOkCancel(const std::string&, const std::string&) override { return false; }
+  bool AskYesNo(const std::string&, const std::string&) override { return false; }
+  void ShowGameOver(const std::string&, bool) override {}
+  void ShowHallAfterWin() override {}
+  void ShowRandomWindow(int32_t&, Random&) override {}
+  int HallTenthTotal(int) override { return 0; }
+  void AddHall(int, int, int) override {}
+  bool MusicEnded() override { return false; }
+  int MusicPieceCount() override { return 0; }
+  void SelectMusicPiece(int) override {}
+  void ReplayMusicPiece() override {}
+  uint32_t TickCount() override { return 0; }
+  uint32_t TimeOfDayMs() override { return 123456; }
+};
+
+// A 38 x 38 tile picture with black (transparent) corners, as the built-in ones have.
+PixelBuffer TilePicture(int colour) {
+  PixelBuffer p(kClicksTileSize, kClicksTileSize, Rgb(40 * colour, 200 - 20 * colour, 120));
+  for (int y = 0; y < kClicksTileSize; ++y)
+    for (int x = 0; x < kClicksTileSize; ++x)
+      if (x + y < 4 || x + y > 2 * kClicksTileSize - 6) p.setPixel(x, y, kBlack);
+  return p;
+}
+
+void ClicksMove(benchmark::State& state) {
+  DrawingHost host;
+  Options options;
+  Game game(GameHost::Of(host), options);
+  host.game = &game;
+  for (int y = 0; y < kBoardHeight; ++y)
+    for (int x = 0; x < kBoardWidth; ++x) host.renderer.background().setPixel(x, y, Rgb(x, y, x ^ y));
+  host.renderer.setClicksTiles({TilePicture(1), TilePicture(2), TilePicture(3), TilePicture(4), TilePicture(5),
+                                TilePicture(6)});
+  // The hard game: more, smaller groups, so every move leaves more to settle around it.
+  if (game.MahJonggClicks(kClicksHardColumn) != DealResult::Dealt) std::abort();
+  const ClicksGrid deal = game.ClicksGame.Grid;
+  // Every group of the deal in turn; the lowest cells make the longest falls.
+  std::vector<std::pair<int, int>> cells;
+  for (int c = kClicksFirstColumn; c <= kClicksLastColumn; ++c)
+    for (int r = kClicksBottomRow; r >= kClicksTopRow; --r)
+      if (StartsGroup(deal, c, r)) cells.push_back({c, r});
+  if (cells.empty()) std::abort();
+
+  const auto seconds = [] {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
+  };
+  const double cpuStart = seconds();
+  const auto wallStart = std::chrono::steady_clock::now();
+  size_t next = 0;
+  for (auto _ : state) {
+    game.ClicksGame.Grid = deal;
+    game.ClicksGame.ClicksStep = 0;
+    game.TilesLeft = kClicksPlayCells;
+    const auto [c, r] = cells[next++ % cells.size()];
+    game.ButtonDown(MouseButton::Left, 32 * (c - 1) + 11 + game.BoardOriginX, 32 * (r - 1) + 3 + game.BoardOriginY);
+    game.IsItFree();
+    benchmark::DoNotOptimize(game.MovesLeft);
+  }
+  const double cpu = seconds() - cpuStart;
+  const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
+  if (game.ClicksGame.ClicksStep != 1) state.SkipWithError("the click made no move");
+  constexpr double kTick = 0.050;
+  const double moves = double(state.iterations());
+  state.counters["tick_share"] = cpu / moves / kTick;
+  state.counters["tick_share_wall"] = wall / moves / kTick;
+}
+BENCHMARK(ClicksMove)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace sorimo::bench

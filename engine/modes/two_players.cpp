@@ -43,7 +43,10 @@ class TwoPlayerRules : public ClassicRules {
     ClassicRules::Tick(g);
   }
 
+  // Both turns and the game clock stand still while the game is paused. (Counting the pause on
+  // the game clock would let a long pause reach the 100-minute limit and end the game.)
   void StorePauseClocks(Game& g) const override {
+    ClassicRules::StorePauseClocks(g);
     TwoPlayerState& s = g.TwoPlayerGame;
     const uint32_t now = g.host().time.TickCount();
     s.PausedPlayerOneOffset = static_cast<int32_t>(now - s.PlayerOneTurnStart);
@@ -51,6 +54,7 @@ class TwoPlayerRules : public ClassicRules {
   }
 
   void RestartPauseClocks(Game& g) const override {
+    ClassicRules::RestartPauseClocks(g);
     TwoPlayerState& s = g.TwoPlayerGame;
     const uint32_t now = g.host().time.TickCount();
     s.PlayerOneTurnStart = now - static_cast<uint32_t>(s.PausedPlayerOneOffset);

@@ -133,6 +133,8 @@ class Player {
   Player(Table& t, unsigned seed) : t_(t), rng_(seed) {}
 
   Recount recount;
+  // In a two-player game Back, Restart and Hint do nothing and a shuffle costs nothing.
+  bool twoPlayers = false;
 
   int runningMs = 0;
   int penalty = 0;
@@ -165,9 +167,9 @@ class Player {
     }
   }
 
-  // The clock runs while a classic game is on the board.
+  // The clock runs while a game is on the board.
   void Tick(int ms) {
-    if (t_.game.GameMode == ModeClassic) runningMs += ms;
+    if (t_.game.GameMode == ModeClassic || t_.game.GameMode == ModeTwoPlayer) runningMs += ms;
     t_.Tick(ms);
   }
 
@@ -177,7 +179,7 @@ class Player {
 
   // Forty seconds for a hint, when there is a move to show.
   void Hint() {
-    if (recount.Of(t_.game, vertical()).moves > 0) penalty += 40;
+    if (recount.Of(t_.game, vertical()).moves > 0 && !twoPlayers) penalty += 40;
     t_.game.Hint();
   }
 
@@ -185,14 +187,14 @@ class Player {
   void Shuffle() {
     t_.game.Shuffle1Click();
     const int moves = recount.Of(t_.game, vertical()).moves;
-    penalty += 10 * moves;
+    if (!twoPlayers) penalty += 10 * moves;
     if (moves == 0) fruitlessShuffleAt_ = t_.game.TilesLeft;
   }
 
   // Back to the deal, and the clock and penalties start again; nothing happens on a board
   // that is still whole.
   void Restart() {
-    const bool applies = t_.game.TilesLeft != t_.game.TilesTotal;
+    const bool applies = t_.game.TilesLeft != t_.game.TilesTotal && !twoPlayers;
     t_.game.Restart();
     if (applies) runningMs = penalty = 0;
   }
@@ -260,9 +262,20 @@ class Player {
   if (g.ElapsedSeconds != player.runningMs / 1000 || g.PenaltySeconds != player.penalty)
     return ::testing::AssertionFailure() << "clock " << g.ElapsedSeconds << " s + " << g.PenaltySeconds
                                          << " s, expected " << player.runningMs / 1000 << " s + " << player.penalty;
-  const std::string shown =
-      std::to_string(g.TilesLeft) + "|" + std::to_string(c.moves) + "|" + Clock(player.runningMs / 1000 + player.penalty);
+  // Two players see no game time; their turns together are the time played.
+  const std::string shown = std::to_string(g.TilesLeft) + "|" + std::to_string(c.moves) + "|" +
+                            (player.twoPlayers ? "" : Clock(player.runningMs / 1000 + player.penalty));
   if (t.host.fields != shown) return ::testing::AssertionFailure() << "shown " << t.host.fields << ", expected " << shown;
+  if (player.twoPlayers) {
+    const TwoPlayerState& s = g.TwoPlayerGame;
+    const int pairs = (g.TilesTotal - g.TilesLeft) / 2;
+    if (s.PlayerTwoToMove != (pairs % 2 == 1))
+      return ::testing::AssertionFailure() << pairs << " pairs taken, player " << (s.PlayerTwoToMove ? 2 : 1) << " to move";
+    const uint32_t turnStart = s.PlayerTwoToMove ? s.PlayerTwoTurnStart : s.PlayerOneTurnStart;
+    const int64_t turns = int64_t(s.PlayerOneTime) + s.PlayerTwoTime + int64_t(t.host.now - turnStart);
+    if (turns != player.runningMs)
+      return ::testing::AssertionFailure() << "the turns add up to " << turns << " ms, played " << player.runningMs;
+  }
   return ::testing::AssertionSuccess();
 }
 
@@ -309,6 +322,51 @@ TEST(Soak, ThousandsOfGamesKeepBoardCountsAndClockInStep) {
   std::printf("soak: %d of %d games cleared in %d steps\n", cleared, games, steps);
   RecordProperty("cleared", cleared);
   RecordProperty("steps", steps);
+}
+
+// Two players on the shipped layouts: the same checks, and after every step the turn belongs
+// to the player the pairs say, and the two players' times add up to the time played.
+TEST(Soak, TwoPlayerGamesKeepBoardCountsAndTurnsInStep) {
+  const std::vector<LayoutCells> layouts = SoakLayouts();
+  const int games = std::max(1, GameCount() / 4);
+  int cleared = 0, steps = 0;
+  for (int g = 0; g < games; ++g) {
+    Table t;
+    t.options.Vertical = g % 5 == 4;
+    t.options.Shuffable = g % 3 != 2;
+    t.options.Winnable = g % 4 != 3;
+    t.host.timeOfDay = 104729u * static_cast<unsigned>(g);
+    t.game.Layout = layouts[size_t(g) % layouts.size()];
+    t.game.RandomSeed = g + 1;
+    t.options.RandomSeed1 = true;
+    ASSERT_EQ(t.game.TwoPlayers(), DealResult::Dealt) << "game " << g;
+    Player player(t, static_cast<unsigned>(g) + 77u);
+    player.twoPlayers = true;
+    player.Tick(50);
+    ASSERT_TRUE(CountsAndClockAgree(t, player)) << "game " << g << " after the deal";
+    for (int step = 0; step < 2000 && t.game.GameMode == ModeTwoPlayer; ++step, ++steps) {
+      player.Step();
+      player.Tick(50);
+      ASSERT_TRUE(Consistent(t.game)) << "game " << g << " step " << step;
+      ASSERT_TRUE(t.game.GameMode == ModeTwoPlayer || t.game.GameMode == ModeGameOver) << int(t.game.GameMode);
+      if (t.game.GameMode == ModeTwoPlayer) {
+        ASSERT_TRUE(CountsAndClockAgree(t, player)) << "game " << g << " step " << step;
+      }
+    }
+    if (t.game.GameMode == ModeGameOver) {
+      const TwoPlayerState& s = t.game.TwoPlayerGame;
+      // The last pair ended the last turn; the tick after it, which noticed the end, is no one's.
+      ASSERT_EQ(s.PlayerOneTime + s.PlayerTwoTime, player.runningMs - 50) << "game " << g;
+      const std::string winner = s.PlayerTwoTime < s.PlayerOneTime    ? "And the winner is... Player 2 !"
+                                 : s.PlayerTwoTime == s.PlayerOneTime ? "Same score for both players !"
+                                                                      : "And the winner is... Player 1 !";
+      ASSERT_EQ(t.host.Only({"game over '"}), std::vector<std::string>{"game over '" + winner + "'"}) << "game " << g;
+      ASSERT_TRUE(t.host.Only({"add hall", "hall window"}).empty());
+      ++cleared;
+    }
+  }
+  EXPECT_GT(cleared, games * 3 / 4) << cleared << " of " << games << " cleared in " << steps << " steps";
+  std::printf("two-player soak: %d of %d games cleared in %d steps\n", cleared, games, steps);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "engine/board_text.h"
 #include "engine/game.h"
+#include "quiet_host.h"
 #include "test_layouts.h"
 
 namespace sorimo {
@@ -16,43 +17,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-class QuietHost : public BoardOutput,
-                  public Feedback,
-                  public Questions,
-                  public Scores,
-                  public MusicControl,
-                  public TimeSource {
- public:
-  void PaintBoard(const DirtyRect&) override {}
-  void ShowFond() override {}
-  void RepaintNow() override {}
-  void ProcessEvents() override {}
-  void ShowWelcome(bool) override {}
-  void ShowPanelHOF() override {}
-  void RedrawHOF() override {}
-  void GameChanged() override {}
-  void ClearBoardBuffer() override {}
-  void DrawTwoPlayerPanel(bool, bool, const std::string&, const std::string&) override {}
-  void PlaySound(Sound) override {}
-  void SetStatusLine(const std::string&) override {}
-  void SetStatusFields(const std::string&, const std::string&, const std::string&) override {}
-  bool AskOkCancel(const std::string&, const std::string&) override { return true; }
-  bool AskYesNo(const std::string&, const std::string&) override { return true; }
-  void ShowGameOver(const std::string&, bool) override {}
-  void ShowHallAfterWin() override {}
-  void ShowRandomWindow(int32_t&, Random&) override {}
-  int HallTenthTotal(int) override { return 840; }
-  void AddHall(int, int, int) override {}
-  bool MusicEnded() override { return false; }
-  int MusicPieceCount() override { return 0; }
-  void SelectMusicPiece(int) override {}
-  void ReplayMusicPiece() override {}
-  uint32_t TickCount() override { return ++tick_; }
-  uint32_t TimeOfDayMs() override { return 123456; }
-
- private:
-  uint32_t tick_ = 0;
-};
+using bench::QuietHost;
 
 struct Bench {
   QuietHost host;

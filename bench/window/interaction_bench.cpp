@@ -1,0 +1,214 @@
+// What a player's actions cost in the main window, on the shipped Traditional layout with
+// pai.bmp and dragons.bmp, against a baseline measured in the same run: two plain copies of
+// a whole 704 x 468 board buffer. Each figure includes the paint it causes (the events are
+// processed inside the timing). Counters: us (microseconds per action) and x_baseline.
+//   QT_QPA_PLATFORM=offscreen build-bench/bench/window/interaction_bench
+// Expected: a pair-removing click with the side panel at most 150 us; the once-a-second
+// clock repaint at most 50 us.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <filesystem>
+#include <string>
+
+#include "app/window/status_bar.h"
+#include "app/window/sorimo.h"
+#include "bench_timing.h"
+#include "view/pixel_transfer.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using sorimo::bench::SecondsPerCall;
+
+// A program folder holding the shipped data, as the program finds it beside itself.
+struct Folder {
+  fs::path path = fs::temp_directory_path() / "sorimo-interaction-bench";
+  Folder() {
+    fs::remove_all(path);
+    fs::create_directories(path);
+    fs::copy(SORIMO_SOURCE_DATA, path, fs::copy_options::recursive);
+  }
+  ~Folder() { fs::remove_all(path); }
+};
+
+double BaselineSeconds() {
+  static const double seconds = [] {
+    using namespace sorimo;
+    PixelBuffer a(kBoardWidth, kBoardHeight, Rgb(1, 2, 3)), b(kBoardWidth, kBoardHeight), c(kBoardWidth, kBoardHeight);
+    return SecondsPerCall(
+        [&] {
+          BlockTransfer(b, 0, 0, kBoardWidth, kBoardHeight, a, 0, 0, RasterOp::Copy);
+          BlockTransfer(c, 0, 0, kBoardWidth, kBoardHeight, b, 0, 0, RasterOp::Copy);
+          benchmark::DoNotOptimize(c.row(0));
+        },
+        50);
+  }();
+  return seconds;
+}
+
+// The main window with a classic game on the shipped layout, tileset and background.
+struct Session {
+  Folder folder;
+  sorimo::TSorimo window{folder.path.string() + "/"};
+  sorimo::Game& game = window.game();
+
+  Session() {
+    window.show();
+    QApplication::processEvents();
+    const std::string exe = folder.path.string() + "/";
+    window.LoadTileset(exe + "Tilesets/pai.bmp");
+    window.NouveauFond(exe + "Backgrounds/dragons.bmp");
+    window.options().RandomSeed1 = true;
+    game.RandomSeed = 1;
+    window.RunLayout(exe + "Layouts/Traditional.lay");
+    QApplication::processEvents();
+    if (game.GameMode != sorimo::ModeClassic) std::abort();
+  }
+  // The middle of a tile's face in the board image.
+  QPoint FaceOf(int tile) const {
+    const sorimo::TileRecord& r = game.Records[size_t(tile)];
+    const sorimo::PixelPoint f = sorimo::FaceCorner(r.x, r.y, r.z, game.BoardOriginX, game.BoardOriginY);
+    return {f.x + 20, f.y + 25};
+  }
+  void Click(int tile) {
+    const QPoint p = FaceOf(tile);
+    window.ButtonDownAt(Qt::LeftButton, p.x(), p.y());
+  }
+  // The k-th available pair of the board as it is.
+  std::pair<int, int> Pair(int k) {
+    game.IsItFree();
+    int found = 0;
+    for (int i = 1; i < game.FreeCount; ++i)
+      if (sorimo::MatchGroup(game.FreeTiles[i]) == sorimo::MatchGroup(game.FreeTiles[i + 1]) &&
+          found++ == k % game.MovesLeft)
+        return {game.FreeTiles[i], game.FreeTiles[i + 1]};
+    std::abort();
+  }
+};
+
+Session& Shared() {
+  static Session s;
+  return s;
+}
+
+void Report(benchmark::State& state, double seconds) {
+  state.counters["us"] = seconds * 1e6;
+  state.counters["x_baseline"] = seconds / BaselineSeconds();
+}
+
+void BM_BaselineTwoCopies(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(BaselineSeconds());
+  state.counters["us"] = BaselineSeconds() * 1e6;
+}
+BENCHMARK(BM_BaselineTwoCopies)->Iterations(1);
+
+// The second click of a pair: both tiles go, the side panel follows. Only that click and
+// the paints it causes are timed; selecting the first tile and undoing the pair are not.
+void BM_PairRemovingClick(benchmark::State& state) {
+  Session& s = Shared();
+  double total = 0;
+  int k = 0;
+  for (auto _ : state) {
+    const auto [first, second] = s.Pair(k++);
+    s.Click(first);
+    QApplication::processEvents();
+    const double start = sorimo::bench::ThreadSeconds();
+    s.Click(second);
+    QApplication::processEvents();
+    total += sorimo::bench::ThreadSeconds() - start;
+    if (s.game.Records[size_t(second)].present()) std::abort();
+    s.game.Back();
+    QApplication::processEvents();
+  }
+  Report(state, total / double(state.iterations()));
+}
+BENCHMARK(BM_PairRemovingClick)->Iterations(400);
+
+// The status bar when the shown time changes, once a second: the new text and its paint.
+void BM_ClockRepaint(benchmark::State& state) {
+  Session& s = Shared();
+  sorimo::StatusBar* bar = s.window.statusLine();
+  const QString tiles = bar->tiles(), moves = bar->moves();
+  int second = 0;
+  const double seconds = SecondsPerCall(
+      [&] {
+        ++second;
+        bar->setFields(tiles, moves, QString("%1:%2").arg(second / 60 % 100, 2, 10, QChar('0')).arg(second % 60, 2, 10, QChar('0')));
+        QApplication::processEvents();
+      },
+      100);
+  for (auto _ : state) benchmark::DoNotOptimize(seconds);
+  Report(state, seconds);
+}
+BENCHMARK(BM_ClockRepaint)->Iterations(1);
+
+// The pointer moving over the board with "Show Current Tile": a move within the same tile,
+// and a move onto another tile.
+void PointerMoves(benchmark::State& state, bool sameTile) {
+  Session& s = Shared();
+  s.window.options().ShowCurrentTile = true;
+  s.window.ShowPanelHOF();
+  const auto [a, b] = s.Pair(0);
+  const QPoint pa = s.FaceOf(a), pb = s.FaceOf(b);
+  int step = 0;
+  const double seconds = SecondsPerCall(
+      [&] {
+        ++step;
+        const QPoint p = sameTile ? pa + QPoint(step % 2, 0) : (step % 2 ? pa : pb);
+        s.window.FormMouseMove(p.x(), p.y());
+        QApplication::processEvents();
+      },
+      100);
+  s.window.options().ShowCurrentTile = false;
+  s.window.ShowPanelHOF();
+  for (auto _ : state) benchmark::DoNotOptimize(seconds);
+  Report(state, seconds);
+}
+BENCHMARK_CAPTURE(PointerMoves, SameTile, true)->Iterations(1);
+BENCHMARK_CAPTURE(PointerMoves, OtherTile, false)->Iterations(1);
+
+// Right-click and hint: the selection or the hinted pair goes and comes.
+void BM_RightClick(benchmark::State& state) {
+  Session& s = Shared();
+  const auto [a, b] = s.Pair(0);
+  (void)b;
+  const QPoint p = s.FaceOf(a);
+  const double seconds = SecondsPerCall(
+      [&] {
+        s.window.ButtonDownAt(Qt::LeftButton, p.x(), p.y());
+        s.window.ButtonDownAt(Qt::RightButton, p.x(), p.y());
+        QApplication::processEvents();
+      },
+      50);
+  for (auto _ : state) benchmark::DoNotOptimize(seconds);
+  state.counters["note_with_select"] = 1;
+  Report(state, seconds);
+}
+BENCHMARK(BM_RightClick)->Iterations(1);
+
+void BM_Hint(benchmark::State& state) {
+  Session& s = Shared();
+  const double seconds = SecondsPerCall(
+      [&] {
+        s.game.PenaltySeconds = 0;  // the penalties would end the game at the time limit
+        s.game.Hint();
+        QApplication::processEvents();
+      },
+      50);
+  if (s.game.GameMode != sorimo::ModeClassic || s.game.HintFirst == 0) std::abort();
+  for (auto _ : state) benchmark::DoNotOptimize(seconds);
+  Report(state, seconds);
+}
+BENCHMARK(BM_Hint)->Iterations(1);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  sorimo::InitResources();
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

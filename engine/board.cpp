@@ -1,5 +1,7 @@
 #include "engine/board.h"
 
+#include <algorithm>
+
 namespace sorimo {
 
 int LayoutCells::count() const {
@@ -9,16 +11,29 @@ int LayoutCells::count() const {
   return n;
 }
 
+namespace {
+constexpr int FloorDiv(int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+}  // namespace
+
+// The tile drawn last among those whose box holds the point. A box is 46 x 56 pixels and
+// anchors are 20 and 25 pixels apart, so on each layer only the anchors of two or three
+// columns and rows can hold the point; they are visited in the drawing order.
 int WhatTileThere(const BoardGrid& grid, int px, int py) {
   int result = 0;
-  for (int z = 1; z <= kLayers; ++z)
-    for (int x = kColumns; x >= 1; --x)
-      for (int y = 1; y <= kRows; ++y) {
+  for (int z = 1; z <= kLayers; ++z) {
+    // left = 20 x + 6 z - 52 <= px < left + 46, top = 25 y - 6 z - 59 <= py < top + 56.
+    const int lastX = std::min(kColumns, FloorDiv(px + 52 - 6 * z, 20));
+    const int firstX = std::max(1, FloorDiv(px + 7 - 6 * z + 19, 20));
+    const int firstY = std::max(1, FloorDiv(py + 4 + 6 * z + 24, 25));
+    const int lastY = std::min(kRows, FloorDiv(py + 59 + 6 * z, 25));
+    for (int x = lastX; x >= firstX; --x)
+      for (int y = firstY; y <= lastY; ++y) {
         const uint8_t v = grid.at(x, y, z);
         if (v == 0) continue;
         const PixelRect b = TileBox(x, y, z);
         if (px >= b.left && px < b.right && py >= b.top && py < b.bottom) result = v;
       }
+  }
   return result;
 }
 

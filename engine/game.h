@@ -201,6 +201,16 @@ class Game {
   void RedrawBox(const DirtyRect& box);
   DirtyRect TileRedrawRect(int n) const;  // the box RedrawTile repaints
   DirtyRect TileFaceRect(int n) const;    // the face HLRedrawTile repaints
+  // The tiles drawn selected or hinted, to be handed back to RedrawHighlightChanges after
+  // the selection or the hint changed.
+  struct Highlights {
+    int first = 0, second = 0, hintFirst = 0, hintSecond = 0;
+  };
+  Highlights HighlightsNow() const { return {FirstSelected, SecondSelected, HintFirst, HintSecond}; }
+  // Redraws the faces of the tiles whose highlight is not what it was `before`: the picture
+  // a whole redraw would give, for two to four faces. The redraw entry runs once, as it would
+  // for a whole redraw, even when no face changed.
+  void RedrawHighlightChanges(const Highlights& before);
 
   // ---- Clock and status line (clock.cpp, status.cpp) ----
   void Temps();

@@ -6,6 +6,7 @@ namespace sorimo {
 void Game::Hint() {
   if (!Traits(GameMode).allowsHint) return;
   if (MovesLeft == 0) return;
+  const Highlights before = HighlightsNow();
   HintFirst = HintSecond = 0;
   IsItFree();
   if (FreeCount < 2 || MovesLeft == 0) return;  // no move, no penalty
@@ -20,7 +21,7 @@ void Game::Hint() {
     }
   }
   PenaltySeconds += 40;
-  FullRedraw();
+  RedrawHighlightChanges(before);
 }
 
 }  // namespace sorimo

@@ -1,5 +1,8 @@
 // Redraw requests: the whole board, one tile's box, or one face. The window draws the
 // pixels; the game decides what is dirty and whether the board may be shown at all.
+#include <algorithm>
+#include <array>
+
 #include "engine/game.h"
 #include "engine/pixel_geometry.h"
 
@@ -39,6 +42,38 @@ void Game::RedrawTile(int n) {
 void Game::HLRedrawTile(int n) {
   if (n < 1 || n > kTileCount) return;
   RedrawBox(TileFaceRect(n));
+}
+
+namespace {
+// How a tile is highlighted: bit 0 selected, bit 1 hinted.
+int HighlightOf(const Game::Highlights& h, int tile) {
+  return (tile == h.first || tile == h.second ? 1 : 0) | (tile == h.hintFirst || tile == h.hintSecond ? 2 : 0);
+}
+}  // namespace
+
+void Game::RedrawHighlightChanges(const Highlights& before) {
+  const Highlights after = HighlightsNow();
+  std::array<DirtyRect, 8> faces;
+  size_t count = 0;
+  std::array<int, 8> seen{};
+  for (const int t : {before.first, before.second, before.hintFirst, before.hintSecond, after.first, after.second,
+                      after.hintFirst, after.hintSecond}) {
+    if (t < 1 || t > kTileCount || !Records[t].present()) continue;
+    if (HighlightOf(before, t) == HighlightOf(after, t)) continue;
+    if (std::find(seen.begin(), seen.begin() + count, t) != seen.begin() + count) continue;
+    seen[count] = t;
+    faces[count++] = TileFaceRect(t);
+  }
+  if (HofRefreshPending) host_.board.ShowPanelHOF();
+  if (RedrawEntryEndsGame()) {
+    Dirty = DirtyRect{};
+    return;
+  }
+  for (size_t i = 0; i < count; ++i) {
+    Dirty = faces[i];
+    host_.board.PaintBoard(Dirty);
+  }
+  Dirty = DirtyRect{};
 }
 
 }  // namespace sorimo

@@ -1,5 +1,8 @@
 #include "view/board_renderer.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "view/pixel_transfer.h"
 #include "view/shadow_pieces.h"
 #include "view/tile_texture.h"
@@ -17,6 +20,9 @@ const Options& OptionsOf(const BoardScene& scene) {
 bool Intersects(const PixelRect& box, const DirtyRect& dirty) {
   return box.left < dirty.right && box.right > dirty.left && box.top < dirty.bottom && box.bottom > dirty.top;
 }
+
+// A notched tile's edge: the 21 pixels of its bottom edge left of the lower-right neighbour.
+constexpr int kNotchedEdge = 21;
 
 // Where a face's sprite starts in the renderer's column of sprites. Anything that is no face
 // shows texture cell (0, 0), face 19's, as the editor's tiles do.
@@ -63,6 +69,7 @@ void BoardRenderer::setTileset(PixelBuffer tileset) {
 }
 
 void BoardRenderer::ChangeTexture() {
+  ++textureGeneration_;
   sorimo::ChangeTexture(tileset_, texture_);
   sprites_ = PixelBuffer(kSpriteWidth, kSpriteHeight * kFaceCount);
   for (int face = 1; face <= kFaceCount; ++face) {
@@ -70,6 +77,11 @@ void BoardRenderer::ChangeTexture() {
     BlockTransfer(sprites_, 0, SpriteRow(face), kSpriteWidth, kSpriteHeight, texture_, at.x, at.y, RasterOp::Copy);
   }
   tileStamp_.Build(tileset_, kTileMask.x, kTileMask.y, kSpriteWidth, kSpriteHeight);
+  for (int row = 0; row < kSpriteHeight; ++row) {
+    opaque_[size_t(row)] = tileStamp_.OpaqueRun(row);
+    // A notched tile stamps only the face's rows, then copies the left part of its edge.
+    opaqueNotched_[size_t(row)] = row < kFaceHeight ? opaque_[size_t(row)] : SpriteStamp::Run{0, kNotchedEdge};
+  }
 }
 
 void BoardRenderer::Redraw(const BoardScene& scene, const DirtyRect& dirty) {
@@ -79,16 +91,88 @@ void BoardRenderer::Redraw(const BoardScene& scene, const DirtyRect& dirty) {
     RedrawClicks(scene, area);
     return;
   }
-  if (scene.grid) {
-    const BoardGrid& grid = *scene.grid;
-    for (int z = 0; z < kLayers; ++z) {
-      const CellRange r = CellsNear(dirty, z + 1, scene.originX, scene.originY);
-      for (int x = r.lastColumn - 1; x >= r.firstColumn - 1; --x)
-        for (int y = r.firstRow - 1; y < r.lastRow; ++y) {
-          const uint8_t b = grid.at(x + 1, y + 1, z + 1);
-          if (IsDrawnByte(b) || scene.isGhost(x, y, z)) ShowIt(scene, dirty, x, y, z, b);
-        }
+  if (!scene.grid) return;
+  const BoardGrid& grid = *scene.grid;
+  // A small rectangle (a tile's box, a face) lies over a few stacked tiles; those the tiles
+  // drawn after them cover completely there are left out.
+  const bool small = !dirty.full() && area.right - area.left <= kMaxCulledSide && area.bottom - area.top <= kMaxCulledSide;
+  std::array<Visit, kMaxVisits> visits;
+  size_t count = 0;
+  bool listed = small;
+  for (int z = 0; z < kLayers && listed; ++z) {
+    const CellRange r = CellsNear(dirty, z + 1, scene.originX, scene.originY);
+    for (int x = r.lastColumn - 1; x >= r.firstColumn - 1 && listed; --x)
+      for (int y = r.firstRow - 1; y < r.lastRow && listed; ++y) {
+        const uint8_t b = grid.at(x + 1, y + 1, z + 1);
+        if (!IsDrawnByte(b) && !scene.isGhost(x, y, z)) continue;
+        listed = count < visits.size();
+        if (listed) visits[count++] = {x, y, z, b};
+      }
+  }
+  if (listed) {
+    std::array<bool, kMaxVisits> hidden{};
+    FindHidden(scene, area, visits.data(), count, hidden.data());
+    for (size_t i = 0; i < count; ++i)
+      if (!hidden[i]) ShowIt(scene, dirty, visits[i].x, visits[i].y, visits[i].z, visits[i].tile);
+    return;
+  }
+  for (int z = 0; z < kLayers; ++z) {
+    const CellRange r = CellsNear(dirty, z + 1, scene.originX, scene.originY);
+    for (int x = r.lastColumn - 1; x >= r.firstColumn - 1; --x)
+      for (int y = r.firstRow - 1; y < r.lastRow; ++y) {
+        const uint8_t b = grid.at(x + 1, y + 1, z + 1);
+        if (IsDrawnByte(b) || scene.isGhost(x, y, z)) ShowIt(scene, dirty, x, y, z, b);
+      }
+  }
+}
+
+bool BoardRenderer::Notched(const BoardScene& scene, int x, int y, int z) const {
+  const uint8_t lowerRight = scene.grid ? scene.grid->at(x + 2, y + 3, z + 1) : 0;
+  return IsDrawnByte(lowerRight) || scene.isGhost(x + 1, y + 2, z);
+}
+
+// Going from the last tile drawn back to the first, `covered` collects the pixels of the
+// rectangle that the tiles met so far surely draw over (their sprites' opaque runs, copied
+// whatever lies beneath). A tile whose every pixel in the rectangle is covered that way
+// would be drawn only to be drawn over, and is hidden. Every covered pixel is drawn over by
+// a tile that is not hidden: either the tile that covered it, or, if that one is hidden too,
+// the later tiles that cover it in turn. So the picture is the same without the hidden ones.
+void BoardRenderer::FindHidden(const BoardScene& scene, const PixelRect& area, const Visit* visits, size_t count,
+                               bool* hidden) const {
+  using Row = std::array<uint64_t, 2>;  // kMaxCulledSide columns as bits
+  std::array<Row, kMaxCulledSide> covered{};
+  auto span = [](int from, int to) {  // the bits of columns [from, to), 0 <= from < to <= 128
+    auto word = [](int a, int b) -> uint64_t {
+      if (a >= b) return 0;
+      const uint64_t upTo = b >= 64 ? ~uint64_t(0) : (uint64_t(1) << b) - 1;
+      return upTo & ~((uint64_t(1) << a) - 1);
+    };
+    return Row{word(std::min(from, 64), std::min(to, 64)), word(std::max(from, 64) - 64, std::max(to, 64) - 64)};
+  };
+  for (size_t i = count; i-- > 0;) {
+    const Visit& v = visits[i];
+    const PixelPoint f = FaceCorner(v.x + 1, v.y + 1, v.z + 1, scene.originX, scene.originY);
+    const int left = f.x - kEdge, top = f.y;
+    const int l = std::max(left, area.left), r = std::min(left + kSpriteWidth, area.right);
+    const int t = std::max(top, area.top), b = std::min(top + kSpriteHeight, area.bottom);
+    if (l >= r || t >= b) {
+      hidden[i] = true;  // drawn nowhere in the rectangle
+      continue;
     }
+    const auto& runs = Notched(scene, v.x, v.y, v.z) ? opaqueNotched_ : opaque_;
+    const Row box = span(l - area.left, r - area.left);
+    bool all = true;
+    for (int y = t; y < b; ++y) {
+      Row& c = covered[size_t(y - area.top)];
+      all = all && (c[0] & box[0]) == box[0] && (c[1] & box[1]) == box[1];
+      const SpriteStamp::Run run = runs[size_t(y - top)];
+      const int from = std::max(left + run.begin, l), to = std::min(left + run.end, r);
+      if (from >= to) continue;
+      const Row bits = span(from - area.left, to - area.left);
+      c[0] |= bits[0];
+      c[1] |= bits[1];
+    }
+    hidden[i] = all;
   }
 }
 
@@ -116,10 +200,10 @@ void BoardRenderer::ShowIt(const BoardScene& scene, const DirtyRect& dirty, int 
 
   // A tile half a tile to the right and one tile lower on the same layer was drawn earlier;
   // the notched edge stops short of its face instead of covering it.
-  const uint8_t lowerRight = scene.grid ? scene.grid->at(x + 2, y + 3, z + 1) : 0;
-  if (IsDrawnByte(lowerRight) || scene.isGhost(x + 1, y + 2, z)) {
+  if (Notched(scene, x, y, z)) {
     tileStamp_.Draw(game_, box.left, f.y, kFaceHeight, sprites_, 0, sy, clip);
-    BlockTransfer(game_, box.left, f.y + kFaceHeight, 21, kEdge, sprites_, 0, sy + kFaceHeight, RasterOp::Copy, clip);
+    BlockTransfer(game_, box.left, f.y + kFaceHeight, kNotchedEdge, kEdge, sprites_, 0, sy + kFaceHeight,
+                  RasterOp::Copy, clip);
     MaskedTransfer(game_, f.x + 15, f.y + kFaceHeight, kEdge, kEdge, tileset_, kMaskCorner.x, kMaskCorner.y,
                    sprites_, kFaceWidth, sy + kFaceHeight, clip);
   } else {

@@ -50,6 +50,9 @@ class BoardRenderer {
   // Replaces the tileset picture, whatever its size, and rebuilds the texture (ChangeTexture).
   void setTileset(PixelBuffer tileset);
   void ChangeTexture();
+  // Counts the texture builds: a picture drawn from the sprites is out of date when the
+  // count has moved since.
+  int textureGeneration() const { return textureGeneration_; }
   // The six 38 x 38 Clicks pictures for colours 1..6, black being transparent.
   void setClicksTiles(std::array<PixelBuffer, 6> tiles) { clicksTiles_ = std::move(tiles); }
 
@@ -78,6 +81,22 @@ class BoardRenderer {
   void DrawTileSprite(PixelBuffer& target, int x, int y, int tile) const;
 
  private:
+  // The tile at zero-based (x, y, z) is drawn with its bottom edge cut short, because the
+  // tile half a tile to its right and one tile lower was drawn before it.
+  bool Notched(const BoardScene& scene, int x, int y, int z) const;
+  // Marks in `hidden` the cells of a small partial redraw whose every pixel there is drawn
+  // over by tiles that come later; see the .cpp.
+  struct Visit {
+    int x = 0, y = 0, z = 0;
+    uint8_t tile = 0;
+  };
+  // The largest rectangle searched for hidden tiles, and the most tiles listed for it (its
+  // cells near the rectangle number about 5 x 12 x 11; a grid that holds more is drawn
+  // without the search).
+  static constexpr int kMaxCulledSide = 128;
+  static constexpr size_t kMaxVisits = 5 * 14 * 13;
+  void FindHidden(const BoardScene& scene, const PixelRect& area, const Visit* visits, size_t count,
+                  bool* hidden) const;
   void DrawDecorations(const BoardScene& scene, const Options& options, int tile, int fx, int fy,
                        const PixelRect& clip);
   void DrawFaceOn(int tile, const TilesetPoint& background, int fx, int fy, const PixelRect& clip);
@@ -87,12 +106,15 @@ class BoardRenderer {
   PixelBuffer tileset_, texture_;
   PixelBuffer filled_;
   SpriteStamp tileStamp_;  // the tile mask of the tileset
+  // Per sprite row, the pixels a tile drawn whole, and one drawn notched, surely covers.
+  std::array<SpriteStamp::Run, kSpriteHeight> opaque_{}, opaqueNotched_{};
   // The texture's sprites again, one below the other (face f at row 56 (f - 1)), so that
   // drawing a tile reads consecutive memory.
   PixelBuffer sprites_;
   // Stencils of the shadow-rule sets met so far, keyed by their rule bits.
   std::unordered_map<uint16_t, ShadowStencil> shadowStencils_;
   std::array<PixelBuffer, 6> clicksTiles_;
+  int textureGeneration_ = 0;
 };
 
 // A grid byte the renderer draws: 1..154 (tile numbers are 1..144; 0 is empty and 155, the

@@ -27,10 +27,16 @@ class SpriteStamp {
   void Draw(PixelBuffer& target, int x, int y, int rows, const PixelBuffer& sprite, int sx, int sy,
             const PixelRect& clip = kWholeTarget) const;
 
- private:
+ public:
   struct Run {
     int begin = 0, end = 0;  // mask pixels [begin, end) of the row are black
   };
+  // The pixels of mask row `row` that Draw sets to the sprite's whatever lay beneath: the
+  // row's longest black run; empty for a row outside the mask or a mask not wholly inside
+  // its picture.
+  Run OpaqueRun(int row) const { return row >= 0 && size_t(row) < runs_.size() ? runs_[size_t(row)] : Run{}; }
+
+ private:
   const PixelBuffer* picture_ = nullptr;
   int mx_ = 0, my_ = 0, w_ = 0, h_ = 0;
   bool whole_ = false;  // the mask lies entirely inside its picture

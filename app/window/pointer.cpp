@@ -31,7 +31,8 @@ void TSorimo::FormMouseMove(int X, int Y) {
       if (r.z < kLayers && game_.Grid.at(r.x, r.y, r.z + 1) != 0)
         hof_->ClearTilePreview();
       else
-        hof_->DrawTilePreview(t, [this](PixelBuffer& area, int tile) { renderer_.DrawTileSprite(area, 0, 0, tile); });
+        hof_->DrawTilePreview(t, renderer_.textureGeneration(),
+                              [this](PixelBuffer& area, int tile) { renderer_.DrawTileSprite(area, 0, 0, tile); });
     }
     // Still over the same tile, and it still shows the rectangle (an undo clears it).
     if (PreviousPointerTile == PointerTile && game_.HoverTile == PointerTile) return;

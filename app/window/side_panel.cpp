@@ -1,12 +1,47 @@
 #include "app/window/side_panel.h"
 
+#include <QPaintEvent>
 #include <QPainter>
+#include <cstring>
 
 #include "app/dialogs/transparent_image.h"
 #include "view/board_geometry.h"
 #include "view/pixel_buffer.h"
 
 namespace sorimo {
+
+namespace {
+
+constexpr int kGirlTop = 302;
+
+// Copies `from` of source to `at` of target, row by row; both pictures are RGB32.
+void CopyRect(QImage& target, QPoint at, const QImage& source, QRect from) {
+  from &= source.rect();
+  QRect to(at, from.size());
+  to &= target.rect();
+  if (to.isEmpty()) return;
+  from = QRect(from.topLeft() + (to.topLeft() - at), to.size());
+  for (int y = 0; y < to.height(); ++y)
+    std::memcpy(target.scanLine(to.top() + y) + 4 * to.left(), source.constScanLine(from.top() + y) + 4 * from.left(),
+                size_t(4 * to.width()));
+}
+
+// Every pixel the texts may touch: drawn over black, each pixel they reach turns non-black;
+// one pixel of margin on every side.
+QRect TextsArea(const PanelTexts& texts, QSize size) {
+  QImage probe(size, QImage::Format_RGB32);
+  probe.fill(Qt::black);
+  DrawPanelTexts(probe, texts);
+  QRect area;
+  for (int y = 0; y < probe.height(); ++y) {
+    const QRgb* row = reinterpret_cast<const QRgb*>(probe.constScanLine(y));
+    for (int x = 0; x < probe.width(); ++x)
+      if (row[x] & 0xFFFFFF) area |= QRect(x, y, 1, 1);
+  }
+  return area.isEmpty() ? area : area.adjusted(-1, -1, 1, 1);
+}
+
+}  // namespace
 
 SidePanel::SidePanel(QWidget* parent) : QWidget(parent) {
   setObjectName("HofBox");
@@ -20,7 +55,8 @@ SidePanel::SidePanel(QWidget* parent) : QWidget(parent) {
     hofPic_.fill(Qt::black);
   }
   saveHof_ = hofPic_.copy();
-  shown_ = saveHof_;
+  shown_ = hofPic_.copy();
+  previewTile_ = kPreviewCleared;
   // The image list: for each girl her plain picture, then each mood drawn over it.
   for (int k = 0; k < 4; ++k) {
     const QString base = QString(":/girl%1").arg(k + 1);
@@ -34,81 +70,113 @@ SidePanel::SidePanel(QWidget* parent) : QWidget(parent) {
   }
 }
 
-void SidePanel::paintEvent(QPaintEvent*) {
+void SidePanel::paintEvent(QPaintEvent* event) {
   QPainter p(this);
-  p.drawImage(0, 0, shown_);
+  p.drawImage(event->rect().topLeft(), shown_, event->rect());
+}
+
+void SidePanel::RedrawHOF() {
+  const QRect area = pending_;
+  CopyRect(shown_, area.topLeft(), saveHof_, area);
+  pending_ = QRect();
+  if (!area.isEmpty()) update(area);
+}
+
+QRect SidePanel::GirlArea(int girl) const {
+  if (girl < 0) return {};
+  return QRect(QPoint(0, kGirlTop), girls_[size_t(girl)].size()) & hofPic_.rect();
+}
+
+const QImage& SidePanel::GirlOnBackdrop(int girl) {
+  QImage& part = girlOnBackdrop_[size_t(girl)];
+  if (part.isNull()) {
+    const QRect area = GirlArea(girl);
+    part = hofPic_.copy(area);
+    DrawTransparent(part, 0, 0, girls_[size_t(girl)], kGirlTransparent);
+  }
+  return part;
+}
+
+QRect SidePanel::Compose(const PanelTexts& texts, int girl) {
+  QRect changed;
+  if (!composedTexts_ || *composedTexts_ != texts) {
+    if (!textsKey_ || *textsKey_ != texts) {
+      texts_ = hofPic_.copy();
+      DrawPanelTexts(texts_, texts);
+      textsArea_ = TextsArea(texts, hofPic_.size());
+      textsKey_ = texts;
+    }
+    composed_ = texts_.copy();
+    composedTexts_ = texts;
+    composedGirl_ = -1;
+    changed = composed_.rect();
+  }
+  if (girl == composedGirl_) return changed;
+  const QRect before = GirlArea(composedGirl_), now = GirlArea(girl);
+  if (girl >= 0 && textsArea_.intersects(now)) {
+    // The texts reach into the girl's part: they go over her, as drawing afresh puts them.
+    composed_ = hofPic_.copy();
+    DrawTransparent(composed_, 0, kGirlTop, girls_[size_t(girl)], kGirlTransparent);
+    DrawPanelTexts(composed_, texts);
+    composedGirl_ = girl;
+    return composed_.rect();
+  }
+  // The texts stay clear of her part (the panel's layout keeps them so).
+  CopyRect(composed_, before.topLeft(), texts_, before);
+  if (girl >= 0) CopyRect(composed_, now.topLeft(), GirlOnBackdrop(girl), GirlOnBackdrop(girl).rect());
+  composedGirl_ = girl;
+  return changed | before | now;
 }
 
 void SidePanel::ShowPanelHOF(const PanelModel& model) {
   if (!model.options.ShowHallFame) return;
   const Game& game = model.game;
   const int PanelShift = PanelShiftFor(game.GameMode, model.options);
-  const int movesLeft = PanelShift == kGirlPanelShift ? model.countMoves() : game.MovesLeft;
-
-  saveHof_ = hofPic_.copy();
-  QPainter p(&saveHof_);
-  p.setRenderHint(QPainter::TextAntialiasing);
-  if (PanelShift == kGirlPanelShift) {
-    const QImage& girl =
-        Girl(GirlPicture(game.GameMode, game.ModeBeforePause, game.ElapsedSeconds + game.PenaltySeconds, movesLeft));
-    p.end();
-    DrawTransparent(saveHof_, 0, 302, girl, kGirlTransparent);
-    p.begin(&saveHof_);
-  } else {
-    QFont title;
-    title.setFamilies({"Comic Sans MS", "Comic Neue"});
-    title.setPointSize(10);
-    title.setBold(true);
-    p.setFont(title);
-    p.setPen(QColor(255, 255, 0));
-    const QFontMetrics fm(title);
-    p.drawText(21, 50 - PanelShift + fm.ascent(), "HALL OF");
-    p.drawText(31, 70 - PanelShift + fm.ascent(), "FAME");
-  }
-
-  const int column = model.column;
-  if (column >= 0 && column < kHallColumns) {
-    QFont f;
-    f.setFamilies({"Verdana", "DejaVu Sans"});
-    f.setPointSize(9);
-    for (int i = 1; i <= 10; ++i) {
-      const std::string& entry = model.hall.At(i, column);
-      f.setBold(true);
-      f.setItalic(i == model.newEntryRank);
-      p.setFont(f);
-      const int ascent = QFontMetrics(f).ascent();
-      p.setPen(Qt::white);
-      p.drawText(15, 27 * i + 81 - PanelShift + ascent, QString::fromStdString(entry.substr(0, 8)));
-      const int total = HallEntryTotal(entry);
-      const QString value = IsClicksColumn(column) ? QString("    %1").arg(total)
-                                                   : QString::fromStdString(TimeText(total));
-      p.setPen(QColor(0, 255, 255));
-      p.drawText(39, 27 * i + 94 - PanelShift + ascent, value);
-    }
-  }
-  p.end();
-  RedrawHOF();
-  repaint();
+  int girl = -1;
+  if (PanelShift == kGirlPanelShift)
+    girl = GirlPicture(game.GameMode, game.ModeBeforePause, game.ElapsedSeconds + game.PenaltySeconds,
+                       model.countMoves());
+  QRect changed = Compose(PanelTextsOf(model, PanelShift), girl);
+  // A fresh panel has no preview.
+  if (previewTile_ != kPreviewComposed)
+    changed |= QRect(kPreviewX, kPreviewY, kSpriteWidth, kSpriteHeight) & composed_.rect();
+  previewTile_ = kPreviewComposed;
+  CopyRect(saveHof_, changed.topLeft(), composed_, changed);
+  MarkChanged(changed);
+  // Shown at once; a panel that did not change needs no painting.
+  const QRect area = pending_;
+  CopyRect(shown_, area.topLeft(), saveHof_, area);
+  pending_ = QRect();
+  if (!area.isEmpty()) repaint(area);
 }
-
-// The preview area of the panel, where the tile under the pointer is shown.
-constexpr int kPreviewX = 24, kPreviewY = 390;
 
 void SidePanel::ClearTilePreview() {
-  for (int y = kPreviewY; y < kPreviewY + kSpriteHeight && y < saveHof_.height(); ++y)
-    for (int x = kPreviewX; x < kPreviewX + kSpriteWidth && x < saveHof_.width(); ++x)
-      saveHof_.setPixel(x, y, hofPic_.pixel(x, y));
+  if (previewTile_ == kPreviewCleared) return;  // the backdrop is there already
+  const QRect area = QRect(kPreviewX, kPreviewY, kSpriteWidth, kSpriteHeight) & saveHof_.rect();
+  CopyRect(saveHof_, area.topLeft(), hofPic_, area);
+  previewTile_ = kPreviewCleared;
+  MarkChanged(area);
   RedrawHOF();
 }
 
-void SidePanel::DrawTilePreview(int tile, const TileDrawer& drawTile) {
+void SidePanel::DrawTilePreview(int tile, int look, const TileDrawer& drawTile) {
+  if (tile == previewTile_ && look == previewLook_) return;  // the same sprite is there
   // The sprite is composed over the panel's own pixels.
   PixelBuffer area(kSpriteWidth, kSpriteHeight);
-  for (int y = 0; y < kSpriteHeight; ++y)
-    for (int x = 0; x < kSpriteWidth; ++x) area.setPixel(x, y, saveHof_.pixel(kPreviewX + x, kPreviewY + y) & 0xFFFFFF);
+  for (int y = 0; y < kSpriteHeight; ++y) {
+    const QRgb* in = reinterpret_cast<const QRgb*>(saveHof_.constScanLine(kPreviewY + y)) + kPreviewX;
+    uint32_t* out = area.row(y);
+    for (int x = 0; x < kSpriteWidth; ++x) out[x] = in[x] & 0xFFFFFF;
+  }
   drawTile(area, tile);
-  for (int y = 0; y < kSpriteHeight; ++y)
-    for (int x = 0; x < kSpriteWidth; ++x) saveHof_.setPixel(kPreviewX + x, kPreviewY + y, 0xFF000000 | area.pixel(x, y));
+  for (int y = 0; y < kSpriteHeight; ++y) {
+    const uint32_t* in = area.row(y);
+    QRgb* out = reinterpret_cast<QRgb*>(saveHof_.scanLine(kPreviewY + y)) + kPreviewX;
+    for (int x = 0; x < kSpriteWidth; ++x) out[x] = 0xFF000000 | in[x];
+  }
+  previewTile_ = tile;
+  previewLook_ = look;
+  MarkChanged(QRect(kPreviewX, kPreviewY, kSpriteWidth, kSpriteHeight));
   RedrawHOF();
 }
 

@@ -13,8 +13,9 @@ DealResult ModeRules::Start(Game& g) const { return g.RandomSolitaireGame1Click(
 
 void ModeRules::ButtonDown(Game& g, MouseButton button, int px, int py) const {
   if (button == MouseButton::Right) {
+    const Game::Highlights before = g.HighlightsNow();
     ClearChoice(g);
-    g.FullRedraw();
+    g.RedrawHighlightChanges(before);
     g.host().board.RedrawHOF();
     return;
   }

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdlib>
+#include <vector>
 
 #include "engine/board.h"
 #include "engine/board_text.h"
@@ -109,6 +110,38 @@ TEST(HitTest, TilesAtTheEdgesReachPastTheOrigin) {
   EXPECT_EQ(WhatTileThere(b.grid, -27, 10), 0);
   EXPECT_EQ(WhatTileThere(b.grid, 20, 10), 0);
   EXPECT_EQ(WhatTileThere(b.grid, 0, -40), 1);  // rows reach above the origin too
+}
+
+// The hit test looks only at the anchors near the point; it must answer what scanning every
+// cell in drawing order answers, for crowded random grids and points around and off the board.
+TEST(HitTest, LooksNearThePointAndAnswersAsAFullScan) {
+  Random random;
+  random.GeneratorSeed = 2024;
+  for (int round = 0; round < 4; ++round) {
+    BoardGrid grid;
+    struct Anchor {
+      int x, y, z;
+      uint8_t v;
+    };
+    std::vector<Anchor> inOrder;  // layer 1 first, the right-most column first, the top row first
+    for (int z = 1; z <= kLayers; ++z)
+      for (int x = kColumns; x >= 1; --x)
+        for (int y = 1; y <= kRows; ++y)
+          if (random.RandomInt(4 + z) == 0) {
+            const uint8_t v = uint8_t(1 + random.RandomInt(kTileCount));
+            grid.set(x, y, z, v);
+            inOrder.push_back({x, y, z, v});
+          }
+    for (int py = -80; py < 560; py += 3)
+      for (int px = -80; px < 760; px += 3) {
+        int expected = 0;
+        for (const Anchor& a : inOrder) {
+          const PixelRect b = TileBox(a.x, a.y, a.z);
+          if (px >= b.left && px < b.right && py >= b.top && py < b.bottom) expected = a.v;
+        }
+        ASSERT_EQ(WhatTileThere(grid, px, py), expected) << "round " << round << " at " << px << "," << py;
+      }
+  }
 }
 
 TEST(WhatAdd, PlacesOnlyOnSupportedPositions) {

@@ -1,6 +1,9 @@
 // Which tiles are free under both rules, how moves are counted, and what clicks do.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "test_support.h"
 
 namespace sorimo::test {
@@ -189,11 +192,25 @@ TEST(Selection, RightClickDropsSelectionAndHint) {
   t.Click(1);
   t.game.HintFirst = 1;
   t.game.HintSecond = 2;
+  t.host.log.clear();
   t.Click(5, MouseButton::Right);
   EXPECT_EQ(t.game.FirstSelected, 0);
   EXPECT_EQ(t.game.HintFirst, 0);
-  EXPECT_EQ(t.host.Only({"paint", "panel copy"}).back(), "panel copy");
+  // The two faces that lose their highlight are drawn again, then the panel is shown.
+  EXPECT_EQ(t.host.Only({"paint", "panel copy"}),
+            (std::vector<std::string>{PaintOf(t.game.TileFaceRect(1)), PaintOf(t.game.TileFaceRect(2)), "panel copy"}));
   EXPECT_EQ(t.game.TilesLeft, 3);
+
+  // Nothing highlighted: no face changes, but the redraw's first step still runs and notices
+  // a cleared board, as a whole redraw would.
+  t.host.log.clear();
+  t.Click(5, MouseButton::Right);
+  EXPECT_TRUE(t.host.Only({"paint"}).empty());
+  t.game.ElapsedSeconds = 3;
+  for (const int tile : {1, 2, 5}) TakeTile(t.game.Grid, t.game.Records, tile);
+  t.game.TilesLeft = 0;
+  t.game.ButtonDown(MouseButton::Right, 100, 100);
+  EXPECT_TRUE(t.game.GameFinished);
 }
 
 TEST(VerticalVariation, ChangesOnlyWithANewGame) {

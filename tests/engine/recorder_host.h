@@ -13,6 +13,13 @@
 
 namespace sorimo::test {
 
+// The log entry of a board paint: "paint full" or "paint left,top,right,bottom".
+inline std::string PaintOf(const DirtyRect& d) {
+  return d.full() ? "paint full"
+                  : "paint " + std::to_string(d.left) + "," + std::to_string(d.top) + "," + std::to_string(d.right) +
+                        "," + std::to_string(d.bottom);
+}
+
 class RecorderHost : public BoardOutput,
                      public Feedback,
                      public Questions,
@@ -36,9 +43,7 @@ class RecorderHost : public BoardOutput,
 
   void PaintBoard(const DirtyRect& d) override {
     if (duringPaint) duringPaint();
-    log.push_back(d.full() ? "paint full"
-                           : "paint " + std::to_string(d.left) + "," + std::to_string(d.top) + "," +
-                                 std::to_string(d.right) + "," + std::to_string(d.bottom));
+    log.push_back(PaintOf(d));
   }
   void ShowFond() override { log.push_back("fond"); }
   void RepaintNow() override { log.push_back("repaint"); }

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "app/window/status_bar.h"
@@ -87,9 +88,11 @@ struct Session {
   }
 };
 
+// Made on first use, gone before the application object.
+std::unique_ptr<Session> session;
 Session& Shared() {
-  static Session s;
-  return s;
+  if (!session) session = std::make_unique<Session>();
+  return *session;
 }
 
 void Report(benchmark::State& state, double seconds) {
@@ -210,5 +213,6 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
+  session.reset();
   return 0;
 }

@@ -28,4 +28,17 @@ double SecondsPerCall(F&& f, int callsPerBatch) {
   return batches[7];
 }
 
+// Seconds per call of f, the least of 25 batches of callsPerBatch calls: what the work costs
+// when nothing else gets in its way.
+template <typename F>
+double LeastSecondsPerCall(F&& f, int callsPerBatch) {
+  double least = 1e300;
+  for (int i = 0; i < 25; ++i) {
+    const double start = ThreadSeconds();
+    for (int k = 0; k < callsPerBatch; ++k) f();
+    least = std::min(least, (ThreadSeconds() - start) / callsPerBatch);
+  }
+  return least;
+}
+
 }  // namespace sorimo::bench

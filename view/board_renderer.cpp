@@ -110,7 +110,7 @@ void BoardRenderer::Redraw(const BoardScene& scene, const DirtyRect& dirty) {
       }
   }
   if (listed) {
-    std::array<bool, kMaxVisits> hidden{};
+    std::array<bool, kMaxVisits> hidden;
     FindHidden(scene, area, visits.data(), count, hidden.data());
     for (size_t i = 0; i < count; ++i)
       if (!hidden[i]) ShowIt(scene, dirty, visits[i].x, visits[i].y, visits[i].z, visits[i].tile);
@@ -139,16 +139,15 @@ bool BoardRenderer::Notched(const BoardScene& scene, int x, int y, int z) const 
 // the later tiles that cover it in turn. So the picture is the same without the hidden ones.
 void BoardRenderer::FindHidden(const BoardScene& scene, const PixelRect& area, const Visit* visits, size_t count,
                                bool* hidden) const {
-  using Row = std::array<uint64_t, 2>;  // kMaxCulledSide columns as bits
-  std::array<Row, kMaxCulledSide> covered{};
-  auto span = [](int from, int to) {  // the bits of columns [from, to), 0 <= from < to <= 128
-    auto word = [](int a, int b) -> uint64_t {
-      if (a >= b) return 0;
-      const uint64_t upTo = b >= 64 ? ~uint64_t(0) : (uint64_t(1) << b) - 1;
-      return upTo & ~((uint64_t(1) << a) - 1);
-    };
-    return Row{word(std::min(from, 64), std::min(to, 64)), word(std::max(from, 64) - 64, std::max(to, 64) - 64)};
+  static_assert(kMaxCulledSide <= 128);
+  using Row = unsigned __int128;  // the rectangle's columns as bits
+  auto span = [](int from, int to) {  // columns [from, to), 0 <= from < to <= 128
+    const Row ones = ~Row(0);
+    return (to - from == 128 ? ones : (Row(1) << (to - from)) - 1) << from;
   };
+  const int height = area.bottom - area.top;
+  std::array<Row, kMaxCulledSide> covered;
+  std::fill_n(covered.begin(), height, Row(0));
   for (size_t i = count; i-- > 0;) {
     const Visit& v = visits[i];
     const PixelPoint f = FaceCorner(v.x + 1, v.y + 1, v.z + 1, scene.originX, scene.originY);
@@ -164,13 +163,10 @@ void BoardRenderer::FindHidden(const BoardScene& scene, const PixelRect& area, c
     bool all = true;
     for (int y = t; y < b; ++y) {
       Row& c = covered[size_t(y - area.top)];
-      all = all && (c[0] & box[0]) == box[0] && (c[1] & box[1]) == box[1];
+      all = all && (c & box) == box;
       const SpriteStamp::Run run = runs[size_t(y - top)];
       const int from = std::max(left + run.begin, l), to = std::min(left + run.end, r);
-      if (from >= to) continue;
-      const Row bits = span(from - area.left, to - area.left);
-      c[0] |= bits[0];
-      c[1] |= bits[1];
+      if (from < to) c |= span(from - area.left, to - area.left);
     }
     hidden[i] = all;
   }

@@ -86,9 +86,9 @@ class BoardRenderer {
   bool Notched(const BoardScene& scene, int x, int y, int z) const;
   // Marks in `hidden` the cells of a small partial redraw whose every pixel there is drawn
   // over by tiles that come later; see the .cpp.
-  struct Visit {
-    int x = 0, y = 0, z = 0;
-    uint8_t tile = 0;
+  struct Visit {  // no initializers: a redraw's list is filled before it is read
+    int x, y, z;
+    uint8_t tile;
   };
   // The largest rectangle searched for hidden tiles, and the most tiles listed for it (its
   // cells near the rectangle number about 5 x 12 x 11; a grid that holds more is drawn

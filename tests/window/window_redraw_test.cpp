@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QLabel>
+#include <QScreen>
 
 #include <algorithm>
 #include <vector>
@@ -12,6 +14,7 @@
 #include "app/dialogs/transparent_image.h"
 #include "app/window/panel_texts.h"
 #include "app/window/side_panel.h"
+#include "app/window/status_bar.h"
 #include "view/pixel_buffer.h"
 #include "window_test_support.h"
 
@@ -116,6 +119,30 @@ TEST(WindowRedraw, QuickRedrawsShowWhatAWholeRedrawShows) {
     ASSERT_FALSE(g.Records[size_t(b)].present());
     EXPECT_TRUE(SameAsWholeRedraw(*w)) << "pair " << a << ", " << b;
   }
+}
+
+// The status fields paint the bar's gradient beneath them themselves, so that a new text
+// repaints them alone; the window looks as when the bar is painted first.
+TEST(WindowRedraw, OpaqueStatusFieldsLookAsOverThePaintedBar) {
+  ProgramFolder folder;
+  FakeDesktop desktop;
+  Window w(folder, desktop);
+  StartClassic(w);
+  w.Tick(25);
+  StatusBar* bar = w->statusLine();
+  bar->setFields("98", "7", "01:23");
+  bar->setMessage("Tiles shuffled.");
+  QApplication::processEvents();
+  const QImage opaque = w->screen()->grabWindow(w->winId()).toImage();
+  ASSERT_FALSE(opaque.isNull());
+  for (QLabel* field : bar->findChildren<QLabel*>())
+    if (field->testAttribute(Qt::WA_OpaquePaintEvent)) field->setAttribute(Qt::WA_OpaquePaintEvent, false);
+  w->repaint();
+  QApplication::processEvents();
+  const QImage usual = w->screen()->grabWindow(w->winId()).toImage();
+  ASSERT_EQ(opaque.size(), usual.size());
+  EXPECT_TRUE(opaque == usual);
+  EXPECT_EQ(bar->time(), "01:23");
 }
 
 // The panel as drawn afresh: the backdrop, the girl, the texts, in that order, and the

@@ -141,6 +141,8 @@ void SidePanel::ShowPanelHOF(const PanelModel& model) {
   if (previewTile_ != kPreviewComposed)
     changed |= QRect(kPreviewX, kPreviewY, kSpriteWidth, kSpriteHeight) & composed_.rect();
   previewTile_ = kPreviewComposed;
+  changed |= drawnOver_;
+  drawnOver_ = QRect();
   CopyRect(saveHof_, changed.topLeft(), composed_, changed);
   MarkChanged(changed);
   // Shown at once; a panel that did not change needs no painting.

@@ -87,7 +87,8 @@ class SidePanel : public QWidget {
   enum : int { kPreviewComposed = -1, kPreviewCleared = 0 };
   int previewTile_ = kPreviewComposed;
   int previewLook_ = 0;
-  QRect pending_;  // the part of SaveHof not shown yet
+  QRect pending_;     // the part of SaveHof not shown yet
+  QRect drawnOver_;   // parts of SaveHof drawn over outside the kept panel (the players' strip)
 };
 
 }  // namespace sorimo

@@ -35,8 +35,11 @@ void SidePanel::DrawPlayerClocks(bool showPlayerOne, bool showPlayerTwo, const Q
   TextAt(p, 30, 402, timeOne);
   TextAt(p, 30, 444, timeTwo);
   p.end();
-  shown_ = saveHof_;
-  update(strip);  // twenty times a second: only the strip
+  // The strip is no part of the kept panel: the next whole redraw puts the panel back there.
+  drawnOver_ |= strip;
+  previewTile_ = kPreviewComposed;
+  MarkChanged(strip);
+  RedrawHOF();  // twenty times a second: only the strip
 }
 
 }  // namespace sorimo

@@ -41,7 +41,10 @@ class ClicksRules : public ModeRules {
 
   void ButtonDown(Game& g, MouseButton button, int px, int py) const override {
     if (button == MouseButton::Right) {
-      ModeRules::ButtonDown(g, button, px, py);
+      // Nothing is selected or hinted here: the right button redraws the whole grid.
+      ClearChoice(g);
+      g.FullRedraw();
+      g.host().board.RedrawHOF();
       return;
     }
     const ClicksCell cell = ClicksCellAt(px, py);

@@ -17,19 +17,19 @@ bool IsExternalLayoutEntry(std::string_view entry) { return EndsWith(entry, ".sh
 
 LayoutList ScanLayoutNames(const std::vector<std::string>& fileNames, int boardNumber) {
   LayoutList list;
-  std::vector<std::string> natives;
+  // Each name is decoded once; comparing every name with every other then costs little.
+  std::vector<LayoutNameKey> natives;
   for (const std::string& file : fileNames) {
     if (!EndsWith(file, ".lay") || file.size() == 4) continue;
-    const std::string name = file.substr(0, file.size() - 4);
+    LayoutNameKey key = MakeLayoutNameKey(std::string_view(file).substr(0, file.size() - 4));
     const bool listed = std::any_of(natives.begin(), natives.end(),
-                                    [&](const std::string& n) { return SameNameIgnoringCase(n, name); });
-    if (!listed) natives.push_back(name);
+                                    [&](const LayoutNameKey& n) { return n.folded == key.folded; });
+    if (!listed) natives.push_back(std::move(key));
   }
-  std::sort(natives.begin(), natives.end(),
-            [](const std::string& a, const std::string& b) { return CompareLayoutNames(a, b) < 0; });
+  std::sort(natives.begin(), natives.end());
 
   const size_t nativeFound = natives.size();
-  list.names = std::move(natives);
+  for (LayoutNameKey& key : natives) list.names.push_back(std::move(key.bytes));
   for (const std::string& file : fileNames)
     if (IsExternalLayoutEntry(file) && file.size() > 4) list.names.push_back(file);
 

@@ -113,15 +113,16 @@ std::u32string BaseKey(const std::u32string& s) {
   return out;
 }
 
-int Sign(int v) { return (v > 0) - (v < 0); }
-
 }  // namespace
 
+LayoutNameKey MakeLayoutNameKey(std::string_view name) {
+  const std::u32string decoded = Decode(name);
+  return {BaseKey(decoded), FoldedKey(decoded), std::string(name)};
+}
+
 int CompareLayoutNames(std::string_view a, std::string_view b) {
-  const std::u32string da = Decode(a), db = Decode(b);
-  if (const int c = BaseKey(da).compare(BaseKey(db)); c != 0) return Sign(c);
-  if (const int c = FoldedKey(da).compare(FoldedKey(db)); c != 0) return Sign(c);
-  return Sign(a.compare(b));
+  const std::strong_ordering order = MakeLayoutNameKey(a) <=> MakeLayoutNameKey(b);
+  return order < 0 ? -1 : order > 0 ? 1 : 0;
 }
 
 bool SameNameIgnoringCase(std::string_view a, std::string_view b) {

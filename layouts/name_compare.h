@@ -11,9 +11,22 @@
 // This gives a stable, locale-independent order close to what a desktop's sorted lists show.
 #pragma once
 
+#include <compare>
+#include <string>
 #include <string_view>
 
 namespace sorimo {
+
+// A name decoded once into what the order compares, for work on many names: keys compare
+// (<=>, ==) as CompareLayoutNames compares their names, and two names are the same ignoring
+// case when their `folded` parts are equal.
+struct LayoutNameKey {
+  std::u32string base;    // case folded, accents removed
+  std::u32string folded;  // case folded
+  std::string bytes;      // the name itself
+  auto operator<=>(const LayoutNameKey&) const = default;
+};
+LayoutNameKey MakeLayoutNameKey(std::string_view name);
 
 // < 0, 0 or > 0 as a sorts before, equal to, or after b; 0 only for identical names.
 int CompareLayoutNames(std::string_view a, std::string_view b);

@@ -16,7 +16,10 @@ inline bool CheckPicturePromise(const sorimo::PictureOrError& r) {
   }
   const PixelBuffer& p = r.picture;
   if (p.empty() || p.width() > kMaxPictureSide || p.height() > kMaxPictureSide) std::abort();
-  for (uint32_t c : p.pixels())
-    if (c > kColourMask) std::abort();
+  // One test for all pixels rather than one a pixel: the fuzzer traces every comparison, and
+  // a large picture would spend most of its time here.
+  uint32_t all = 0;
+  for (uint32_t c : p.pixels()) all |= c;
+  if (all > kColourMask) std::abort();
   return true;
 }

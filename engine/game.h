@@ -152,7 +152,9 @@ class Game {
   // command's sender names its list (Easy or Hard); 0, as "New" sends, keeps the list shown.
   DealResult MahJonggClicks(int32_t column = 0);
   DealResult Memory(int32_t column = 0);
-  DealResult FourRivers();
+  DealResult FourRivers();  // keeps BoardNumber: "New" repeats the kind of Rivers game
+  DealResult NewArcadeMahjonggGame1Click();      // Rivers Easy, 84 tiles
+  DealResult MahJonggRiversNewGameHard1Click();  // Rivers Hard, 144 tiles on two layers
   DealResult TwoPlayers();
 
   // ---- Deals (deal.cpp) ----

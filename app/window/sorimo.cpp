@@ -91,6 +91,7 @@ BoardScene TSorimo::Scene() const {
   s.hintFirst = game_.HintFirst;
   s.hintSecond = game_.HintSecond;
   s.hoverTile = game_.HoverTile;
+  s.riverFound = game_.RiversGame.RiverFound;
   s.originX = game_.BoardOriginX;
   s.originY = game_.BoardOriginY;
   s.options = &options_;

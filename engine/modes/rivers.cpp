@@ -1,18 +1,137 @@
 // Mah-Jongg Rivers: every tile may be taken (the trait says so); a pair goes when a path of
-// at most three straight segments joins the two tiles. The shuffle is built; the start, the
-// path rule and the move count are not yet (until they are, the start command deals a
-// classic game).
+// at most three straight segments joins the two tiles (rivers_path.cpp). Easy is one flat
+// rectangle of 84 tiles, Hard two layers of 72, one exactly on top of the other.
+#include "engine/modes/rivers.h"
+
 #include "engine/game.h"
+#include "engine/hall_columns.h"
 #include "engine/modes/all_modes.h"
 
 namespace sorimo {
 
 namespace {
 
+// Tiles 1..count go one by one to random empty places of a rectangle on layer z, numbered
+// from `first`; the places fill completely. Column 2b + shift, row 2c + 1.
+void FillRectangle(Game& g, int first, int count, int wide, int shift, int z) {
+  for (int a = 0; a < count; ++a) {
+    int x = 0, y = 0;
+    do {
+      x = 2 * (g.Generator.RandomInt(wide) + 2) + shift;
+      y = 2 * (g.Generator.RandomInt(6) + 2) + 1;
+    } while (g.Grid.at(x, y, z) != 0);
+    PlaceTile(g.Grid, g.Records, first + a, {x, y, z});
+  }
+}
+
+// Nothing lies on the tile: the move count leaves covered tiles out.
+bool Uncovered(const Game& g, int t) {
+  const TileRecord& r = g.Records[t];
+  return g.Grid.at(r.x, r.y, r.z + 1) == 0;
+}
+
 class RiversRules : public ModeRules {
  public:
-  // TODO(Rivers): its own deal, path rule and move count; the game modes issue builds them.
-  // Until then, Start is the shared default: a classic game.
+  // A new game of the kind BoardNumber names; a list that is not a Rivers one deals Easy.
+  DealResult Start(Game& g) const override {
+    g.host().board.GameChanged();  // the highlight pen is the one the style chooses now
+    if (g.BoardNumber < kFirstArcadeColumn) g.SavedBoardNumber = g.BoardNumber;
+    if (g.BoardNumber != kRiversHardColumn) g.BoardNumber = kRiversEasyColumn;
+    g.Generator.SeedFromClock(g.host().time);
+
+    g.host().board.ClearBoardBuffer();
+    g.Grid.clear();
+    // Every record goes blank, so that the tiles an Easy game leaves out are off the board.
+    for (TileRecord& r : g.Records) r = TileRecord{};
+    if (g.BoardNumber == kRiversHardColumn) {
+      g.TilesLeft = 144;
+      for (int z = 1; z <= 2; ++z) FillRectangle(g, 1 + 72 * (z - 1), 72, 12, 2, z);
+    } else {
+      g.TilesLeft = 84;
+      FillRectangle(g, 1, 84, 14, 0, 1);
+    }
+    g.TilesTotal = g.TilesLeft;
+
+    g.GameFinished = g.GameOverHandled = g.ClickConsumed = false;
+    g.HintIndex = g.HintFirst = g.HintSecond = 0;
+    g.FirstSelected = g.SecondSelected = 0;
+    g.HoverTile = 0;
+    g.RiversGame = RiversState{};
+    g.ElapsedSeconds = g.PenaltySeconds = 0;
+    g.PausedElapsed = g.TwoPlayerGame.PausedPlayerOneOffset = g.TwoPlayerGame.PausedPlayerTwoOffset = 0;
+    g.MemoryGame.RevealCountdown = 0;
+    g.StatusBounce = false;
+    g.StartTick = g.host().time.TickCount();
+
+    g.ShowStatus(RiversStartedText);
+    g.IM(ModeRivers);
+    g.FullRedraw();
+    g.host().board.ShowPanelHOF();
+    return DealResult::Dealt;
+  }
+
+  // Any tile may be chosen; a pair of one group goes when a path joins the two, the first
+  // tile sliding to the second along it.
+  void ChoisitPai(Game& g, int px, int py, int column, int row, MouseButton) const override {
+    const int t = WhatTileThere(g.Grid, px, py);
+    if (column >= 0 && column <= kColumns && row >= 0 && row <= kRows && !g.ClickConsumed && t > 0 &&
+        t <= kTileCount) {
+      if (g.FirstSelected == 0) {
+        g.FirstSelected = static_cast<uint8_t>(t);
+        g.SonOK(t);
+      } else {
+        g.PreviousSecond = g.SecondSelected;
+        g.SecondSelected = static_cast<uint8_t>(t);
+        g.TestStile2();  // the selected tile again cancels the selection
+      }
+    }
+    if (g.FirstSelected == 0 || g.SecondSelected == 0) return;
+
+    const int first = g.FirstSelected, second = g.SecondSelected;
+    if (MatchGroup(first) == MatchGroup(second)) {
+      const TileRecord before = g.Records[first];  // where it stands before it slides
+      if (g.options().ShowGirls) g.host().board.ShowPanelHOF();
+      if (CanBeReached(g, second, first)) {
+        const int k = g.TilesTotal - g.TilesLeft;
+        g.RemovePair(first, second);
+        // Undo puts the first tile back where it stood, not where it slid to.
+        if (k >= 0 && k < static_cast<int>(g.MoveHistory.size())) {
+          g.MoveHistory[k].x = before.x;
+          g.MoveHistory[k].y = before.y;
+        }
+        return;
+      }
+    }
+    // No pair: the second tile becomes the only selection.
+    g.FirstSelected = static_cast<uint8_t>(second);
+    g.SecondSelected = 0;
+    g.RedrawTile(first);
+    g.host().feedback.PlaySound(Sound::Select);
+  }
+
+  // The tiles that have a partner they can reach, with nothing on top of either; the moves
+  // are counted from that list the way the classic game counts them. Nothing slides while
+  // counting.
+  void CountMoves(Game& g) const override {
+    bool& animate = g.options().AnimateTileRivers;
+    const bool wasOn = animate;
+    animate = false;
+    for (int s = 1; s < g.TilesTotal; s += 4) {
+      bool marked[4] = {};
+      for (int i = 0; i < 4; ++i)
+        for (int j = i + 1; j < 4; ++j) {
+          const int a = s + i, b = s + j;
+          if (b > kTileCount || !g.Records[a].present() || !g.Records[b].present()) continue;
+          if (!Uncovered(g, a) || !Uncovered(g, b)) continue;
+          if (CanBeReached(g, a, b)) marked[i] = marked[j] = true;
+        }
+      for (int i = 0; i < 4; ++i)
+        if (marked[i]) g.FreeTiles[++g.FreeCount] = static_cast<uint8_t>(s + i);
+    }
+    animate = wasOn;
+    for (int i = 1; i < g.FreeCount; ++i)
+      if (MatchGroup(g.FreeTiles[i]) == MatchGroup(g.FreeTiles[i + 1])) ++g.MovesLeft;
+  }
 
   // The tiles change places on their own layers, for a flat penalty.
   void Shuffle(Game& g) const override {
@@ -22,7 +141,16 @@ class RiversRules : public ModeRules {
   }
 };
 
+DealResult StartRivers(Game& g, int column) {
+  if (g.BoardNumber < kFirstArcadeColumn) g.SavedBoardNumber = g.BoardNumber;
+  g.BoardNumber = column;
+  return g.FourRivers();
+}
+
 }  // namespace
+
+DealResult Game::NewArcadeMahjonggGame1Click() { return StartRivers(*this, kRiversEasyColumn); }
+DealResult Game::MahJonggRiversNewGameHard1Click() { return StartRivers(*this, kRiversHardColumn); }
 
 const ModeRules& RiversMode() {
   static const RiversRules rules;

@@ -52,7 +52,7 @@ TEST(ModeRules, TheSharedCommandsFollowTheRunningMode) {
     t.Put(kThreeMoves);
     t.game.GameMode = mode;
     t.game.IsItFree();
-    const bool movesCounted = t.game.MovesLeft > 0;  // Rivers counts none yet
+    const bool movesCounted = t.game.MovesLeft > 0;  // Rivers: no path joins tiles off its places
     t.game.Hint();
     EXPECT_EQ(t.game.PenaltySeconds > 0, Traits(mode).allowsHint && movesCounted);
     t.game.PenaltySeconds = 0;
@@ -65,16 +65,6 @@ TEST(ModeRules, TheSharedCommandsFollowTheRunningMode) {
       EXPECT_EQ(t.game.TilesLeft == 6, Traits(mode).allowsUndo);
     }
     EXPECT_TRUE(Consistent(t.game));
-  }
-}
-
-TEST(ModeRules, StartCommandsOfModesNotBuiltDealAClassicGame) {
-  for (DealResult (Game::*start)() : {&Game::FourRivers}) {
-    Table t;
-    t.game.Layout = MustLayout(kTurtle);
-    ASSERT_EQ((t.game.*start)(), DealResult::Dealt);
-    EXPECT_EQ(t.game.GameMode, ModeClassic);
-    EXPECT_EQ(t.game.TilesLeft, 144);
   }
 }
 

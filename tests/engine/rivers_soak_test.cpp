@@ -1,0 +1,237 @@
+// Rivers games played through the engine's entry points, Easy and Hard, with the board
+// checked after every step: grid and records agree, the tile count is the board's, the
+// history can take the board back to the deal, and the move count is the one a separate
+// breadth-first search over (place, heading, segments) finds. The number of games of each
+// kind comes from the environment variable SORIMO_RIVERS_SOAK_GAMES, for long runs by hand.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <deque>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "engine/hall_columns.h"
+#include "engine/modes/rivers.h"
+#include "test_support.h"
+
+namespace sorimo::test {
+
+namespace {
+
+int GameCount() {
+  if (const char* env = std::getenv("SORIMO_RIVERS_SOAK_GAMES")) return std::max(1, std::atoi(env));
+#ifdef SORIMO_SANITIZED
+  return 4;
+#else
+  return 20;
+#endif
+}
+
+// ---- The move count, worked out another way
+
+// Places a path may use: even columns 2..32, odd rows 1..19.
+bool IsPathPlace(int x, int y) { return x >= 2 && x <= 32 && y >= 1 && y <= 19; }
+
+// Breadth-first over (place, heading) with the segments used so far: a path of at most three
+// segments through empty places of layer z joins a and b.
+bool Joined(const Game& g, int a, int b) {
+  const TileRecord ra = g.Records[a], rb = g.Records[b];
+  if (ra.z != rb.z) return false;
+  constexpr int dx[4] = {2, -2, 0, 0}, dy[4] = {0, 0, 2, -2};
+  // best[x][y][d]: fewest segments arriving at (x, y) heading d.
+  std::array<std::array<std::array<int, 4>, 21>, 35> best;
+  for (auto& col : best)
+    for (auto& cell : col) cell.fill(99);
+  struct Node {
+    int x, y, d, segments;
+  };
+  std::deque<Node> queue;
+  for (int d = 0; d < 4; ++d) queue.push_back({ra.x, ra.y, d, 1});
+  while (!queue.empty()) {
+    const Node n = queue.front();
+    queue.pop_front();
+    const int x = n.x + dx[n.d], y = n.y + dy[n.d];
+    if (!IsPathPlace(x, y)) continue;
+    if (x == rb.x && y == rb.y) return true;
+    if (g.Grid.at(x, y, ra.z) != 0) continue;
+    for (int d = 0; d < 4; ++d) {
+      const int segments = n.segments + (d == n.d ? 0 : 1);
+      if (segments > 3 || best[x][y][d] <= segments) continue;
+      best[x][y][d] = segments;
+      if (d == n.d)
+        queue.push_front({x, y, d, segments});
+      else
+        queue.push_back({x, y, d, segments});
+    }
+  }
+  return false;
+}
+
+bool OnTop(const Game& g, int t) {
+  const TileRecord& r = g.Records[t];
+  return g.Grid.at(r.x, r.y, r.z + 1) == 0;
+}
+
+// The tiles with a reachable, uncovered partner of their group, in tile order, and the moves.
+struct Count {
+  std::vector<int> free;
+  int moves = 0;
+};
+Count BruteForceCount(const Game& g) {
+  Count c;
+  for (int t = 1; t <= g.TilesTotal; ++t) {
+    if (!g.Records[t].present() || !OnTop(g, t)) continue;
+    for (int u = 1; u <= g.TilesTotal; ++u)
+      if (u != t && MatchGroup(u) == MatchGroup(t) && g.Records[u].present() && OnTop(g, u) && Joined(g, t, u)) {
+        c.free.push_back(t);
+        break;
+      }
+  }
+  for (size_t i = 1; i < c.free.size(); ++i) c.moves += MatchGroup(c.free[i]) == MatchGroup(c.free[i - 1]);
+  return c;
+}
+
+// ---- The checks of every step
+
+// Taking every move back, on a copy of the board, fills the dealt places again with every tile.
+::testing::AssertionResult UndoesToTheDeal(const Game& g, const BoardGrid& dealt, bool shuffled) {
+  BoardGrid grid = g.Grid;
+  TileRecords records = g.Records;
+  for (int k = g.TilesTotal - g.TilesLeft - 1; k >= 0; --k) {
+    const HistoryEntry& e = g.MoveHistory[k];
+    if (grid.at(e.x, e.y, e.z) != 0) return ::testing::AssertionFailure() << "history entry " << k << " lands on a tile";
+    PlaceTile(grid, records, e.tile, {e.x, e.y, e.z});
+  }
+  for (int t = 1; t <= g.TilesTotal; ++t)
+    if (!records[t].present()) return ::testing::AssertionFailure() << "tile " << t << " never comes back";
+  for (int z = 1; z <= kLayers; ++z)
+    for (int y = 1; y <= kRows; ++y)
+      for (int x = 1; x <= kColumns; ++x) {
+        // A shuffle moves tiles among the places, never the places themselves.
+        const bool same = shuffled ? (grid.at(x, y, z) != 0) == (dealt.at(x, y, z) != 0) : grid.at(x, y, z) == dealt.at(x, y, z);
+        if (!same) return ::testing::AssertionFailure() << "cell " << x << "," << y << "," << z << " differs from the deal";
+      }
+  return ::testing::AssertionSuccess();
+}
+
+// A player who mostly takes a pair it knows can go, sometimes clicks any tile or a pair
+// that may be refused, and now and then undoes, shuffles, asks for a hint or restarts.
+class RiversPlayer {
+ public:
+  RiversPlayer(Table& t, unsigned seed) : t_(t), rng_(seed) {}
+  bool shuffled = false;
+
+  void Step(const Count& known) {
+    Game& g = t_.game;
+    const int roll = Roll(1000);
+    if (roll < 780) {
+      TakeAKnownPair(known);
+    } else if (roll < 880) {
+      ClickTile(AnyTile());
+    } else if (roll < 920) {
+      g.Back();
+    } else if (roll < 935) {
+      g.Shuffle1Click();
+      shuffled = true;
+    } else if (roll < 960) {
+      g.Hint();
+    } else if (roll < 970) {
+      t_.options.AnimateTileRivers = !t_.options.AnimateTileRivers;
+    } else if (roll < 975) {
+      g.Restart();
+    } else if (roll < 985) {
+      g.ButtonDown(MouseButton::Right, 300, 200);
+    }
+  }
+
+ private:
+  int Roll(int n) { return static_cast<int>(rng_() % static_cast<unsigned>(n)); }
+
+  int AnyTile() {
+    std::vector<int> on;
+    for (int n = 1; n <= kTileCount; ++n)
+      if (t_.game.Records[n].present()) on.push_back(n);
+    return on.empty() ? 0 : on[Roll(static_cast<int>(on.size()))];
+  }
+
+  void TakeAKnownPair(const Count& known) {
+    Game& g = t_.game;
+    std::vector<std::pair<int, int>> pairs;
+    for (const int a : known.free)
+      for (const int b : known.free)
+        if (a != b && MatchGroup(a) == MatchGroup(b) && Joined(g, a, b)) pairs.emplace_back(a, b);
+    if (pairs.empty()) {
+      if (Roll(2) == 0) {
+        g.Back();
+      } else {
+        g.Shuffle1Click();
+        shuffled = true;
+      }
+      return;
+    }
+    const auto [a, b] = pairs[Roll(static_cast<int>(pairs.size()))];
+    if (g.FirstSelected != a) {
+      if (g.FirstSelected != 0) g.ButtonDown(MouseButton::Right, 300, 200);
+      ClickTile(a);
+    }
+    ClickTile(b);
+  }
+
+  void ClickTile(int tile) {
+    if (tile == 0) return;
+    int x = 0, y = 0;
+    if (ScreenPointOf(t_.game, tile, x, y)) t_.game.ButtonDown(MouseButton::Left, x, y);
+  }
+
+  Table& t_;
+  std::mt19937 rng_;
+};
+
+void PlayRiversGames(DealResult (Game::*start)(), int tiles) {
+  const int games = GameCount();
+  int cleared = 0, steps = 0, slides = 0;
+  for (int n = 0; n < games; ++n) {
+    Table t;
+    t.options.ShowGirls = n % 2 == 0;
+    t.host.timeOfDay = 104729u * static_cast<unsigned>(n) + static_cast<unsigned>(tiles);
+    ASSERT_EQ((t.game.*start)(), DealResult::Dealt);
+    ASSERT_EQ(t.game.TilesLeft, tiles);
+    const BoardGrid dealt = t.game.Grid;
+    RiversPlayer player(t, static_cast<unsigned>(n));
+    Count known = BruteForceCount(t.game);
+    for (int step = 0; step < 3000 && t.game.GameMode == ModeRivers; ++step, ++steps) {
+      player.Step(known);
+      t.Tick(50);
+      if (t.game.GameMode != ModeRivers) break;
+      ASSERT_TRUE(Consistent(t.game)) << "game " << n << " step " << step;
+      ASSERT_TRUE(UndoesToTheDeal(t.game, dealt, player.shuffled)) << "game " << n << " step " << step;
+      known = BruteForceCount(t.game);
+      const std::vector<int> counted(t.game.FreeTiles.begin() + 1, t.game.FreeTiles.begin() + 1 + t.game.FreeCount);
+      ASSERT_EQ(counted, known.free) << "game " << n << " step " << step << "\n" << BoardToText(t.game.Grid);
+      ASSERT_EQ(t.game.MovesLeft, known.moves) << "game " << n << " step " << step;
+    }
+    slides += t.host.Count("repaint");
+    if (t.game.GameMode == ModeGameOver) {
+      ASSERT_EQ(t.game.TilesLeft, 0);
+      ++cleared;
+    }
+  }
+  // A player who undoes and shuffles when stuck clears most boards.
+  EXPECT_GT(cleared, games / 2) << cleared << " of " << games;
+  EXPECT_GT(slides, 0) << "the animation was on for part of the play";
+  std::printf("rivers soak (%d tiles): %d of %d games cleared in %d steps\n", tiles, cleared, games, steps);
+}
+
+TEST(RiversSoak, EasyGamesKeepBoardHistoryAndCountInStep) {
+  PlayRiversGames(&Game::NewArcadeMahjonggGame1Click, 84);
+}
+
+TEST(RiversSoak, HardGamesKeepBoardHistoryAndCountInStep) {
+  PlayRiversGames(&Game::MahJonggRiversNewGameHard1Click, 144);
+}
+
+}  // namespace
+}  // namespace sorimo::test

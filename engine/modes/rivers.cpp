@@ -111,11 +111,8 @@ class RiversRules : public ModeRules {
 
   // The tiles that have a partner they can reach, with nothing on top of either; the moves
   // are counted from that list the way the classic game counts them. Nothing slides while
-  // counting.
+  // counting, whatever "Animate Tile Rivers" says.
   void CountMoves(Game& g) const override {
-    bool& animate = g.options().AnimateTileRivers;
-    const bool wasOn = animate;
-    animate = false;
     for (int s = 1; s < g.TilesTotal; s += 4) {
       bool marked[4] = {};
       for (int i = 0; i < 4; ++i)
@@ -123,12 +120,11 @@ class RiversRules : public ModeRules {
           const int a = s + i, b = s + j;
           if (b > kTileCount || !g.Records[a].present() || !g.Records[b].present()) continue;
           if (!Uncovered(g, a) || !Uncovered(g, b)) continue;
-          if (CanBeReached(g, a, b)) marked[i] = marked[j] = true;
+          if (CanBeReachedStill(g, a, b)) marked[i] = marked[j] = true;
         }
       for (int i = 0; i < 4; ++i)
         if (marked[i]) g.FreeTiles[++g.FreeCount] = static_cast<uint8_t>(s + i);
     }
-    animate = wasOn;
     for (int i = 1; i < g.FreeCount; ++i)
       if (MatchGroup(g.FreeTiles[i]) == MatchGroup(g.FreeTiles[i + 1])) ++g.MovesLeft;
   }

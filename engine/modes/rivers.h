@@ -25,6 +25,8 @@ struct RiversState {
 // three straight segments through empty places? With "Animate Tile Rivers" on, the target
 // slides along the path found until it stands next to the start.
 bool CanBeReached(Game& g, int start, int target);
+// The same search with nothing sliding, whatever the option says: the move count's.
+bool CanBeReachedStill(Game& g, int start, int target);
 
 // One step of the slide: RiverTile leaves its cell for (col, row) on layer z, is drawn
 // there and the window is repainted at once.

@@ -12,14 +12,14 @@ namespace sorimo {
 
 namespace {
 
-struct Search {
+struct Path {
   Game& g;
   int z;
   int targetX, targetY;
   bool animate;
 };
 
-using Turn = bool (*)(Search&, int, int);
+using Turn = bool (*)(Path&, int, int);
 
 // A walk from (x, y) by (dx, dy) may take one more step. With tiles on even columns and odd
 // rows, paths use columns 2..32 and rows 1..19: one or two places beyond the tiles on every
@@ -32,7 +32,7 @@ bool CanStep(int x, int y, int dx, int dy) {
 }
 
 // The occupied place (x, y) ends a walk; it ends the search when it is the target's place.
-void IsIt(Search& s, int x, int y) {
+void IsIt(Path& s, int x, int y) {
   if (x != s.targetX || y != s.targetY) return;
   RiversState& r = s.g.RiversGame;
   r.RiverFound = true;
@@ -45,7 +45,7 @@ void IsIt(Search& s, int x, int y) {
 // any) runs the next segment from there. When the target is found, this segment moves the
 // tile over the places it passed, from where it stopped or turned back to the place after
 // its own start: the innermost segment moves first, so the tile travels the path in order.
-bool Walk(Search& s, int x, int y, int dx, int dy, Turn turn) {
+bool Walk(Path& s, int x, int y, int dx, int dy, Turn turn) {
   // The last segment can only end on the target's own row or column, ahead of it: a walk
   // anywhere else would stop at a tile that is not the target. Skipping it finds the same.
   if (turn == nullptr) {
@@ -70,36 +70,44 @@ bool Walk(Search& s, int x, int y, int dx, int dy, Turn turn) {
 }
 
 // The third segment, from the second corner: only its first occupied place is looked at.
-bool TestHorizontal2(Search& s, int x, int y) {
+bool TestHorizontal2(Path& s, int x, int y) {
   return Walk(s, x, y, 2, 0, nullptr) || Walk(s, x, y, -2, 0, nullptr);
 }
-bool TestVertical2(Search& s, int x, int y) {
+bool TestVertical2(Path& s, int x, int y) {
   return Walk(s, x, y, 0, 2, nullptr) || Walk(s, x, y, 0, -2, nullptr);
 }
 
 // The second segment, from the first corner, turning into the third at every empty place.
-bool TestVertical(Search& s, int x, int y) {
+bool TestVertical(Path& s, int x, int y) {
   return Walk(s, x, y, 0, 2, TestHorizontal2) || Walk(s, x, y, 0, -2, TestHorizontal2);
 }
-bool TestHorizontal(Search& s, int x, int y) {
+bool TestHorizontal(Path& s, int x, int y) {
   return Walk(s, x, y, 2, 0, TestVertical2) || Walk(s, x, y, -2, 0, TestVertical2);
 }
 
 }  // namespace
 
-bool CanBeReached(Game& g, int start, int target) {
+namespace {
+
+bool Search(Game& g, int start, int target, bool animate) {
   if (start < 1 || start > kTileCount || target < 1 || target > kTileCount || start == target) return false;
   const TileRecord a = g.Records[start], b = g.Records[target];
   if (!a.present() || !b.present()) return false;  // a removed tile never pairs
   if (a.z != b.z) return false;
   RiversState& r = g.RiversGame;
   r.RiverFound = false;
-  Search s{g, a.z, b.x, b.y, g.options().AnimateTileRivers};
+  Path s{g, a.z, b.x, b.y, animate};
   const bool found = Walk(s, a.x, a.y, 2, 0, TestVertical) || Walk(s, a.x, a.y, -2, 0, TestVertical) ||
                      Walk(s, a.x, a.y, 0, 2, TestHorizontal) || Walk(s, a.x, a.y, 0, -2, TestHorizontal);
   r.RiverFound = false;
   return found;
 }
+
+}  // namespace
+
+bool CanBeReached(Game& g, int start, int target) { return Search(g, start, target, g.options().AnimateTileRivers); }
+
+bool CanBeReachedStill(Game& g, int start, int target) { return Search(g, start, target, false); }
 
 void MoveRiverTiles(Game& g, int col, int row, int z) {
   RiversState& r = g.RiversGame;

@@ -1,0 +1,153 @@
+// The Rivers move count, which the tick runs twenty times a second: up to six path searches
+// for every group on the board. Measured on the Hard deal and on the most expensive Hard
+// board a hill-climb over tile arrangements and removed pairs finds (the places of a Hard
+// game: columns 6..28, rows 5..15, two layers). "tick_share" is the count's share of the
+// 50 ms tick; the budget is 0.01.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <random>
+#include <vector>
+
+#include "engine/game.h"
+#include "recorder_host.h"
+
+namespace sorimo {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct RiversTable {
+  test::RecorderHost host;
+  Options options;
+  Game game{GameHost::Of(host), options};
+  RiversTable() {
+    options.PlayMusic = false;
+    game.MahJonggRiversNewGameHard1Click();
+  }
+};
+
+// Nanoseconds of one count: the best of a few timed runs.
+double CountNs(Game& g, int repeats) {
+  double best = 1e300;
+  for (int run = 0; run < 3; ++run) {
+    const auto start = Clock::now();
+    for (int i = 0; i < repeats; ++i) {
+      g.IsItFree();
+      benchmark::DoNotOptimize(g.MovesLeft);
+    }
+    best = std::min(best, std::chrono::duration<double, std::nano>(Clock::now() - start).count() / repeats);
+  }
+  return best;
+}
+
+// One random change of a Hard board: two tiles change places, a pair of one group leaves, or
+// a pair that left comes back on empty places of its layer.
+void Mutate(Game& g, std::mt19937& rng) {
+  const auto roll = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+  std::vector<int> on, off;
+  for (int t = 1; t <= g.TilesTotal; ++t) (g.Records[t].present() ? on : off).push_back(t);
+  const int kind = roll(3);
+  if (kind == 0 && on.size() >= 2) {
+    SwapTiles(g.Grid, g.Records, on[roll(static_cast<int>(on.size()))], on[roll(static_cast<int>(on.size()))]);
+  } else if (kind == 1 && on.size() > 2) {
+    const int a = on[roll(static_cast<int>(on.size()))];
+    for (const int b : on)
+      if (b != a && MatchGroup(b) == MatchGroup(a)) {
+        TakeTile(g.Grid, g.Records, a);
+        TakeTile(g.Grid, g.Records, b);
+        g.TilesLeft -= 2;
+        return;
+      }
+  } else if (kind == 2 && off.size() >= 2) {
+    const int a = off[roll(static_cast<int>(off.size()))];
+    for (const int b : off)
+      if (b != a && MatchGroup(b) == MatchGroup(a)) {
+        for (const int t : {a, b}) {
+          const int z = roll(2) + 1;
+          for (int tries = 0; tries < 1000; ++tries) {
+            const int x = 2 * (roll(12) + 3), y = 2 * (roll(6) + 2) + 1;
+            if (g.Grid.at(x, y, z) == 0) {
+              PlaceTile(g.Grid, g.Records, t, {x, y, z});
+              break;
+            }
+          }
+        }
+        g.TilesLeft = 0;
+        for (int t = 1; t <= g.TilesTotal; ++t) g.TilesLeft += g.Records[t].present();
+        return;
+      }
+  }
+}
+
+// The slowest board to count that a few hundred random changes climb to, from the Hard deal.
+void ClimbToWorstBoard(RiversTable& t) {
+  std::mt19937 rng(2026);
+  double worst = CountNs(t.game, 20);
+  for (int step = 0; step < 600; ++step) {
+    const BoardGrid grid = t.game.Grid;
+    const TileRecords records = t.game.Records;
+    const int left = t.game.TilesLeft;
+    Mutate(t.game, rng);
+    const double ns = CountNs(t.game, 20);
+    if (ns > worst) {
+      worst = ns;
+    } else {
+      t.game.Grid = grid;
+      t.game.Records = records;
+      t.game.TilesLeft = left;
+    }
+  }
+  t.game.IsItFree();
+  std::fprintf(stderr, "worst board: %d tiles, %d listed, %d moves\n", t.game.TilesLeft, t.game.FreeCount,
+               t.game.MovesLeft);
+}
+
+void Report(benchmark::State& state, Game& g) {
+  const auto start = Clock::now();
+  for (auto _ : state) {
+    g.IsItFree();
+    benchmark::DoNotOptimize(g.MovesLeft);
+  }
+  const double ns = std::chrono::duration<double, std::nano>(Clock::now() - start).count() /
+                    static_cast<double>(std::max<benchmark::IterationCount>(state.iterations(), 1));
+  state.counters["tick_share"] = ns / 50e6;
+  state.counters["tiles"] = g.TilesLeft;
+}
+
+void BM_RiversCount_HardDeal(benchmark::State& state) {
+  RiversTable t;
+  Report(state, t.game);
+}
+BENCHMARK(BM_RiversCount_HardDeal);
+
+void BM_RiversCount_WorstHardBoard(benchmark::State& state) {
+  static RiversTable* worst = [] {
+    auto* t = new RiversTable;
+    ClimbToWorstBoard(*t);
+    return t;
+  }();
+  Report(state, worst->game);
+}
+BENCHMARK(BM_RiversCount_WorstHardBoard);
+
+// The whole tick of a Rivers game on that board: clock, status line and the count.
+void BM_RiversTick_WorstHardBoard(benchmark::State& state) {
+  RiversTable t;
+  ClimbToWorstBoard(t);
+  const auto start = Clock::now();
+  for (auto _ : state) {
+    t.host.now += 50;
+    t.game.Temps();
+    t.host.log.clear();
+  }
+  const double ns = std::chrono::duration<double, std::nano>(Clock::now() - start).count() /
+                    static_cast<double>(std::max<benchmark::IterationCount>(state.iterations(), 1));
+  state.counters["tick_share"] = ns / 50e6;
+}
+BENCHMARK(BM_RiversTick_WorstHardBoard);
+
+}  // namespace
+}  // namespace sorimo

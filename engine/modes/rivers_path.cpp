@@ -85,10 +85,7 @@ bool TestHorizontal(Path& s, int x, int y) {
   return Walk(s, x, y, 2, 0, TestVertical2) || Walk(s, x, y, -2, 0, TestVertical2);
 }
 
-}  // namespace
-
-namespace {
-
+// The search from start for target, which slides along the path found when `animate` is set.
 bool Search(Game& g, int start, int target, bool animate) {
   if (start < 1 || start > kTileCount || target < 1 || target > kTileCount || start == target) return false;
   const TileRecord a = g.Records[start], b = g.Records[target];

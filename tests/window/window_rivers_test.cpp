@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QPushButton>
+#include <QToolButton>
 #include <functional>
 #include <string>
 #include <utility>

@@ -152,9 +152,7 @@ class Game {
   // command's sender names its list (Easy or Hard); 0, as "New" sends, keeps the list shown.
   DealResult MahJonggClicks(int32_t column = 0);
   DealResult Memory(int32_t column = 0);
-  DealResult FourRivers();  // keeps BoardNumber: "New" repeats the kind of Rivers game
-  DealResult NewArcadeMahjonggGame1Click();      // Rivers Easy, 84 tiles
-  DealResult MahJonggRiversNewGameHard1Click();  // Rivers Hard, 144 tiles on two layers
+  DealResult FourRivers(int32_t column = 0);
   DealResult TwoPlayers();
 
   // ---- Deals (deal.cpp) ----

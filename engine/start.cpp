@@ -95,7 +95,12 @@ DealResult Game::Memory(int32_t column) {
   EnterArcadeList(column);
   return RulesOf(ModeMemory).Start(*this);
 }
-DealResult Game::FourRivers() { return RulesOf(ModeRivers).Start(*this); }
+DealResult Game::FourRivers(int32_t column) {
+  // "New" after a game whose list is not Rivers': the easy list.
+  if (column == 0 && ModeOfColumn(BoardNumber) != ModeRivers) column = kRiversEasyColumn;
+  EnterArcadeList(column);
+  return RulesOf(ModeRivers).Start(*this);
+}
 DealResult Game::TwoPlayers() { return RulesOf(ModeTwoPlayer).Start(*this); }
 
 DealResult Game::RandomSolitaireGame1Click() {

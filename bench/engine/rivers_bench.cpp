@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "engine/game.h"
+#include "engine/hall_columns.h"
 #include "recorder_host.h"
 
 namespace sorimo {
@@ -31,7 +32,7 @@ struct RiversTable {
   Game game{GameHost::Of(host), options};
   RiversTable() {
     options.PlayMusic = false;
-    game.MahJonggRiversNewGameHard1Click();
+    game.FourRivers(kRiversHardColumn);
   }
 };
 

@@ -32,11 +32,9 @@ bool Uncovered(const Game& g, int t) {
 
 class RiversRules : public ModeRules {
  public:
-  // A new game of the kind BoardNumber names; a list that is not a Rivers one deals Easy.
+  // A new game of the kind BoardNumber names (FourRivers has chosen the list).
   DealResult Start(Game& g) const override {
     g.host().board.GameChanged();  // the highlight pen is the one the style chooses now
-    if (g.BoardNumber < kFirstArcadeColumn) g.SavedBoardNumber = g.BoardNumber;
-    if (g.BoardNumber != kRiversHardColumn) g.BoardNumber = kRiversEasyColumn;
     g.Generator.SeedFromClock(g.host().time);
 
     g.host().board.ClearBoardBuffer();
@@ -52,15 +50,8 @@ class RiversRules : public ModeRules {
     }
     g.TilesTotal = g.TilesLeft;
 
-    g.GameFinished = g.GameOverHandled = g.ClickConsumed = false;
-    g.HintIndex = g.HintFirst = g.HintSecond = 0;
-    g.FirstSelected = g.SecondSelected = 0;
-    g.HoverTile = 0;
+    g.ResetGameFields();
     g.RiversGame = RiversState{};
-    g.ElapsedSeconds = g.PenaltySeconds = 0;
-    g.PausedElapsed = g.TwoPlayerGame.PausedPlayerOneOffset = g.TwoPlayerGame.PausedPlayerTwoOffset = 0;
-    g.MemoryGame.RevealCountdown = 0;
-    g.StatusBounce = false;
     g.StartTick = g.host().time.TickCount();
 
     g.ShowStatus(RiversStartedText);
@@ -137,16 +128,7 @@ class RiversRules : public ModeRules {
   }
 };
 
-DealResult StartRivers(Game& g, int column) {
-  if (g.BoardNumber < kFirstArcadeColumn) g.SavedBoardNumber = g.BoardNumber;
-  g.BoardNumber = column;
-  return g.FourRivers();
-}
-
 }  // namespace
-
-DealResult Game::NewArcadeMahjonggGame1Click() { return StartRivers(*this, kRiversEasyColumn); }
-DealResult Game::MahJonggRiversNewGameHard1Click() { return StartRivers(*this, kRiversHardColumn); }
 
 const ModeRules& RiversMode() {
   static const RiversRules rules;

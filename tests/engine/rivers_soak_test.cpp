@@ -202,14 +202,14 @@ class RiversPlayer {
   std::mt19937 rng_;
 };
 
-void PlayRiversGames(DealResult (Game::*start)(), int tiles) {
+void PlayRiversGames(int column, int tiles) {
   const int games = GameCount();
   int cleared = 0, steps = 0, slides = 0;
   for (int n = 0; n < games; ++n) {
     Table t;
     t.options.ShowGirls = n % 2 == 0;
     t.host.timeOfDay = 104729u * static_cast<unsigned>(n) + static_cast<unsigned>(tiles);
-    ASSERT_EQ((t.game.*start)(), DealResult::Dealt);
+    ASSERT_EQ(t.game.FourRivers(column), DealResult::Dealt);
     ASSERT_EQ(t.game.TilesLeft, tiles);
     const BoardGrid dealt = t.game.Grid;
     RiversPlayer player(t, static_cast<unsigned>(n));
@@ -238,11 +238,11 @@ void PlayRiversGames(DealResult (Game::*start)(), int tiles) {
 }
 
 TEST(RiversSoak, EasyGamesKeepBoardHistoryAndCountInStep) {
-  PlayRiversGames(&Game::NewArcadeMahjonggGame1Click, 84);
+  PlayRiversGames(kRiversEasyColumn, 84);
 }
 
 TEST(RiversSoak, HardGamesKeepBoardHistoryAndCountInStep) {
-  PlayRiversGames(&Game::MahJonggRiversNewGameHard1Click, 144);
+  PlayRiversGames(kRiversHardColumn, 144);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <ctime>
 #include <vector>
 
+#include "bench/quiet_host.h"
 #include "engine/game.h"
 #include "engine/hall_columns.h"
 #include "engine/modes/clicks_grid.h"
@@ -18,9 +19,9 @@
 namespace sorimo::bench {
 namespace {
 
-// Draws every redraw the game asks for; everything else is silent.
-class DrawingHost : public BoardOutput, public Feedback, public Questions, public Scores, public MusicControl,
-                    public TimeSource {
+// Draws every redraw the game asks for and declines the give-up question; everything else is
+// silent, and the clock stands still.
+class DrawingHost : public QuietHost {
  public:
   BoardRenderer renderer;
   const Game* game = nullptr;
@@ -34,31 +35,10 @@ class DrawingHost : public BoardOutput, public Feedback, public Questions, publi
     renderer.Redraw(scene, dirty);
     benchmark::DoNotOptimize(renderer.game().pixels().data());
   }
-  void ShowFond() override {}
-  void ClearBoardBuffer() override {}
-  void RepaintNow() override {}
-  void ProcessEvents() override {}
-  void ShowWelcome(bool) override {}
-  void ShowPanelHOF() override {}
-  void RedrawHOF() override {}
-  void DrawTwoPlayerPanel(bool, bool, const std::string&, const std::string&) override {}
-  void GameChanged() override {}
-  void PlaySound(Sound) override {}
-  void SetStatusLine(const std::string&) override {}
-  void SetStatusFields(const std::string&, const std::string&, const std::string&) override {}
   bool AskOkCancel(const std::string&, const std::string&) override { return false; }
   bool AskYesNo(const std::string&, const std::string&) override { return false; }
-  void ShowGameOver(const std::string&, bool) override {}
-  void ShowHallAfterWin() override {}
-  void ShowRandomWindow(int32_t&, Random&) override {}
   int HallTenthTotal(int) override { return 0; }
-  void AddHall(int, int, int) override {}
-  bool MusicEnded() override { return false; }
-  int MusicPieceCount() override { return 0; }
-  void SelectMusicPiece(int) override {}
-  void ReplayMusicPiece() override {}
   uint32_t TickCount() override { return 0; }
-  uint32_t TimeOfDayMs() override { return 123456; }
 };
 
 // A 38 x 38 tile picture with black (transparent) corners, as the built-in ones have.

@@ -172,7 +172,8 @@ const CommandRow kCommands[] = {
      .option = &O::StartMusic, .flips = true},
     {.menu = M::Configuration, .name = "PlaySounds", .caption = "Play sound effects", .option = &O::PlaySounds,
      .flips = true},
-    {.menu = M::Configuration, .name = "PlayMusic", .caption = "Play music", .option = &O::PlayMusic, .flips = true},
+    {.menu = M::Configuration, .name = "PlayMusic", .caption = "Play music", .handler = Call<&TSorimo::PlayMusicClick>,
+     .option = &O::PlayMusic, .flips = true},
 
     // ---- Background and Tileset
     {.menu = M::Background, .separatorAfter = true, .name = "LoadBackground", .caption = "Load from disk",
@@ -189,8 +190,8 @@ const CommandRow kCommands[] = {
     {.menu = M::Layout, .separatorAfter = true, .name = "Editlayout1", .caption = "Edit Layout", .modes = kNotBuilt},
 
     // ---- Music (the music files are listed after these)
-    {.menu = M::Music, .name = "RandomMusic", .caption = "Random Music", .modes = kNotBuilt,
-     .option = &O::RandomMusic},
+    {.menu = M::Music, .name = "RandomMusic", .caption = "Random Music", .handler = Call<&TSorimo::RandomMusicClick>,
+     .option = &O::RandomMusic, .flips = true},
 
     // ---- Help
     {.menu = M::Help, .name = "Contents1", .caption = "&Contents", .shortcut = "F1", .modes = kNotBuilt,
@@ -207,7 +208,8 @@ const CommandRow kCommands[] = {
 
     // ---- Only on the toolbar
     {.name = nullptr, .handler = Deal<&Game::NewGame>, .tool = {1, "ExplorerButton1", "New", "New game", kGlyphNew}},
-    {.name = nullptr, .modes = kNotBuilt, .tool = {6, "SetMusic", "Music", "Pause music", ":/toolbar/music.png"}},
+    {.name = nullptr, .handler = Call<&TSorimo::SetMusicClick>,
+     .tool = {6, "SetMusic", "Music", "Pause music", ":/toolbar/music.png"}},
 };
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -12,6 +13,7 @@ class QWidget;
 namespace sorimo {
 
 class Random;
+class SoundOutput;
 
 struct DesktopServices {
   std::function<int()> screenWidth;
@@ -36,6 +38,8 @@ struct DesktopServices {
   // The 32-bit millisecond counter and the UTC time of day in milliseconds.
   std::function<uint32_t()> tickCount;
   std::function<uint32_t()> timeOfDayMs;
+  // The sound the window plays through; empty for the audio device (audio/audio_output.h).
+  std::function<std::unique_ptr<SoundOutput>()> soundOutput;
 };
 
 // The real screen, Qt's dialogs and clocks. The windows of the game's end, the hall of fame

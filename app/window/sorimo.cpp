@@ -16,6 +16,7 @@
 #include "app/window/tool_panel.h"
 #include "app/window/welcome_panel.h"
 #include "app/window/window_commands.h"
+#include "audio/audio_output.h"
 
 namespace sorimo {
 
@@ -28,6 +29,9 @@ TSorimo::TSorimo(const std::string& exeDir, std::optional<DesktopServices> deskt
   menuBar()->setObjectName("MainMenu98");
   commands_ = new WindowCommands(*this, options_, menuBar(), tools_, welcome_);
   layoutMenu_ = commands_->menu(MenuId::Layout);
+  musicMenu_ = commands_->menu(MenuId::Music);
+  // The audio device and the soundfont come up on a thread of their own.
+  sound_ = desktop_.soundOutput ? desktop_.soundOutput() : std::make_unique<AudioOutput>();
   Timer.setInterval(50);
   connect(&Timer, &QTimer::timeout, this, [this] { game_.Temps(); });
   Init();
@@ -149,6 +153,7 @@ void TSorimo::GameChanged() {
   SetPauseCaptions(game_.GameMode == ModePaused && !game_.GameOverHandled);
   commands_->SyncChecks();
   commands_->UpdateCommandStates(game_.GameMode);
+  UpdateMusicButton();
 }
 
 // The pause command's caption and picture, in the menu and on the toolbar alike; the other
@@ -170,8 +175,8 @@ void TSorimo::DrawTwoPlayerPanel(bool showPlayerOne, bool showPlayerTwo, const s
   hof_->DrawPlayerClocks(showPlayerOne, showPlayerTwo, QString::fromStdString(timeOne), QString::fromStdString(timeTwo));
 }
 
-void TSorimo::PlaySound(Sound) {
-  // Sound effects arrive with the audio module.
+void TSorimo::PlaySound(Sound s) {
+  PlayWave(s == Sound::Done ? "DONE" : s == Sound::NoWay ? "NOWAY" : "SELECT");
 }
 
 void TSorimo::SetStatusLine(const std::string& visibleText) { status_->setMessage(QString::fromStdString(visibleText)); }
@@ -211,11 +216,6 @@ int TSorimo::HallTenthTotal(int column) {
 void TSorimo::AddHall(int column, int total, int malus) {
   sorimo::AddHall(hall_, column, total, malus, values_.CurrentPlayer1, NewEntryRank);
 }
-
-bool TSorimo::MusicEnded() { return false; }
-int TSorimo::MusicPieceCount() { return 0; }
-void TSorimo::SelectMusicPiece(int) {}
-void TSorimo::ReplayMusicPiece() {}
 
 uint32_t TSorimo::TickCount() { return desktop_.tickCount(); }
 uint32_t TSorimo::TimeOfDayMs() { return desktop_.timeOfDayMs(); }

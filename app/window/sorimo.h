@@ -21,6 +21,8 @@
 #include "app/dialogs/choose_layout.h"
 #include "app/window/choice_tables.h"
 #include "app/window/desktop_services.h"
+#include "audio/music_list.h"
+#include "audio/sound_output.h"
 #include "engine/game.h"
 #include "engine/options.h"
 #include "layouts/layout_list.h"
@@ -115,6 +117,17 @@ class TSorimo : public QMainWindow,
   void UseBuiltInTileset();
   void HighlightClick(const ChoiceRow& row);
 
+  // Music and sound effects (music_commands.cpp).
+  void CallMusic();
+  void LoadMidiClick(QAction* item);
+  void SelectedMusic(const std::string& path);
+  void RandomMusicClick();
+  void PlayMusicClick();
+  void SetMusicClick();
+  void PlayWave(const char* name);
+  const MusicList& musicList() const { return music_; }
+  bool musicPaused() const { return musicPaused_; }
+
   // View options.
   void Toolbar1Click();
   void ShowTitleClick();
@@ -171,6 +184,9 @@ class TSorimo : public QMainWindow,
   void PlaceWindow();
   void LoadFiles();
   void ReportDeal(DealResult r);
+  void LoadMusicList();
+  void UpdateMusicButton();
+  QAction* MusicItem(int midiNumber) const;
 
   // Widgets (sorimo.cpp); the menus, toolbar and welcome buttons come from the command table.
   void BuildWidgets();
@@ -224,6 +240,17 @@ class TSorimo : public QMainWindow,
   // The Layout menu's own items and separator come before the layout entries.
   static constexpr int kFirstLayoutItem = 4;
   QTimer Timer;
+
+  std::unique_ptr<SoundOutput> sound_;
+  MusicList music_;  // its number is the live "MidiNumber" (values_.MidiNumber)
+  QMenu* musicMenu_ = nullptr;
+  // "Random Music" and the separator come before the pieces.
+  static constexpr int kFirstMusicItem = 2;
+  std::vector<uint8_t> pieceBytes_;  // the piece playing, kept to play it again
+  std::string pieceName_;
+  bool musicStarted_ = false;  // the music was started (CallMusic or "Play music")
+  bool musicPaused_ = false;   // held by the toolbar's "Music"
+  bool pieceFailed_ = false;   // the synthesizer could not read the piece; told once
 
   bool startupFailed_ = false;
   std::string startupError_;

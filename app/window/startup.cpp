@@ -84,6 +84,7 @@ void TSorimo::Init() {
   StartupLoad = false;
 
   ActiveTilesetBackground();
+  if (options_.PlayMusic) CallMusic();
   // The check marks show the options as start-up left them: a background or tileset number
   // that no item has checks none.
   GameChanged();
@@ -120,7 +121,7 @@ void TSorimo::PlaceWindow() {
   }
 }
 
-// The layout half of the folder scan, and the hall of fame that needs its list.
+// The folder scan (layouts and music), and the hall of fame that needs the layout list.
 void TSorimo::LoadFiles() {
   const std::string layoutsDir = ExeDir + "Layouts/";
   layouts_ = ScanLayoutNames(ListFolder(layoutsDir, FolderEntries::NotFolders), game_.BoardNumber);
@@ -134,6 +135,7 @@ void TSorimo::LoadFiles() {
   const ResolvedLayout resolved = ResolveLayoutFile(layoutsDir, layouts_.names, layouts_.boardNumber, IsRegularFile);
   CurrentLayoutFile = resolved.path;
   ChooseLayout(resolved.boardNumber);
+  LoadMusicList();
 
   HallStore = std::make_unique<SectionKeyStore>(ExeDir + std::string(kHallFileName));
   LoadHall(*HallStore, layouts_.names, hall_);

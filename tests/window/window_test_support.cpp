@@ -5,6 +5,9 @@
 #include <QAction>
 #include <QMenuBar>
 #include <random>
+#include <utility>
+
+#include "audio/sound_output.h"
 
 namespace sorimo::testing {
 
@@ -21,6 +24,26 @@ ProgramFolder::~ProgramFolder() {
   std::error_code ec;
   fs::remove_all(path_, ec);
 }
+
+namespace {
+
+class RecordingSound : public SoundOutput {
+ public:
+  explicit RecordingSound(FakeDesktop& d) : d_(d) {}
+  void PlayEffect(std::string_view name) override { d_.sounds.push_back("effect " + std::string(name)); }
+  void PlayPiece(std::vector<uint8_t> midi) override {
+    d_.sounds.push_back("piece " + std::string(midi.begin(), midi.end()));
+    d_.pieceEnded = false;
+  }
+  void SetMusicPaused(bool paused) override { d_.sounds.push_back(paused ? "pause" : "resume"); }
+  bool PieceEnded() override { return d_.pieceEnded; }
+  std::string TakePieceError() override { return std::exchange(d_.pieceError, std::string()); }
+
+ private:
+  FakeDesktop& d_;
+};
+
+}  // namespace
 
 DesktopServices FakeDesktop::services() {
   DesktopServices d;
@@ -52,6 +75,7 @@ DesktopServices FakeDesktop::services() {
   d.chooseLayout = [this](const ChooseLayoutModel& model) { return chooseLayout ? chooseLayout(model) : -1; };
   d.tickCount = [this] { return now; };
   d.timeOfDayMs = [] { return uint32_t(12345678); };
+  d.soundOutput = [this] { return std::make_unique<RecordingSound>(*this); };
   return d;
 }
 

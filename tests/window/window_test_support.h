@@ -43,6 +43,11 @@ struct FakeDesktop {
   int32_t seedToType = -1;  // what the specific-game dialog leaves; -1 keeps the number
   // The layout chooser's answer (the entry to play, 0-based, or -1); unset cancels.
   std::function<int(const ChooseLayoutModel&)> chooseLayout;
+  // What the window played, in order: "effect DONE", "piece <the file's bytes>", "pause",
+  // "resume"; a stop is "piece " with nothing after it.
+  std::vector<std::string> sounds;
+  bool pieceEnded = false;  // what the sound answers when the tick asks
+  std::string pieceError;   // the synthesizer's complaint, taken by the first question
 
   DesktopServices services();
 };

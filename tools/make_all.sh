@@ -12,4 +12,6 @@ build-tiles/sorimo_tileset
 cmake -S tools/pictures -B build-pictures >/dev/null && cmake --build build-pictures -j"$jobs" --target make_pictures >/dev/null
 cmake -S tools/layouts -B build-layout-tool >/dev/null && cmake --build build-layout-tool -j"$jobs" >/dev/null
 build-layout-tool/make_layouts data/Layouts
-git status --short data resources
+cmake -S tools/sounds -B build-sound-tool >/dev/null && cmake --build build-sound-tool --target make_effects >/dev/null
+cmake -S tools/music -B build-music-tool >/dev/null && cmake --build build-music-tool --target make_music >/dev/null
+git status --short data resources audio

@@ -54,7 +54,7 @@ MusicSynth::MusicSynth() {
   fluid_settings_setint(settings_, "synth.reverb.active", 1);
   fluid_settings_setint(settings_, "synth.chorus.active", 0);
   fluid_settings_setint(settings_, "synth.polyphony", 96);
-  fluid_settings_setnum(settings_, "synth.gain", 0.5);
+  fluid_settings_setnum(settings_, "synth.gain", 1.2);
   synth_ = new_fluid_synth(settings_);
 }
 

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QToolButton>
+#include <filesystem>
 
 #include "app/window/sorimo.h"
 #include "files/folder_listing.h"
@@ -60,8 +61,7 @@ void TSorimo::LoadMidiClick(QAction* item) {
   if (at < kFirstMusicItem) return;
   values_.MidiNumber = at - kFirstMusicItem + 1;
   for (int n = 1; n <= int(music_.names.size()); ++n) MusicItem(n)->setChecked(n == values_.MidiNumber);
-  pieceName_ = music_.names[size_t(values_.MidiNumber - 1)];
-  SelectedMusic(ExeDir + "Musics/" + pieceName_ + ".mid");
+  SelectedMusic(ExeDir + "Musics/" + music_.names[size_t(values_.MidiNumber - 1)] + ".mid");
 }
 
 // Plays the file when it is there and "Play music" is on; otherwise the choice is only marked.
@@ -73,6 +73,7 @@ void TSorimo::SelectedMusic(const std::string& path) {
     return;
   }
   pieceBytes_.assign(file.bytes.begin(), file.bytes.end());
+  pieceName_ = std::filesystem::path(path).stem().string();
   pieceFailed_ = false;
   musicPaused_ = false;
   sound_->PlayPiece(pieceBytes_);

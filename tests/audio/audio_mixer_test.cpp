@@ -114,10 +114,11 @@ TEST(AudioMixer, APausedPieceStandsStillAndPlayingItAgainStartsOver) {
   // Asked again, it is not ended until it has played once more.
   m->PlayPiece(piece);
   EXPECT_FALSE(m->PieceEnded());
-  EXPECT_GT(Peak(RenderMs(*m, 100)), 300);
+  const int playing = Peak(RenderMs(*m, 100));
+  EXPECT_GT(playing, 300);
   EXPECT_FALSE(m->PieceEnded());
-  m->PlayPiece({});  // no music
-  EXPECT_LT(Peak(RenderMs(*m, 400), kRate / 4), 50);  // after a short reverb tail
+  m->PlayPiece({});  // no music: the note stops, only the reverb's last trace is left
+  EXPECT_LT(Peak(RenderMs(*m, 400), kRate / 4), playing / 20);
 }
 
 TEST(AudioMixer, AFileTheSynthesizerCannotReadIsReportedOnceWithItsText) {

@@ -18,7 +18,9 @@ namespace {
 namespace fs = std::filesystem;
 using Log = std::vector<std::string>;
 
+// The music folder holds these pieces and no other.
 void AddPieces(const ProgramFolder& folder, std::initializer_list<const char*> names) {
+  fs::remove_all(folder.path() / "Musics");
   fs::create_directories(folder.path() / "Musics");
   for (const char* name : names) std::ofstream(folder.path() / "Musics" / (std::string(name) + ".mid")) << name;
 }
@@ -146,6 +148,20 @@ TEST(WindowMusic, PlayMusicOffStopsAndOnRestartsThePiece) {
   EXPECT_EQ(desktop.sounds, (Log{"piece "}));
   w->action("PlayMusic")->trigger();
   EXPECT_EQ(desktop.sounds, (Log{"piece ", "piece Night", "resume"}));
+  EXPECT_TRUE(w->toolButton("SetMusic")->isEnabled());
+}
+
+TEST(WindowMusic, WithPlayMusicOffNothingStartsUntilItIsSwitchedOn) {
+  ProgramFolder folder;
+  AddPieces(folder, {"Dawn", "Night"});
+  WriteSettings(folder, "PlayMusic=0\r\n");
+  FakeDesktop desktop;
+  Window w(folder, desktop);
+  EXPECT_TRUE(desktop.sounds.empty());
+  EXPECT_EQ(MusicItems(*w), (Log{"Random Music", "-", "Dawn", "Night*"}));
+  EXPECT_FALSE(w->toolButton("SetMusic")->isEnabled());
+  w->action("PlayMusic")->trigger();
+  EXPECT_EQ(desktop.sounds, (Log{"piece Night", "resume"}));
   EXPECT_TRUE(w->toolButton("SetMusic")->isEnabled());
 }
 

@@ -1,16 +1,27 @@
 #include "audio/audio_output.h"
 
 #include <SDL.h>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 #include "audio/effect_waves.h"
 
 namespace sorimo {
 
-AudioOutput::AudioOutput(std::string soundFontPath) : soundFontPath_(std::move(soundFontPath)) {
+AudioOutput::AudioOutput(std::string soundFontPath) : soundFontPath_(std::move(soundFontPath)) {}
+
+void AudioOutput::Open() {
+  if (opened_) return;
+  opened_ = true;
   // Effects are read before the worker starts: the first click may come before it is done.
   EffectSamples("DONE");
   worker_ = std::thread([this] {
     OpenDevice();
+    // The soundfont takes a few hundred milliseconds of CPU; on a busy machine the window
+    // coming up is served first. Lowered only now: the device's thread, made above, keeps
+    // the normal priority.
+    setpriority(PRIO_PROCESS, pid_t(syscall(SYS_gettid)), 10);
     auto synth = std::make_unique<MusicSynth>();
     soundFontError_ = synth->LoadSoundFont(soundFontPath_);
     if (soundFontError_.empty()) mixer_.AttachSynth(std::move(synth));

@@ -1,7 +1,7 @@
 // The sound as the program hears it: one SDL audio stream fed by the mixer, with music from
-// FluidSynth and the three effects. Construction returns at once; a worker thread opens the
-// audio device and loads the soundfont, and the music joins the stream when it is ready.
-// Without an audio device everything still works and nothing is heard.
+// FluidSynth and the three effects. Open returns at once; a worker thread opens the audio
+// device and loads the soundfont, and the music joins the stream when it is ready. Without
+// an audio device everything still works and nothing is heard.
 #pragma once
 
 #include <atomic>
@@ -20,13 +20,15 @@ class AudioOutput : public SoundOutput {
   explicit AudioOutput(std::string soundFontPath = kSoundFontPath);
   ~AudioOutput() override;
 
+  void Open() override;
   void PlayEffect(std::string_view name) override;
   void PlayPiece(std::vector<uint8_t> midi) override;
   void SetMusicPaused(bool paused) override;
   bool PieceEnded() override;
   std::string TakePieceError() override;
 
-  // Waits for the worker: true when a device plays the stream. For benches and tests.
+  // Waits for the worker Open started: true when a device plays the stream. For benches and
+  // tests.
   bool WaitReady();
   // The soundfont's error text when it could not be loaded (after WaitReady).
   const std::string& soundFontError() const { return soundFontError_; }
@@ -40,6 +42,7 @@ class AudioOutput : public SoundOutput {
   AudioMixer mixer_;
   std::thread worker_;
   uint32_t device_ = 0;  // SDL_AudioDeviceID; 0 when none could be opened
+  bool opened_ = false;
   bool audioStarted_ = false;
   std::string soundFontError_;
 };

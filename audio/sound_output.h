@@ -12,6 +12,9 @@ namespace sorimo {
 class SoundOutput {
  public:
   virtual ~SoundOutput() = default;
+  // Opens the audio device and loads the synthesizer, on a thread of its own; until then
+  // requests are kept and nothing is heard. The window calls it once it is on screen.
+  virtual void Open() {}
   // Starts the effect of that name ("DONE", "NOWAY", "SELECT"), replacing the one playing.
   virtual void PlayEffect(std::string_view name) = 0;
   // Plays a Standard MIDI File from its beginning, in place of the piece playing; an empty

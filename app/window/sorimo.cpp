@@ -30,7 +30,6 @@ TSorimo::TSorimo(const std::string& exeDir, std::optional<DesktopServices> deskt
   commands_ = new WindowCommands(*this, options_, menuBar(), tools_, welcome_);
   layoutMenu_ = commands_->menu(MenuId::Layout);
   musicMenu_ = commands_->menu(MenuId::Music);
-  // The audio device and the soundfont come up on a thread of their own.
   sound_ = desktop_.soundOutput ? desktop_.soundOutput() : std::make_unique<AudioOutput>();
   Timer.setInterval(50);
   connect(&Timer, &QTimer::timeout, this, [this] { game_.Temps(); });

@@ -148,6 +148,8 @@ void TSorimo::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (!shownOnce_) {
     shownOnce_ = true;
+    // The audio device and the soundfont come up on their own thread once the window is up.
+    sound_->Open();
     FormShow();
   }
 }

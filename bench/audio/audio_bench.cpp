@@ -95,6 +95,7 @@ int Render(const char* piece, double seconds, const char* wav, bool withEffects)
 
 int Device(const char* piece, double seconds) {
   AudioOutput output;
+  output.Open();
   const bool device = output.WaitReady();
   std::printf("device %s, soundfont %s\n", device ? "open" : "none", output.soundFontError().empty() ? "loaded" : output.soundFontError().c_str());
   output.PlayPiece(ReadFile(piece));

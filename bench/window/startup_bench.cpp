@@ -9,8 +9,11 @@
 #include <QMainWindow>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
+#include "app/window/desktop_services.h"
 #include "app/window/sorimo.h"
+#include "audio/sound_output.h"
 
 namespace {
 
@@ -43,10 +46,25 @@ void BM_BareWindowShown(benchmark::State& state) {
 }
 BENCHMARK(BM_BareWindowShown)->Unit(benchmark::kMillisecond)->Iterations(10);
 
-void BM_MainWindowShown(benchmark::State& state) {
+// No sound at all: what the audio costs the start is the difference to BM_MainWindowShown.
+class NoSound : public sorimo::SoundOutput {
+ public:
+  void PlayEffect(std::string_view) override {}
+  void PlayPiece(std::vector<uint8_t>) override {}
+  void SetMusicPaused(bool) override {}
+  bool PieceEnded() override { return false; }
+  std::string TakePieceError() override { return {}; }
+};
+
+void ShowMainWindow(benchmark::State& state, bool withSound) {
   Folder folder;
   for (auto _ : state) {
-    auto w = std::make_unique<sorimo::TSorimo>(folder.path.string() + "/");
+    std::optional<sorimo::DesktopServices> desktop;
+    if (!withSound) {
+      desktop = sorimo::RealDesktop(nullptr);
+      desktop->soundOutput = [] { return std::make_unique<NoSound>(); };
+    }
+    auto w = std::make_unique<sorimo::TSorimo>(folder.path.string() + "/", desktop);
     w->show();
     QApplication::processEvents();
     state.PauseTiming();
@@ -60,7 +78,12 @@ void BM_MainWindowShown(benchmark::State& state) {
   }
   state.counters["peak_MB"] = PeakMegabytes();
 }
+
+void BM_MainWindowShown(benchmark::State& state) { ShowMainWindow(state, true); }
 BENCHMARK(BM_MainWindowShown)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+void BM_MainWindowShownWithoutSound(benchmark::State& state) { ShowMainWindow(state, false); }
+BENCHMARK(BM_MainWindowShownWithoutSound)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 }  // namespace
 

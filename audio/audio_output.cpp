@@ -25,6 +25,8 @@ void AudioOutput::Open() {
     auto synth = std::make_unique<MusicSynth>();
     soundFontError_ = synth->LoadSoundFont(soundFontPath_);
     if (soundFontError_.empty()) mixer_.AttachSynth(std::move(synth));
+    // SDL keeps per-thread data (its error text) that only its own threads free on exit.
+    SDL_TLSCleanup();
   });
 }
 
@@ -35,6 +37,9 @@ AudioOutput::~AudioOutput() {
 }
 
 void AudioOutput::OpenDevice() {
+  // SDL would otherwise catch SIGINT and SIGTERM to post a quit event nobody reads, and the
+  // program could no longer be ended by them.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
   audioStarted_ = true;
   SDL_AudioSpec want{};

@@ -11,7 +11,7 @@ struct TestNote {
   int lengthMs = 250;  // the note sounds this long, then the next begins
 };
 
-// A format-0 file at 120 beats a minute, 480 ticks a beat (a tick is 1/960 s), piano.
+// A Standard MIDI File at 120 beats a minute, the notes played on the piano.
 std::vector<uint8_t> MidiOfNotes(const std::vector<TestNote>& notes);
 
 }  // namespace sorimo::testing

@@ -9,7 +9,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <filesystem>
 #include <algorithm>
 #include <memory>
 #include <vector>
@@ -17,24 +16,13 @@
 
 #include "app/window/status_bar.h"
 #include "app/window/sorimo.h"
+#include "program_folder.h"
 #include "bench_timing.h"
 #include "view/pixel_transfer.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using sorimo::bench::LeastSecondsPerCall;
-
-// A program folder holding the shipped data, as the program finds it beside itself.
-struct Folder {
-  fs::path path = fs::temp_directory_path() / "sorimo-interaction-bench";
-  Folder() {
-    fs::remove_all(path);
-    fs::create_directories(path);
-    fs::copy(SORIMO_SOURCE_DATA, path, fs::copy_options::recursive);
-  }
-  ~Folder() { fs::remove_all(path); }
-};
 
 double BaselineSeconds() {
   static const double seconds = [] {
@@ -53,7 +41,7 @@ double BaselineSeconds() {
 
 // The main window with a classic game on the shipped layout, tileset and background.
 struct Session {
-  Folder folder;
+  const sorimo::bench::ProgramFolder folder{"sorimo-interaction-bench"};
   sorimo::TSorimo window{folder.path.string() + "/"};
   sorimo::Game& game = window.game();
 

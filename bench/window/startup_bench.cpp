@@ -13,22 +13,12 @@
 
 #include "app/window/desktop_services.h"
 #include "app/window/sorimo.h"
+#include "program_folder.h"
 #include "audio/sound_output.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// A program folder holding the shipped data, as the program finds it beside itself.
-struct Folder {
-  fs::path path = fs::temp_directory_path() / "sorimo-startup-bench";
-  Folder() {
-    fs::remove_all(path);
-    fs::create_directories(path);
-    fs::copy(SORIMO_SOURCE_DATA, path, fs::copy_options::recursive);
-  }
-  ~Folder() { fs::remove_all(path); }
-};
 
 double PeakMegabytes() {
   rusage u{};
@@ -57,7 +47,7 @@ class NoSound : public sorimo::SoundOutput {
 };
 
 void ShowMainWindow(benchmark::State& state, bool withSound) {
-  Folder folder;
+  const sorimo::bench::ProgramFolder folder("sorimo-startup-bench");
   for (auto _ : state) {
     std::optional<sorimo::DesktopServices> desktop;
     if (!withSound) {

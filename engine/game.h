@@ -140,6 +140,10 @@ class Game {
   // ---- Game mode and starting games (start.cpp) ----
   void IM(uint8_t mode);
   DealResult BeginGame();
+  // What the classic and two-player starts share: the layout checked, the list set back to
+  // the chosen layout's, a new deal on it, and the game fields reset. A layout that cannot be
+  // dealt changes nothing.
+  DealResult DealOnChosenLayout(bool animateTestB);
   // What every start command clears: the end flags, the selection and hint, both clocks and
   // penalties, the pause offsets, the Memory reveal and the no-moves warning.
   void ResetGameFields();

@@ -16,7 +16,7 @@ void Game::IM(uint8_t mode) {
   host_.board.GameChanged();
 }
 
-DealResult Game::BeginGame() {
+DealResult Game::DealOnChosenLayout(bool animateTestB) {
   // A layout the game cannot deal is refused before anything changes, so the game in
   // progress (or the paused one) goes on as if nothing had been asked.
   if (const DealResult problem = LayoutCheck(); problem != DealResult::Dealt) return problem;
@@ -27,12 +27,16 @@ DealResult Game::BeginGame() {
   // After an arcade game the list is the chosen layout's again.
   if (BoardNumber >= kFirstArcadeColumn) BoardNumber = options_.LayoutChoice;
 
-  if (const DealResult r = DealStep(true); r != DealResult::Dealt) {
+  if (const DealResult r = DealStep(animateTestB); r != DealResult::Dealt) {
     BoardNumber = previousBoardNumber;
     return r;
   }
-
   ResetGameFields();
+  return DealResult::Dealt;
+}
+
+DealResult Game::BeginGame() {
+  if (const DealResult r = DealOnChosenLayout(true); r != DealResult::Dealt) return r;
 
   // The editor deals its layout with this routine too, and stays the editor.
   if (GameMode != ModeEditor) IM(ModeClassic);

@@ -1,7 +1,6 @@
 // Two players share one board and take turns; each is timed on a clock of their own, and
 // the smaller thinking time wins.
 #include "engine/game.h"
-#include "engine/hall_columns.h"
 #include "engine/modes/all_modes.h"
 #include "engine/modes/classic.h"
 
@@ -14,20 +13,10 @@ class TwoPlayerRules : public ClassicRules {
   // A classic deal of the chosen layout, with player 1 to move and both clocks at zero. The
   // deal is drawn at once, never tile by tile.
   DealResult Start(Game& g) const override {
-    if (const DealResult problem = g.LayoutCheck(); problem != DealResult::Dealt) return problem;
-    g.host().board.GameChanged();
-    g.host().board.ClearBoardBuffer();
-    const int32_t previousBoardNumber = g.BoardNumber;
-    if (g.BoardNumber >= kFirstArcadeColumn) g.BoardNumber = g.options().LayoutChoice;
-    if (const DealResult r = g.DealStep(false); r != DealResult::Dealt) {
-      g.BoardNumber = previousBoardNumber;
-      return r;
-    }
-
+    if (const DealResult r = g.DealOnChosenLayout(false); r != DealResult::Dealt) return r;
     TwoPlayerState& s = g.TwoPlayerGame;
     s.PlayerTwoToMove = false;
     s.PlayerOneTime = s.PlayerTwoTime = 0;
-    g.ResetGameFields();
     g.ShowStatus(TwoPlayerStartedText);
     g.IM(ModeTwoPlayer);
     if (g.RandomSeed > 0 && g.options().RandomSeed1) g.ShowStatus(SpecificBoardText + std::to_string(g.RandomSeed));

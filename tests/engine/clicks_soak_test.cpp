@@ -19,14 +19,7 @@
 namespace sorimo::test {
 namespace {
 
-int GameCount() {
-  if (const char* env = std::getenv("SORIMO_CLICKS_SOAK_GAMES")) return std::max(1, std::atoi(env));
-#ifdef SORIMO_SANITIZED
-  return 15;
-#else
-  return 150;
-#endif
-}
+int GameCount() { return SoakGameCount("SORIMO_CLICKS_SOAK_GAMES", 150, 15); }
 
 // The model: a plain 18 x 12 array, column by column, row 0 at the top.
 constexpr int W = 18, H = 12;

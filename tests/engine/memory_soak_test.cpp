@@ -14,14 +14,7 @@
 namespace sorimo::test {
 namespace {
 
-int GameCount() {
-  if (const char* env = std::getenv("SORIMO_SOAK_GAMES")) return std::max(1, std::atoi(env));
-#ifdef SORIMO_SANITIZED
-  return 100;
-#else
-  return 1000;
-#endif
-}
+int GameCount() { return SoakGameCount("SORIMO_SOAK_GAMES", 1000, 100); }
 
 // The removed pairs put back where the history says they were give the board as dealt.
 ::testing::AssertionResult HistoryLeadsBackToTheDeal(const Game& g, const BoardGrid& dealt) {

@@ -22,14 +22,7 @@ namespace sorimo::test {
 
 namespace {
 
-int GameCount() {
-  if (const char* env = std::getenv("SORIMO_RIVERS_SOAK_GAMES")) return std::max(1, std::atoi(env));
-#ifdef SORIMO_SANITIZED
-  return 2;
-#else
-  return 20;
-#endif
-}
+int GameCount() { return SoakGameCount("SORIMO_RIVERS_SOAK_GAMES", 20, 2); }
 
 // ---- The move count, worked out another way
 

@@ -21,14 +21,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-int GameCount() {
-  if (const char* env = std::getenv("SORIMO_SOAK_GAMES")) return std::max(1, std::atoi(env));
-#ifdef SORIMO_SANITIZED
-  return 200;  // the sanitizers make every step dozens of times slower
-#else
-  return 2000;
-#endif
-}
+int GameCount() { return SoakGameCount("SORIMO_SOAK_GAMES", 2000, 200); }
 
 // Every layout in the shipped Layouts folder, in name order, then the hand-written ones:
 // few tiles free at the start, and tiles against every edge of the board.

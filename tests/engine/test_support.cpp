@@ -1,5 +1,8 @@
 #include "test_support.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "engine/board_check.h"
 
 namespace sorimo::test {
@@ -72,6 +75,17 @@ void Table::Click(int tile, MouseButton button) {
   int x = 0, y = 0;
   ASSERT_TRUE(ScreenPointOf(game, tile, x, y)) << "tile " << tile << " cannot be clicked" << Board();
   game.ButtonDown(button, x, y);
+}
+
+int SoakGameCount(const char* variable, int normal, int sanitized) {
+  if (const char* env = std::getenv(variable)) return std::max(1, std::atoi(env));
+#ifdef SORIMO_SANITIZED
+  (void)normal;
+  return sanitized;
+#else
+  (void)sanitized;
+  return normal;
+#endif
 }
 
 }  // namespace sorimo::test

@@ -24,6 +24,11 @@ bool ScreenPointOf(const Game& game, int tile, int& x, int& y);
 // selections are tiles on the board, and every removed pair's place is still empty.
 ::testing::AssertionResult Consistent(const Game& game);
 
+// How many games a soak plays: the environment variable's count when it is set (for long runs
+// by hand), else `normal`, or `sanitized` under the sanitizers, which make every step dozens of
+// times slower.
+int SoakGameCount(const char* variable, int normal, int sanitized);
+
 struct Table {
   RecorderHost host;
   Options options;

@@ -59,13 +59,19 @@ void TSorimo::NouveauFond(const std::string& path) {
 // cannot be read is never remembered, so it is reported once, not at every start. At start-up,
 // with nothing shown yet, the default picture takes its place, or the plain colour when the
 // default itself cannot be read.
+// Reports the refused file and puts the choice and the last-loaded path back to what is shown;
+// false when nothing is shown yet, and the caller must find a picture to show.
+bool TSorimo::KeepShownLook(const std::string& path, const ShownLook& shown, int32_t& choice,
+                            std::string& lastLoaded) {
+  if (lastLoaded == path) lastLoaded = shown.lastLoaded;
+  if (shown.number == kNoChoice) return false;
+  choice = shown.number;
+  return true;
+}
+
 void TSorimo::RefuseBackground(const std::string& path, const std::string& error) {
   ShowError(error);
-  if (values_.LastLoadedBackground == path) values_.LastLoadedBackground = shownBackground_.lastLoaded;
-  if (shownBackground_.number != kNoChoice) {
-    options_.Background = shownBackground_.number;
-    return;
-  }
+  if (KeepShownLook(path, shownBackground_, options_.Background, values_.LastLoadedBackground)) return;
   const ChoiceRow& fallback = BackgroundRow(kDefaultBackground);
   if (path != ExeDir + "Backgrounds/" + fallback.file)
     BackgroundClick(fallback);
@@ -141,11 +147,7 @@ void TSorimo::LoadTileset(const std::string& path) {
 // then the copy built into the program: the game never deals faceless tiles.
 void TSorimo::RefuseTileset(const std::string& path, const std::string& error) {
   ShowError(error);
-  if (values_.LastLoadedTileset == path) values_.LastLoadedTileset = shownTileset_.lastLoaded;
-  if (shownTileset_.number != kNoChoice) {
-    options_.Tileset = shownTileset_.number;
-    return;
-  }
+  if (KeepShownLook(path, shownTileset_, options_.Tileset, values_.LastLoadedTileset)) return;
   const ChoiceRow& blue = TilesetRow(kDefaultTileset);
   const std::string bluePath = ExeDir + "Tilesets/" + blue.file;
   if (path != bluePath && IsRegularFile(bluePath))

@@ -217,6 +217,7 @@ class TSorimo : public QMainWindow,
   };
   ShownLook shownBackground_;
   ShownLook shownTileset_;
+  static bool KeepShownLook(const std::string& path, const ShownLook& shown, int32_t& choice, std::string& lastLoaded);
   std::unique_ptr<SectionKeyStore> SettingsStore;
   std::unique_ptr<SectionKeyStore> HallStore;
   HallTable hall_;

@@ -37,11 +37,19 @@ int WhatTileThere(const BoardGrid& grid, int px, int py) {
   return result;
 }
 
+// The last match of the scan in drawing order (layers up, columns right to left, rows top to
+// bottom), so the highest layer wins. As for WhatTileThere, only the anchors whose hit area
+// can hold the point are visited: one or two columns and rows a layer.
 Cell WhatAdd(const BoardGrid& grid, int px, int py) {
   Cell result;
-  for (int z = 1; z <= kLayers; ++z)
-    for (int x = kColumns; x >= 1; --x)
-      for (int y = 1; y <= kRows; ++y) {
+  for (int z = 1; z <= kLayers; ++z) {
+    // left = 20 x + 6 z - 52 <= px < left + 30, top = 25 y - 6 z - 59 <= py < top + 35.
+    const int lastX = std::min(kColumns, FloorDiv(px + 52 - 6 * z, 20));
+    const int firstX = std::max(1, FloorDiv(px + 52 - 6 * z - 29 + 19, 20));
+    const int firstY = std::max(1, FloorDiv(py + 59 + 6 * z - 34 + 24, 25));
+    const int lastY = std::min(kRows, FloorDiv(py + 59 + 6 * z, 25));
+    for (int x = lastX; x >= firstX; --x)
+      for (int y = firstY; y <= lastY; ++y) {
         if (z > 1) {
           bool below = false;
           for (int dx = -1; dx <= 1 && !below; ++dx)
@@ -51,6 +59,7 @@ Cell WhatAdd(const BoardGrid& grid, int px, int py) {
         const PixelRect b = TileBox(x, y, z);
         if (px >= b.left && px < b.left + 30 && py >= b.top && py < b.top + 35) result = {x, y, z};
       }
+  }
   return result;
 }
 

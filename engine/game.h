@@ -12,6 +12,7 @@
 #include "engine/board.h"
 #include "engine/host.h"
 #include "engine/modes/clicks.h"
+#include "engine/modes/editor.h"
 #include "engine/modes/memory.h"
 #include "engine/modes/mode_rules.h"
 #include "engine/modes/rivers.h"
@@ -106,6 +107,7 @@ class Game {
   RiversState RiversGame;
   MemoryState MemoryGame;
   ClicksState ClicksGame;
+  EditorState EditorGame;
 
   // Status line animation.
   std::string StatusMessage;
@@ -122,6 +124,9 @@ class Game {
   int32_t RandomSeed = 0;   // the game number of a specific game; only > 0 seeds a deal
   int32_t BoardNumber = 1;  // hall column: 1..99 a layout, 100.. the arcade games
   int32_t SavedBoardNumber = 1;
+  // The layout in memory was tried from the editor and is saved in no file: its games are
+  // filed in no hall of fame list, not even the one of the layout chosen in the menu.
+  bool LayoutUnsaved = false;
   uint8_t HoverTile = 0;
   bool HofRefreshPending = false;
   int32_t BoardOriginX = 36;
@@ -188,6 +193,21 @@ class Game {
   void BackHistory();
   void TakeBackPair();  // the last pair of the history back onto the board
   void Restart();
+
+  // ---- The layout editor (modes/editor.cpp, modes/editor_moves.cpp) ----
+  // The game's half of "Create Layout" (an empty layout) and "Edit Layout" (the layout in
+  // memory): the editor mode, its counter and no ghost yet. The start command then puts one
+  // tile on each anchor (PlaceEditorTiles, through BeginGame).
+  void OpenEditor(bool create);
+  void PlaceEditorTiles();
+  // Counts the tiles still to place again; true when the layout has all 144.
+  bool EditorFinished();
+  // Leaves the editor for `nextMode`; the ghost goes.
+  void CloseEditor(uint8_t nextMode);
+  void EditorPlace(int px, int py);   // left click, board-relative
+  void EditorRemove(int px, int py);  // right click
+  void MoveGhost(int px, int py);     // pointer move over the board
+  bool MoveLayout(BoardShift shift);  // false when a tile touches that edge
 
   void Hint();           // hint.cpp
   void Shuffle1Click();  // shuffle.cpp

@@ -17,6 +17,15 @@ void Game::IM(uint8_t mode) {
 }
 
 DealResult Game::DealOnChosenLayout(bool animateTestB) {
+  // The editor's board is its layout as it stands, half built or empty: one tile an anchor.
+  if (GameMode == ModeEditor) {
+    host_.board.GameChanged();
+    host_.board.ClearBoardBuffer();
+    if (BoardNumber >= kFirstArcadeColumn) BoardNumber = options_.LayoutChoice;
+    PlaceEditorTiles();
+    ResetGameFields();
+    return DealResult::Dealt;
+  }
   // A layout the game cannot deal is refused before anything changes, so the game in
   // progress (or the paused one) goes on as if nothing had been asked.
   if (const DealResult problem = LayoutCheck(); problem != DealResult::Dealt) return problem;
@@ -44,7 +53,8 @@ DealResult Game::BeginGame() {
   FullRedraw();
   host_.board.ShowPanelHOF();
   // A message still sliding in (the specific-board one, a layout choice) is left alone.
-  if (StatusPosition <= 1 || StatusMessage == NoMovesText) ShowStatus(NewGameText);
+  // The editor's status line stays blank.
+  if (GameMode != ModeEditor && (StatusPosition <= 1 || StatusMessage == NoMovesText)) ShowStatus(NewGameText);
   StartTick = host_.time.TickCount();
   return DealResult::Dealt;
 }

@@ -1,8 +1,12 @@
-// The layout editor: the board is a layout being built, every tile may be taken (the trait
-// says so) and a cleared board ends nothing. Its clicks are not built yet; the layout
-// editor issue builds them.
+// The layout editor: the board is the layout being built. A left click places a tile where
+// the ghost tile shows, a right click takes the tile under the pointer away, and every change
+// goes to the layout cells, the grid and the tile records together. Every tile may be taken
+// and a cleared board ends nothing (the editor's traits).
+#include "engine/modes/editor.h"
+
 #include "engine/game.h"
 #include "engine/modes/all_modes.h"
+#include "engine/pixel_geometry.h"
 
 namespace sorimo {
 
@@ -10,16 +14,118 @@ namespace {
 
 class EditorRules : public ModeRules {
  public:
-  // Both buttons reach the editor: the right one takes a tile away.
+  // Both buttons reach the editor: the left one places, the right one removes.
   void ButtonDown(Game& g, MouseButton button, int px, int py) const override { ChooseAt(g, button, px, py); }
-  // TODO(layout editor): adding and removing tiles.
+  void ChoisitPai(Game& g, int px, int py, int, int, MouseButton button) const override {
+    if (button == MouseButton::Left) g.EditorPlace(px, py);
+    if (button == MouseButton::Right) g.EditorRemove(px, py);
+  }
 };
+
+// The half-tile cell under the point lies on the playfield (divisions toward zero).
+bool OnEditorPlayfield(int px, int py) {
+  const BoardCell c = CellAt(px, py);
+  return c.column >= 0 && c.column <= kColumns && c.row >= 0 && c.row <= kRows;
+}
+
+// No tile of layer z is anchored within one column and one row of (x, y).
+bool AreaEmpty(const BoardGrid& grid, int x, int y, int z) {
+  for (int dx = -1; dx <= 1; ++dx)
+    for (int dy = -1; dy <= 1; ++dy)
+      if (grid.at(x + dx, y + dy, z) != 0) return false;
+  return true;
+}
 
 }  // namespace
 
 const ModeRules& EditorMode() {
   static const EditorRules rules;
   return rules;
+}
+
+void Game::OpenEditor(bool create) {
+  IM(ModeEditor);
+  EditorGame.GhostRect = DirtyRect{};  // the first ghost redraws the whole board
+  EditorGame.Ghost = kNoGhost;
+  EditorGame.Changed = false;
+  if (create) Layout = LayoutCells{};
+  EditorGame.TilesLeft = kTileCount - Layout.count();
+  Records.fill(TileRecord{});
+}
+
+void Game::PlaceEditorTiles() {
+  Grid.clear();
+  Records.fill(TileRecord{});
+  int n = 0;
+  for (int z = 1; z <= kLayers; ++z)
+    for (int y = 1; y <= kRows; ++y)
+      for (int x = 1; x <= kColumns; ++x)
+        if (Layout.at(x, y, z) != 0 && n < kTileCount) PlaceTile(Grid, Records, ++n, {x, y, z});
+  TilesLeft = n;
+  TilesTotal = kTileCount;
+  EditorGame.TilesLeft = kTileCount - Layout.count();
+}
+
+bool Game::EditorFinished() {
+  EditorGame.TilesLeft = TilesTotal - Layout.count();
+  return EditorGame.TilesLeft == 0;
+}
+
+void Game::CloseEditor(uint8_t nextMode) {
+  EditorGame.Ghost = kNoGhost;
+  IM(nextMode);
+}
+
+void Game::EditorPlace(int px, int py) {
+  if (EditorGame.TilesLeft <= 0 || !OnEditorPlayfield(px, py)) return;
+  const Cell c = WhatAdd(Grid, px, py);
+  if (c.z == 0 || !AreaEmpty(Grid, c.x, c.y, c.z)) return;
+  int n = 1;
+  while (n <= kTileCount && Records[n] != TileRecord{}) ++n;
+  if (n > kTileCount) return;
+  PlaceTile(Grid, Records, n, c);
+  Layout.set(c.x, c.y, c.z, 1);
+  --EditorGame.TilesLeft;
+  ++TilesLeft;
+  EditorGame.Changed = true;
+  FullRedraw();
+}
+
+void Game::EditorRemove(int px, int py) {
+  if (EditorGame.TilesLeft >= kTileCount || !OnEditorPlayfield(px, py)) return;
+  const int n = WhatTileThere(Grid, px, py);
+  if (n == 0) return;
+  const TileRecord r = Records[n];
+  // A tile with a tile resting on it stays; nothing rests on the top layer.
+  if (r.z < kLayers && !AreaEmpty(Grid, r.x, r.y, r.z + 1)) return;
+  Layout.set(r.x, r.y, r.z, 0);
+  TakeTile(Grid, Records, n);
+  ++EditorGame.TilesLeft;
+  --TilesLeft;
+  EditorGame.Changed = true;
+  FullRedraw();
+}
+
+// The ghost tile shows where a left click would place a tile. Only a change of place
+// redraws: the old ghost's box, then the new one's.
+void Game::MoveGhost(int px, int py) {
+  const Cell c = WhatAdd(Grid, px, py);
+  const bool placeable = c.z != 0 && AreaEmpty(Grid, c.x, c.y, c.z) && EditorGame.TilesLeft > 0;
+  if (!placeable) {
+    // No ghost where a click would place nothing: the last one is wiped at once.
+    if (EditorGame.Ghost == kNoGhost) return;
+    EditorGame.Ghost = kNoGhost;
+    RedrawBox(EditorGame.GhostRect);
+    return;
+  }
+  const Cell ghost{c.x - 1, c.y - 1, c.z - 1};
+  const DirtyRect box = RedrawTileRect(TileRecord{c.x, c.y, c.z}, BoardOriginX, BoardOriginY, options_.Shadows);
+  if (ghost == EditorGame.Ghost && box == EditorGame.GhostRect) return;
+  EditorGame.Ghost = kNoGhost;
+  RedrawBox(EditorGame.GhostRect);  // the full value at opening redraws the whole board
+  EditorGame.Ghost = ghost;
+  EditorGame.GhostRect = box;
+  RedrawBox(box);
 }
 
 }  // namespace sorimo

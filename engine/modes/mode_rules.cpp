@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/game.h"
+#include "engine/hall_columns.h"
 #include "engine/modes/all_modes.h"
 #include "engine/pixel_geometry.h"
 
@@ -63,7 +64,8 @@ void ModeRules::AnnounceResult(Game& g) const {
   // The list the result belongs to decides how it reads.
   const std::string message = RulesOf(ModeOfColumn(g.BoardNumber)).ResultText(g);
   // Strictly better than the tenth entry: an equal total does not push it out.
-  const bool entersHall = g.options().EnableHall && total < g.host().scores.HallTenthTotal(g.BoardNumber);
+  const bool filed = !(g.LayoutUnsaved && IsLayoutColumn(g.BoardNumber));
+  const bool entersHall = g.options().EnableHall && filed && total < g.host().scores.HallTenthTotal(g.BoardNumber);
   if (!message.empty()) g.host().questions.ShowGameOver(message, entersHall);
   if (entersHall) {
     g.host().scores.AddHall(g.BoardNumber, total, g.PenaltySeconds);

@@ -165,6 +165,35 @@ TEST(WhatAdd, PlacesOnlyOnSupportedPositions) {
     }
 }
 
+// The spot WhatAdd must find, by the plain rule: every anchor of every layer in scan order,
+// the last whose hit area holds the point and that rests on the layer below.
+Cell WhatAddByFullScan(const BoardGrid& grid, int px, int py) {
+  Cell result;
+  for (int z = 1; z <= kLayers; ++z)
+    for (int x = kColumns; x >= 1; --x)
+      for (int y = 1; y <= kRows; ++y) {
+        bool rests = z == 1;
+        for (int dx = -1; dx <= 1; ++dx)
+          for (int dy = -1; dy <= 1; ++dy) rests = rests || grid.at(x + dx, y + dy, z - 1) != 0;
+        const PixelRect b = TileBox(x, y, z);
+        if (rests && px >= b.left && px < b.left + 30 && py >= b.top && py < b.top + 35) result = {x, y, z};
+      }
+  return result;
+}
+
+TEST(WhatAdd, LooksNearThePointAndAnswersAsAFullScan) {
+  Random r;
+  r.GeneratorSeed = 7;
+  for (int round = 0; round < 3; ++round) {
+    BoardGrid grid;
+    for (int i = 0; i < 60 + 60 * round; ++i)
+      grid.set(r.RandomInt(kColumns) + 1, r.RandomInt(kRows) + 1, r.RandomInt(kLayers) + 1, 1);
+    for (int py = -40; py < 520; py += 11)
+      for (int px = -40; px < 740; px += 7)
+        ASSERT_EQ(WhatAdd(grid, px, py), WhatAddByFullScan(grid, px, py)) << "round " << round << " at " << px << "," << py;
+  }
+}
+
 TEST(Random, LinearCongruenceTakesTheHighHalf) {
   // Values worked out by hand from seed * 134775813 + 1 and (seed * n) >> 32.
   Random r;

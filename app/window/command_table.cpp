@@ -138,7 +138,7 @@ const CommandRow kCommands[] = {
     {.menu = M::View, .name = "ShowGirls", .caption = "Show Manga Girls", .shortcut = "Ctrl+G",
      .handler = Call<&TSorimo::ShowPanelHOF>, .option = &O::ShowGirls, .flips = true},
     {.menu = M::View, .name = "Toolbar1", .caption = "Show &Toolbar", .shortcut = "Ctrl+T",
-     .handler = Call<&TSorimo::Toolbar1Click>, .option = &O::Toolbar1},
+     .handler = Call<&TSorimo::Toolbar1Click>, .modes = kEveryMode | ModeBit(ModeEditor), .option = &O::Toolbar1},
 
     // ---- Highlight
     {.menu = M::Highlight, .separatorAfter = true, .group = &kHighlightGroup},
@@ -186,8 +186,9 @@ const CommandRow kCommands[] = {
     // ---- Layout (the layout files are listed after these)
     {.menu = M::Layout, .name = "SelectLayout1", .caption = "Select Layout", .handler = Call<&TSorimo::SelectLayout1Click>,
      .menuGlyph = kGlyphLayout, .tool = {7, "LayoutButton", "Layout", "Choose new layout", kGlyphLayout}},
-    {.menu = M::Layout, .name = "CreateLayout1", .caption = "Create Layout", .modes = kNotBuilt},
-    {.menu = M::Layout, .separatorAfter = true, .name = "Editlayout1", .caption = "Edit Layout", .modes = kNotBuilt},
+    {.menu = M::Layout, .name = "CreateLayout1", .caption = "Create Layout", .handler = Call<&TSorimo::CreateLayout1Click>},
+    {.menu = M::Layout, .separatorAfter = true, .name = "Editlayout1", .caption = "Edit Layout",
+     .handler = Call<&TSorimo::Editlayout1Click>},
 
     // ---- Music (the music files are listed after these)
     {.menu = M::Music, .name = "RandomMusic", .caption = "Random Music", .handler = Call<&TSorimo::RandomMusicClick>,

@@ -7,6 +7,7 @@
 #include <span>
 
 #include "app/window/choice_tables.h"
+#include "engine/board.h"
 #include "engine/options.h"
 
 namespace sorimo {
@@ -22,7 +23,9 @@ const char* MenuTitle(MenuId menu);
 // The game modes (GameMode values of engine/board.h) in which a command can be used.
 using ModeMask = uint16_t;
 constexpr ModeMask ModeBit(uint8_t gameMode) { return ModeMask(1u << gameMode); }
-inline constexpr ModeMask kEveryMode = 0x3FF;  // modes 0 to 9
+// Every mode but the editor's, whose own menu stands in for the main menu while it is open;
+// a command that also works there adds ModeBit(ModeEditor).
+inline constexpr ModeMask kEveryMode = 0x3FF & ~ModeBit(ModeEditor);
 inline constexpr ModeMask kNotBuilt = 0;       // a command whose game or window is still to come
 
 using CommandHandler = void (*)(TSorimo&);

@@ -2,6 +2,8 @@
 // change the window's parts.
 #include <QAction>
 
+#include "app/window/cool_menu.h"
+#include "app/window/editor_panel.h"
 #include "app/window/side_panel.h"
 #include "app/window/sorimo.h"
 #include "app/window/status_bar.h"
@@ -23,7 +25,8 @@ void TSorimo::StartGameCommand(const std::function<DealResult(Game&)>& start) { 
 
 void TSorimo::Toolbar1Click() {
   options_.Toolbar1 = !options_.Toolbar1;
-  tools_->setVisible(options_.Toolbar1);
+  // In the editor its panel stands where the toolbar was.
+  (game_.GameMode == ModeEditor ? static_cast<QWidget*>(editorPanel_) : tools_)->setVisible(options_.Toolbar1);
   FitWindow();
   game_.FullRedraw();
 }
@@ -56,7 +59,10 @@ void TSorimo::ShowHallPanel() {
 }
 
 // "Cool Menu": the drop-down menus show a title strip.
-void TSorimo::ApplyCoolMenu() { commands_->SetCoolMenu(options_.CoolMenu1); }
+void TSorimo::ApplyCoolMenu() {
+  commands_->SetCoolMenu(options_.CoolMenu1);
+  for (QMenu* m : editorMenus_) static_cast<CoolMenu*>(m)->setStrip(options_.CoolMenu1);
+}
 
 void TSorimo::ShadowsClick() {
   options_.Shadows = !options_.Shadows;

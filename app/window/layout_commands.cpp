@@ -1,6 +1,7 @@
 // The Layout menu: choosing a layout file, loading it, and saving the layout in memory.
 #include <QAction>
 #include <QMenu>
+#include <filesystem>
 
 #include "app/dialogs/pixel_image.h"
 #include "app/store/hall_file.h"
@@ -12,6 +13,12 @@
 #include "view/mini_board.h"
 
 namespace sorimo {
+
+// Anything at all stands under this name: a file, a folder, a dangling link.
+static bool PathExists(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::exists(std::filesystem::symlink_status(path, error));
+}
 
 // The file of a Layout menu entry, as the folder listed it.
 static std::string EntryPath(const std::string& layoutsDir, const std::string& entry) {
@@ -43,6 +50,26 @@ void TSorimo::PlayLayoutEntry(int number) {
   UseLayout(read);
 }
 
+// The chooser's "Edit": entry `number` becomes the layout chosen and in memory, as its menu
+// item would make it, and the editor opens on it without dealing it first.
+void TSorimo::EditLayoutEntry(int number) {
+  if (number < 1 || number > int(layouts_.names.size())) return;
+  const std::string path = EntryPath(ExeDir + "Layouts/", layouts_.names[size_t(number - 1)]);
+  const LayoutReadResult read = LoadLayoutFile(path);
+  if (read.status != LayoutReadStatus::Loaded) {
+    ShowError(read.message);
+    return;
+  }
+  CurrentLayoutFile = path;
+  ChooseLayout(number);
+  game_.Layout = read.cells;
+  LayoutName = read.name;
+  game_.LayoutUnsaved = false;
+  NewLayoutInMemory = false;
+  NewEntryRank = 0;
+  Editlayout1Click();
+}
+
 // Loads a layout file into memory and, unless the program is starting, deals a new game on
 // it. A file that cannot be used leaves the layout and the game in progress as they were.
 void TSorimo::RunLayout(const std::string& path) {
@@ -56,7 +83,11 @@ void TSorimo::RunLayout(const std::string& path) {
 
 void TSorimo::UseLayout(const LayoutReadResult& read) {
   // A file with another header lends only its name; the cells in memory stay.
-  if (read.status == LayoutReadStatus::Loaded) game_.Layout = read.cells;
+  if (read.status == LayoutReadStatus::Loaded) {
+    game_.Layout = read.cells;
+    game_.LayoutUnsaved = false;
+    NewLayoutInMemory = false;
+  }
   LayoutName = read.name;
   NewEntryRank = 0;
   if (StartupLoad) {
@@ -80,8 +111,8 @@ ChooseLayoutModel TSorimo::ChooserModel() {
                 return ImageOf(board);
               },
           .showError = [this](const std::string& text) { ShowError(text); },
-          .edit = {},
-          .create = {}};
+          .edit = [this](int index) { EditLayoutEntry(index + 1); },
+          .create = [this] { CreateLayout1Click(); }};
 }
 
 // "Select Layout" and the toolbar's "Layout": the game waits while the player looks, and a
@@ -99,32 +130,46 @@ void TSorimo::SelectLayout1Click() {
   game_.UnCheckPause();
 }
 
-bool TSorimo::SaveLayout() {
+// Writes the layout in memory to CurrentLayoutFile, asking for a file first when there is
+// none (proposing `proposal` in the layouts folder). A file chosen in the dialog that exists
+// already is replaced only when the player says so; otherwise the dialog comes back.
+TSorimo::SaveOutcome TSorimo::SaveLayout(const std::string& proposal) {
   if (CurrentLayoutFile.empty()) {
-    const std::string chosen = desktop_.chooseFile("Please choose a name for your layout file",
-                                                   "LAY Layout files (*.lay)|*.lay", ExeDir + "Layouts/", true);
-    if (chosen.empty()) return false;
-    CurrentLayoutFile = chosen;
+    const std::string folder = ExeDir + "Layouts/";
+    for (;;) {
+      const std::string chosen = desktop_.chooseFile("Please choose a name for your layout file",
+                                                     "LAY Layout files (*.lay)|*.lay", folder + proposal, true);
+      if (chosen.empty()) return SaveOutcome::Cancelled;
+      const std::string path = LayoutSavePath(chosen);
+      const size_t slash = path.find_last_of('/');
+      const std::string file = slash == std::string::npos ? path : path.substr(slash + 1);
+      if (!PathExists(path) ||
+          desktop_.ask("Sorimo", file + " already exists.\n\nDo you want to replace it?", true)) {
+        CurrentLayoutFile = chosen;
+        break;
+      }
+    }
   }
-  CurrentLayoutFile = LayoutSavePath(CurrentLayoutFile);
-  const std::string error = WriteLayoutFile(CurrentLayoutFile, game_.Layout, LayoutName);
+  const std::string path = LayoutSavePath(CurrentLayoutFile);
+  const std::string error = WriteLayoutFile(path, game_.Layout, LayoutName);
   if (!error.empty()) {
     ShowError(error);
-    return false;
+    return SaveOutcome::Failed;
   }
+  CurrentLayoutFile = path;
   game_.IM(ModeIdle);
   const std::string name = LayoutNameOfPath(CurrentLayoutFile);
   const SavedLayoutEntry entry = ListSavedLayout(layouts_.names, name);
   if (!entry.message.empty()) {
     ShowError(entry.message);
-    return true;
+    return SaveOutcome::Unlisted;
   }
   if (entry.appended) {
     AddLayoutItem(name);
     RegisterLayoutColumn(*HallStore, hall_, entry.boardNumber, name);
   }
   ChooseLayout(entry.boardNumber);
-  return true;
+  return SaveOutcome::Listed;
 }
 
 // A layout entry of the Layout menu: checkable, tagged -2, choosing it loads the layout.

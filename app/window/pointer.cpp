@@ -15,8 +15,10 @@ void TSorimo::FormMouseMove(int X, int Y) {
   if (mode == ModeIdle || mode == ModeClicks || mode == ModeGameOver || mode == ModeStopped || mode == ModePaused)
     return;
   const BoardPointer p = PointerOnBoard(X, Y, game_.BoardOriginX, game_.BoardOriginY);
-  // The editor's ghost tile comes with the editor.
-  if (mode == ModeEditor && p.onBoard) return;
+  if (mode == ModeEditor && p.onBoard) {
+    game_.MoveGhost(p.x, p.y);
+    return;
+  }
 
   PreviousPointerTile = PointerTile;
   if (!p.onBoard || mode == ModeEditor) return;

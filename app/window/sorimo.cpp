@@ -11,6 +11,7 @@
 #include "app/dialogs/hall_window.h"
 #include "app/window/board_image.h"
 #include "app/window/clicks_pictures.h"
+#include "app/window/editor_panel.h"
 #include "app/window/side_panel.h"
 #include "app/window/status_bar.h"
 #include "app/window/tool_panel.h"
@@ -30,6 +31,7 @@ TSorimo::TSorimo(const std::string& exeDir, std::optional<DesktopServices> deskt
   commands_ = new WindowCommands(*this, options_, menuBar(), tools_, welcome_);
   layoutMenu_ = commands_->menu(MenuId::Layout);
   musicMenu_ = commands_->menu(MenuId::Music);
+  BuildEditorMenu();
   sound_ = desktop_.soundOutput ? desktop_.soundOutput() : std::make_unique<AudioOutput>();
   Timer.setInterval(50);
   connect(&Timer, &QTimer::timeout, this, [this] { game_.Temps(); });
@@ -38,7 +40,11 @@ TSorimo::TSorimo(const std::string& exeDir, std::optional<DesktopServices> deskt
 
 TSorimo::~TSorimo() = default;
 
-QAction* TSorimo::action(const std::string& name) const { return commands_->action(name); }
+QAction* TSorimo::action(const std::string& name) const {
+  if (QAction* a = commands_->action(name)) return a;
+  const auto it = editorActions_.find(name);
+  return it == editorActions_.end() ? nullptr : it->second;
+}
 
 QToolButton* TSorimo::toolButton(const std::string& name) const { return commands_->toolButton(name); }
 
@@ -53,6 +59,9 @@ void TSorimo::BuildWidgets() {
   // The buttons share the width of the board and panel; they never widen the window.
   tools_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
   column->addWidget(tools_);
+  editorPanel_ = new EditorPanel(central);
+  editorPanel_->hide();
+  column->addWidget(editorPanel_);
 
   auto* row = new QHBoxLayout;
   row->setContentsMargins(0, 0, 0, 0);
@@ -99,6 +108,7 @@ BoardScene TSorimo::Scene() const {
   s.originY = game_.BoardOriginY;
   s.options = &options_;
   s.penColour = penColour_;
+  s.ghost = game_.EditorGame.Ghost;
   if (game_.GameMode == ModeClicks) s.clicks = game_.ClicksGame.Grid;
   return s;
 }
@@ -152,6 +162,7 @@ void TSorimo::GameChanged() {
   SetPauseCaptions(game_.GameMode == ModePaused && !game_.GameOverHandled);
   commands_->SyncChecks();
   commands_->UpdateCommandStates(game_.GameMode);
+  FollowEditorChrome();
   UpdateMusicButton();
 }
 
@@ -228,6 +239,7 @@ void TSorimo::ButtonDownAt(Qt::MouseButton button, int x, int y) {
                         : button == Qt::MiddleButton ? MouseButton::Middle
                                                      : MouseButton::Left;
   game_.ButtonDown(b, x, y);
+  if (game_.GameMode == ModeEditor) AfterEditorClick(x, y);
 }
 
 

@@ -9,7 +9,9 @@
 #include <QImage>
 #include <QMainWindow>
 #include <QTimer>
+#include <array>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -36,6 +38,7 @@ class QToolButton;
 namespace sorimo {
 
 class BoardImage;
+class EditorPanel;
 class SidePanel;
 class StatusBar;
 class ToolPanel;
@@ -102,7 +105,23 @@ class TSorimo : public QMainWindow,
   ChooseLayoutModel ChooserModel();
   void RunLayout(const std::string& path);
   void UseLayout(const LayoutReadResult& read);
-  bool SaveLayout();  // writes the layout in memory; false when nothing was written
+  // How saving the layout in memory ended: written and listed in the Layout menu, written
+  // but not listed (the menu is full), not written because the player cancelled the file
+  // dialog, or not written because writing failed (the player was told why).
+  enum class SaveOutcome { Listed, Unlisted, Cancelled, Failed };
+  SaveOutcome SaveLayout(const std::string& proposal = {});
+
+  // The layout editor (editor_commands.cpp).
+  enum class EditorLeave { Save, SaveAs, TryIt };
+  void CreateLayout1Click();
+  void Editlayout1Click();
+  void EditLayoutEntry(int number);  // the chooser's "Edit" on entry `number` (1-based)
+  void SaveandexitClick(EditorLeave how);
+  void Cancel2Click();
+  EditorPanel* editorPanel() const { return editorPanel_; }
+  // True when the program may close: not in the editor with unsaved changes, or the player
+  // agreed to drop them.
+  bool LeaveEditorAtExit();
 
   // Background, tileset and highlight menus: one handler for the items of each.
   void NouveauFond(const std::string& path);
@@ -188,6 +207,12 @@ class TSorimo : public QMainWindow,
   void UpdateMusicButton();
   QAction* MusicItem(int midiNumber) const;
 
+  // The layout editor's menu, panel and the window's side of its clicks.
+  void BuildEditorMenu();
+  void FollowEditorChrome();
+  void OpenEditor(bool create);
+  void AfterEditorClick(int x, int y);
+
   // Widgets (sorimo.cpp); the menus, toolbar and welcome buttons come from the command table.
   void BuildWidgets();
   void FitWindow();
@@ -227,6 +252,18 @@ class TSorimo : public QMainWindow,
   std::string CurrentLayoutFile;
   std::string LayoutName = "External Layout";
   bool StartupLoad = false;
+  // The layout in memory was begun with "Create Layout" and has no file of its own yet: its
+  // "Save" asks for a file name rather than writing over the file of the layout chosen.
+  bool NewLayoutInMemory = false;
+  bool editingNew_ = false;  // the layout in the editor is such a new layout
+  // The layout before the editor opened, for "Exit" when the file cannot be read again.
+  struct LayoutBeforeEditor {
+    LayoutCells layout;
+    std::string name;
+    bool unsaved = false;
+    bool isNew = false;
+  };
+  LayoutBeforeEditor beforeEditor_;
   uint32_t penColour_ = kPenGreen;
   int PointerTile = 0;          // the tile under the pointer at the last move
   int PreviousPointerTile = 0;  // PointerTile before the current move
@@ -236,6 +273,10 @@ class TSorimo : public QMainWindow,
   SidePanel* hof_ = nullptr;
   StatusBar* status_ = nullptr;
   ToolPanel* tools_ = nullptr;
+  EditorPanel* editorPanel_ = nullptr;
+  std::array<QMenu*, 2> editorMenus_{};  // "Exit" and "Move Board"
+  std::map<std::string, QAction*> editorActions_;
+  bool editorChrome_ = false;  // the editor's menu and panel are the ones shown
   WindowCommands* commands_ = nullptr;
   QMenu* layoutMenu_ = nullptr;
   // The Layout menu's own items and separator come before the layout entries.

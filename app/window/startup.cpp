@@ -178,6 +178,7 @@ void TSorimo::closeEvent(QCloseEvent* event) {
 // cannot be written the player is told and chooses: close without saving, or keep the window.
 bool TSorimo::FormCloseQuery() {
   if (startupFailed_) return true;
+  if (!LeaveEditorAtExit()) return false;
   values_.BoardNumber = game_.BoardNumber;
   values_.RandomSeed = game_.RandomSeed;
   values_.XPos = x();

@@ -83,13 +83,13 @@ TEST(WindowHall, SavingUnderANewNameListsTheLayoutOnce) {
   // Cancelling the file dialog writes nothing.
   w->setCurrentLayoutFile("");
   desktop.files = {""};
-  EXPECT_FALSE(w->SaveLayout());
+  EXPECT_EQ(w->SaveLayout(), TSorimo::SaveOutcome::Cancelled);
   EXPECT_EQ(menu->actions().size(), itemsBefore);
 
   // The extension test counts letter case: Arena.LAY becomes Arena.LAY.lay, listed as Arena.LAY.
   w->setCurrentLayoutFile("");
   desktop.files = {folder.exeDir() + "Layouts/Arena.LAY"};
-  EXPECT_TRUE(w->SaveLayout());
+  EXPECT_EQ(w->SaveLayout(), TSorimo::SaveOutcome::Listed);
   EXPECT_TRUE(fs::exists(folder.path() / "Layouts" / "Arena.LAY.lay"));
   ASSERT_EQ(menu->actions().size(), itemsBefore + 1);
   QAction* added = menu->actions().back();
@@ -99,7 +99,7 @@ TEST(WindowHall, SavingUnderANewNameListsTheLayoutOnce) {
   EXPECT_EQ(w->game().GameMode, ModeIdle);
 
   // Saving again under the same name does not add a second item.
-  EXPECT_TRUE(w->SaveLayout());
+  EXPECT_EQ(w->SaveLayout(), TSorimo::SaveOutcome::Listed);
   EXPECT_EQ(menu->actions().size(), itemsBefore + 1);
   EXPECT_EQ(fs::file_size(folder.path() / "Layouts" / "Arena.LAY.lay"), 10u + 2 + w->layoutName().size() + 2 + 3400 + 2);
 }

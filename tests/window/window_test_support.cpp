@@ -49,7 +49,8 @@ DesktopServices FakeDesktop::services() {
   DesktopServices d;
   d.screenWidth = [this] { return width; };
   d.screenHeight = [this] { return height; };
-  d.chooseFile = [this](const std::string&, const std::string&, const std::string&, bool) {
+  d.chooseFile = [this](const std::string&, const std::string&, const std::string& folder, bool) {
+    fileDialogs.push_back(folder);
     if (files.empty()) return std::string();
     std::string f = files.front();
     files.pop_front();

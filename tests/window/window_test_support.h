@@ -37,6 +37,7 @@ struct FakeDesktop {
   std::vector<std::string> questions;
   std::deque<bool> answers;  // next answers to questions; true when empty
   std::deque<std::string> files;  // next files chosen in file dialogs; "" cancels
+  std::vector<std::string> fileDialogs;  // the folder or file each file dialog opened on
   std::vector<std::string> gameOvers;
   std::function<void()> duringGameOver;  // runs while the game-over dialog is open
   int hallWindows = 0;

@@ -1,0 +1,183 @@
+// The layout editor in the window: its menu and panel in place of the main menu and the
+// toolbar while the game is in the editor mode, the commands that open and leave it, and the
+// four moves of the whole layout. The rules of placing and removing tiles are the game's own
+// (engine/modes/editor.cpp).
+#include <QAction>
+#include <QMenuBar>
+#include <algorithm>
+
+#include "app/window/cool_menu.h"
+#include "app/window/editor_panel.h"
+#include "app/window/sorimo.h"
+#include "app/window/tool_panel.h"
+#include "app/window/window_commands.h"
+#include "files/whole_file_read.h"
+#include "layouts/layout_list.h"
+#include "layouts/layout_reader.h"
+
+namespace sorimo {
+
+namespace {
+
+// A file name proposed for a layout: its name, without what a file name cannot hold.
+std::string FileNameFor(const std::string& layoutName) {
+  std::string name;
+  for (const char c : layoutName) name += (c == '/' || static_cast<unsigned char>(c) < 0x20) ? '_' : c;
+  while (!name.empty() && (name.front() == '.' || name.front() == ' ')) name.erase(name.begin());
+  return (name.empty() ? std::string(NewLayoutName) : name) + ".lay";
+}
+
+std::string FileNameOf(const std::string& path) {
+  const size_t slash = path.find_last_of('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+void TSorimo::BuildEditorMenu() {
+  auto* exitMenu = new CoolMenu("Exit", this);
+  auto* moveMenu = new CoolMenu("Move Board", this);
+  editorMenus_ = {exitMenu, moveMenu};
+  struct Item {
+    QMenu* menu;
+    const char* name;
+    const char* caption;
+    const char* shortcut;
+    std::function<void()> run;
+  };
+  const Item items[] = {
+      {exitMenu, "Saveandexit", "Save", nullptr, [this] { SaveandexitClick(EditorLeave::Save); }},
+      {exitMenu, "Saveasandexit", "Save as...", nullptr, [this] { SaveandexitClick(EditorLeave::SaveAs); }},
+      {exitMenu, "Cancel1", "Try it", nullptr, [this] { SaveandexitClick(EditorLeave::TryIt); }},
+      {exitMenu, "Cancel2", "Exit", nullptr, [this] { Cancel2Click(); }},
+      {moveMenu, "Movetoleft1", "Move to left <", "Ctrl+S", [this] { game_.MoveLayout(BoardShift::Left); }},
+      {moveMenu, "Movetoright1", "Move to right >", "Ctrl+D", [this] { game_.MoveLayout(BoardShift::Right); }},
+      {moveMenu, "Movetotop1", "Move to top /\\", "Ctrl+E", [this] { game_.MoveLayout(BoardShift::Top); }},
+      {moveMenu, "Movetobottom1", "Move to bottom \\/", "Ctrl+X", [this] { game_.MoveLayout(BoardShift::Bottom); }},
+  };
+  for (const Item& item : items) {
+    if (std::string(item.name) == "Cancel2") item.menu->addSeparator()->setObjectName("N16");
+    QAction* a = item.menu->addAction(item.caption);
+    a->setObjectName(item.name);
+    if (item.shortcut) {
+      a->setShortcut(QKeySequence(item.shortcut));
+      a->setShortcutContext(Qt::ApplicationShortcut);
+    }
+    a->setEnabled(false);  // the editor's keys are free for the game's commands until it opens
+    connect(a, &QAction::triggered, this, [this, run = item.run] {
+      run();
+      GameChanged();
+    });
+    editorActions_[item.name] = a;
+  }
+  for (QMenu* m : editorMenus_) {
+    menuBar()->addMenu(m);
+    m->menuAction()->setVisible(false);
+  }
+}
+
+// The menu bar and the bar under it follow the mode: the editor's menu and panel while it is
+// open, the main menu and the toolbar otherwise. "Show Toolbar" shows whichever bar is in use.
+void TSorimo::FollowEditorChrome() {
+  const bool editor = game_.GameMode == ModeEditor;
+  if (editor == editorChrome_) return;
+  editorChrome_ = editor;
+  for (int i = 0; i < kMenuCount; ++i) commands_->menu(MenuId(i))->menuAction()->setVisible(!editor);
+  for (QMenu* m : editorMenus_) m->menuAction()->setVisible(editor);
+  for (auto& [name, a] : editorActions_) a->setEnabled(editor);
+  tools_->setVisible(!editor && options_.Toolbar1);
+  editorPanel_->setVisible(editor && options_.Toolbar1);
+  FitWindow();
+}
+
+void TSorimo::CreateLayout1Click() { OpenEditor(true); }
+
+void TSorimo::Editlayout1Click() { OpenEditor(false); }
+
+void TSorimo::OpenEditor(bool create) {
+  // What "Exit" goes back to should the layout's file no longer be readable then.
+  beforeEditor_ = {game_.Layout, LayoutName, game_.LayoutUnsaved, NewLayoutInMemory};
+  editingNew_ = create || NewLayoutInMemory;
+  game_.OpenEditor(create);
+  if (create) LayoutName = NewLayoutName;
+  editorPanel_->setLayoutName(LayoutName);
+  editorPanel_->setTilesLeft(game_.EditorGame.TilesLeft);
+  game_.ShowStatus("      ");
+  StartGameCommand(&Game::RandomSolitaireGame1Click);
+}
+
+void TSorimo::SaveandexitClick(EditorLeave how) {
+  const bool finished = game_.EditorFinished();
+  editorPanel_->setTilesLeft(game_.EditorGame.TilesLeft);
+  if (!finished) {
+    desktop_.warn("Sorimo", EditorUnfinishedText);
+    editorPanel_->dropFocus();
+    return;
+  }
+  LayoutName = editorPanel_->layoutName();
+
+  bool filed = false;  // written to a file that the Layout menu lists
+  if (how != EditorLeave::TryIt) {
+    // A new layout never lands on another's file, and an external layout is never written
+    // in its own format: both ask for a native file name, as "Save as..." does.
+    const bool external = IsExternalLayoutEntry(CurrentLayoutFile);
+    std::string proposal;
+    if (how == EditorLeave::SaveAs || editingNew_ || external || CurrentLayoutFile.empty()) {
+      if (external)
+        proposal = FileNameOf(CurrentLayoutFile.substr(0, CurrentLayoutFile.size() - 4)) + ".lay";
+      else if (!editingNew_ && !CurrentLayoutFile.empty())
+        proposal = FileNameOf(CurrentLayoutFile);
+      else
+        proposal = FileNameFor(LayoutName);
+      CurrentLayoutFile.clear();
+    }
+    const SaveOutcome saved = SaveLayout(proposal);
+    if (saved == SaveOutcome::Failed) return;  // the editor stays open, the layout unchanged
+    filed = saved == SaveOutcome::Listed;
+    if (saved != SaveOutcome::Cancelled) editingNew_ = false;
+  }
+
+  game_.CloseEditor(ModeIdle);
+  NewLayoutInMemory = editingNew_ && !filed;
+  game_.LayoutUnsaved = !filed;
+  StartGameCommand(&Game::BeginGame);
+}
+
+void TSorimo::Cancel2Click() {
+  game_.EditorGame.Ghost = kNoGhost;
+  const int count = int(layouts_.names.size());
+  const ResolvedLayout resolved =
+      ResolveLayoutFile(ExeDir + "Layouts/", layouts_.names, std::min(game_.BoardNumber, count), IsRegularFile);
+  CurrentLayoutFile = resolved.path;
+  ChooseLayout(resolved.boardNumber);
+  game_.CloseEditor(ModeClassic);
+
+  const LayoutReadResult read = LoadLayoutFile(CurrentLayoutFile);
+  if (read.status == LayoutReadStatus::Loaded) {
+    NewLayoutInMemory = false;
+    game_.LayoutUnsaved = false;
+    UseLayout(read);
+    return;
+  }
+  // The file went or was spoilt while the editor was open: the layout held before comes back.
+  ShowError(read.message);
+  game_.Layout = beforeEditor_.layout;
+  LayoutName = beforeEditor_.name;
+  game_.LayoutUnsaved = beforeEditor_.unsaved;
+  NewLayoutInMemory = beforeEditor_.isNew;
+  StartGameCommand(&Game::BeginGame);
+}
+
+// After a click the counter shows what is left, and the ghost moves on to where the next
+// tile would go without waiting for the pointer to move.
+void TSorimo::AfterEditorClick(int x, int y) {
+  editorPanel_->setTilesLeft(game_.EditorGame.TilesLeft);
+  FormMouseMove(x, y);
+}
+
+bool TSorimo::LeaveEditorAtExit() {
+  if (game_.GameMode != ModeEditor || !game_.EditorGame.Changed) return true;
+  return desktop_.ask("Sorimo", "The layout you are building has not been saved.\n\nQuit anyway?", true);
+}
+
+}  // namespace sorimo

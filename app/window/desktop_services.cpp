@@ -19,8 +19,10 @@ DesktopServices RealDesktop(QWidget* owner) {
   d.screenHeight = [] { return QGuiApplication::primaryScreen()->geometry().height(); };
   d.chooseFile = [owner](const std::string& title, const std::string& filter, const std::string& folder, bool save) {
     const QString f = QtFileFilter(filter);
+    // The caller asks before replacing a file: only it knows the name it will really write.
     if (save)
-      return QFileDialog::getSaveFileName(owner, QString::fromStdString(title), QString::fromStdString(folder), f)
+      return QFileDialog::getSaveFileName(owner, QString::fromStdString(title), QString::fromStdString(folder), f,
+                                          nullptr, QFileDialog::DontConfirmOverwrite)
           .toStdString();
     PictureFileDialog dialog(owner, QString::fromStdString(title), QString::fromStdString(folder), f);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::string();

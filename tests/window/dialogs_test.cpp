@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QListWidget>
-#include <QPushButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QMessageBox>
 #include <QTimer>
 #include <QTest>
@@ -212,6 +212,45 @@ TEST(ChooseLayoutAlone, OpensOnTheFirstEntryAndPlaysOnlyWhatItCouldRead) {
   chooser.playButton()->click();
   EXPECT_EQ(chooser.result(), QDialog::Accepted);
   EXPECT_EQ(chooser.chosen(), 5);
+}
+
+QPushButton* ButtonCalled(const QWidget& parent, const QString& text) {
+  for (QPushButton* b : parent.findChildren<QPushButton*>())
+    if (b->text() == text) return b;
+  return nullptr;
+}
+
+TEST(ChooseLayoutAlone, ADoubleClickPlaysAndEditOrCreateLeaveWithoutAGame) {
+  ChooserFixture f;
+  TChooseLayout chooser(nullptr, f.Model());
+  chooser.show();
+  QListWidgetItem* item = chooser.list()->item(3);
+  const QRect rect = chooser.list()->visualItemRect(item);
+  QTest::mouseClick(chooser.list()->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+  QTest::mouseDClick(chooser.list()->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+  EXPECT_EQ(chooser.result(), QDialog::Accepted);
+  EXPECT_EQ(chooser.chosen(), 3);
+
+  // Without an editor the two buttons are off; with one, each opens it and no game starts.
+  EXPECT_FALSE(ButtonCalled(chooser, "Edit")->isEnabled());
+  EXPECT_FALSE(ButtonCalled(chooser, "Create")->isEnabled());
+  int edited = -1, created = 0;
+  ChooseLayoutModel model = f.Model();
+  model.edit = [&](int index) { edited = index; };
+  model.create = [&] { ++created; };
+  TChooseLayout withEditor(nullptr, model);
+  withEditor.list()->setCurrentRow(2);
+  ButtonCalled(withEditor, "Edit")->click();
+  EXPECT_EQ(edited, 2);
+  EXPECT_EQ(withEditor.result(), QDialog::Rejected);
+  EXPECT_EQ(withEditor.chosen(), -1);
+  withEditor.list()->setCurrentRow(4);  // cannot be read: nothing to edit
+  edited = -1;
+  ButtonCalled(withEditor, "Edit")->click();
+  EXPECT_EQ(edited, -1);
+  ButtonCalled(withEditor, "Create")->click();
+  EXPECT_EQ(created, 1);
+  EXPECT_EQ(withEditor.chosen(), -1);
 }
 
 TEST(ChooseLayoutAlone, TheExpandedViewPicturesEveryLayoutThreeARow) {

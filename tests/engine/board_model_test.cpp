@@ -172,11 +172,12 @@ Cell WhatAddByFullScan(const BoardGrid& grid, int px, int py) {
   for (int z = 1; z <= kLayers; ++z)
     for (int x = kColumns; x >= 1; --x)
       for (int y = 1; y <= kRows; ++y) {
+        const PixelRect b = TileBox(x, y, z);
+        if (px < b.left || px >= b.left + 30 || py < b.top || py >= b.top + 35) continue;
         bool rests = z == 1;
         for (int dx = -1; dx <= 1; ++dx)
           for (int dy = -1; dy <= 1; ++dy) rests = rests || grid.at(x + dx, y + dy, z - 1) != 0;
-        const PixelRect b = TileBox(x, y, z);
-        if (rests && px >= b.left && px < b.left + 30 && py >= b.top && py < b.top + 35) result = {x, y, z};
+        if (rests) result = {x, y, z};
       }
   return result;
 }

@@ -62,11 +62,17 @@ LayoutList ScanLayoutNames(const std::vector<std::string>& fileNames, int boardN
 
 ResolvedLayout ResolveLayoutFile(const std::string& layoutsDir, const std::vector<std::string>& names,
                                  int boardNumber, const std::function<bool(const std::string&)>& exists) {
+  return ResolveLayoutFile([&layoutsDir](const std::string&) { return layoutsDir; }, names, boardNumber, exists);
+}
+
+ResolvedLayout ResolveLayoutFile(const std::function<std::string(const std::string& entry)>& folderOf,
+                                 const std::vector<std::string>& names, int boardNumber,
+                                 const std::function<bool(const std::string&)>& exists) {
   ResolvedLayout r;
   if (names.empty()) return r;
   const int count = static_cast<int>(names.size());
   if (boardNumber >= 1 && boardNumber <= count) {
-    std::string path = layoutsDir + names[boardNumber - 1];
+    std::string path = folderOf(names[boardNumber - 1]) + names[boardNumber - 1];
     if (exists(path + ".lay")) path += ".lay";
     if (exists(path + ".shp")) path += ".shp";
     if (exists(path)) {
@@ -78,7 +84,7 @@ ResolvedLayout ResolveLayoutFile(const std::string& layoutsDir, const std::vecto
   // Entry 1 is a native layout unless the folder holds external ones only; an external
   // entry names its file already and must not become "Hills.shp.lay".
   r.boardNumber = 1;
-  r.path = layoutsDir + names[0];
+  r.path = folderOf(names[0]) + names[0];
   if (exists(r.path + ".lay") || !IsExternalLayoutEntry(names[0])) r.path += ".lay";
   return r;
 }

@@ -52,5 +52,10 @@ struct ResolvedLayout {
 // path gets ".lay" unless the entry is an external one, which already names its file.
 ResolvedLayout ResolveLayoutFile(const std::string& layoutsDir, const std::vector<std::string>& names,
                                  int boardNumber, const std::function<bool(const std::string&)>& exists);
+// The same, for entries whose files lie in different folders: folderOf(entry) is the folder
+// (ending with a separator) that holds the file of that entry.
+ResolvedLayout ResolveLayoutFile(const std::function<std::string(const std::string& entry)>& folderOf,
+                                 const std::vector<std::string>& names, int boardNumber,
+                                 const std::function<bool(const std::string&)>& exists);
 
 }  // namespace sorimo

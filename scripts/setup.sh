@@ -8,6 +8,7 @@ packages=(
   libfluidsynth-dev libsdl2-dev timgm6mb-soundfont
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core fonts-comic-neue
+  desktop-file-utils appstream
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -147,7 +147,8 @@ void TSorimo::Cancel2Click() {
   game_.EditorGame.Ghost = kNoGhost;
   const int count = int(layouts_.names.size());
   const ResolvedLayout resolved =
-      ResolveLayoutFile(ExeDir + "Layouts/", layouts_.names, std::min(game_.BoardNumber, count), IsRegularFile);
+      ResolveLayoutFile([this](const std::string& entry) { return LayoutsDirOf(entry); }, layouts_.names,
+                        std::min(game_.BoardNumber, count), IsRegularFile);
   CurrentLayoutFile = resolved.path;
   ChooseLayout(resolved.boardNumber);
   game_.CloseEditor(ModeClassic);

@@ -6,6 +6,8 @@
 #include "app/dialogs/pixel_image.h"
 #include "app/store/hall_file.h"
 #include "app/window/sorimo.h"
+#include "files/program_folders.h"
+#include "files/whole_file_read.h"
 #include "layouts/layout_reader.h"
 #include "layouts/layout_save.h"
 #include "layouts/layout_status.h"
@@ -20,9 +22,17 @@ static bool PathExists(const std::string& path) {
   return std::filesystem::exists(std::filesystem::symlink_status(path, error));
 }
 
-// The file of a Layout menu entry, as the folder listed it.
-static std::string EntryPath(const std::string& layoutsDir, const std::string& entry) {
-  return layoutsDir + entry + (IsExternalLayoutEntry(entry) ? "" : ".lay");
+// The file of a Layout menu entry, as the folder listed it: the player's own copy when there
+// is one, else the shipped one.
+std::string TSorimo::LayoutsDirOf(const std::string& entry) const {
+  const std::string shipped = ExeDir + "Layouts/";
+  if (UserLayoutsDir == shipped) return shipped;
+  const std::string file = entry + (IsExternalLayoutEntry(entry) ? "" : ".lay");
+  return IsRegularFile(UserLayoutsDir + file) ? UserLayoutsDir : shipped;
+}
+
+std::string TSorimo::LayoutPathOf(const std::string& entry) const {
+  return LayoutsDirOf(entry) + entry + (IsExternalLayoutEntry(entry) ? "" : ".lay");
 }
 
 // A layout chosen from the menu becomes the layout in play only when its file can be played
@@ -38,7 +48,7 @@ void TSorimo::PlayLayoutEntry(int number) {
   if (number < 1 || number > int(layouts_.names.size())) return;
   // The name as the folder listed it: a menu caption cannot hold every byte of a file name.
   // An external entry is its file's whole name.
-  const std::string path = EntryPath(ExeDir + "Layouts/", layouts_.names[size_t(number - 1)]);
+  const std::string path = LayoutPathOf(layouts_.names[size_t(number - 1)]);
   const LayoutReadResult read = LoadLayoutFile(path);
   if (read.status != LayoutReadStatus::Loaded) {
     ShowError(read.message);
@@ -54,7 +64,7 @@ void TSorimo::PlayLayoutEntry(int number) {
 // item would make it, and the editor opens on it without dealing it first.
 void TSorimo::EditLayoutEntry(int number) {
   if (number < 1 || number > int(layouts_.names.size())) return;
-  const std::string path = EntryPath(ExeDir + "Layouts/", layouts_.names[size_t(number - 1)]);
+  const std::string path = LayoutPathOf(layouts_.names[size_t(number - 1)]);
   const LayoutReadResult read = LoadLayoutFile(path);
   if (read.status != LayoutReadStatus::Loaded) {
     ShowError(read.message);
@@ -103,7 +113,7 @@ ChooseLayoutModel TSorimo::ChooserModel() {
   const PixelBuffer background = ScaledDown(renderer_.background(), kMiniBoardWidth, kMiniBoardHeight);
   const PixelBuffer miniTile = PixelBufferOf(QImage(":/minitile.png"));
   return {.names = layouts_.names,
-          .read = [this](int index) { return LoadLayoutFile(EntryPath(ExeDir + "Layouts/", layouts_.names[size_t(index)])); },
+          .read = [this](int index) { return LoadLayoutFile(LayoutPathOf(layouts_.names[size_t(index)])); },
           .picture =
               [background, miniTile](const LayoutCells& cells) {
                 PixelBuffer board;
@@ -135,7 +145,8 @@ void TSorimo::SelectLayout1Click() {
 // already is replaced only when the player says so; otherwise the dialog comes back.
 TSorimo::SaveOutcome TSorimo::SaveLayout(const std::string& proposal) {
   if (CurrentLayoutFile.empty()) {
-    const std::string folder = ExeDir + "Layouts/";
+    const std::string folder = UserLayoutsDir;
+    MakeFolders(folder);
     for (;;) {
       const std::string chosen = desktop_.chooseFile("Please choose a name for your layout file",
                                                      "LAY Layout files (*.lay)|*.lay", folder + proposal, true);

@@ -3,10 +3,12 @@
 #include <QDir>
 #include <QMessageBox>
 
+#include "app/window/quit_signals.h"
 #include "app/window/sorimo.h"
 #include "app/window/splash.h"
 
 int main(int argc, char** argv) {
+  sorimo::CatchQuitSignals();
   QApplication app(argc, argv);
   sorimo::InitResources();
   auto* splash = new sorimo::TSplash();
@@ -17,9 +19,11 @@ int main(int argc, char** argv) {
 
   std::string exeDir = QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
   exeDir += QDir::separator().toLatin1();
+  const sorimo::ProgramFolders folders = sorimo::ResolveProgramFolders(exeDir, sorimo::RealFolderFacts());
   int result = 0;
   {
-    sorimo::TSorimo window(exeDir);
+    sorimo::TSorimo window(folders);
+    sorimo::CloseOnQuitSignal(&window);
     delete splash;
     if (window.startupFailed()) {
       QMessageBox::critical(nullptr, "Sorimo", QString::fromStdString(window.startupError()));

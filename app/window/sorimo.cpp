@@ -22,7 +22,14 @@
 namespace sorimo {
 
 TSorimo::TSorimo(const std::string& exeDir, std::optional<DesktopServices> desktop)
-    : game_(GameHost::Of(*this), options_), desktop_(desktop ? std::move(*desktop) : RealDesktop(this)), ExeDir(exeDir) {
+    : TSorimo(ProgramFolders{.data = exeDir, .config = exeDir, .userLayouts = exeDir + "Layouts/"}, std::move(desktop)) {}
+
+TSorimo::TSorimo(const ProgramFolders& folders, std::optional<DesktopServices> desktop)
+    : game_(GameHost::Of(*this), options_),
+      desktop_(desktop ? std::move(*desktop) : RealDesktop(this)),
+      ExeDir(folders.data),
+      ConfigDir(folders.config),
+      UserLayoutsDir(folders.userLayouts) {
   setWindowTitle("Sorimo 6.21 ");
   setWindowIcon(QIcon(":/sorimo_icon.png"));
   BuildWidgets();

@@ -27,6 +27,7 @@
 #include "audio/sound_output.h"
 #include "engine/game.h"
 #include "engine/options.h"
+#include "files/program_folders.h"
 #include "layouts/layout_list.h"
 #include "layouts/layout_reader.h"
 #include "view/board_renderer.h"
@@ -57,8 +58,10 @@ class TSorimo : public QMainWindow,
                 public TimeSource {
   Q_OBJECT
  public:
-  // exeDir: the program folder, ending with a separator; every data path is built on it.
+  // folders: where the data is and where the player's files go (files/program_folders.h).
   // desktop: nothing for the real desktop.
+  explicit TSorimo(const ProgramFolders& folders, std::optional<DesktopServices> desktop = std::nullopt);
+  // A portable copy: data and the player's files in exeDir (ending with a separator).
   explicit TSorimo(const std::string& exeDir, std::optional<DesktopServices> desktop = std::nullopt);
   ~TSorimo() override;
 
@@ -202,6 +205,8 @@ class TSorimo : public QMainWindow,
   void Init();
   void PlaceWindow();
   void LoadFiles();
+  std::vector<std::string> LayoutFiles() const;
+  int32_t BoardNumberForNextStart() const;
   void ReportDeal(DealResult r);
   void LoadMusicList();
   void UpdateMusicButton();
@@ -231,7 +236,12 @@ class TSorimo : public QMainWindow,
   BoardRenderer renderer_;
   DesktopServices desktop_;
 
-  std::string ExeDir;
+  std::string ExeDir;  // the data folder: pictures, music, help and the shipped layouts
+  std::string ConfigDir;       // Sorimo.ini and Hallfame.ini
+  std::string UserLayoutsDir;  // where the player's layouts are saved (and listed from)
+  // The folder holding the file of a Layout menu entry: the player's own copy first.
+  std::string LayoutsDirOf(const std::string& entry) const;
+  std::string LayoutPathOf(const std::string& entry) const;
   QImage BackdropPicture;  // the optional "orange.jpg" behind the hall of fame and about windows
   SettingsValues values_;
   // What the background bitmap and the tileset picture show now: the choice, and the file

@@ -20,7 +20,9 @@
 #include "app/window/tool_panel.h"
 #include "app/window/welcome_panel.h"
 #include "app/window/window_commands.h"
+#include "engine/hall_columns.h"
 #include "files/folder_listing.h"
+#include "files/program_folders.h"
 
 namespace sorimo {
 
@@ -38,13 +40,15 @@ void TSorimo::Init() {
   }
   SetStatusLine(" ");
 
+  // The player's folders of an installed program may not exist yet.
+  if (ConfigDir != ExeDir) MakeFolders(ConfigDir);
   // Saves that a kill cut short left their new content beside the file; it was never used.
-  RemoveStaleReplacements(ExeDir);
-  RemoveStaleReplacements(ExeDir + "Layouts/");
+  RemoveStaleReplacements(ConfigDir);
+  RemoveStaleReplacements(UserLayoutsDir);
 
   // Settings, before anything that depends on them.
   values_.ScreenWidth = desktop_.screenWidth();
-  SettingsStore = std::make_unique<SectionKeyStore>(ExeDir + std::string(kSettingsFileName));
+  SettingsStore = std::make_unique<SectionKeyStore>(ConfigDir + std::string(kSettingsFileName));
   ReadSettings(*SettingsStore, options_, values_);
   game_.RandomSeed = values_.RandomSeed;
   game_.BoardNumber = values_.BoardNumber;
@@ -122,9 +126,30 @@ void TSorimo::PlaceWindow() {
 }
 
 // The folder scan (layouts and music), and the hall of fame that needs the layout list.
+// The shipped layouts and the player's own, one list; a name in both is the player's copy.
+std::vector<std::string> TSorimo::LayoutFiles() const {
+  std::vector<std::string> files = ListFolder(ExeDir + "Layouts/", FolderEntries::NotFolders);
+  if (UserLayoutsDir != ExeDir + "Layouts/") {
+    for (const std::string& f : ListFolder(UserLayoutsDir, FolderEntries::NotFolders))
+      if (std::find(files.begin(), files.end(), f) == files.end()) files.push_back(f);
+  }
+  return files;
+}
+
+// The stored choice is a place in the Layout menu. A layout saved during this run was added at
+// the end of the menu but takes its sorted place at the next start: the number stored is the
+// place it will have then, so the same layout comes back.
+int32_t TSorimo::BoardNumberForNextStart() const {
+  const int32_t n = game_.BoardNumber;
+  if (!IsLayoutColumn(n) || n > int32_t(layouts_.names.size())) return n;
+  const LayoutList next = ScanLayoutNames(LayoutFiles(), n);
+  const auto it = std::find(next.names.begin(), next.names.end(), layouts_.names[size_t(n - 1)]);
+  return it == next.names.end() ? n : int32_t(it - next.names.begin()) + 1;
+}
+
 void TSorimo::LoadFiles() {
   const std::string layoutsDir = ExeDir + "Layouts/";
-  layouts_ = ScanLayoutNames(ListFolder(layoutsDir, FolderEntries::NotFolders), game_.BoardNumber);
+  layouts_ = ScanLayoutNames(LayoutFiles(), game_.BoardNumber);
   if (layouts_.names.empty()) {
     startupFailed_ = true;
     startupError_ = "No layout file was found in " + layoutsDir + ".";
@@ -132,12 +157,13 @@ void TSorimo::LoadFiles() {
   }
   if (!layouts_.message.empty()) ShowError(layouts_.message);
   for (const std::string& name : layouts_.names) AddLayoutItem(name);
-  const ResolvedLayout resolved = ResolveLayoutFile(layoutsDir, layouts_.names, layouts_.boardNumber, IsRegularFile);
+  const ResolvedLayout resolved = ResolveLayoutFile([this](const std::string& entry) { return LayoutsDirOf(entry); },
+                                                    layouts_.names, layouts_.boardNumber, IsRegularFile);
   CurrentLayoutFile = resolved.path;
   ChooseLayout(resolved.boardNumber);
   LoadMusicList();
 
-  HallStore = std::make_unique<SectionKeyStore>(ExeDir + std::string(kHallFileName));
+  HallStore = std::make_unique<SectionKeyStore>(ConfigDir + std::string(kHallFileName));
   LoadHall(*HallStore, layouts_.names, hall_);
 
   if (!IsRegularFile(values_.LastLoadedTileset)) values_.LastLoadedTileset.clear();
@@ -179,7 +205,7 @@ void TSorimo::closeEvent(QCloseEvent* event) {
 bool TSorimo::FormCloseQuery() {
   if (startupFailed_) return true;
   if (!LeaveEditorAtExit()) return false;
-  values_.BoardNumber = game_.BoardNumber;
+  values_.BoardNumber = BoardNumberForNextStart();
   values_.RandomSeed = game_.RandomSeed;
   values_.XPos = x();
   values_.YPos = y();

@@ -347,3 +347,44 @@ TEST(WindowEditor, ClosingTheProgramWithAnUnsavedLayoutAsksFirst) {
 
 }  // namespace
 }  // namespace sorimo::testing
+
+namespace sorimo::testing {
+namespace {
+
+// An installed program: the shipped layouts are read from its data folder, the player's own
+// are saved to and listed from the player's folder, and the settings go to the config folder.
+TEST(WindowInstalled, SavedLayoutsAndSettingsLiveInThePlayersFolders) {
+  ProgramFolder folder;
+  const fs::path home = folder.path() / "home";
+  const ProgramFolders folders{.data = folder.exeDir(),
+                               .config = (home / "config/sorimo/").string(),
+                               .userLayouts = (home / "data/sorimo/Layouts/").string()};
+  FakeDesktop desktop;
+  const std::set<std::string> shipped = FilesIn(folder.path() / "Layouts");
+  {
+    Window w(folders, desktop);
+    w->action("CreateLayout1")->trigger();
+    BuildSteps(w);
+    desktop.files = {folders.userLayouts + "Steps"};
+    w->action("Saveandexit")->trigger();
+    ASSERT_EQ(desktop.fileDialogs.size(), 1u);
+    EXPECT_EQ(desktop.fileDialogs[0], folders.userLayouts + "New Layout.lay") << "the dialog opens in the player's folder";
+    EXPECT_TRUE(fs::exists(folders.userLayouts + "Steps.lay"));
+    EXPECT_EQ(FilesIn(folder.path() / "Layouts"), shipped) << "nothing is written among the shipped layouts";
+    w.Close();
+  }
+  EXPECT_TRUE(fs::exists(folders.config + "Sorimo.ini"));
+  EXPECT_TRUE(fs::exists(folders.config + "Hallfame.ini"));
+  EXPECT_FALSE(fs::exists(folder.path() / "Sorimo.ini"));
+
+  // The next run lists both folders, and the player's layout is the one chosen last time.
+  Window again(folders, desktop);
+  const auto& names = again->layouts().names;
+  EXPECT_EQ(names.size(), shipped.size() + 1);
+  EXPECT_EQ(names[size_t(again->game().BoardNumber - 1)], "Steps");
+  EXPECT_EQ(again->currentLayoutFile(), folders.userLayouts + "Steps.lay");
+  EXPECT_EQ(again->game().Layout.count(), 144);
+}
+
+}  // namespace
+}  // namespace sorimo::testing

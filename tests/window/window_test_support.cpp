@@ -80,8 +80,12 @@ DesktopServices FakeDesktop::services() {
   return d;
 }
 
-Window::Window(const ProgramFolder& folder, FakeDesktop& d) : desktop(d) {
-  window = std::make_unique<TSorimo>(folder.exeDir(), d.services());
+Window::Window(const ProgramFolder& folder, FakeDesktop& d)
+    : Window(ProgramFolders{.data = folder.exeDir(), .config = folder.exeDir(), .userLayouts = folder.exeDir() + "Layouts/"},
+             d) {}
+
+Window::Window(const ProgramFolders& folders, FakeDesktop& d) : desktop(d) {
+  window = std::make_unique<TSorimo>(folders, d.services());
   EXPECT_FALSE(window->startupFailed()) << window->startupError();
   window->show();
   QApplication::processEvents();

@@ -56,6 +56,8 @@ struct FakeDesktop {
 // The window, made and shown; Close() closes it as the player would.
 struct Window {
   explicit Window(const ProgramFolder& folder, FakeDesktop& desktop);
+  // An installed program: its data in the folder, the player's files where `folders` says.
+  Window(const ProgramFolders& folders, FakeDesktop& desktop);
   ~Window();
   TSorimo& operator*() { return *window; }
   TSorimo* operator->() { return window.get(); }

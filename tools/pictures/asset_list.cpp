@@ -20,6 +20,9 @@ std::vector<AssetFile> drawAllAssets() {
     out.push_back({res + "hofpic.png", encodeRgbPng(paintPanelBackdrop())});
     out.push_back({res + "techno_cursor.png", encodePng(paintCursor())});
     out.push_back({res + "sorimo_icon.png", encodePng(paintAppIcon())});
+    // The icon theme's sizes, for the desktop's menus, task bar and software centre.
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        out.push_back({QString("desktop/icons/%1x%1.png").arg(size), encodePng(paintAppIcon(size))});
     out.push_back({res + "toolbar_wallpaper.png", encodeRgbPng(paintToolbarWallpaper())});
     for (const Glyph& g : paintToolbarGlyphs()) out.push_back({res + "toolbar/" + g.name + ".png", encodePng(g.image)});
     const std::vector<Portrait> girls = paintPortraits();

@@ -18,7 +18,7 @@ QImage paintCatpats();     // cats and paw prints, a small seamless tile
 QImage paintSplash();          // 261 x 136
 QImage paintPanelBackdrop();   // 92 x 472, the hall of fame strip
 QImage paintCursor();          // 32 x 32 with alpha, hotspot (0, 0)
-QImage paintAppIcon();         // 64 x 64 with alpha
+QImage paintAppIcon(int size = 64);  // size x size with alpha
 QImage paintToolbarWallpaper();  // 33 px high, repeats horizontally
 
 // The toolbar glyphs, 24 x 24 with alpha, by file stem (new, back, hint, ...).

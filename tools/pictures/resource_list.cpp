@@ -8,6 +8,8 @@ namespace pictures {
 
 bool writeResourceList(const QString& resourcesDir, const QStringList& files) {
     QString text = "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n  <qresource prefix=\"/\">\n";
+    // The default tileset is built in too: the last fallback when no tileset file can be read.
+    text += "    <file alias=\"default_tileset.bmp\">../data/Tilesets/bluepai.bmp</file>\n";
     for (const QString& f : files) text += QString("    <file alias=\"%1\">%1</file>\n").arg(f);
     text += "  </qresource>\n</RCC>\n";
     QFile out(resourcesDir + "/resources.qrc");

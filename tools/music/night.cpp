@@ -1,5 +1,6 @@
 #include <vector>
 
+#include "composing.h"
 #include "pieces.h"
 
 namespace music {
@@ -53,7 +54,7 @@ const Line kThemeAnswer = {
     {72, 1}, {74, 1}, {76, 1}, {79, 1},
     {76, 2}, {74, 1}, {72, 1},
     {74, 1.5}, {72, 0.5}, {69, 2},
-    {71, 2}, {67, 1}, {64, 1},
+    {71, 2}, {74, 1}, {76, 1},                                     // rising into the bridge
 };
 
 const Line kBridgeTune = {
@@ -141,7 +142,15 @@ Piece Night() {
   AddLine(flute, 96, kThemeReturn, 76);
 
   piece.lengthBeats = 128;
+  flute.role = Role::Melody;
+  bass.role = Role::Bass;
   piece.parts = {flute, pad, bass, koto};
+  // For the checks: the chords above, in the notation of the other pieces.
+  piece.scales = {{0, Minor("A4").Pitches()}};
+  const char* verse = "Am9 | Fmaj9 | Cmaj7 | G6 | Am9 | Fmaj9 | Dm7 | Esus4 Em7";
+  const char* bridge = "Fmaj9 | G6 | Em7 | Am9 | Dm7 | G6 | Cmaj7 | Esus4 Em7";
+  for (const auto& [start, chart] : {std::pair{0, verse}, {32, verse}, {64, bridge}, {96, verse}})
+    Annotate(piece, Chart(chart, start, 4));
   return piece;
 }
 

@@ -1,7 +1,10 @@
 // The pieces shipped in data/Musics/, each composed by a function of its own.
 #pragma once
 
-#include "midi_writer.h"
+#include <string>
+#include <vector>
+
+#include "piece.h"
 
 namespace music {
 
@@ -9,5 +12,13 @@ namespace music {
 // the second verse; form A A' B A, 32 bars at 66 beats a minute (about two minutes), the
 // last bar leading back into the first so the piece loops without a seam.
 Piece Night();
+
+struct NamedPiece {
+  std::string name;  // the file's name without ".mid", as the Music menu shows it
+  Piece piece;
+};
+
+// Every piece, in the order they are written.
+std::vector<NamedPiece> Pieces();
 
 }  // namespace music

@@ -1,0 +1,7 @@
+#include "pieces.h"
+
+namespace music {
+
+std::vector<NamedPiece> Pieces() { return {{"Night", Night()}}; }
+
+}  // namespace music

@@ -50,7 +50,9 @@ void CheckTune(const Piece& piece, const Part& part, std::vector<std::string>& p
   for (size_t i = 0; i < notes.size(); ++i) {
     const Part::Note& n = notes[i];
     if (!Holds(At(piece.scales, n.beat), n.key)) problems.push_back(Where(piece, part, n.beat) + "outside the scale");
-    if (i > 0 && std::abs(n.key - notes[i - 1].key) > kWidestLeap)
+    // A rest of a bar or more ends a phrase; the next may start anywhere.
+    const bool samePhrase = i > 0 && n.beat - (notes[i - 1].beat + notes[i - 1].length) < piece.beatsPerBar - kEps;
+    if (samePhrase && std::abs(n.key - notes[i - 1].key) > kWidestLeap)
       problems.push_back(Where(piece, part, n.beat) + "a leap of more than an octave");
     // A longer note on a strong beat belongs to the chord, or is an ornament of it that moves
     // on by step (an appoggiatura, a suspension, an accented passing note).

@@ -2,6 +2,6 @@
 
 namespace music {
 
-std::vector<NamedPiece> Pieces() { return {{"Night", Night()}}; }
+std::vector<NamedPiece> Pieces() { return {{"Night", Night()}, {"Day", Day()}}; }
 
 }  // namespace music

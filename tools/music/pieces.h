@@ -13,6 +13,11 @@ namespace music {
 // last bar leading back into the first so the piece loops without a seam.
 Piece Night();
 
+// "Day": a bright D major tune at 112 beats a minute for marimba, with an ocarina, a nylon
+// guitar, a bass and strings; the verses keep to the pentatonic scale. Intro, A A' B A'' A',
+// tag; 48 bars (103 s).
+Piece Day();
+
 struct NamedPiece {
   std::string name;  // the file's name without ".mid", as the Music menu shows it
   Piece piece;

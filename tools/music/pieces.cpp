@@ -2,6 +2,6 @@
 
 namespace music {
 
-std::vector<NamedPiece> Pieces() { return {{"Night", Night()}, {"Day", Day()}}; }
+std::vector<NamedPiece> Pieces() { return {{"Night", Night()}, {"Day", Day()}, {"Tea House", TeaHouse()}}; }
 
 }  // namespace music

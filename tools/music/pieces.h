@@ -18,6 +18,11 @@ Piece Night();
 // tag; 48 bars (103 s).
 Piece Day();
 
+// "Tea House": an F major waltz at 88 beats a minute on the pentatonic F G A C D; a koto
+// over a rolling harp and a bass, a shakuhachi taking the bridge, slow strings joining.
+// Intro, A A' B B' A', coda; 48 bars of three (98 s).
+Piece TeaHouse();
+
 struct NamedPiece {
   std::string name;  // the file's name without ".mid", as the Music menu shows it
   Piece piece;

@@ -79,8 +79,9 @@ std::vector<std::string> CheckPiece(const Piece& piece) {
   for (const Part& part : piece.parts) {
     if (part.channel < 0 || part.channel > 15 || part.program < 0 || part.program > 127)
       problems.push_back(part.name + ": no such channel or program");
-    if ((part.role == Role::Percussion) != (part.channel == 9))
-      problems.push_back(part.name + ": drums belong on channel 10, and only drums");
+    // Channel 10 sounds as drums whatever is sent to it; drums of a melodic program (a taiko)
+    // may play on another.
+    if (part.channel == 9 && part.role != Role::Percussion) problems.push_back(part.name + ": on the drum channel");
     if (part.notes.empty()) problems.push_back(part.name + ": plays nothing");
     for (const Part::Note& n : part.notes) {
       if (n.beat < -kEps || n.length <= kEps || n.beat + n.length > piece.lengthBeats + kEps)

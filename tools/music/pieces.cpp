@@ -2,6 +2,7 @@
 
 namespace music {
 
-std::vector<NamedPiece> Pieces() { return {{"Night", Night()}, {"Day", Day()}, {"Tea House", TeaHouse()}}; }
+std::vector<NamedPiece> Pieces() { return {{"Night", Night()}, {"Day", Day()}, {"Tea House", TeaHouse()},
+          {"Festival", Festival()}}; }
 
 }  // namespace music

@@ -23,6 +23,12 @@ Piece Day();
 // Intro, A A' B B' A', coda; 48 bars of three (98 s).
 Piece TeaHouse();
 
+// "Festival": a G yo-scale dance at 132 beats a minute; a shanai's tune over a shamisen's
+// running quavers, plucked strings, a bass, a taiko and small percussion (wood blocks,
+// tambourine, claps, a Chinese cymbal). Intro, A A' B B', drum break, A A', tag; 60 bars
+// (109 s).
+Piece Festival();
+
 struct NamedPiece {
   std::string name;  // the file's name without ".mid", as the Music menu shows it
   Piece piece;

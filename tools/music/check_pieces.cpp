@@ -49,7 +49,13 @@ void CheckTune(const Piece& piece, const Part& part, std::vector<std::string>& p
   std::stable_sort(notes.begin(), notes.end(), [](const auto& a, const auto& b) { return a.beat < b.beat; });
   for (size_t i = 0; i < notes.size(); ++i) {
     const Part::Note& n = notes[i];
+    const PitchSet key = At(piece.keys, n.beat), chord = At(piece.chords, n.beat);
     if (!Holds(At(piece.scales, n.beat), n.key)) problems.push_back(Where(piece, part, n.beat) + "outside the scale");
+    // A chord tone from outside the key (the raised seventh of a minor key's dominant) stands
+    // for a note of the key altered: the tune must not sound that note unaltered against it.
+    for (int step : {-1, 1})
+      if (Holds(chord, n.key + step) && !Holds(key, n.key + step) && !Holds(chord, n.key))
+        problems.push_back(Where(piece, part, n.beat) + "a semitone against the chord's altered tone");
     // A rest of a bar or more ends a phrase; the next may start anywhere.
     const bool samePhrase = i > 0 && n.beat - (notes[i - 1].beat + notes[i - 1].length) < piece.beatsPerBar - kEps;
     if (samePhrase && std::abs(n.key - notes[i - 1].key) > kWidestLeap)
@@ -57,8 +63,8 @@ void CheckTune(const Piece& piece, const Part& part, std::vector<std::string>& p
     // A longer note on a strong beat belongs to the chord, or is an ornament of it that moves
     // on by step (an appoggiatura, a suspension, an accented passing note).
     const bool movesByStep = i + 1 < notes.size() && notes[i + 1].key != n.key && std::abs(notes[i + 1].key - n.key) <= 2;
-    if (part.role == Role::Melody && Strong(piece, n.beat) && n.length >= 1 - 0.1 &&
-        !Holds(At(piece.chords, n.beat), n.key) && !movesByStep)
+    if (part.role == Role::Melody && Strong(piece, n.beat) && n.length >= 1 - 0.1 && !Holds(chord, n.key) &&
+        !movesByStep)
       problems.push_back(Where(piece, part, n.beat) + "not a chord tone on a strong beat, nor left by step");
   }
 }
@@ -71,7 +77,8 @@ std::vector<std::string> CheckPiece(const Piece& piece) {
   if (seconds < 60 || seconds > 180) problems.push_back("lasts " + std::to_string(int(seconds)) + " s, not 60 to 180");
   const double bars = piece.lengthBeats / piece.beatsPerBar;
   if (std::abs(bars - std::round(bars)) > kEps) problems.push_back("does not end on a bar line");
-  if (!Ordered(piece.scales) || !Ordered(piece.chords)) problems.push_back("scales or chords not given from the start");
+  if (!Ordered(piece.keys) || !Ordered(piece.scales) || !Ordered(piece.chords))
+    problems.push_back("keys, scales or chords not given from the start");
 
   // Every channel's notes by key, to find a key struck again while it still sounds.
   std::map<std::pair<int, int>, std::vector<std::pair<double, double>>> byKey;
@@ -96,7 +103,7 @@ std::vector<std::string> CheckPiece(const Piece& piece) {
       if (part.role == Role::Accompaniment && !Holds(chord, n.key))
         problems.push_back(Where(piece, part, n.beat) + "not in the chord");
       if (part.role == Role::Bass && !Holds(chord, n.key) &&
-          (Strong(piece, n.beat) || !Holds(At(piece.scales, n.beat), n.key)))
+          (Strong(piece, n.beat) || !Holds(At(piece.keys, n.beat), n.key)))
         problems.push_back(Where(piece, part, n.beat) + "a bass note outside the harmony");
     }
     if (part.role == Role::Melody || part.role == Role::Counter) CheckTune(piece, part, problems);

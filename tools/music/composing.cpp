@@ -196,6 +196,13 @@ std::vector<ChordAt> Chart(std::string_view chart, double start, int beatsPerBar
   return chords;
 }
 
+void Section(Piece& piece, double beat, const Mode& mode, PitchSet tunes) {
+  piece.keys.push_back({beat, mode.Pitches()});
+  piece.scales.push_back({beat, tunes});
+}
+
+void Section(Piece& piece, double beat, const Mode& mode) { Section(piece, beat, mode, mode.Pitches()); }
+
 void Annotate(Piece& piece, const std::vector<ChordAt>& chords) {
   for (const ChordAt& c : chords) piece.chords.push_back({c.beat, c.chord.Pitches()});
 }

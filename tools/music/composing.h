@@ -71,6 +71,11 @@ struct ChordAt {
 // '.' holding the chord before for one more share: "D | Bm7 | G . . A7 | D".
 std::vector<ChordAt> Chart(std::string_view chart, double start, int beatsPerBar);
 
+// Records for the checks that from `beat` on the piece is in the mode's key and its tunes keep
+// to `tunes` (some of the mode's notes), or to the whole mode.
+void Section(Piece& piece, double beat, const Mode& mode, PitchSet tunes);
+void Section(Piece& piece, double beat, const Mode& mode);
+
 // Records the chart's chords in the piece for the checks.
 void Annotate(Piece& piece, const std::vector<ChordAt>& chords);
 

@@ -90,7 +90,7 @@ Piece Day() {
   // (the ocarina takes the answer, the marimba echoes), A' again, and the tag: the intro's
   // figure over a turnaround whose last bar leads back to the first.
   double at = 0;
-  piece.scales.push_back({at, pentatonic});
+  Section(piece, at, d, pentatonic);
   Accompany(piece, band, at, kIntroChart, Guitar::OffBeats, false);
   at = Tune(band.marimba, d, at, kIntroTune, 88, kBar);
 
@@ -101,11 +101,11 @@ Piece Day() {
   Tune(band.ocarina, d, at, kCounter, 70, kBar);
   at = Tune(band.marimba, d, at, kThemeAnswer, 94, kBar);
 
-  piece.scales.push_back({at, d.Pitches()});
+  Section(piece, at, d);
   Accompany(piece, band, at, kBridgeChart, Guitar::OffBeats, true);
   at = Tune(band.marimba, d, at, kBridgeTune, 92, kBar);
 
-  piece.scales.push_back({at, pentatonic});
+  Section(piece, at, d, pentatonic);
   Accompany(piece, band, at, kVerseCloseChart, Guitar::Arpeggios, true);
   Tune(band.marimba, d, at, kEchoes, 84, kBar);
   at = Tune(band.ocarina, d, at, kThemeAnswer, 82, kBar);

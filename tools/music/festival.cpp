@@ -106,7 +106,7 @@ Piece Festival() {
   piece.beatsPerMinute = 132;
   piece.beatsPerBar = kBar;
   const Mode g = Major("G4"), low = Major("G3");
-  piece.scales.push_back({0, g.Pitches({1, 2, 4, 5, 6})});
+  Section(piece, 0, g, g.Pitches({1, 2, 4, 5, 6}));
   Troupe t;
 
   // Drums and the shamisen's figure; A (the theme, lightly accompanied), A' (the shamisen

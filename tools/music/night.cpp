@@ -146,7 +146,7 @@ Piece Night() {
   bass.role = Role::Bass;
   piece.parts = {flute, pad, bass, koto};
   // For the checks: the chords above, in the notation of the other pieces.
-  piece.scales = {{0, Minor("A4").Pitches()}};
+  Section(piece, 0, Minor("A4"));
   const char* verse = "Am9 | Fmaj9 | Cmaj7 | G6 | Am9 | Fmaj9 | Dm7 | Esus4 Em7";
   const char* bridge = "Fmaj9 | G6 | Em7 | Am9 | Dm7 | G6 | Cmaj7 | Esus4 Em7";
   for (const auto& [start, chart] : {std::pair{0, verse}, {32, verse}, {64, bridge}, {96, verse}})

@@ -44,7 +44,9 @@ struct Piece {
   int beatsPerBar = 4;
   double lengthBeats = 0;  // the last event, where the piece loops back to its start
   std::vector<Part> parts;
-  // Not written to the file: the scale of each section and the chord sounding at each moment.
+  // Not written to the file: the key of each section (its seven notes), the notes its tunes
+  // keep to (the key, or a part of it such as its pentatonic), and the chord of each moment.
+  std::vector<Span> keys;
   std::vector<Span> scales;
   std::vector<Span> chords;
 };

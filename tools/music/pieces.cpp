@@ -3,6 +3,6 @@
 namespace music {
 
 std::vector<NamedPiece> Pieces() { return {{"Night", Night()}, {"Day", Day()}, {"Tea House", TeaHouse()},
-          {"Festival", Festival()}}; }
+          {"Festival", Festival()}, {"Rain", Rain()}}; }
 
 }  // namespace music

@@ -29,6 +29,12 @@ Piece TeaHouse();
 // (109 s).
 Piece Festival();
 
+// "Rain": E minor at 72 beats a minute; a piano sings over an electric piano's falling
+// quavers, a fretless bass and a halo pad, with a cello below and celesta drops above. The
+// verses on the minor pentatonic, the bridge in the relative major. Intro, A A' B A', outro;
+// 36 bars (120 s).
+Piece Rain();
+
 struct NamedPiece {
   std::string name;  // the file's name without ".mid", as the Music menu shows it
   Piece piece;

@@ -67,7 +67,7 @@ Piece TeaHouse() {
   piece.beatsPerMinute = 88;
   piece.beatsPerBar = kBar;
   const Mode f = Major("F4");
-  piece.scales.push_back({0, f.Pitches({1, 2, 3, 5, 6})});
+  Section(piece, 0, f, f.Pitches({1, 2, 3, 5, 6}));
   Ensemble e;
 
   // Intro, A (the theme), A' (it comes home), B and B' (the shakuhachi's bridge, the koto

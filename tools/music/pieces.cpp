@@ -2,7 +2,9 @@
 
 namespace music {
 
-std::vector<NamedPiece> Pieces() { return {{"Night", Night()}, {"Day", Day()}, {"Tea House", TeaHouse()},
-          {"Festival", Festival()}, {"Rain", Rain()}}; }
+std::vector<NamedPiece> Pieces() {
+  return {{"Night", Night()}, {"Day", Day()},   {"Tea House", TeaHouse()},
+          {"Festival", Festival()}, {"Rain", Rain()}, {"Dawn", Dawn()}};
+}
 
 }  // namespace music

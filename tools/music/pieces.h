@@ -35,6 +35,11 @@ Piece Festival();
 // 36 bars (120 s).
 Piece Rain();
 
+// "Dawn": E flat major at 63 beats a minute, on its pentatonic; a pan flute over a dulcimer's
+// quavers, a new age pad and a bowed bass, a horn below, strings and bells as the light
+// grows, fading back to the first light at the end. Intro, A A' B A', coda; 36 bars (137 s).
+Piece Dawn();
+
 struct NamedPiece {
   std::string name;  // the file's name without ".mid", as the Music menu shows it
   Piece piece;

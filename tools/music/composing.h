@@ -80,8 +80,8 @@ void Section(Piece& piece, double beat, const Mode& mode);
 void Annotate(Piece& piece, const std::vector<ChordAt>& chords);
 
 // `count` tones of the chord in close position, the inversion whose middle lies nearest to
-// `centre`, so that successive chords move little. Leaving tones out drops the root first
-// (the bass has it), then the fifth.
+// `centre`: chords voiced about one centre stay in one register, each voice moving by a few
+// steps at most. Leaving tones out drops the root first (the bass has it), then the fifth.
 std::vector<int> Voicing(const Chord& chord, int centre, int count);
 
 // The chord's bass note in the octave from `low`, and its root's fifth above that.

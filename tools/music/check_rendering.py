@@ -1,15 +1,17 @@
 #!/usr/bin/env python3
 """Renders pieces with the game's synthesizer and reports how they sound, in numbers.
 
-    tools/music/check_rendering.py <audio_bench> <piece.mid>... [--keep <folder>]
+    tools/music/check_rendering.py <audio_bench> <piece.mid>... [--keep <folder>] [--parts]
 
 audio_bench (bench/audio, configure with -DSORIMO_BENCH=ON) renders each piece exactly as
 the game plays it. For each piece this prints its length, the peak and RMS level, the level
 every ten seconds, the longest quiet stretch, and the level on both sides of the loop, where
 the game starts the piece again while its last notes still ring. It fails (exit status 1)
 when a piece clips, lasts less than 60 or more than 180 seconds, falls quiet for more than
-four seconds, or changes level by more than 10 dB where it loops.
+four seconds, or changes level by more than 12 dB where it loops.
 --keep writes each rendering as <name>.wav into the folder, to listen to.
+--parts also renders each part alone and prints its level while it plays: the balance of
+the parts (a tune some dB above its accompaniment) without ears.
 """
 
 import array
@@ -23,8 +25,48 @@ import wave
 
 QUIET_DB = -50.0
 LONGEST_QUIET_S = 4.0
-LOOP_STEP_DB = 10.0
+LOOP_STEP_DB = 12.0
 WINDOW_S = 0.5
+
+
+def render(bench, piece, seconds, wav_path):
+    """Renders with audio_bench; returns its report and the samples (16-bit stereo)."""
+    report = subprocess.run([bench, "music", piece, str(seconds), wav_path],
+                            check=True, capture_output=True, text=True).stdout
+    with wave.open(wav_path) as w:
+        rate = w.getframerate()
+        samples = array.array("h", w.readframes(w.getnframes()))
+    if sys.byteorder == "big":
+        samples.byteswap()
+    return report, rate, samples
+
+
+def split_tracks(path):
+    """The file's header and its track chunks."""
+    data = open(path, "rb").read()
+    pos = 8 + struct.unpack(">I", data[4:8])[0]
+    tracks = []
+    while pos < len(data):
+        length = struct.unpack(">I", data[pos + 4:pos + 8])[0]
+        tracks.append(data[pos:pos + 8 + length])
+        pos += 8 + length
+    return data[:14], tracks
+
+
+def part_levels(bench, piece, seconds, folder):
+    """Each part alone (the tempo track and its own): its level over the seconds it sounds."""
+    header, tracks = split_tracks(piece)
+    for track in tracks[1:]:
+        name = track[12:12 + track[11]].decode(errors="replace") if track[9:11] == b"\xff\x03" else "?"
+        solo = os.path.join(folder, "part.mid")
+        with open(solo, "wb") as f:
+            f.write(header[:10] + struct.pack(">H", 2) + header[12:14] + tracks[0] + track)
+        _, rate, samples = render(bench, solo, seconds, os.path.join(folder, "part.wav"))
+        window = rate * 2
+        sounding = [rms(samples[i:i + window]) for i in range(0, len(samples) - window + 1, window)]
+        sounding = [r for r in sounding if db(r) > -60]
+        level = math.sqrt(sum(r * r for r in sounding) / len(sounding)) if sounding else 0
+        print("           %-18s %6.1f dBFS over %3d s" % (name, db(level), len(sounding)))
 
 
 def midi_seconds(path):
@@ -92,18 +134,15 @@ def rms(samples):
     return math.sqrt(sum(v * v for v in samples) / len(samples))
 
 
-def check(bench, piece, keep):
+def check(bench, piece, keep, parts):
     name = os.path.splitext(os.path.basename(piece))[0]
     length = midi_seconds(piece)
     with tempfile.TemporaryDirectory() as folder:
         wav_path = os.path.join(keep, name + ".wav") if keep else os.path.join(folder, name + ".wav")
-        report = subprocess.run([bench, "music", piece, str(length + 6), wav_path],
-                                check=True, capture_output=True, text=True).stdout
-        with wave.open(wav_path) as w:
-            rate = w.getframerate()
-            samples = array.array("h", w.readframes(w.getnframes()))
-    if sys.byteorder == "big":
-        samples.byteswap()
+        report, rate, samples = render(bench, piece, length + 6, wav_path)
+        if parts:
+            print("%s, each part alone:" % name)
+            part_levels(bench, piece, length, folder)
     end = int(length * rate) * 2
     # The loop as the game plays it: the piece again from the end, its last notes ringing on.
     looped = array.array("h", samples[:end])
@@ -141,6 +180,9 @@ def check(bench, piece, keep):
 
 def main(argv):
     keep = None
+    parts = "--parts" in argv
+    if parts:
+        argv.remove("--parts")
     if "--keep" in argv:
         at = argv.index("--keep")
         keep = argv[at + 1]
@@ -150,7 +192,7 @@ def main(argv):
         return 2
     ok = True
     for piece in argv[2:]:
-        ok = check(argv[1], piece, keep) and ok
+        ok = check(argv[1], piece, keep, parts) and ok
     return 0 if ok else 1
 
 

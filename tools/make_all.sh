@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Makes every generated asset again: the tilesets and tile pictures, the backgrounds and the
-# pictures built into the program, and the layouts. Run from anywhere; writes into data/ and
+# pictures built into the program, the layouts, the sound effects and the music. Run from anywhere; writes into data/ and
 # resources/ of this checkout. Needs qt6-base-dev, fonts-wqy-microhei, fonts-urw-base35 and
 # fonts-dejavu-core (apt-get install them first).
 set -euo pipefail

@@ -11,6 +11,7 @@
 
 #include "engine/board.h"
 #include "engine/host.h"
+#include "engine/keyboard_cursor.h"
 #include "engine/modes/clicks.h"
 #include "engine/modes/editor.h"
 #include "engine/modes/memory.h"
@@ -128,6 +129,7 @@ class Game {
   // filed in no hall of fame list, not even the one of the layout chosen in the menu.
   bool LayoutUnsaved = false;
   uint8_t HoverTile = 0;
+  KeyboardCursor Cursor;  // play by keyboard (keyboard_play.cpp)
   bool HofRefreshPending = false;
   int32_t BoardOriginX = 36;
   int32_t BoardOriginY = 25;
@@ -208,6 +210,13 @@ class Game {
   void EditorRemove(int px, int py);  // right click
   void MoveGhost(int px, int py);     // pointer move over the board
   bool MoveLayout(BoardShift shift);  // false when a tile touches that edge
+
+  // ---- Play by keyboard (keyboard_play.cpp): in every game mode but the editor ----
+  bool KeysPlay() const;
+  void MoveKeyCursor(CursorStep step);  // the arrow keys
+  void PressKeyCursor();                // Space or Enter: a left click on the cursor
+  void EscapeKey();                     // Escape: a right click, which clears the choice
+  DirtyRect KeyCursorRect() const;      // where the cursor is drawn, to redraw it
 
   void Hint();           // hint.cpp
   void Shuffle1Click();  // shuffle.cpp

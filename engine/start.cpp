@@ -69,6 +69,7 @@ void Game::ResetGameFields() {
   PenaltySeconds = 0;
   FirstSelected = SecondSelected = 0;
   HoverTile = 0;
+  Cursor = KeyboardCursor{};
   PausedElapsed = TwoPlayerGame.PausedPlayerOneOffset = TwoPlayerGame.PausedPlayerTwoOffset = 0;
   MemoryGame.RevealCountdown = 0;
   StatusBounce = false;

@@ -221,6 +221,18 @@ void BoardRenderer::ShowIt(const BoardScene& scene, const DirtyRect& dirty, int 
   }
 
   if (options.Shadows && z < kLayers - 1 && x >= 1 && y >= 1) DrawShadows(scene, x, y, z, f.x, f.y, clip);
+  if (!editor && tile != 0 && tile == scene.cursorTile) DrawKeyCursor(f.x, f.y, kFaceWidth, kFaceHeight, clip);
+}
+
+// The keyboard cursor: four corner brackets inside the face, clear of the pointer's frame
+// (1 to 4 pixels in), so the two can mark one tile together.
+void BoardRenderer::DrawKeyCursor(int x, int y, int width, int height, const PixelRect& clip) {
+  constexpr int kInset = 5, kLength = 10, kThickness = 3;
+  const int left = x + kInset, top = y + kInset, right = x + width - kInset, bottom = y + height - kInset;
+  for (const int cx : {left, right - kLength})
+    for (const int cy : {top, bottom - kThickness}) FillRect(game_, {cx, cy, cx + kLength, cy + kThickness}, kKeyCursorColour, clip);
+  for (const int cx : {left, right - kThickness})
+    for (const int cy : {top, bottom - kLength}) FillRect(game_, {cx, cy, cx + kThickness, cy + kLength}, kKeyCursorColour, clip);
 }
 
 void BoardRenderer::DrawShadows(const BoardScene& scene, int x, int y, int z, int fx, int fy, const PixelRect& clip) {

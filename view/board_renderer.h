@@ -76,6 +76,7 @@ class BoardRenderer {
   void ShowIt(const BoardScene& scene, const DirtyRect& dirty, int x, int y, int z, uint8_t tile);
   // Draws the Clicks grid of the scene into Game, inside `clip`.
   void RedrawClicks(const BoardScene& scene, const PixelRect& clip = kWholeTarget);
+  void DrawKeyCursor(int x, int y, int width, int height, const PixelRect& clip);
 
   // A tile's sprite drawn masked at (x, y) of another picture (the side panel's preview).
   void DrawTileSprite(PixelBuffer& target, int x, int y, int tile) const;

@@ -7,6 +7,7 @@
 
 #include "engine/board.h"
 #include "engine/modes/clicks.h"
+#include "engine/modes/clicks_grid.h"
 #include "engine/options.h"
 #include "view/pixel_buffer.h"
 
@@ -17,6 +18,8 @@ constexpr uint32_t kPenRed = Rgb(255, 0, 0);
 constexpr uint32_t kPenGreen = Rgb(0, 128, 0);
 constexpr uint32_t kPenBlue = Rgb(0, 0, 255);
 constexpr int kHighlightPenWidth = 3;
+// The keyboard cursor's brackets: a colour no face, highlight or background uses.
+constexpr uint32_t kKeyCursorColour = Rgb(230, 0, 200);
 
 struct BoardScene {
   const BoardGrid* grid = nullptr;      // the layered board; nothing is drawn without it
@@ -34,6 +37,8 @@ struct BoardScene {
   uint32_t penColour = kPenGreen;       // the pen the highlight style last chose
   int penWidth = kHighlightPenWidth;
   std::span<const uint8_t> clicks;      // kClicksCells bytes in Clicks mode, else empty
+  int cursorTile = 0;                   // the keyboard cursor's tile, 0 for none
+  ClicksCell cursorCell{};              // Clicks: the keyboard cursor's cell, column 0 for none
 
   bool isGhost(int x, int y, int z) const {
     return gameMode == ModeEditor && ghost.x == x && ghost.y == y && ghost.z == z;

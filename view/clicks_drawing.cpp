@@ -17,6 +17,10 @@ void BoardRenderer::RedrawClicks(const BoardScene& scene, const PixelRect& clip)
         continue;
       TransparentTransfer(game_, box.left, box.top, clicksTiles_[v - 1], kBlack, clip);
     }
+  if (scene.cursorCell.column != 0) {
+    const PixelRect box = ClicksTileBox(scene.cursorCell.column, scene.cursorCell.row, scene.originX, scene.originY);
+    DrawKeyCursor(box.left, box.top, box.right - box.left, box.bottom - box.top, clip);
+  }
 }
 
 }  // namespace sorimo

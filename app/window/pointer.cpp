@@ -2,6 +2,7 @@
 // "Show Current Tile", shown in the side panel; and the decorative cursor.
 #include <QApplication>
 #include <QCursor>
+#include <QKeyEvent>
 
 #include "app/window/side_panel.h"
 #include "app/window/sorimo.h"
@@ -55,6 +56,32 @@ void TSorimo::FormMouseMove(int X, int Y) {
     PointerTile = 0;
     PreviousPointerTile = 0;
   }
+}
+
+bool TSorimo::BoardKey(int key) {
+  if (!game_.KeysPlay()) return false;
+  switch (key) {
+    case Qt::Key_Left: game_.MoveKeyCursor(CursorStep::Left); return true;
+    case Qt::Key_Right: game_.MoveKeyCursor(CursorStep::Right); return true;
+    case Qt::Key_Up: game_.MoveKeyCursor(CursorStep::Up); return true;
+    case Qt::Key_Down: game_.MoveKeyCursor(CursorStep::Down); return true;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter: game_.PressKeyCursor(); return true;
+    case Qt::Key_Escape: game_.EscapeKey(); return true;
+    default: return false;
+  }
+}
+
+// Keys the focused control does not take come here: the board's keys.
+void TSorimo::keyPressEvent(QKeyEvent* event) {
+  // A held arrow walks on; a held Space or Enter clicks once.
+  const bool click = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (!(click && event->isAutoRepeat()) && BoardKey(event->key())) {
+    event->accept();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
 }
 
 void TSorimo::ApplyCursor() {

@@ -116,6 +116,8 @@ BoardScene TSorimo::Scene() const {
   s.options = &options_;
   s.penColour = penColour_;
   s.ghost = game_.EditorGame.Ghost;
+  s.cursorTile = game_.Cursor.tile;
+  s.cursorCell = game_.Cursor.cell;
   if (game_.GameMode == ModeClicks) s.clicks = game_.ClicksGame.Grid;
   return s;
 }

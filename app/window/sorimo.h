@@ -164,6 +164,9 @@ class TSorimo : public QMainWindow,
   bool FormCloseQuery();  // false keeps the window open
   void ButtonDownAt(Qt::MouseButton button, int x, int y);
   void FormMouseMove(int x, int y);
+  // Play by keyboard: the arrows, Space or Enter, Escape; false for any other key, or while
+  // no game takes clicks.
+  bool BoardKey(int key);
 
   // ---- The game's outside world (engine/host.h) ----
   void PaintBoard(const DirtyRect& dirty) override;
@@ -199,6 +202,7 @@ class TSorimo : public QMainWindow,
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   // Start-up (startup.cpp).

@@ -23,6 +23,7 @@ inline uint8_t ClicksAt(const ClicksGrid& g, int c, int r) {
 // play area give a cell of the border, which is always empty.
 struct ClicksCell {
   int column = 0, row = 0;
+  bool operator==(const ClicksCell&) const = default;
 };
 ClicksCell ClicksCellAt(int px, int py);
 

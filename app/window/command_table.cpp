@@ -195,11 +195,12 @@ const CommandRow kCommands[] = {
      .option = &O::RandomMusic, .flips = true},
 
     // ---- Help
-    {.menu = M::Help, .name = "Contents1", .caption = "&Contents", .shortcut = "F1", .modes = kNotBuilt,
+    {.menu = M::Help, .name = "Contents1", .caption = "&Contents", .shortcut = "F1", .handler = Call<&TSorimo::HelpClick>,
      .tool = {8, "HelpButton", "?", "Help :)", ":/toolbar/help.png"}, .welcome = {9, "BitBtn8", "Help"}},
-    {.menu = M::Help, .name = "WhatsNew1", .caption = "What's New", .modes = kNotBuilt},
-    {.menu = M::Help, .name = "French1", .caption = "French Help", .modes = kNotBuilt},
-    {.menu = M::Help, .separatorAfter = true, .name = "ViewTiles1", .caption = "View Tiles", .modes = kNotBuilt},
+    {.menu = M::Help, .name = "WhatsNew1", .caption = "What's New", .handler = Call<&TSorimo::WhatsNew1Click>},
+    {.menu = M::Help, .name = "French1", .caption = "French Help", .handler = Call<&TSorimo::French1Click>},
+    {.menu = M::Help, .separatorAfter = true, .name = "ViewTiles1", .caption = "View Tiles",
+     .handler = Call<&TSorimo::ViewTiles1Click>},
     {.menu = M::Help, .name = "Halloffame1", .caption = "&Hall of Fame", .shortcut = "F10",
      .handler = Call<&TSorimo::ShowScores>, .menuGlyph = kGlyphHall,
      .tool = {10, "HallFameButton", "Hall", "Best of the best :)", kGlyphHall}, .welcome = {10, "BitBtn11", "Hall"}},

@@ -41,6 +41,8 @@ namespace sorimo {
 class BoardImage;
 class EditorPanel;
 class SidePanel;
+class THelpForm;
+enum class HelpPage : uint8_t;
 class StatusBar;
 class ToolPanel;
 class WelcomePanel;
@@ -149,6 +151,14 @@ class TSorimo : public QMainWindow,
   void PlayWave(const char* name);
   const MusicList& musicList() const { return music_; }
   bool musicPaused() const { return musicPaused_; }
+
+  // The help window (help_commands.cpp): each command opens it on its own page.
+  void HelpClick();
+  void WhatsNew1Click();
+  void French1Click();
+  void ViewTiles1Click();
+  void CallHelp(HelpPage page);
+  THelpForm* helpForm() const { return HelpForm; }
 
   // View options.
   void Toolbar1Click();
@@ -307,6 +317,10 @@ class TSorimo : public QMainWindow,
   bool musicStarted_ = false;  // the music was started (CallMusic or "Play music")
   bool musicPaused_ = false;   // held by the toolbar's "Music"
   bool pieceFailed_ = false;   // the synthesizer could not read the piece; told once
+
+  // The help window, made at start-up with its two documents and hidden between help commands.
+  void CreateHelpForm();
+  THelpForm* HelpForm = nullptr;
 
   bool startupFailed_ = false;
   std::string startupError_;

@@ -38,6 +38,7 @@ void TSorimo::Init() {
     const PictureOrError backdrop = LoadPictureFile(ExeDir + "orange.jpg");
     if (backdrop.ok()) BackdropPicture = ImageOf(backdrop.picture);
   }
+  CreateHelpForm();
   SetStatusLine(" ");
 
   // The player's folders of an installed program may not exist yet.

@@ -1,8 +1,10 @@
 #include "app/dialogs/choose_layout.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
 
@@ -14,18 +16,50 @@ namespace {
 
 constexpr int kPictureWidth = 206, kPictureHeight = 138;
 
-// A picture of the expanded view that reports a click.
+// A picture of the expanded view that reports a click. It takes the keyboard too: Tab or the
+// arrows move between the pictures (three a row), Space or Enter chooses the one framed.
 class ClickablePicture : public QLabel {
  public:
-  ClickablePicture(QWidget* parent, std::function<void()> clicked) : QLabel(parent), clicked_(std::move(clicked)) {}
+  ClickablePicture(QWidget* parent, std::function<void()> clicked, std::function<void(int step)> move)
+      : QLabel(parent), clicked_(std::move(clicked)), move_(std::move(move)) {
+    setFocusPolicy(Qt::StrongFocus);
+  }
 
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) clicked_();
   }
+  void keyPressEvent(QKeyEvent* event) override {
+    switch (event->key()) {
+      case Qt::Key_Space:
+      case Qt::Key_Return:
+      case Qt::Key_Enter: clicked_(); return;
+      case Qt::Key_Left: move_(-1); return;
+      case Qt::Key_Right: move_(1); return;
+      case Qt::Key_Up: move_(-3); return;
+      case Qt::Key_Down: move_(3); return;
+      default: QLabel::keyPressEvent(event);
+    }
+  }
+  void focusInEvent(QFocusEvent* event) override {
+    QLabel::focusInEvent(event);
+    update();
+  }
+  void focusOutEvent(QFocusEvent* event) override {
+    QLabel::focusOutEvent(event);
+    update();
+  }
+  void paintEvent(QPaintEvent* event) override {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter p(this);
+    p.setPen(QPen(QColor(255, 200, 0), 3));
+    p.drawRect(rect().adjusted(1, 1, -2, -2));
+  }
 
  private:
   std::function<void()> clicked_;
+  std::function<void(int step)> move_;
 };
 
 }  // namespace
@@ -128,6 +162,7 @@ TExtendedChoose::TExtendedChoose(QWidget* parent, const std::vector<QImage>& pic
   setWindowTitle("Choose a Layout");
   setFixedSize(632, 406);
   auto* scroll = new QScrollArea(this);
+  scroll_ = scroll;
   scroll->setGeometry(0, 0, 632, 369);
   scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -137,7 +172,16 @@ TExtendedChoose::TExtendedChoose(QWidget* parent, const std::vector<QImage>& pic
   auto* content = new QWidget;
   content->setFixedSize(3 * 202 + 4, scrollRange_);
   for (int i = 0; i < count; ++i) {
-    auto* picture = new ClickablePicture(content, [this, i] { ScrollClick(i); });
+    auto* picture = new ClickablePicture(
+        content, [this, i] { ScrollClick(i); },
+        [this, i, count](int step) {
+          const int next = i + step;
+          if (next >= 0 && next < count) {
+            pictures_[size_t(next)]->setFocus();
+            scroll_->ensureWidgetVisible(pictures_[size_t(next)], 0, 0);
+          }
+        });
+    pictures_.push_back(picture);
     picture->setGeometry((i % 3) * 202, (i / 3) * 138, kPictureWidth, kPictureHeight);
     picture->setPixmap(QPixmap::fromImage(pictures[size_t(i)]));
     if (playable_[size_t(i)]) picture->setCursor(Qt::PointingHandCursor);
@@ -150,6 +194,7 @@ TExtendedChoose::TExtendedChoose(QWidget* parent, const std::vector<QImage>& pic
   cancel->setGeometry(323, 376, 75, 25);
   connect(reduce, &QPushButton::clicked, this, [this] { done(TChooseLayout::kReduce); });
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  if (!pictures_.empty()) pictures_.front()->setFocus();
   CentreOnScreen(this);
 }
 

@@ -13,6 +13,7 @@
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QScrollArea;
 
 namespace sorimo {
 
@@ -74,6 +75,8 @@ class TExtendedChoose : public QDialog {
  private:
   std::vector<bool> playable_;
   int scrollRange_ = 0;
+  std::vector<QWidget*> pictures_;  // in entry order, for the arrow keys
+  QScrollArea* scroll_ = nullptr;
 };
 
 }  // namespace sorimo

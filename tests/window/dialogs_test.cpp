@@ -1,6 +1,7 @@
 // The dialogs opened on their own, from nothing but their small models.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -280,6 +281,23 @@ TEST(ChooseLayoutAlone, TheExpandedViewPicturesEveryLayoutThreeARow) {
   chooser.expandButton()->click();
   EXPECT_EQ(chooser.result(), QDialog::Accepted);
   EXPECT_EQ(chooser.chosen(), 1);
+
+  // The keyboard alone: the first picture has the focus, the arrows move it three a row,
+  // Enter chooses; an entry that cannot be read is not chosen.
+  chooser.runExpanded = [](TExtendedChoose& view) {
+    view.show();
+    EXPECT_NE(view.focusWidget(), nullptr);  // the first picture
+    if (view.focusWidget() == nullptr) return int(QDialog::Rejected);
+    QTest::keyClick(view.focusWidget(), Qt::Key_Down);   // entry 3
+    QTest::keyClick(view.focusWidget(), Qt::Key_Right);  // entry 4: "Broken"
+    QTest::keyClick(view.focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(view.ChosenLayoutIndex, -1);
+    QTest::keyClick(view.focusWidget(), Qt::Key_Right);  // entry 5
+    QTest::keyClick(view.focusWidget(), Qt::Key_Space);
+    return view.result();
+  };
+  chooser.expandButton()->click();
+  EXPECT_EQ(chooser.chosen(), 5);
 
   // Cancel in the expanded view closes the chooser too.
   TChooseLayout again(nullptr, f.Model());

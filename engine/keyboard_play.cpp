@@ -11,8 +11,8 @@ namespace {
 constexpr PixelPoint kBoardMiddle{352 - 36, 234 - 25};
 
 DirtyRect ClicksCellRect(ClicksCell c, int originX, int originY) {
-  const int left = 32 * (c.column - 1) + originX - 8, top = 32 * (c.row - 1) + originY - 16;
-  return {left, top, left + 38, top + 38};
+  const PixelRect b = ClicksTileBox(c.column, c.row, originX, originY);
+  return {b.left, b.top, b.right, b.bottom};
 }
 
 }  // namespace

@@ -18,6 +18,13 @@ constexpr PixelPoint FaceCorner(int col, int row, int layer, int originX, int or
   return {CoordX(col - 1, layer - 1, originX), CoordY(row - 1, layer - 1, originY)};
 }
 
+// The box of the 38 x 38 Clicks picture of cell (C, R); neighbours overlap by 6 pixels.
+constexpr int kClicksTileSize = 38;
+constexpr PixelRect ClicksTileBox(int c, int r, int originX, int originY) {
+  const int left = 32 * (c - 1) + originX - 8, top = 32 * (r - 1) + originY - 16;
+  return {left, top, left + kClicksTileSize, top + kClicksTileSize};
+}
+
 // What RedrawTile redraws for the tile at its record's cell: the sprite box, or with shadows
 // on a box 10 pixels larger on every side, so that the shadows the tile cast on its
 // neighbours go or come with it.

@@ -3,23 +3,19 @@
 #include "layouts/layout_list.h"
 
 namespace sorimo {
-namespace {
-
-std::string FileNamePart(const std::string& path) {
+std::string FileNameOf(const std::string& path) {
   const size_t slash = path.find_last_of('/');
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-}  // namespace
-
 std::string LayoutSavePath(const std::string& path) {
-  const std::string file = FileNamePart(path);
+  const std::string file = FileNameOf(path);
   const bool hasExtension = file.size() >= 4 && file.compare(file.size() - 4, 4, ".lay") == 0;
   return hasExtension ? path : path + ".lay";
 }
 
 std::string LayoutNameOfPath(const std::string& path) {
-  const std::string file = FileNamePart(path);
+  const std::string file = FileNameOf(path);
   return file.size() > 4 ? file.substr(0, file.size() - 4) : std::string();
 }
 

@@ -7,6 +7,9 @@
 
 namespace sorimo {
 
+// The file name part of a path: what follows its last '/'.
+std::string FileNameOf(const std::string& path);
+
 // The path the layout is written to: path itself when its file name ends with ".lay" (letter
 // case counts), else path + ".lay". So "Arena.LAY" is written as "Arena.LAY.lay". Only the
 // file name is looked at: a folder such as "my.layouts/" does not stop ".lay" from being added.

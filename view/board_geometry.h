@@ -1,5 +1,5 @@
-// Pixel geometry of the board as drawn: the buffer size, sprite boxes and the Clicks cells.
-// Face corners, the rectangles of the partial redraws and the pointer's cell are the
+// Pixel geometry of the board as drawn: the buffer size and sprite boxes. Face corners,
+// the Clicks cells, the rectangles of the partial redraws and the pointer's cell are the
 // engine's (engine/pixel_geometry.h). All in pixels of the board
 // buffer (the visible image `Game`), that is with the board origin already added.
 #pragma once
@@ -18,11 +18,5 @@ constexpr PixelRect SpriteBox(int col, int row, int layer, int originX, int orig
   return {f.x - 6, f.y, f.x + kFaceWidth, f.y + kSpriteHeight};
 }
 
-// The box of the 38 x 38 Clicks picture of cell (C, R); neighbours overlap by 6 pixels.
-constexpr int kClicksTileSize = 38;
-constexpr PixelRect ClicksTileBox(int c, int r, int originX, int originY) {
-  const int left = 32 * (c - 1) + originX - 8, top = 32 * (r - 1) + originY - 16;
-  return {left, top, left + kClicksTileSize, top + kClicksTileSize};
-}
 
 }  // namespace sorimo

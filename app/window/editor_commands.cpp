@@ -14,6 +14,7 @@
 #include "files/whole_file_read.h"
 #include "layouts/layout_list.h"
 #include "layouts/layout_reader.h"
+#include "layouts/layout_save.h"
 
 namespace sorimo {
 
@@ -25,11 +26,6 @@ std::string FileNameFor(const std::string& layoutName) {
   for (const char c : layoutName) name += (c == '/' || static_cast<unsigned char>(c) < 0x20) ? '_' : c;
   while (!name.empty() && (name.front() == '.' || name.front() == ' ')) name.erase(name.begin());
   return (name.empty() ? std::string(NewLayoutName) : name) + ".lay";
-}
-
-std::string FileNameOf(const std::string& path) {
-  const size_t slash = path.find_last_of('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 }  // namespace

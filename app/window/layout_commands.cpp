@@ -152,10 +152,8 @@ TSorimo::SaveOutcome TSorimo::SaveLayout(const std::string& proposal) {
                                                      "LAY Layout files (*.lay)|*.lay", folder + proposal, true);
       if (chosen.empty()) return SaveOutcome::Cancelled;
       const std::string path = LayoutSavePath(chosen);
-      const size_t slash = path.find_last_of('/');
-      const std::string file = slash == std::string::npos ? path : path.substr(slash + 1);
       if (!PathExists(path) ||
-          desktop_.ask("Sorimo", file + " already exists.\n\nDo you want to replace it?", true)) {
+          desktop_.ask("Sorimo", FileNameOf(path) + " already exists.\n\nDo you want to replace it?", true)) {
         CurrentLayoutFile = chosen;
         break;
       }

@@ -1,0 +1,546 @@
+// Depth-first search over how the match groups pair off.
+//
+// Taking a tile off never closes another tile: "free" asks that no tile lie on it and that one
+// side hold no tile, and both stay true when tiles leave. Everything here rests on that.
+//
+// Pairings decide, not the order. Say which tile of each group goes with which (a pairing). If
+// some clearing uses those pairs, then from any position on its way, taking any pair of them
+// that is free now keeps the board clearable: move that pair to the front of the clearing; every
+// later pair meets a subset of the tiles it met before, so it is still free at its turn. So the
+// search chooses pairings, one group of four at a time (three ways to split it), and the moves
+// follow by themselves (Propagate): a pair whose pairing is known is taken as soon as both its
+// tiles are free. The two last tiles of a group are such a pair. Four free tiles of a group are
+// taken at once even before its pairing is chosen: in any clearing, drop that group's two moves
+// and take the four first instead; every other move meets fewer tiles than before.
+//
+// Pruning, each a proof that no clearing exists with the pairings chosen so far:
+//  - Static: a pair of which one tile lies (through others) above the other can never leave in
+//    one move, and a pairing whose two pairs each wait for the other is impossible.
+//  - The relaxed game (RelaxedRun): fixed pairs leave when both their tiles are free, but a tile
+//    of a group whose pairing is open leaves alone, once it is free and a groupmate is free or
+//    gone. Every clearing could play that game too (the partner that leaves with a tile is such
+//    a groupmate), and each of its moves stays allowed as other tiles leave, so playing it
+//    greedily takes off the most it can. If even that leaves tiles, no clearing exists.
+//  - Every pairing still possible for every open group is tried in the relaxed game with that
+//    pairing fixed (Narrow); those that get stuck are dropped. A dropped pairing stays dropped
+//    below: it is a fact about every position that follows. A group with none left ends the
+//    line; a group with one left gets it without branching.
+//  - Positions proved dead are kept with their chosen pairings (DeadTable).
+//
+// Most of the time goes into the relaxed games, so a passing one is kept and reused while it
+// stays valid: a run with pairing q fixed for some group also proves every later position whose
+// fixed pairs each had, in that run, its second tile free by the time its first one left.
+// Such a run can be replayed with those pairs taken together at the first one's turn, every
+// position of it holding no more tiles than the run did, so it still clears everything.
+//
+// The search restarts a few times with growing node limits and a slightly shuffled choice of
+// pairings, keeping the dead positions found: a poor early choice then costs one short run
+// instead of the whole search under it.
+#include "engine/solver/pairing_search.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <chrono>
+
+#include "engine/solver/dead_table.h"
+
+namespace sorimo::solver {
+
+namespace {
+
+constexpr int kGroups = kTileCount / 4;  // 36 match groups of four tile numbers
+
+// The three ways to split slots 0..3 into two pairs are named by the partner of slot 0
+// (1, 2 or 3); the partner of any slot s is then s ^ pairing.
+constexpr int Partner(int slot, int pairing) { return slot ^ pairing; }
+constexpr int OtherPairSlot(int pairing) { return pairing == 1 ? 2 : 1; }
+// Tiles in a group's slot mask (four bits).
+constexpr int Count4(unsigned m) { return (m & 1) + ((m >> 1) & 1) + ((m >> 2) & 1) + ((m >> 3) & 1); }
+// The six pairs of a group's slots, numbered 0..5: (0,1) (0,2) (0,3) (1,2) (1,3) (2,3).
+constexpr int PairIndex(int i, int j) {
+  if (i > j) std::swap(i, j);
+  return i == 0 ? j - 1 : i + j;
+}
+
+uint64_t SplitMix(uint64_t& x) {
+  uint64_t z = (x += 0x9E3779B97F4A7C15ull);
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+  return z ^ (z >> 31);
+}
+
+// One bit for each pair of tiles of a group: group * 6 + PairIndex.
+class PairMask {
+ public:
+  void set(int g, int pair) { w_[(g * 6 + pair) >> 6] |= uint64_t{1} << ((g * 6 + pair) & 63); }
+  bool test(int g, int pair) const { return (w_[(g * 6 + pair) >> 6] >> ((g * 6 + pair) & 63)) & 1; }
+  bool contains(const PairMask& o) const {
+    for (int k = 0; k < 4; ++k)
+      if ((o.w_[k] & ~w_[k]) != 0) return false;
+    return true;
+  }
+
+ private:
+  std::array<uint64_t, 4> w_{};
+};
+
+// How a tile stands in one of another tile's sets: on it, on its side A or on its side B.
+enum Blocking : uint8_t { kAbove = 0, kSideA = 1, kSideB = 2 };
+
+// What playing changes: the tiles on the board and what still holds each of them.
+struct Board {
+  TileSet present;  // with the obstacle bit, which never leaves
+  uint64_t hash = 0;
+  // For each tile, how many tiles (and obstacles) still stand on it and on each of its sides.
+  std::array<std::array<uint8_t, kTileCount>, 3> blockers{};
+  std::array<uint8_t, kGroups> onBoard{};    // slots of the group still on the board
+  std::array<uint8_t, kGroups> freeSlots{};  // those of them that are free
+  int left = 0;
+};
+
+// One position of the search: the board, the pairings chosen, and what is known about the
+// others. Copied for every choice tried, so going back is forgetting the copy.
+struct State {
+  Board board;
+  std::array<uint8_t, kGroups> pairing{};  // of a group of four; 0 while open
+  // Bit p set: pairing p of the group may still work. Cleared bits are facts about every
+  // position below, so they are handed down.
+  std::array<uint8_t, kGroups> possible{};
+  std::array<uint64_t, 2> chosen{};  // the pairings of groups of four, 2 bits a group: the key's part
+  uint64_t chosenHash = 0;
+  // The last passing relaxed run of each open group with each pairing (bit p of
+  // `provenValid[g]`): the pairs it proves, as the top of the file says.
+  std::array<std::array<PairMask, 3>, kGroups> proven{};
+  std::array<uint8_t, kGroups> provenValid{};
+};
+
+class Search {
+ public:
+  Search(const TileDependencies& deps, const Precedence& prec, const SearchLimits& limits)
+      : d_(deps), p_(prec), limits_(limits), start_(std::chrono::steady_clock::now()) {}
+
+  SearchReport Run();
+
+ private:
+  struct Dependent {
+    uint8_t tile = 0;
+    uint8_t how = kAbove;
+  };
+  // When each tile left, and when it became free, in a relaxed run (0: free from the start).
+  struct Timing {
+    std::array<uint16_t, kTileCount> left{};
+    std::array<uint16_t, kTileCount> freed{};
+    uint16_t clock = 0;
+  };
+
+  bool SetUpRoot(State& s);
+  static bool IsFree(const Board& b, int u) {
+    return b.blockers[kAbove][u] == 0 && (b.blockers[kSideA][u] == 0 || b.blockers[kSideB][u] == 0);
+  }
+  void RemoveTile(Board& b, int i, uint64_t& dirty, Timing* timing) const;
+  void RemovePair(State& s, int a, int b, uint64_t& dirty);
+  void Choose(State& s, int g, int pairing) const;
+  void Propagate(State& s, uint64_t dirty);
+  bool RelaxedRun(const State& s, int g, int pairing, PairMask* proven) const;
+  PairMask FixedPairs(const State& s) const;
+  bool Narrow(State& s);
+  SearchOutcome Explore(State s);
+  bool OutOfBudget();
+
+  const TileDependencies& d_;
+  const Precedence& p_;
+  SearchLimits limits_;
+  std::chrono::steady_clock::time_point start_;
+
+  std::array<uint8_t, kGroups> size_{};                  // tiles of the group on the board at the start
+  std::array<std::array<uint8_t, 4>, kGroups> member_{};  // tile index of each slot
+  std::array<uint8_t, kTileCount> groupOf_{};
+  std::array<uint8_t, kTileCount> slotOf_{};
+  std::array<uint64_t, kTileCount> tileKey_{};
+  std::array<std::array<uint64_t, 4>, kGroups> pairingKey_{};
+  // The tiles whose sets hold tile i are dependents_[dependentStart_[i] .. dependentStart_[i + 1]).
+  std::array<uint16_t, kTileCount + 1> dependentStart_{};
+  std::array<Dependent, kTileCount * 15> dependents_{};
+
+  DeadTable dead_;
+  std::array<IndexPair, kTileCount / 2> trail_{};
+  int trailLength_ = 0;
+  int64_t nodes_ = 0;
+  int64_t hits_ = 0;
+  int64_t stored_ = 0;
+  int64_t relaxedRuns_ = 0;
+  bool outOfBudget_ = false;
+  // Restarts: a run ends after runLimit_ nodes (0: no limit).
+  int64_t runLimit_ = 0;
+  int64_t runStart_ = 0;
+  int run_ = 0;
+  uint64_t noiseSeed_ = 0x5EED5011;
+};
+
+bool Search::OutOfBudget() {
+  if (outOfBudget_) return true;
+  if (limits_.maxNodes > 0 && nodes_ > limits_.maxNodes) outOfBudget_ = true;
+  if (limits_.maxSeconds > 0 && (nodes_ & 15) == 0) {
+    const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - start_;
+    if (spent.count() > limits_.maxSeconds) outOfBudget_ = true;
+  }
+  return outOfBudget_ || (runLimit_ > 0 && nodes_ - runStart_ > runLimit_);
+}
+
+void Search::RemoveTile(Board& b, int i, uint64_t& dirty, Timing* timing) const {
+  b.present.reset(i);
+  b.hash ^= tileKey_[i];
+  const int g = groupOf_[i];
+  const auto bit = static_cast<uint8_t>(1u << slotOf_[i]);
+  b.onBoard[g] &= static_cast<uint8_t>(~bit);
+  b.freeSlots[g] &= static_cast<uint8_t>(~bit);
+  --b.left;
+  if (timing != nullptr) timing->left[i] = ++timing->clock;
+  for (int k = dependentStart_[i]; k < dependentStart_[i + 1]; ++k) {
+    const Dependent dep = dependents_[k];
+    --b.blockers[dep.how][dep.tile];
+    const int u = dep.tile, h = groupOf_[u];
+    const auto ubit = static_cast<uint8_t>(1u << slotOf_[u]);
+    if ((b.onBoard[h] & ubit) == 0 || (b.freeSlots[h] & ubit) != 0 || !IsFree(b, u)) continue;
+    b.freeSlots[h] |= ubit;
+    dirty |= uint64_t{1} << h;
+    if (timing != nullptr) timing->freed[u] = timing->clock;
+  }
+}
+
+void Search::RemovePair(State& s, int a, int b, uint64_t& dirty) {
+  const int g = groupOf_[a];
+  if (s.pairing[g] != 0) {  // two tiles are left, a pair anyway: the choice leaves the key
+    s.chosenHash ^= pairingKey_[g][s.pairing[g]];
+    s.chosen[g / 32] &= ~(uint64_t{3} << (2 * (g % 32)));
+    s.pairing[g] = 0;
+  }
+  RemoveTile(s.board, a, dirty, nullptr);
+  RemoveTile(s.board, b, dirty, nullptr);
+  trail_[trailLength_++] = {static_cast<uint8_t>(a), static_cast<uint8_t>(b)};
+  dirty |= uint64_t{1} << g;
+}
+
+void Search::Choose(State& s, int g, int pairing) const {
+  s.pairing[g] = static_cast<uint8_t>(pairing);
+  s.possible[g] = static_cast<uint8_t>(1u << pairing);
+  s.chosenHash ^= pairingKey_[g][pairing];
+  s.chosen[g / 32] |= uint64_t(pairing) << (2 * (g % 32));
+}
+
+// Takes every pair the reasons at the top of the file allow, until none is left; `dirty` names
+// the groups whose tiles changed since they were last looked at.
+void Search::Propagate(State& s, uint64_t dirty) {
+  Board& b = s.board;
+  while (dirty != 0) {
+    const int g = std::countr_zero(dirty);
+    dirty &= dirty - 1;
+    const unsigned on = b.onBoard[g], fr = b.freeSlots[g];
+    if (on == 0) continue;
+    const auto& m = member_[g];
+    if (Count4(on) == 2) {
+      if (fr == on) RemovePair(s, m[std::countr_zero(on)], m[std::countr_zero(on & (on - 1))], dirty);
+      continue;
+    }
+    const int pairing = s.pairing[g];
+    if (fr == on) {  // all four free
+      const int p = pairing != 0 ? pairing : 1;
+      const int other = OtherPairSlot(p);
+      RemovePair(s, m[0], m[p], dirty);
+      RemovePair(s, m[other], m[Partner(other, p)], dirty);
+      continue;
+    }
+    if (pairing == 0) continue;
+    for (int slot = 0; slot < 4; ++slot) {
+      const unsigned pair = (1u << slot) | (1u << Partner(slot, pairing));
+      if ((fr & pair) == pair) {
+        RemovePair(s, m[slot], m[Partner(slot, pairing)], dirty);
+        break;  // the other pair is now a group of two; `dirty` brings it back
+      }
+    }
+  }
+}
+
+// The relaxed game of the top of the file on a copy of the board, with group g's pairing fixed
+// as `pairing` when g >= 0. When it clears and `proven` is asked, that is the set of pairs the
+// run proves: those whose second tile was free by the time the first one left.
+bool Search::RelaxedRun(const State& s, int g, int pairing, PairMask* proven) const {
+  Board b = s.board;
+  Timing timing;
+  Timing* const t = proven != nullptr ? &timing : nullptr;
+  std::array<uint8_t, kGroups> pairs = s.pairing;
+  if (g >= 0) pairs[g] = static_cast<uint8_t>(pairing);
+  uint64_t open = 0;
+  for (int h = 0; h < kGroups; ++h)
+    if (pairs[h] == 0 && Count4(b.onBoard[h]) == 4) open |= uint64_t{1} << h;
+  uint64_t dirty = (uint64_t{1} << kGroups) - 1;
+  while (dirty != 0) {
+    const int h = std::countr_zero(dirty);
+    dirty &= dirty - 1;
+    const unsigned on = b.onBoard[h], fr = b.freeSlots[h];
+    if (fr == 0) continue;
+    const auto& m = member_[h];
+    if ((open >> h) & 1) {  // free tiles with a groupmate free or gone
+      if (Count4(fr) + (4 - Count4(on)) < 2) continue;
+      for (int slot = 0; slot < 4; ++slot)
+        if ((fr >> slot) & 1) RemoveTile(b, m[slot], dirty, t);
+      continue;
+    }
+    for (int slot = 0; slot < 4; ++slot) {
+      const int partner = Count4(on) == 2 ? std::countr_zero(on & ~(1u << slot)) : Partner(slot, pairs[h]);
+      const unsigned pair = (1u << slot) | (1u << partner);
+      if ((on >> slot) & 1 && (fr & pair) == pair) {
+        RemoveTile(b, m[slot], dirty, t);
+        RemoveTile(b, m[partner], dirty, t);
+        dirty |= uint64_t{1} << h;
+        break;
+      }
+    }
+  }
+  if (b.left != 0) return false;
+  if (proven != nullptr) {
+    *proven = PairMask{};
+    for (int h = 0; h < kGroups; ++h) {
+      const unsigned on = s.board.onBoard[h];
+      for (int i = 0; i < 4; ++i)
+        for (int j = i + 1; j < 4; ++j) {
+          if (((on >> i) & 1) == 0 || ((on >> j) & 1) == 0) continue;
+          int first = member_[h][i], second = member_[h][j];
+          if (timing.left[second] < timing.left[first]) std::swap(first, second);
+          if (timing.freed[second] < timing.left[first]) proven->set(h, PairIndex(i, j));
+        }
+    }
+  }
+  return true;
+}
+
+// The pairs now fixed: the last two of a group, and the pairs of the pairings chosen.
+PairMask Search::FixedPairs(const State& s) const {
+  PairMask fixed;
+  for (int g = 0; g < kGroups; ++g) {
+    const unsigned on = s.board.onBoard[g];
+    if (Count4(on) == 2) {
+      fixed.set(g, PairIndex(std::countr_zero(on), std::countr_zero(on & (on - 1))));
+    } else if (on == 15 && s.pairing[g] != 0) {
+      const int p = s.pairing[g], other = OtherPairSlot(p);
+      fixed.set(g, PairIndex(0, p));
+      fixed.set(g, PairIndex(other, Partner(other, p)));
+    }
+  }
+  return fixed;
+}
+
+// Drops the pairings of open groups that fail in the relaxed game; a group left with one gets
+// it, and its pairs are taken as they come free. False when some group has none left.
+bool Search::Narrow(State& s) {
+  for (bool again = true; again;) {
+    again = false;
+    const PairMask fixed = FixedPairs(s);
+    uint64_t dirty = 0;
+    for (int g = 0; g < kGroups; ++g) {
+      if (s.pairing[g] != 0 || s.board.onBoard[g] != 15) continue;
+      for (int p = 1; p <= 3; ++p) {
+        if (((s.possible[g] >> p) & 1) == 0) continue;
+        if (((s.provenValid[g] >> p) & 1) && s.proven[g][p - 1].contains(fixed)) continue;
+        PairMask proven;
+        ++relaxedRuns_;
+        if (RelaxedRun(s, g, p, &proven)) {
+          s.proven[g][p - 1] = proven;
+          s.provenValid[g] |= static_cast<uint8_t>(1u << p);
+        } else {
+          s.possible[g] &= static_cast<uint8_t>(~(1u << p));
+          s.provenValid[g] &= static_cast<uint8_t>(~(1u << p));
+        }
+      }
+      if (s.possible[g] == 0) return false;
+      if (Count4(s.possible[g]) == 1) {
+        Choose(s, g, std::countr_zero(unsigned(s.possible[g])));
+        dirty |= uint64_t{1} << g;
+        again = true;
+      }
+    }
+    Propagate(s, dirty);
+  }
+  return true;
+}
+
+SearchOutcome Search::Explore(State s) {
+  if (s.board.left == 0) return SearchOutcome::Cleared;
+  ++nodes_;
+  if (OutOfBudget()) return SearchOutcome::OutOfBudget;
+  const PositionKey key{{s.board.present.word(0), s.board.present.word(1), s.board.present.word(2), s.chosen[0],
+                         s.chosen[1]}};
+  const uint64_t hash = s.board.hash ^ s.chosenHash;
+  if (dead_.Contains(hash, key)) {
+    ++hits_;
+    return SearchOutcome::Dead;
+  }
+  // With every pairing fixed, Propagate has taken all that can ever go: what is left stays.
+  bool anyOpen = false;
+  for (int g = 0; g < kGroups && !anyOpen; ++g) anyOpen = s.pairing[g] == 0 && s.board.onBoard[g] == 15;
+  ++relaxedRuns_;
+  if (!anyOpen || !RelaxedRun(s, -1, 0, nullptr) || !Narrow(s)) {
+    dead_.Insert(hash, key);
+    ++stored_;
+    return SearchOutcome::Dead;
+  }
+  if (s.board.left == 0) return SearchOutcome::Cleared;
+
+  // The open group to decide: fewest pairings left, then the most free tiles (its choice is
+  // the nearest), then the lowest number.
+  int best = -1, bestCount = 4, bestFree = -1;
+  for (int g = 0; g < kGroups; ++g) {
+    if (s.pairing[g] != 0 || s.board.onBoard[g] != 15) continue;
+    const int count = Count4(s.possible[g]), free = Count4(s.board.freeSlots[g]);
+    if (count < bestCount || (count == bestCount && free > bestFree)) {
+      best = g;
+      bestCount = count;
+      bestFree = free;
+    }
+  }
+  if (best < 0) {  // all pairings fixed and the relaxed game, now the real one, clears
+    Propagate(s, (uint64_t{1} << kGroups) - 1);
+    return s.board.left == 0 ? SearchOutcome::Cleared : SearchOutcome::Dead;
+  }
+
+  // Its pairings, those that take a free pair at once first; on a restart, shuffled a little.
+  struct Option {
+    int pairing = 0, score = 0;
+  };
+  std::array<Option, 3> options{};
+  int n = 0;
+  const unsigned fr = s.board.freeSlots[best];
+  for (int p = 1; p <= 3; ++p) {
+    if (((s.possible[best] >> p) & 1) == 0) continue;
+    int score = 0;
+    for (const int slot : {0, OtherPairSlot(p)}) {
+      const unsigned pair = (1u << slot) | (1u << Partner(slot, p));
+      if ((fr & pair) == pair) score += 4;
+    }
+    if (run_ > 0) score += static_cast<int>(SplitMix(noiseSeed_) % 7);
+    options[n++] = {p, score};
+  }
+  std::stable_sort(options.begin(), options.begin() + n, [](const Option& a, const Option& b) { return a.score > b.score; });
+  const int mark = trailLength_;
+  for (int k = 0; k < n; ++k) {
+    State child = s;
+    Choose(child, best, options[k].pairing);
+    Propagate(child, uint64_t{1} << best);
+    const SearchOutcome r = Explore(child);
+    if (r != SearchOutcome::Dead) return r;
+    trailLength_ = mark;
+  }
+  dead_.Insert(hash, key);
+  ++stored_;
+  return SearchOutcome::Dead;
+}
+
+bool Search::SetUpRoot(State& s) {
+  uint64_t seed = 0x5EED5011;
+  for (int i = 0; i < d_.count; ++i) {
+    const int g = MatchGroup(d_.tile[i]);
+    groupOf_[i] = static_cast<uint8_t>(g);
+    slotOf_[i] = size_[g];
+    member_[g][size_[g]++] = static_cast<uint8_t>(i);
+    tileKey_[i] = SplitMix(seed);
+  }
+  for (auto& keys : pairingKey_)
+    for (uint64_t& k : keys) k = SplitMix(seed);
+  if (p_.stuckForEver) return false;
+
+  // Who stands in whose sets, as counters each position keeps. A tile's sets hold at most the
+  // 15 cells the free rule reads, so all the lists together fit in 15 entries a tile.
+  Board& b = s.board;
+  std::array<uint16_t, kTileCount + 1> filled{};
+  for (int pass = 0; pass < 2; ++pass) {
+    for (int u = 0; u < d_.count; ++u) {
+      const std::array<const TileSet*, 3> sets{&d_.above[u], &d_.sideA[u], &d_.sideB[u]};
+      for (int how = 0; how < 3; ++how) {
+        b.blockers[how][u] = static_cast<uint8_t>(sets[how]->count());
+        TileSet tiles = *sets[how];
+        tiles.reset(TileDependencies::kObstacle);
+        tiles.ForEach([&](int t) {
+          if (pass == 0)
+            ++dependentStart_[t + 1];
+          else
+            dependents_[filled[t]++] = {static_cast<uint8_t>(u), static_cast<uint8_t>(how)};
+        });
+      }
+    }
+    if (pass == 0)
+      for (int t = 0; t < d_.count; ++t) {
+        dependentStart_[t + 1] = static_cast<uint16_t>(dependentStart_[t + 1] + dependentStart_[t]);
+        filled[t] = dependentStart_[t];
+      }
+  }
+
+  // A pair whose tiles wait one for the other never leaves; nor does a pairing whose two
+  // pairs each hold a tile waiting for the other pair.
+  const auto waits = [&](int a, int b) { return p_.before[a].test(b); };
+  for (int g = 0; g < kGroups; ++g) {
+    const auto& m = member_[g];
+    if (size_[g] % 2 != 0) return false;  // a tile would be left without a partner
+    if (size_[g] == 2 && p_.Ordered(m[0], m[1])) return false;
+    if (size_[g] != 4) continue;
+    for (int p = 1; p <= 3; ++p) {
+      const int a = m[0], c = m[p], e = m[OtherPairSlot(p)], f = m[Partner(OtherPairSlot(p), p)];
+      const bool firstWaits = waits(a, e) || waits(a, f) || waits(c, e) || waits(c, f);
+      const bool secondWaits = waits(e, a) || waits(e, c) || waits(f, a) || waits(f, c);
+      if (!p_.Ordered(a, c) && !p_.Ordered(e, f) && !(firstWaits && secondWaits))
+        s.possible[g] |= static_cast<uint8_t>(1u << p);
+    }
+    if (s.possible[g] == 0) return false;
+  }
+
+  b.present = d_.onBoard;
+  b.left = d_.count;
+  for (int i = 0; i < d_.count; ++i) {
+    b.hash ^= tileKey_[i];
+    const auto bit = static_cast<uint8_t>(1u << slotOf_[i]);
+    b.onBoard[groupOf_[i]] |= bit;
+    if (IsFree(b, i)) b.freeSlots[groupOf_[i]] |= bit;
+  }
+  for (int g = 0; g < kGroups; ++g)
+    if (Count4(s.possible[g]) == 1) Choose(s, g, std::countr_zero(unsigned(s.possible[g])));
+  Propagate(s, (uint64_t{1} << kGroups) - 1);
+  return true;
+}
+
+SearchReport Search::Run() {
+  SearchReport report;
+  State root;
+  if (!SetUpRoot(root)) {
+    report.outcome = SearchOutcome::Dead;
+    return report;
+  }
+  // Runs of growing length, in Luby's sequence (1, 1, 2, 1, 1, 2, 4, ...) times a base, then
+  // one without a limit. Dead positions carry over; a run cut short stores nothing it did not
+  // finish.
+  constexpr int kRestartBase = 60;
+  constexpr std::array<int, 15> kRunLengths{1, 1, 2, 1, 1, 2, 4, 1, 1, 2, 1, 1, 2, 4, 8};
+  const int rootTrail = trailLength_;
+  report.outcome = SearchOutcome::OutOfBudget;
+  for (run_ = 0; run_ <= int(kRunLengths.size()); ++run_) {
+    runLimit_ = run_ < int(kRunLengths.size()) ? int64_t{kRestartBase} * kRunLengths[run_] : 0;
+    runStart_ = nodes_;
+    trailLength_ = rootTrail;
+    report.outcome = Explore(root);
+    if (report.outcome != SearchOutcome::OutOfBudget || outOfBudget_) break;
+  }
+  if (report.outcome == SearchOutcome::Cleared) report.order.assign(trail_.begin(), trail_.begin() + trailLength_);
+  report.nodes = nodes_;
+  report.tableHits = hits_;
+  report.deadStored = stored_;
+  report.relaxedRuns = relaxedRuns_;
+  return report;
+}
+
+}  // namespace
+
+SearchReport SearchPairings(const TileDependencies& deps, const Precedence& prec, const SearchLimits& limits) {
+  Search search(deps, prec, limits);
+  return search.Run();
+}
+
+}  // namespace sorimo::solver

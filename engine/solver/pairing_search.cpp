@@ -16,7 +16,7 @@
 // Pruning, each a proof that no clearing exists with the pairings chosen so far:
 //  - Static: a pair of which one tile lies (through others) above the other can never leave in
 //    one move, and a pairing whose two pairs each wait for the other is impossible.
-//  - The relaxed game (RelaxedRun): fixed pairs leave when both their tiles are free, but a tile
+//  - The relaxed game (PlayRelaxed): fixed pairs leave when both their tiles are free, but a tile
 //    of a group whose pairing is open leaves alone, once it is free and a groupmate is free or
 //    gone. Every clearing could play that game too (the partner that leaves with a tile is such
 //    a groupmate), and each of its moves stays allowed as other tiles leave, so playing it
@@ -27,11 +27,7 @@
 //    line; a group with one left gets it without branching.
 //  - Positions proved dead are kept with their chosen pairings (DeadTable).
 //
-// Most of the time goes into the relaxed games, so a passing one is kept and reused while it
-// stays valid: a run with pairing q fixed for some group also proves every later position whose
-// fixed pairs each had, in that run, its second tile free by the time its first one left.
-// Such a run can be replayed with those pairs taken together at the first one's turn, every
-// position of it holding no more tiles than the run did, so it still clears everything.
+// Most of the time goes into the relaxed games; Narrow says how one run serves many tests.
 //
 // The search restarts a few times with growing node limits and a slightly shuffled choice of
 // pairings, keeping the dead positions found: a poor early choice then costs one short run
@@ -57,33 +53,12 @@ constexpr int Partner(int slot, int pairing) { return slot ^ pairing; }
 constexpr int OtherPairSlot(int pairing) { return pairing == 1 ? 2 : 1; }
 // Tiles in a group's slot mask (four bits).
 constexpr int Count4(unsigned m) { return (m & 1) + ((m >> 1) & 1) + ((m >> 2) & 1) + ((m >> 3) & 1); }
-// The six pairs of a group's slots, numbered 0..5: (0,1) (0,2) (0,3) (1,2) (1,3) (2,3).
-constexpr int PairIndex(int i, int j) {
-  if (i > j) std::swap(i, j);
-  return i == 0 ? j - 1 : i + j;
-}
-
 uint64_t SplitMix(uint64_t& x) {
   uint64_t z = (x += 0x9E3779B97F4A7C15ull);
   z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
   z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
   return z ^ (z >> 31);
 }
-
-// One bit for each pair of tiles of a group: group * 6 + PairIndex.
-class PairMask {
- public:
-  void set(int g, int pair) { w_[(g * 6 + pair) >> 6] |= uint64_t{1} << ((g * 6 + pair) & 63); }
-  bool test(int g, int pair) const { return (w_[(g * 6 + pair) >> 6] >> ((g * 6 + pair) & 63)) & 1; }
-  bool contains(const PairMask& o) const {
-    for (int k = 0; k < 4; ++k)
-      if ((o.w_[k] & ~w_[k]) != 0) return false;
-    return true;
-  }
-
- private:
-  std::array<uint64_t, 4> w_{};
-};
 
 // How a tile stands in one of another tile's sets: on it, on its side A or on its side B.
 enum Blocking : uint8_t { kAbove = 0, kSideA = 1, kSideB = 2 };
@@ -109,10 +84,6 @@ struct State {
   std::array<uint8_t, kGroups> possible{};
   std::array<uint64_t, 2> chosen{};  // the pairings of groups of four, 2 bits a group: the key's part
   uint64_t chosenHash = 0;
-  // The last passing relaxed run of each open group with each pairing (bit p of
-  // `provenValid[g]`): the pairs it proves, as the top of the file says.
-  std::array<std::array<PairMask, 3>, kGroups> proven{};
-  std::array<uint8_t, kGroups> provenValid{};
 };
 
 class Search {
@@ -142,8 +113,8 @@ class Search {
   void RemovePair(State& s, int a, int b, uint64_t& dirty);
   void Choose(State& s, int g, int pairing) const;
   void Propagate(State& s, uint64_t dirty);
-  bool RelaxedRun(const State& s, int g, int pairing, PairMask* proven) const;
-  PairMask FixedPairs(const State& s) const;
+  bool PlayRelaxed(Board& b, const std::array<uint8_t, kGroups>& pairs, uint64_t open, int until, Timing* timing,
+                   std::array<Board, kGroups>* snapshots) const;
   bool Narrow(State& s);
   SearchOutcome Explore(State s);
   bool OutOfBudget();
@@ -163,6 +134,7 @@ class Search {
   std::array<uint16_t, kTileCount + 1> dependentStart_{};
   std::array<Dependent, kTileCount * 15> dependents_{};
 
+  std::array<Board, kGroups> snapshots_;  // of the open run in Narrow
   DeadTable dead_;
   std::array<IndexPair, kTileCount / 2> trail_{};
   int trailLength_ = 0;
@@ -262,96 +234,97 @@ void Search::Propagate(State& s, uint64_t dirty) {
   }
 }
 
-// The relaxed game of the top of the file on a copy of the board, with group g's pairing fixed
-// as `pairing` when g >= 0. When it clears and `proven` is asked, that is the set of pairs the
-// run proves: those whose second tile was free by the time the first one left.
-bool Search::RelaxedRun(const State& s, int g, int pairing, PairMask* proven) const {
-  Board b = s.board;
-  Timing timing;
-  Timing* const t = proven != nullptr ? &timing : nullptr;
-  std::array<uint8_t, kGroups> pairs = s.pairing;
-  if (g >= 0) pairs[g] = static_cast<uint8_t>(pairing);
-  uint64_t open = 0;
-  for (int h = 0; h < kGroups; ++h)
-    if (pairs[h] == 0 && Count4(b.onBoard[h]) == 4) open |= uint64_t{1} << h;
+// The relaxed game of the top of the file, played on b under the pairings `pairs` (groups in
+// `open` have none) until the board is empty (true) or nothing can move (false); or, when
+// `until` names a group, until that group has no tile left (true). The order of the moves does
+// not change where the game ends, only when each tile leaves: pairs go first and a lone tile
+// only when nothing else can move, so that the tiles of an open group tend to leave two at a
+// time. `timing`, when given, records when each tile left and became free; `snapshots`, when
+// given, receives the board as it was just before the first tile of each open group left.
+bool Search::PlayRelaxed(Board& b, const std::array<uint8_t, kGroups>& pairs, uint64_t open, int until,
+                         Timing* timing, std::array<Board, kGroups>* snapshots) const {
   uint64_t dirty = (uint64_t{1} << kGroups) - 1;
-  while (dirty != 0) {
+  uint64_t lone = 0;  // open groups with a tile that may leave alone
+  const auto take = [&](int h, int slot) {
+    if (snapshots != nullptr && b.onBoard[h] == 15) (*snapshots)[h] = b;
+    RemoveTile(b, member_[h][slot], dirty, timing);
+  };
+  for (;;) {
+    if (until >= 0 && b.onBoard[until] == 0) return true;
+    if (dirty == 0) {
+      if (lone == 0) return b.left == 0;
+      const int h = std::countr_zero(lone);
+      lone &= lone - 1;
+      const unsigned on = b.onBoard[h], fr = b.freeSlots[h];
+      if (fr != 0 && Count4(on) < 4) take(h, std::countr_zero(fr));
+      dirty |= uint64_t{1} << h;
+      continue;
+    }
     const int h = std::countr_zero(dirty);
     dirty &= dirty - 1;
     const unsigned on = b.onBoard[h], fr = b.freeSlots[h];
     if (fr == 0) continue;
-    const auto& m = member_[h];
-    if ((open >> h) & 1) {  // free tiles with a groupmate free or gone
-      if (Count4(fr) + (4 - Count4(on)) < 2) continue;
-      for (int slot = 0; slot < 4; ++slot)
-        if ((fr >> slot) & 1) RemoveTile(b, m[slot], dirty, t);
+    if ((open >> h) & 1) {
+      if (Count4(fr) >= 2) {  // two free tiles leave together
+        const int first = std::countr_zero(fr);
+        take(h, first);
+        take(h, std::countr_zero(fr & ~(1u << first)));
+        dirty |= uint64_t{1} << h;
+      } else if (Count4(on) < 4) {  // a free tile whose groupmates have begun to leave
+        lone |= uint64_t{1} << h;
+      }
       continue;
     }
     for (int slot = 0; slot < 4; ++slot) {
       const int partner = Count4(on) == 2 ? std::countr_zero(on & ~(1u << slot)) : Partner(slot, pairs[h]);
       const unsigned pair = (1u << slot) | (1u << partner);
       if ((on >> slot) & 1 && (fr & pair) == pair) {
-        RemoveTile(b, m[slot], dirty, t);
-        RemoveTile(b, m[partner], dirty, t);
+        take(h, slot);
+        take(h, partner);
         dirty |= uint64_t{1} << h;
         break;
       }
     }
   }
-  if (b.left != 0) return false;
-  if (proven != nullptr) {
-    *proven = PairMask{};
-    for (int h = 0; h < kGroups; ++h) {
-      const unsigned on = s.board.onBoard[h];
-      for (int i = 0; i < 4; ++i)
-        for (int j = i + 1; j < 4; ++j) {
-          if (((on >> i) & 1) == 0 || ((on >> j) & 1) == 0) continue;
-          int first = member_[h][i], second = member_[h][j];
-          if (timing.left[second] < timing.left[first]) std::swap(first, second);
-          if (timing.freed[second] < timing.left[first]) proven->set(h, PairIndex(i, j));
-        }
-    }
-  }
-  return true;
-}
-
-// The pairs now fixed: the last two of a group, and the pairs of the pairings chosen.
-PairMask Search::FixedPairs(const State& s) const {
-  PairMask fixed;
-  for (int g = 0; g < kGroups; ++g) {
-    const unsigned on = s.board.onBoard[g];
-    if (Count4(on) == 2) {
-      fixed.set(g, PairIndex(std::countr_zero(on), std::countr_zero(on & (on - 1))));
-    } else if (on == 15 && s.pairing[g] != 0) {
-      const int p = s.pairing[g], other = OtherPairSlot(p);
-      fixed.set(g, PairIndex(0, p));
-      fixed.set(g, PairIndex(other, Partner(other, p)));
-    }
-  }
-  return fixed;
 }
 
 // Drops the pairings of open groups that fail in the relaxed game; a group left with one gets
 // it, and its pairs are taken as they come free. False when some group has none left.
+//
+// One run with every open group open serves all the tests. If it gets stuck, so would they.
+// Otherwise a pairing passes at once when the run took both its pairs together (each pair's
+// second tile free when the first left: the run is then a run with that pairing fixed). Else
+// the run with the pairing fixed starts where the open run first touched the group, and only
+// until the group's last tile leaves: from there the open run's own moves, replayed on a board
+// that holds no more tiles than it did, clear the rest.
 bool Search::Narrow(State& s) {
   for (bool again = true; again;) {
     again = false;
-    const PairMask fixed = FixedPairs(s);
+    uint64_t open = 0;
+    for (int g = 0; g < kGroups; ++g)
+      if (s.pairing[g] == 0 && s.board.onBoard[g] == 15) open |= uint64_t{1} << g;
+    Board board = s.board;
+    Timing timing;
+    ++relaxedRuns_;
+    if (!PlayRelaxed(board, s.pairing, open, -1, &timing, &snapshots_)) return false;
+    const auto together = [&](int g, int i, int j) {
+      int first = member_[g][i], second = member_[g][j];
+      if (timing.left[second] < timing.left[first]) std::swap(first, second);
+      return timing.freed[second] < timing.left[first];
+    };
     uint64_t dirty = 0;
-    for (int g = 0; g < kGroups; ++g) {
-      if (s.pairing[g] != 0 || s.board.onBoard[g] != 15) continue;
+    for (uint64_t rest = open; rest != 0; rest &= rest - 1) {
+      const int g = std::countr_zero(rest);
       for (int p = 1; p <= 3; ++p) {
         if (((s.possible[g] >> p) & 1) == 0) continue;
-        if (((s.provenValid[g] >> p) & 1) && s.proven[g][p - 1].contains(fixed)) continue;
-        PairMask proven;
+        const int other = OtherPairSlot(p);
+        if (together(g, 0, p) && together(g, other, Partner(other, p))) continue;
+        std::array<uint8_t, kGroups> pairs = s.pairing;
+        pairs[g] = static_cast<uint8_t>(p);
+        Board trial = snapshots_[g];
         ++relaxedRuns_;
-        if (RelaxedRun(s, g, p, &proven)) {
-          s.proven[g][p - 1] = proven;
-          s.provenValid[g] |= static_cast<uint8_t>(1u << p);
-        } else {
+        if (!PlayRelaxed(trial, pairs, open & ~(uint64_t{1} << g), g, nullptr, nullptr))
           s.possible[g] &= static_cast<uint8_t>(~(1u << p));
-          s.provenValid[g] &= static_cast<uint8_t>(~(1u << p));
-        }
       }
       if (s.possible[g] == 0) return false;
       if (Count4(s.possible[g]) == 1) {
@@ -379,8 +352,7 @@ SearchOutcome Search::Explore(State s) {
   // With every pairing fixed, Propagate has taken all that can ever go: what is left stays.
   bool anyOpen = false;
   for (int g = 0; g < kGroups && !anyOpen; ++g) anyOpen = s.pairing[g] == 0 && s.board.onBoard[g] == 15;
-  ++relaxedRuns_;
-  if (!anyOpen || !RelaxedRun(s, -1, 0, nullptr) || !Narrow(s)) {
+  if (!anyOpen || !Narrow(s)) {
     dead_.Insert(hash, key);
     ++stored_;
     return SearchOutcome::Dead;

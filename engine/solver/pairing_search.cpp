@@ -38,6 +38,7 @@
 #include <array>
 #include <bit>
 #include <chrono>
+#include <cstdlib>
 
 #include "engine/solver/dead_table.h"
 
@@ -98,6 +99,13 @@ class Search {
     uint8_t tile = 0;
     uint8_t how = kAbove;
   };
+  // The moves of a relaxed run, while each was a real move, and the first group that had to
+  // let a tile leave alone (-1 when none did: the run was a real clearing).
+  struct Record {
+    std::array<IndexPair, kTileCount / 2> moves{};
+    int count = 0;
+    int firstLone = -1;
+  };
   // When each tile left, and when it became free, in a relaxed run (0: free from the start).
   struct Timing {
     std::array<uint16_t, kTileCount> left{};
@@ -114,9 +122,13 @@ class Search {
   void Choose(State& s, int g, int pairing) const;
   void Propagate(State& s, uint64_t dirty);
   bool PlayRelaxed(Board& b, const std::array<uint8_t, kGroups>& pairs, uint64_t open, int until, Timing* timing,
-                   std::array<Board, kGroups>* snapshots) const;
-  bool Narrow(State& s);
+                   std::array<Board, kGroups>* snapshots, Record* record) const;
+  // What Narrow found: the line cannot clear, it clears (the moves are on the trail), or a
+  // choice is still to be made.
+  enum class Verdict { Dead, Cleared, Open };
+  Verdict Narrow(State& s, int& critical, std::array<uint8_t, kGroups>& natural);
   SearchOutcome Explore(State s);
+  bool Playout(State s);
   bool OutOfBudget();
 
   const TileDependencies& d_;
@@ -242,12 +254,18 @@ void Search::Propagate(State& s, uint64_t dirty) {
 // time. `timing`, when given, records when each tile left and became free; `snapshots`, when
 // given, receives the board as it was just before the first tile of each open group left.
 bool Search::PlayRelaxed(Board& b, const std::array<uint8_t, kGroups>& pairs, uint64_t open, int until,
-                         Timing* timing, std::array<Board, kGroups>* snapshots) const {
+                         Timing* timing, std::array<Board, kGroups>* snapshots, Record* record) const {
   uint64_t dirty = (uint64_t{1} << kGroups) - 1;
   uint64_t lone = 0;  // open groups with a tile that may leave alone
   const auto take = [&](int h, int slot) {
     if (snapshots != nullptr && b.onBoard[h] == 15) (*snapshots)[h] = b;
     RemoveTile(b, member_[h][slot], dirty, timing);
+  };
+  const auto takePair = [&](int h, int i, int j) {
+    take(h, i);
+    take(h, j);
+    if (record != nullptr && record->firstLone < 0)
+      record->moves[record->count++] = {member_[h][i], member_[h][j]};
   };
   for (;;) {
     if (until >= 0 && b.onBoard[until] == 0) return true;
@@ -256,7 +274,10 @@ bool Search::PlayRelaxed(Board& b, const std::array<uint8_t, kGroups>& pairs, ui
       const int h = std::countr_zero(lone);
       lone &= lone - 1;
       const unsigned on = b.onBoard[h], fr = b.freeSlots[h];
-      if (fr != 0 && Count4(on) < 4) take(h, std::countr_zero(fr));
+      if (fr != 0 && Count4(on) < 4) {
+        take(h, std::countr_zero(fr));
+        if (record != nullptr && record->firstLone < 0) record->firstLone = h;
+      }
       dirty |= uint64_t{1} << h;
       continue;
     }
@@ -267,8 +288,7 @@ bool Search::PlayRelaxed(Board& b, const std::array<uint8_t, kGroups>& pairs, ui
     if ((open >> h) & 1) {
       if (Count4(fr) >= 2) {  // two free tiles leave together
         const int first = std::countr_zero(fr);
-        take(h, first);
-        take(h, std::countr_zero(fr & ~(1u << first)));
+        takePair(h, first, std::countr_zero(fr & ~(1u << first)));
         dirty |= uint64_t{1} << h;
       } else if (Count4(on) < 4) {  // a free tile whose groupmates have begun to leave
         lone |= uint64_t{1} << h;
@@ -279,8 +299,7 @@ bool Search::PlayRelaxed(Board& b, const std::array<uint8_t, kGroups>& pairs, ui
       const int partner = Count4(on) == 2 ? std::countr_zero(on & ~(1u << slot)) : Partner(slot, pairs[h]);
       const unsigned pair = (1u << slot) | (1u << partner);
       if ((on >> slot) & 1 && (fr & pair) == pair) {
-        take(h, slot);
-        take(h, partner);
+        takePair(h, slot, partner);
         dirty |= uint64_t{1} << h;
         break;
       }
@@ -297,7 +316,7 @@ bool Search::PlayRelaxed(Board& b, const std::array<uint8_t, kGroups>& pairs, ui
 // the run with the pairing fixed starts where the open run first touched the group, and only
 // until the group's last tile leaves: from there the open run's own moves, replayed on a board
 // that holds no more tiles than it did, clear the rest.
-bool Search::Narrow(State& s) {
+Search::Verdict Search::Narrow(State& s, int& critical, std::array<uint8_t, kGroups>& natural) {
   for (bool again = true; again;) {
     again = false;
     uint64_t open = 0;
@@ -305,8 +324,15 @@ bool Search::Narrow(State& s) {
       if (s.pairing[g] == 0 && s.board.onBoard[g] == 15) open |= uint64_t{1} << g;
     Board board = s.board;
     Timing timing;
+    Record record;
     ++relaxedRuns_;
-    if (!PlayRelaxed(board, s.pairing, open, -1, &timing, &snapshots_)) return false;
+    if (!PlayRelaxed(board, s.pairing, open, -1, &timing, &snapshots_, &record)) return Verdict::Dead;
+    if (record.firstLone < 0) {  // it took every tile in real moves: a clearing
+      std::copy(record.moves.begin(), record.moves.begin() + record.count, trail_.begin() + trailLength_);
+      trailLength_ += record.count;
+      return Verdict::Cleared;
+    }
+    critical = record.firstLone;
     const auto together = [&](int g, int i, int j) {
       int first = member_[g][i], second = member_[g][j];
       if (timing.left[second] < timing.left[first]) std::swap(first, second);
@@ -315,18 +341,21 @@ bool Search::Narrow(State& s) {
     uint64_t dirty = 0;
     for (uint64_t rest = open; rest != 0; rest &= rest - 1) {
       const int g = std::countr_zero(rest);
+      natural[g] = 0;
       for (int p = 1; p <= 3; ++p) {
         if (((s.possible[g] >> p) & 1) == 0) continue;
         const int other = OtherPairSlot(p);
-        if (together(g, 0, p) && together(g, other, Partner(other, p))) continue;
+        const int pairsTogether = together(g, 0, p) + together(g, other, Partner(other, p));
+        natural[g] |= static_cast<uint8_t>(pairsTogether << (2 * p));
+        if (pairsTogether == 2) continue;
         std::array<uint8_t, kGroups> pairs = s.pairing;
         pairs[g] = static_cast<uint8_t>(p);
         Board trial = snapshots_[g];
         ++relaxedRuns_;
-        if (!PlayRelaxed(trial, pairs, open & ~(uint64_t{1} << g), g, nullptr, nullptr))
+        if (!PlayRelaxed(trial, pairs, open & ~(uint64_t{1} << g), g, nullptr, nullptr, nullptr))
           s.possible[g] &= static_cast<uint8_t>(~(1u << p));
       }
-      if (s.possible[g] == 0) return false;
+      if (s.possible[g] == 0) return Verdict::Dead;
       if (Count4(s.possible[g]) == 1) {
         Choose(s, g, std::countr_zero(unsigned(s.possible[g])));
         dirty |= uint64_t{1} << g;
@@ -334,8 +363,49 @@ bool Search::Narrow(State& s) {
       }
     }
     Propagate(s, dirty);
+    if (s.board.left == 0) return Verdict::Cleared;
   }
-  return true;
+  return Verdict::Open;
+}
+
+// A quick try at the real game from s: every open group with two free tiles or more takes a
+// pair of them its possible pairings allow (with three free, the pair that leaves the tile
+// holding up the fewest others), until the board is empty (the moves stay on the trail) or
+// nothing moves (the trail is put back).
+bool Search::Playout(State s) {
+  const int mark = trailLength_;
+  for (;;) {
+    Propagate(s, (uint64_t{1} << kGroups) - 1);
+    if (s.board.left == 0) return true;
+    int bestG = -1, bestP = 0, bestScore = -1000000;
+    for (int g = 0; g < kGroups; ++g) {
+      if (s.pairing[g] != 0 || s.board.onBoard[g] != 15) continue;
+      const unsigned fr = s.board.freeSlots[g];
+      if (Count4(fr) < 2) continue;
+      for (int p = 1; p <= 3; ++p) {
+        if (((s.possible[g] >> p) & 1) == 0) continue;
+        for (const int slot : {0, OtherPairSlot(p)}) {
+          const unsigned pair = (1u << slot) | (1u << Partner(slot, p));
+          if ((fr & pair) != pair) continue;
+          // Prefer pairs whose other two are free too; then the fewest tiles left waiting.
+          const unsigned rest = 15u & ~pair;
+          int score = Count4(fr & rest) * 100;
+          for (int k = 0; k < 4; ++k)
+            if ((rest >> k) & 1) score -= (p_.before[member_[g][k]] & s.board.present).count();
+          if (score > bestScore) {
+            bestScore = score;
+            bestG = g;
+            bestP = p;
+          }
+        }
+      }
+    }
+    if (bestG < 0) {
+      trailLength_ = mark;
+      return false;
+    }
+    Choose(s, bestG, bestP);
+  }
 }
 
 SearchOutcome Search::Explore(State s) {
@@ -352,28 +422,37 @@ SearchOutcome Search::Explore(State s) {
   // With every pairing fixed, Propagate has taken all that can ever go: what is left stays.
   bool anyOpen = false;
   for (int g = 0; g < kGroups && !anyOpen; ++g) anyOpen = s.pairing[g] == 0 && s.board.onBoard[g] == 15;
-  if (!anyOpen || !Narrow(s)) {
+  const int mark = trailLength_;
+  int critical = -1;
+  std::array<uint8_t, kGroups> natural{};
+  const Verdict verdict = anyOpen ? Narrow(s, critical, natural) : Verdict::Dead;
+  if (verdict == Verdict::Cleared) return SearchOutcome::Cleared;
+  if (verdict == Verdict::Dead) {
+    trailLength_ = mark;
     dead_.Insert(hash, key);
     ++stored_;
     return SearchOutcome::Dead;
   }
-  if (s.board.left == 0) return SearchOutcome::Cleared;
+  static const bool playouts = std::getenv("SPLAY");
+  if (playouts && Playout(s)) return SearchOutcome::Cleared;
 
-  // The open group to decide: fewest pairings left, then the most free tiles (its choice is
-  // the nearest), then the lowest number.
+  // The open group to decide: fewest pairings left; among equals the group where the open run
+  // first had to let a tile leave alone (its pairing is what stands in the way), then the one
+  // with the most free tiles.
   int best = -1, bestCount = 4, bestFree = -1;
   for (int g = 0; g < kGroups; ++g) {
     if (s.pairing[g] != 0 || s.board.onBoard[g] != 15) continue;
-    const int count = Count4(s.possible[g]), free = Count4(s.board.freeSlots[g]);
+    const int count = Count4(s.possible[g]);
+    const int free = (g == critical && std::getenv("SCRIT")) ? 5 : Count4(s.board.freeSlots[g]);
     if (count < bestCount || (count == bestCount && free > bestFree)) {
       best = g;
       bestCount = count;
       bestFree = free;
     }
   }
-  if (best < 0) {  // all pairings fixed and the relaxed game, now the real one, clears
-    Propagate(s, (uint64_t{1} << kGroups) - 1);
-    return s.board.left == 0 ? SearchOutcome::Cleared : SearchOutcome::Dead;
+  if (best < 0) {
+    trailLength_ = mark;
+    return SearchOutcome::Dead;
   }
 
   // Its pairings, those that take a free pair at once first; on a restart, shuffled a little.
@@ -390,19 +469,22 @@ SearchOutcome Search::Explore(State s) {
       const unsigned pair = (1u << slot) | (1u << Partner(slot, p));
       if ((fr & pair) == pair) score += 4;
     }
+    static const int wn = std::getenv("SNAT") ? std::atoi(std::getenv("SNAT")) : 0;
+    score += wn * ((natural[best] >> (2 * p)) & 3);
     if (run_ > 0) score += static_cast<int>(SplitMix(noiseSeed_) % 7);
     options[n++] = {p, score};
   }
   std::stable_sort(options.begin(), options.begin() + n, [](const Option& a, const Option& b) { return a.score > b.score; });
-  const int mark = trailLength_;
+  const int childMark = trailLength_;
   for (int k = 0; k < n; ++k) {
     State child = s;
     Choose(child, best, options[k].pairing);
     Propagate(child, uint64_t{1} << best);
     const SearchOutcome r = Explore(child);
     if (r != SearchOutcome::Dead) return r;
-    trailLength_ = mark;
+    trailLength_ = childMark;
   }
+  trailLength_ = mark;
   dead_.Insert(hash, key);
   ++stored_;
   return SearchOutcome::Dead;

@@ -38,6 +38,8 @@
 #include <array>
 #include <bit>
 #include <chrono>
+#include <cstdio>
+#include <vector>
 #include <cstdlib>
 
 #include "engine/solver/dead_table.h"
@@ -75,6 +77,13 @@ struct Board {
   int left = 0;
 };
 
+// A passing relaxed run with a group's pairing fixed: the open run it started from (its epoch,
+// counted from 1; 0 for none) and the groups whose tiles its own part took.
+struct Proof {
+  uint16_t epoch = 0;
+  uint64_t touched = 0;
+};
+
 // One position of the search: the board, the pairings chosen, and what is known about the
 // others. Copied for every choice tried, so going back is forgetting the copy.
 struct State {
@@ -85,6 +94,13 @@ struct State {
   std::array<uint8_t, kGroups> possible{};
   std::array<uint64_t, 2> chosen{};  // the pairings of groups of four, 2 bits a group: the key's part
   uint64_t chosenHash = 0;
+  // When each group's pairing was chosen (the number of open runs made before it on this line)
+  // and which it was; kept after the group's first pair has left.
+  std::array<uint16_t, kGroups> decidedAt{};
+  std::array<uint8_t, kGroups> decidedAs{};
+  // The last passing relaxed run of each open group with each pairing, kept to prove the
+  // pairing again further down the line (Search::StillProves).
+  std::array<std::array<Proof, 3>, kGroups> proof{};
 };
 
 class Search {
@@ -110,6 +126,7 @@ class Search {
   struct Timing {
     std::array<uint16_t, kTileCount> left{};
     std::array<uint16_t, kTileCount> freed{};
+    std::array<bool, kTileCount> quiet{};  // no tile it held was waiting for it
     uint16_t clock = 0;
   };
 
@@ -122,12 +139,15 @@ class Search {
   void Choose(State& s, int g, int pairing) const;
   void Propagate(State& s, uint64_t dirty);
   bool PlayRelaxed(Board& b, const std::array<uint8_t, kGroups>& pairs, uint64_t open, int until, Timing* timing,
-                   std::array<Board, kGroups>* snapshots, Record* record) const;
+                   std::array<Board, kGroups>* snapshots, Record* record, uint64_t* touched = nullptr,
+                   const std::array<uint8_t, kGroups>* possible = nullptr) const;
+  bool StillProves(const State& s, const Proof& proof) const;
   // What Narrow found: the line cannot clear, it clears (the moves are on the trail), or a
   // choice is still to be made.
   enum class Verdict { Dead, Cleared, Open };
   Verdict Narrow(State& s, int& critical, std::array<uint8_t, kGroups>& natural);
   SearchOutcome Explore(State s);
+  SearchOutcome ExploreNode(State& s);
   bool Playout(State s);
   bool OutOfBudget();
 
@@ -147,6 +167,8 @@ class Search {
   std::array<Dependent, kTileCount * 15> dependents_{};
 
   std::array<Board, kGroups> snapshots_;  // of the open run in Narrow
+  // For each open run on the current line, the pairings of each group it took together.
+  std::vector<std::array<uint8_t, kGroups>> epochs_;
   DeadTable dead_;
   std::array<IndexPair, kTileCount / 2> trail_{};
   int trailLength_ = 0;
@@ -154,6 +176,8 @@ class Search {
   int64_t hits_ = 0;
   int64_t stored_ = 0;
   int64_t relaxedRuns_ = 0;
+  mutable int64_t dbgNotTogether_ = 0, dbgTouched_ = 0; mutable int64_t dbgTests_ = 0, dbgTogether_ = 0, dbgHadProof_ = 0, dbgStill_ = 0;
+public: ~Search() { fprintf(stderr, "tests %ld together %ld hadproof %ld still %ld\n", (long)dbgTests_, (long)dbgTogether_, (long)dbgHadProof_, (long)dbgStill_); fprintf(stderr, "nottogether %ld touched %ld\n", (long)dbgNotTogether_, (long)dbgTouched_); } private:
   bool outOfBudget_ = false;
   // Restarts: a run ends after runLimit_ nodes (0: no limit).
   int64_t runLimit_ = 0;
@@ -180,13 +204,18 @@ void Search::RemoveTile(Board& b, int i, uint64_t& dirty, Timing* timing) const 
   b.onBoard[g] &= static_cast<uint8_t>(~bit);
   b.freeSlots[g] &= static_cast<uint8_t>(~bit);
   --b.left;
-  if (timing != nullptr) timing->left[i] = ++timing->clock;
+  if (timing != nullptr) {
+    timing->left[i] = ++timing->clock;
+    timing->quiet[i] = true;
+  }
   for (int k = dependentStart_[i]; k < dependentStart_[i + 1]; ++k) {
     const Dependent dep = dependents_[k];
     --b.blockers[dep.how][dep.tile];
     const int u = dep.tile, h = groupOf_[u];
     const auto ubit = static_cast<uint8_t>(1u << slotOf_[u]);
-    if ((b.onBoard[h] & ubit) == 0 || (b.freeSlots[h] & ubit) != 0 || !IsFree(b, u)) continue;
+    if ((b.onBoard[h] & ubit) == 0 || (b.freeSlots[h] & ubit) != 0) continue;
+    if (timing != nullptr) timing->quiet[i] = false;
+    if (!IsFree(b, u)) continue;
     b.freeSlots[h] |= ubit;
     dirty |= uint64_t{1} << h;
     if (timing != nullptr) timing->freed[u] = timing->clock;
@@ -207,6 +236,8 @@ void Search::RemovePair(State& s, int a, int b, uint64_t& dirty) {
 }
 
 void Search::Choose(State& s, int g, int pairing) const {
+  s.decidedAt[g] = static_cast<uint16_t>(epochs_.size());
+  s.decidedAs[g] = static_cast<uint8_t>(pairing);
   s.pairing[g] = static_cast<uint8_t>(pairing);
   s.possible[g] = static_cast<uint8_t>(1u << pairing);
   s.chosenHash ^= pairingKey_[g][pairing];
@@ -254,11 +285,13 @@ void Search::Propagate(State& s, uint64_t dirty) {
 // time. `timing`, when given, records when each tile left and became free; `snapshots`, when
 // given, receives the board as it was just before the first tile of each open group left.
 bool Search::PlayRelaxed(Board& b, const std::array<uint8_t, kGroups>& pairs, uint64_t open, int until,
-                         Timing* timing, std::array<Board, kGroups>* snapshots, Record* record) const {
+                         Timing* timing, std::array<Board, kGroups>* snapshots, Record* record,
+                         uint64_t* touched, const std::array<uint8_t, kGroups>* possible) const {
   uint64_t dirty = (uint64_t{1} << kGroups) - 1;
   uint64_t lone = 0;  // open groups with a tile that may leave alone
   const auto take = [&](int h, int slot) {
     if (snapshots != nullptr && b.onBoard[h] == 15) (*snapshots)[h] = b;
+    if (touched != nullptr) *touched |= uint64_t{1} << h;
     RemoveTile(b, member_[h][slot], dirty, timing);
   };
   const auto takePair = [&](int h, int i, int j) {
@@ -274,7 +307,7 @@ bool Search::PlayRelaxed(Board& b, const std::array<uint8_t, kGroups>& pairs, ui
       const int h = std::countr_zero(lone);
       lone &= lone - 1;
       const unsigned on = b.onBoard[h], fr = b.freeSlots[h];
-      if (fr != 0 && Count4(on) < 4) {
+      if (fr != 0 && (Count4(on) < 4 || Count4(fr) >= 2)) {
         take(h, std::countr_zero(fr));
         if (record != nullptr && record->firstLone < 0) record->firstLone = h;
       }
@@ -286,11 +319,22 @@ bool Search::PlayRelaxed(Board& b, const std::array<uint8_t, kGroups>& pairs, ui
     const unsigned on = b.onBoard[h], fr = b.freeSlots[h];
     if (fr == 0) continue;
     if ((open >> h) & 1) {
-      if (Count4(fr) >= 2) {  // two free tiles leave together
-        const int first = std::countr_zero(fr);
-        takePair(h, first, std::countr_zero(fr & ~(1u << first)));
+      // Two free tiles leave together, if `possible` still allows them as a pair (it does once
+      // the group has begun to leave alone). Otherwise they, like a free tile whose groupmates
+      // have begun to leave, may leave alone when nothing else moves.
+      int first = -1, second = -1;
+      for (int i = 0; i < 4 && first < 0; ++i)
+        for (int j = i + 1; j < 4; ++j)
+          if ((fr >> i) & 1 && (fr >> j) & 1 &&
+              (possible == nullptr || on != 15 || (((*possible)[h] >> (i ^ j)) & 1))) {
+            first = i;
+            second = j;
+            break;
+          }
+      if (first >= 0) {
+        takePair(h, first, second);
         dirty |= uint64_t{1} << h;
-      } else if (Count4(on) < 4) {  // a free tile whose groupmates have begun to leave
+      } else if (Count4(on) < 4 || Count4(fr) >= 2) {
         lone |= uint64_t{1} << h;
       }
       continue;
@@ -317,8 +361,7 @@ bool Search::PlayRelaxed(Board& b, const std::array<uint8_t, kGroups>& pairs, ui
 // until the group's last tile leaves: from there the open run's own moves, replayed on a board
 // that holds no more tiles than it did, clear the rest.
 Search::Verdict Search::Narrow(State& s, int& critical, std::array<uint8_t, kGroups>& natural) {
-  for (bool again = true; again;) {
-    again = false;
+  for (;;) {
     uint64_t open = 0;
     for (int g = 0; g < kGroups; ++g)
       if (s.pairing[g] == 0 && s.board.onBoard[g] == 15) open |= uint64_t{1} << g;
@@ -326,7 +369,8 @@ Search::Verdict Search::Narrow(State& s, int& critical, std::array<uint8_t, kGro
     Timing timing;
     Record record;
     ++relaxedRuns_;
-    if (!PlayRelaxed(board, s.pairing, open, -1, &timing, &snapshots_, &record)) return Verdict::Dead;
+    if (!PlayRelaxed(board, s.pairing, open, -1, &timing, &snapshots_, &record, nullptr, &s.possible))
+      return Verdict::Dead;
     if (record.firstLone < 0) {  // it took every tile in real moves: a clearing
       std::copy(record.moves.begin(), record.moves.begin() + record.count, trail_.begin() + trailLength_);
       trailLength_ += record.count;
@@ -336,36 +380,70 @@ Search::Verdict Search::Narrow(State& s, int& critical, std::array<uint8_t, kGro
     const auto together = [&](int g, int i, int j) {
       int first = member_[g][i], second = member_[g][j];
       if (timing.left[second] < timing.left[first]) std::swap(first, second);
-      return timing.freed[second] < timing.left[first];
+      return timing.freed[second] < timing.left[first] || timing.quiet[first];
     };
-    uint64_t dirty = 0;
+    // This run's epoch: which pairings of each open group it took together, for the proofs
+    // of later positions (Proof).
+    const int epoch = static_cast<int>(epochs_.size());
+    epochs_.emplace_back();
     for (uint64_t rest = open; rest != 0; rest &= rest - 1) {
       const int g = std::countr_zero(rest);
-      natural[g] = 0;
+      for (int p = 1; p <= 3; ++p) {
+        const int other = OtherPairSlot(p);
+        if (together(g, 0, p) && together(g, other, Partner(other, p))) epochs_.back()[g] |= static_cast<uint8_t>(1u << p);
+      }
+    }
+    natural = epochs_.back();
+    int forced = -1;
+    static const int minFree = std::getenv("SMINFREE") ? std::atoi(std::getenv("SMINFREE")) : 0;
+    for (uint64_t rest = open; rest != 0 && forced < 0; rest &= rest - 1) {
+      const int g = std::countr_zero(rest);
+      if (nodes_ > 1 && Count4(s.board.freeSlots[g]) < minFree) continue;
       for (int p = 1; p <= 3; ++p) {
         if (((s.possible[g] >> p) & 1) == 0) continue;
-        const int other = OtherPairSlot(p);
-        const int pairsTogether = together(g, 0, p) + together(g, other, Partner(other, p));
-        natural[g] |= static_cast<uint8_t>(pairsTogether << (2 * p));
-        if (pairsTogether == 2) continue;
+        Proof& proof = s.proof[g][p - 1];
+        ++dbgTests_;
+        if ((epochs_[epoch][g] >> p) & 1) {
+          proof = {static_cast<uint16_t>(epoch + 1), 0};
+          ++dbgTogether_;
+          continue;
+        }
+        if (proof.epoch != 0) ++dbgHadProof_;
+        if (StillProves(s, proof)) { ++dbgStill_; continue; }
         std::array<uint8_t, kGroups> pairs = s.pairing;
         pairs[g] = static_cast<uint8_t>(p);
         Board trial = snapshots_[g];
+        uint64_t touched = 0;
         ++relaxedRuns_;
-        if (!PlayRelaxed(trial, pairs, open & ~(uint64_t{1} << g), g, nullptr, nullptr, nullptr))
+        if (PlayRelaxed(trial, pairs, open & ~(uint64_t{1} << g), g, nullptr, nullptr, nullptr, &touched))
+          proof = {static_cast<uint16_t>(epoch + 1), touched};
+        else
           s.possible[g] &= static_cast<uint8_t>(~(1u << p));
       }
       if (s.possible[g] == 0) return Verdict::Dead;
-      if (Count4(s.possible[g]) == 1) {
-        Choose(s, g, std::countr_zero(unsigned(s.possible[g])));
-        dirty |= uint64_t{1} << g;
-        again = true;
-      }
+      if (Count4(s.possible[g]) == 1) forced = g;
     }
-    Propagate(s, dirty);
+    if (forced < 0) return Verdict::Open;
+    // A group with one pairing left gets it; the runs above assumed it open, so start over.
+    Choose(s, forced, std::countr_zero(unsigned(s.possible[forced])));
+    Propagate(s, uint64_t{1} << forced);
     if (s.board.left == 0) return Verdict::Cleared;
   }
-  return Verdict::Open;
+}
+
+// Whether a passing run kept for a pairing still proves it: every pairing chosen since its
+// epoch was taken together in that epoch's open run, and the run's own part never touched
+// that group. The run can then be replayed with those pairs leaving together at the first
+// one's turn, on a board that never holds more tiles than the run did.
+bool Search::StillProves(const State& s, const Proof& proof) const {
+  if (proof.epoch == 0) return false;
+  const int epoch = proof.epoch - 1;
+  for (int h = 0; h < kGroups; ++h) {
+    if (s.decidedAt[h] <= epoch || s.board.onBoard[h] == 0) continue;
+    if (((epochs_[epoch][h] >> s.decidedAs[h]) & 1) == 0) { ++dbgNotTogether_; return false; }
+    if ((proof.touched >> h) & 1) { ++dbgTouched_; return false; }
+  }
+  return true;
 }
 
 // A quick try at the real game from s: every open group with two free tiles or more takes a
@@ -409,6 +487,13 @@ bool Search::Playout(State s) {
 }
 
 SearchOutcome Search::Explore(State s) {
+  const size_t epochMark = epochs_.size();
+  const SearchOutcome r = ExploreNode(s);
+  epochs_.resize(epochMark);
+  return r;
+}
+
+SearchOutcome Search::ExploreNode(State& s) {
   if (s.board.left == 0) return SearchOutcome::Cleared;
   ++nodes_;
   if (OutOfBudget()) return SearchOutcome::OutOfBudget;
@@ -436,6 +521,16 @@ SearchOutcome Search::Explore(State s) {
   static const bool playouts = std::getenv("SPLAY");
   if (playouts && Playout(s)) return SearchOutcome::Cleared;
 
+  if (std::getenv("STRACE")) {
+    int openCount = 0, c1 = 0, c2 = 0, c3 = 0;
+    for (int g = 0; g < kGroups; ++g)
+      if (s.pairing[g] == 0 && s.board.onBoard[g] == 15) {
+        ++openCount;
+        const int c = Count4(s.possible[g]);
+        c1 += c == 1; c2 += c == 2; c3 += c == 3;
+      }
+    fprintf(stderr, "node %ld left %d open %d (2:%d 3:%d) critical %d\n", (long)nodes_, s.board.left, openCount, c2, c3, critical);
+  }
   // The open group to decide: fewest pairings left; among equals the group where the open run
   // first had to let a tile leave alone (its pairing is what stands in the way), then the one
   // with the most free tiles.
@@ -470,7 +565,7 @@ SearchOutcome Search::Explore(State s) {
       if ((fr & pair) == pair) score += 4;
     }
     static const int wn = std::getenv("SNAT") ? std::atoi(std::getenv("SNAT")) : 0;
-    score += wn * ((natural[best] >> (2 * p)) & 3);
+    score += wn * ((natural[best] >> p) & 1);
     if (run_ > 0) score += static_cast<int>(SplitMix(noiseSeed_) % 7);
     options[n++] = {p, score};
   }

@@ -38,6 +38,7 @@
 #include <array>
 #include <bit>
 #include <chrono>
+#include <x86intrin.h>
 #include <cstdio>
 #include <vector>
 #include <cstdlib>
@@ -81,6 +82,7 @@ struct Board {
 // counted from 1; 0 for none) and the groups whose tiles its own part took.
 struct Proof {
   uint16_t epoch = 0;
+  bool open = false;  // the open run itself, no run of its own
   uint64_t touched = 0;
 };
 
@@ -114,6 +116,8 @@ class Search {
   struct Dependent {
     uint8_t tile = 0;
     uint8_t how = kAbove;
+    uint8_t group = 0;
+    uint8_t bit = 0;  // the tile's slot in its group, as a mask
   };
   // The moves of a relaxed run, while each was a real move, and the first group that had to
   // let a tile leave alone (-1 when none did: the run was a real clearing).
@@ -127,7 +131,21 @@ class Search {
     std::array<uint16_t, kTileCount> left{};
     std::array<uint16_t, kTileCount> freed{};
     std::array<bool, kTileCount> quiet{};  // no tile it held was waiting for it
+    // The tiles whose leaving let each tile become free, and leave: what it waited for,
+    // followed back through what those waited for.
+    std::array<TileSet, kTileCount> freeBy{};
+    std::array<TileSet, kTileCount> leaveBy{};
     uint16_t clock = 0;
+  };
+  // What an open run tells later positions about each open group's pairings: `strict` those
+  // whose pairs it took together; `holdable` those it can also be replayed with, each pair
+  // leaving at its second tile's turn, holding back `held` (the tiles that left first) while
+  // their partners become free without them (`waits`: what the partners waited for).
+  struct Epoch {
+    std::array<uint8_t, kGroups> strict{};
+    std::array<uint8_t, kGroups> holdable{};
+    std::array<std::array<TileSet, 3>, kGroups> held{};
+    std::array<std::array<TileSet, 3>, kGroups> waits{};
   };
 
   bool SetUpRoot(State& s);
@@ -135,13 +153,26 @@ class Search {
     return b.blockers[kAbove][u] == 0 && (b.blockers[kSideA][u] == 0 || b.blockers[kSideB][u] == 0);
   }
   void RemoveTile(Board& b, int i, uint64_t& dirty, Timing* timing) const;
+  // RemoveTile for the relaxed runs that record nothing: the tile set and hash are not kept.
+  void LeaveQuickly(Board& b, int i, uint64_t& dirty) const {
+    b.onBoard[groupOf_[i]] &= static_cast<uint8_t>(~(1u << slotOf_[i]));
+    b.freeSlots[groupOf_[i]] &= static_cast<uint8_t>(~(1u << slotOf_[i]));
+    --b.left;
+    for (int k = dependentStart_[i]; k < dependentStart_[i + 1]; ++k) {
+      const Dependent dep = dependents_[k];
+      --b.blockers[dep.how][dep.tile];
+      if ((b.onBoard[dep.group] & ~b.freeSlots[dep.group] & dep.bit) == 0 || !IsFree(b, dep.tile)) continue;
+      b.freeSlots[dep.group] |= dep.bit;
+      dirty |= uint64_t{1} << dep.group;
+    }
+  }
   void RemovePair(State& s, int a, int b, uint64_t& dirty);
   void Choose(State& s, int g, int pairing) const;
   void Propagate(State& s, uint64_t dirty);
   bool PlayRelaxed(Board& b, const std::array<uint8_t, kGroups>& pairs, uint64_t open, int until, Timing* timing,
                    std::array<Board, kGroups>* snapshots, Record* record, uint64_t* touched = nullptr,
                    const std::array<uint8_t, kGroups>* possible = nullptr) const;
-  bool StillProves(const State& s, const Proof& proof) const;
+  bool StillProves(const State& s, const Proof& proof, int g, int p) const;
   // What Narrow found: the line cannot clear, it clears (the moves are on the trail), or a
   // choice is still to be made.
   enum class Verdict { Dead, Cleared, Open };
@@ -149,6 +180,7 @@ class Search {
   SearchOutcome Explore(State s);
   SearchOutcome ExploreNode(State& s);
   bool Playout(State s);
+  bool Dive(State s);
   bool OutOfBudget();
 
   const TileDependencies& d_;
@@ -167,8 +199,12 @@ class Search {
   std::array<Dependent, kTileCount * 15> dependents_{};
 
   std::array<Board, kGroups> snapshots_;  // of the open run in Narrow
+  // The same run before the third tile of each open group left, and the pairing of the group's
+  // first two tiles when they left together (0 when they did not).
+  mutable std::array<Board, kGroups> secondSnapshots_;
+  mutable std::array<uint8_t, kGroups> firstPair_{};
   // For each open run on the current line, the pairings of each group it took together.
-  std::vector<std::array<uint8_t, kGroups>> epochs_;
+  std::vector<Epoch> epochs_;
   DeadTable dead_;
   std::array<IndexPair, kTileCount / 2> trail_{};
   int trailLength_ = 0;
@@ -176,8 +212,8 @@ class Search {
   int64_t hits_ = 0;
   int64_t stored_ = 0;
   int64_t relaxedRuns_ = 0;
-  mutable int64_t dbgNotTogether_ = 0, dbgTouched_ = 0; mutable int64_t dbgTests_ = 0, dbgTogether_ = 0, dbgHadProof_ = 0, dbgStill_ = 0;
-public: ~Search() { fprintf(stderr, "tests %ld together %ld hadproof %ld still %ld\n", (long)dbgTests_, (long)dbgTogether_, (long)dbgHadProof_, (long)dbgStill_); fprintf(stderr, "nottogether %ld touched %ld\n", (long)dbgNotTogether_, (long)dbgTouched_); } private:
+  mutable uint64_t dbgRemovals_ = 0; mutable uint64_t dbgBaseCycles_ = 0, dbgTestCycles_ = 0; mutable int64_t dbgNotTogether_ = 0, dbgTouched_ = 0; mutable int64_t dbgTests_ = 0, dbgTogether_ = 0, dbgHadProof_ = 0, dbgStill_ = 0;
+public: ~Search() { fprintf(stderr, "tests %ld together %ld hadproof %ld still %ld\n", (long)dbgTests_, (long)dbgTogether_, (long)dbgHadProof_, (long)dbgStill_); fprintf(stderr, "nottogether %ld touched %ld\n", (long)dbgNotTogether_, (long)dbgTouched_); fprintf(stderr, "cycles base %lu test %lu removals %lu\n", (unsigned long)dbgBaseCycles_, (unsigned long)dbgTestCycles_, (unsigned long)dbgRemovals_); } private:
   bool outOfBudget_ = false;
   // Restarts: a run ends after runLimit_ nodes (0: no limit).
   int64_t runLimit_ = 0;
@@ -211,14 +247,21 @@ void Search::RemoveTile(Board& b, int i, uint64_t& dirty, Timing* timing) const 
   for (int k = dependentStart_[i]; k < dependentStart_[i + 1]; ++k) {
     const Dependent dep = dependents_[k];
     --b.blockers[dep.how][dep.tile];
-    const int u = dep.tile, h = groupOf_[u];
-    const auto ubit = static_cast<uint8_t>(1u << slotOf_[u]);
+    const int u = dep.tile, h = dep.group;
+    const uint8_t ubit = dep.bit;
     if ((b.onBoard[h] & ubit) == 0 || (b.freeSlots[h] & ubit) != 0) continue;
     if (timing != nullptr) timing->quiet[i] = false;
     if (!IsFree(b, u)) continue;
     b.freeSlots[h] |= ubit;
     dirty |= uint64_t{1} << h;
-    if (timing != nullptr) timing->freed[u] = timing->clock;
+    if (timing != nullptr) {
+      timing->freed[u] = timing->clock;
+      TileSet by = d_.above[u] | (b.blockers[kSideA][u] == 0 ? d_.sideA[u] : d_.sideB[u]);
+      by.reset(TileDependencies::kObstacle);
+      TileSet causes = by;
+      by.ForEach([&](int x) { causes |= timing->leaveBy[x]; });
+      timing->freeBy[u] = causes;
+    }
   }
 }
 
@@ -288,13 +331,35 @@ bool Search::PlayRelaxed(Board& b, const std::array<uint8_t, kGroups>& pairs, ui
                          Timing* timing, std::array<Board, kGroups>* snapshots, Record* record,
                          uint64_t* touched, const std::array<uint8_t, kGroups>* possible) const {
   uint64_t dirty = (uint64_t{1} << kGroups) - 1;
-  uint64_t lone = 0;  // open groups with a tile that may leave alone
+  uint64_t lone = 0;     // open groups with a tile that may leave alone
+  uint64_t waiting = 0;  // open groups holding two free tiles back for the other two
+  static const bool patientEnv = std::getenv("SPATIENT");
+  const bool patient = patientEnv && record != nullptr;
+  const auto allowed = [&](int h, int i, int j) {
+    return possible == nullptr || b.onBoard[h] != 15 || (((*possible)[h] >> (i ^ j)) & 1);
+  };
+  // How many tiles still wait for tile t: what keeping it on the board costs.
+  const auto holding = [&](int t) {
+    int n = 0;
+    for (int k = dependentStart_[t]; k < dependentStart_[t + 1]; ++k)
+      n += (b.onBoard[dependents_[k].group] & ~b.freeSlots[dependents_[k].group] & dependents_[k].bit) != 0;
+    return n;
+  };
   const auto take = [&](int h, int slot) {
     if (snapshots != nullptr && b.onBoard[h] == 15) (*snapshots)[h] = b;
+    if (snapshots != nullptr && (open >> h) & 1 && Count4(b.onBoard[h]) == 2) secondSnapshots_[h] = b;
     if (touched != nullptr) *touched |= uint64_t{1} << h;
-    RemoveTile(b, member_[h][slot], dirty, timing);
+    if (timing != nullptr)
+      RemoveTile(b, member_[h][slot], dirty, timing);
+    else
+      LeaveQuickly(b, member_[h][slot], dirty);
   };
   const auto takePair = [&](int h, int i, int j) {
+    if (snapshots != nullptr && b.onBoard[h] == 15) firstPair_[h] = static_cast<uint8_t>(i ^ j);
+    if (timing != nullptr) {
+      const int a = member_[h][i], c = member_[h][j];
+      timing->leaveBy[a] = timing->leaveBy[c] = timing->freeBy[a] | timing->freeBy[c];
+    }
     take(h, i);
     take(h, j);
     if (record != nullptr && record->firstLone < 0)
@@ -302,13 +367,32 @@ bool Search::PlayRelaxed(Board& b, const std::array<uint8_t, kGroups>& pairs, ui
   };
   for (;;) {
     if (until >= 0 && b.onBoard[until] == 0) return true;
+    if (dirty == 0 && waiting != 0) {  // nothing else moves: the held pairs go after all
+      const int h = std::countr_zero(waiting);
+      waiting &= waiting - 1;
+      const unsigned fr = b.freeSlots[h];
+      if (b.onBoard[h] == 15 && Count4(fr) == 2) {
+        const int i = std::countr_zero(fr);
+        takePair(h, i, std::countr_zero(fr & ~(1u << i)));
+      }
+      dirty |= uint64_t{1} << h;
+      continue;
+    }
     if (dirty == 0) {
       if (lone == 0) return b.left == 0;
       const int h = std::countr_zero(lone);
       lone &= lone - 1;
       const unsigned on = b.onBoard[h], fr = b.freeSlots[h];
       if (fr != 0 && (Count4(on) < 4 || Count4(fr) >= 2)) {
-        take(h, std::countr_zero(fr));
+        const int slot = std::countr_zero(fr);
+        if (timing != nullptr) {  // it left once a groupmate was gone, or free
+          const int t = member_[h][slot];
+          const unsigned gone = 15u & ~on, mate = gone != 0 ? gone : fr & ~(1u << slot);
+          const int m = member_[h][std::countr_zero(mate)];
+          timing->leaveBy[t] = timing->freeBy[t] | (gone != 0 ? timing->leaveBy[m] : timing->freeBy[m]);
+          if (gone != 0) timing->leaveBy[t].set(m);
+        }
+        take(h, slot);
         if (record != nullptr && record->firstLone < 0) record->firstLone = h;
       }
       dirty |= uint64_t{1} << h;
@@ -318,6 +402,46 @@ bool Search::PlayRelaxed(Board& b, const std::array<uint8_t, kGroups>& pairs, ui
     dirty &= dirty - 1;
     const unsigned on = b.onBoard[h], fr = b.freeSlots[h];
     if (fr == 0) continue;
+    if ((open >> h) & 1 && patient && on == 15) {
+      // Played as a careful player would: two free tiles whose partners-to-be are still
+      // buried wait (the buried ones may want them); with three free, the pair that leaves
+      // free the tile holding up the fewest others goes; four go as two pairs.
+      const int nfree = Count4(fr);
+      if (nfree == 2) {
+        const int i = std::countr_zero(fr), j = std::countr_zero(fr & ~(1u << i));
+        if (allowed(h, i, j))
+          waiting |= uint64_t{1} << h;
+        else
+          lone |= uint64_t{1} << h;
+      } else if (nfree == 3) {
+        int keep = -1, least = 1000;
+        for (int k = 0; k < 4; ++k) {
+          if (((fr >> k) & 1) == 0) continue;
+          const unsigned rest = fr & ~(1u << k);
+          const int i = std::countr_zero(rest), j = std::countr_zero(rest & ~(1u << i));
+          const int cost = holding(member_[h][k]);
+          if (allowed(h, i, j) && cost < least) {
+            least = cost;
+            keep = k;
+          }
+        }
+        if (keep >= 0) {
+          const unsigned rest = fr & ~(1u << keep);
+          const int i = std::countr_zero(rest);
+          takePair(h, i, std::countr_zero(rest & ~(1u << i)));
+          dirty |= uint64_t{1} << h;
+        } else {
+          lone |= uint64_t{1} << h;
+        }
+      } else if (nfree == 4) {
+        int p = 1;
+        while (p < 3 && !allowed(h, 0, p)) ++p;
+        const int other = OtherPairSlot(p);
+        takePair(h, 0, p);
+        takePair(h, other, Partner(other, p));
+      }
+      continue;
+    }
     if ((open >> h) & 1) {
       // Two free tiles leave together, if `possible` still allows them as a pair (it does once
       // the group has begun to leave alone). Otherwise they, like a free tile whose groupmates
@@ -365,60 +489,88 @@ Search::Verdict Search::Narrow(State& s, int& critical, std::array<uint8_t, kGro
     uint64_t open = 0;
     for (int g = 0; g < kGroups; ++g)
       if (s.pairing[g] == 0 && s.board.onBoard[g] == 15) open |= uint64_t{1} << g;
+    const uint64_t t0 = __rdtsc();
+    firstPair_.fill(0);
     Board board = s.board;
     Timing timing;
     Record record;
     ++relaxedRuns_;
-    if (!PlayRelaxed(board, s.pairing, open, -1, &timing, &snapshots_, &record, nullptr, &s.possible))
-      return Verdict::Dead;
+    const bool baseOk = PlayRelaxed(board, s.pairing, open, -1, &timing, &snapshots_, &record, nullptr, &s.possible);
+    dbgBaseCycles_ += __rdtsc() - t0;
+    if (!baseOk) return Verdict::Dead;
     if (record.firstLone < 0) {  // it took every tile in real moves: a clearing
       std::copy(record.moves.begin(), record.moves.begin() + record.count, trail_.begin() + trailLength_);
       trailLength_ += record.count;
       return Verdict::Cleared;
     }
     critical = record.firstLone;
-    const auto together = [&](int g, int i, int j) {
-      int first = member_[g][i], second = member_[g][j];
-      if (timing.left[second] < timing.left[first]) std::swap(first, second);
-      return timing.freed[second] < timing.left[first] || timing.quiet[first];
-    };
-    // This run's epoch: which pairings of each open group it took together, for the proofs
-    // of later positions (Proof).
+    // This run's epoch: what it tells about each open group's pairings (Epoch).
     const int epoch = static_cast<int>(epochs_.size());
     epochs_.emplace_back();
+    Epoch& e = epochs_.back();
     for (uint64_t rest = open; rest != 0; rest &= rest - 1) {
       const int g = std::countr_zero(rest);
       for (int p = 1; p <= 3; ++p) {
-        const int other = OtherPairSlot(p);
-        if (together(g, 0, p) && together(g, other, Partner(other, p))) epochs_.back()[g] |= static_cast<uint8_t>(1u << p);
+        bool strict = true, holdable = true;
+        TileSet& held = e.held[g][p - 1];
+        TileSet& waits = e.waits[g][p - 1];
+        for (const int slot : {0, OtherPairSlot(p)}) {
+          int first = member_[g][slot], second = member_[g][Partner(slot, p)];
+          if (timing.left[second] < timing.left[first]) std::swap(first, second);
+          if (timing.freed[second] < timing.left[first] || timing.quiet[first]) continue;
+          strict = false;
+          holdable = holdable && !timing.freeBy[second].test(first);
+          held.set(first);
+          waits |= timing.freeBy[second];
+        }
+        if (strict) e.strict[g] |= static_cast<uint8_t>(1u << p);
+        if (holdable && !held.intersects(waits)) e.holdable[g] |= static_cast<uint8_t>(1u << p);
       }
     }
-    natural = epochs_.back();
+    natural = e.strict;
     int forced = -1;
-    static const int minFree = std::getenv("SMINFREE") ? std::atoi(std::getenv("SMINFREE")) : 0;
+    static const int lazy = std::getenv("SLAZY") ? std::atoi(std::getenv("SLAZY")) : 0;
     for (uint64_t rest = open; rest != 0 && forced < 0; rest &= rest - 1) {
       const int g = std::countr_zero(rest);
-      if (nodes_ > 1 && Count4(s.board.freeSlots[g]) < minFree) continue;
+      // Pairings proved without a run of their own first; runs only while the group could
+      // still turn out to have fewer than two pairings left.
+      int passes = 0;
+      unsigned unproved = 0;
       for (int p = 1; p <= 3; ++p) {
         if (((s.possible[g] >> p) & 1) == 0) continue;
         Proof& proof = s.proof[g][p - 1];
         ++dbgTests_;
-        if ((epochs_[epoch][g] >> p) & 1) {
-          proof = {static_cast<uint16_t>(epoch + 1), 0};
+        if ((epochs_[epoch].holdable[g] >> p) & 1) {
+          proof = {static_cast<uint16_t>(epoch + 1), true, 0};
           ++dbgTogether_;
+          ++passes;
           continue;
         }
         if (proof.epoch != 0) ++dbgHadProof_;
-        if (StillProves(s, proof)) { ++dbgStill_; continue; }
+        if (StillProves(s, proof, g, p)) { ++dbgStill_; ++passes; continue; }
+        unproved |= 1u << p;
+      }
+      for (int p = 1; p <= 3; ++p) {
+        if (((unproved >> p) & 1) == 0) continue;
+        if (lazy && passes >= 2) break;
+        Proof& proof = s.proof[g][p - 1];
         std::array<uint8_t, kGroups> pairs = s.pairing;
         pairs[g] = static_cast<uint8_t>(p);
-        Board trial = snapshots_[g];
+        static const bool second = std::getenv("SSECOND");
+        Board trial = second && firstPair_[g] == p ? secondSnapshots_[g] : snapshots_[g];
         uint64_t touched = 0;
         ++relaxedRuns_;
-        if (PlayRelaxed(trial, pairs, open & ~(uint64_t{1} << g), g, nullptr, nullptr, nullptr, &touched))
-          proof = {static_cast<uint16_t>(epoch + 1), touched};
-        else
+        const uint64_t t1 = __rdtsc();
+        const int leftBefore = trial.left;
+        const bool ok = PlayRelaxed(trial, pairs, open & ~(uint64_t{1} << g), g, nullptr, nullptr, nullptr, &touched);
+        dbgRemovals_ += leftBefore - trial.left;
+        dbgTestCycles_ += __rdtsc() - t1;
+        if (ok) {
+          proof = {static_cast<uint16_t>(epoch + 1), false, touched};
+          ++passes;
+        } else {
           s.possible[g] &= static_cast<uint8_t>(~(1u << p));
+        }
       }
       if (s.possible[g] == 0) return Verdict::Dead;
       if (Count4(s.possible[g]) == 1) forced = g;
@@ -431,19 +583,35 @@ Search::Verdict Search::Narrow(State& s, int& critical, std::array<uint8_t, kGro
   }
 }
 
-// Whether a passing run kept for a pairing still proves it: every pairing chosen since its
-// epoch was taken together in that epoch's open run, and the run's own part never touched
-// that group. The run can then be replayed with those pairs leaving together at the first
-// one's turn, on a board that never holds more tiles than the run did.
-bool Search::StillProves(const State& s, const Proof& proof) const {
+// Whether a passing run kept for pairing p of group g still proves it after the pairings
+// chosen since its epoch. A run of its own: each of them must have been taken together in the
+// epoch's open run, and the run's own part must never have touched that group. The open run
+// itself: each must be one it can be replayed with, and no tile held back may be one that a
+// held-back tile's partner waited for. The replay then holds back those tiles until their
+// partners are free, lets everything that waited for them wait too, and every other move comes
+// when it came, on a board that never holds more tiles than the run did.
+bool Search::StillProves(const State& s, const Proof& proof, int g, int p) const {
   if (proof.epoch == 0) return false;
   const int epoch = proof.epoch - 1;
+  const Epoch& e = epochs_[epoch];
+  TileSet held, waits;
+  if (proof.open) {
+    held = e.held[g][p - 1];
+    waits = e.waits[g][p - 1];
+  }
   for (int h = 0; h < kGroups; ++h) {
     if (s.decidedAt[h] <= epoch || s.board.onBoard[h] == 0) continue;
-    if (((epochs_[epoch][h] >> s.decidedAs[h]) & 1) == 0) { ++dbgNotTogether_; return false; }
-    if ((proof.touched >> h) & 1) { ++dbgTouched_; return false; }
+    const int q = s.decidedAs[h];
+    if (proof.open) {
+      if (((e.holdable[h] >> q) & 1) == 0) { ++dbgNotTogether_; return false; }
+      held |= e.held[h][q - 1];
+      waits |= e.waits[h][q - 1];
+    } else {
+      if (((e.strict[h] >> q) & 1) == 0) { ++dbgNotTogether_; return false; }
+      if ((proof.touched >> h) & 1) { ++dbgTouched_; return false; }
+    }
   }
-  return true;
+  return !held.intersects(waits);
 }
 
 // A quick try at the real game from s: every open group with two free tiles or more takes a
@@ -486,6 +654,57 @@ bool Search::Playout(State s) {
   }
 }
 
+// A quick descent without the tests of Narrow: choose pairings one group at a time the way
+// the search would first, and stop at the first open run that is a clearing (true, the moves
+// on the trail) or that gets stuck (false, the trail put back).
+bool Search::Dive(State s) {
+  const int mark = trailLength_;
+  for (;;) {
+    uint64_t open = 0;
+    for (int g = 0; g < kGroups; ++g)
+      if (s.pairing[g] == 0 && s.board.onBoard[g] == 15) open |= uint64_t{1} << g;
+    if (open == 0) break;
+    Board board = s.board;
+    Record record;
+    ++relaxedRuns_;
+    if (!PlayRelaxed(board, s.pairing, open, -1, nullptr, nullptr, &record, nullptr, &s.possible)) break;
+    if (record.firstLone < 0) {
+      std::copy(record.moves.begin(), record.moves.begin() + record.count, trail_.begin() + trailLength_);
+      trailLength_ += record.count;
+      return true;
+    }
+    int best = -1, bestCount = 4, bestFree = -1;
+    for (uint64_t rest = open; rest != 0; rest &= rest - 1) {
+      const int g = std::countr_zero(rest);
+      const int count = Count4(s.possible[g]), free = Count4(s.board.freeSlots[g]);
+      if (count < bestCount || (count == bestCount && free > bestFree)) {
+        best = g;
+        bestCount = count;
+        bestFree = free;
+      }
+    }
+    int bestP = 0, bestScore = -1;
+    const unsigned fr = s.board.freeSlots[best];
+    for (int p = 1; p <= 3; ++p) {
+      if (((s.possible[best] >> p) & 1) == 0) continue;
+      int score = 0;
+      for (const int slot : {0, OtherPairSlot(p)}) {
+        const unsigned pair = (1u << slot) | (1u << Partner(slot, p));
+        if ((fr & pair) == pair) score += 4;
+      }
+      if (score > bestScore) {
+        bestScore = score;
+        bestP = p;
+      }
+    }
+    Choose(s, best, bestP);
+    Propagate(s, uint64_t{1} << best);
+    if (s.board.left == 0) return true;
+  }
+  trailLength_ = mark;
+  return false;
+}
+
 SearchOutcome Search::Explore(State s) {
   const size_t epochMark = epochs_.size();
   const SearchOutcome r = ExploreNode(s);
@@ -520,6 +739,8 @@ SearchOutcome Search::ExploreNode(State& s) {
   }
   static const bool playouts = std::getenv("SPLAY");
   if (playouts && Playout(s)) return SearchOutcome::Cleared;
+  static const int dives = std::getenv("SDIVE") ? std::atoi(std::getenv("SDIVE")) : 0;
+  if (dives > 0 && nodes_ <= dives && Dive(s)) return SearchOutcome::Cleared;
 
   if (std::getenv("STRACE")) {
     int openCount = 0, c1 = 0, c2 = 0, c3 = 0;
@@ -537,8 +758,11 @@ SearchOutcome Search::ExploreNode(State& s) {
   int best = -1, bestCount = 4, bestFree = -1;
   for (int g = 0; g < kGroups; ++g) {
     if (s.pairing[g] != 0 || s.board.onBoard[g] != 15) continue;
-    const int count = Count4(s.possible[g]);
-    const int free = (g == critical && std::getenv("SCRIT")) ? 5 : Count4(s.board.freeSlots[g]);
+    static const int vmode = std::getenv("SVAR") ? std::atoi(std::getenv("SVAR")) : 1;
+    int count = Count4(s.possible[g]);
+    int free = (g == critical && std::getenv("SCRIT")) ? 5 : Count4(s.board.freeSlots[g]);
+    if (vmode == 2) std::swap(count, free), count = 4 - count, free = 4 - free;
+    if (vmode == 3) free = 10 - (p_.before[member_[g][0]] | p_.before[member_[g][1]] | p_.before[member_[g][2]] | p_.before[member_[g][3]]).count() / 4 + Count4(s.board.freeSlots[g]);
     if (count < bestCount || (count == bestCount && free > bestFree)) {
       best = g;
       bestCount = count;
@@ -613,7 +837,8 @@ bool Search::SetUpRoot(State& s) {
           if (pass == 0)
             ++dependentStart_[t + 1];
           else
-            dependents_[filled[t]++] = {static_cast<uint8_t>(u), static_cast<uint8_t>(how)};
+            dependents_[filled[t]++] = {static_cast<uint8_t>(u), static_cast<uint8_t>(how), groupOf_[u],
+                                        static_cast<uint8_t>(1u << slotOf_[u])};
         });
       }
     }

@@ -19,15 +19,17 @@
 //  - The relaxed game (PlayRelaxed): fixed pairs leave when both their tiles are free, but a tile
 //    of a group whose pairing is open leaves alone, once it is free and a groupmate is free or
 //    gone. Every clearing could play that game too (the partner that leaves with a tile is such
-//    a groupmate), and each of its moves stays allowed as other tiles leave, so playing it
-//    greedily takes off the most it can. If even that leaves tiles, no clearing exists.
+//    a groupmate), and each of its moves stays allowed as other tiles leave, so playing it in
+//    any order takes off the most it can. If even that leaves tiles, no clearing exists.
 //  - Every pairing still possible for every open group is tried in the relaxed game with that
 //    pairing fixed (Narrow); those that get stuck are dropped. A dropped pairing stays dropped
 //    below: it is a fact about every position that follows. A group with none left ends the
 //    line; a group with one left gets it without branching.
 //  - Positions proved dead are kept with their chosen pairings (DeadTable).
 //
-// Most of the time goes into the relaxed games; Narrow says how one run serves many tests.
+// A relaxed run that never let a tile leave alone made only real moves: it is a clearing, and
+// the search ends there. Most of the time goes into the relaxed runs; Narrow and StillProves say
+// how one run serves many tests.
 //
 // The search restarts a few times with growing node limits and a slightly shuffled choice of
 // pairings, keeping the dead positions found: a poor early choice then costs one short run
@@ -38,10 +40,7 @@
 #include <array>
 #include <bit>
 #include <chrono>
-#include <x86intrin.h>
-#include <cstdio>
 #include <vector>
-#include <cstdlib>
 
 #include "engine/solver/dead_table.h"
 
@@ -50,6 +49,7 @@ namespace sorimo::solver {
 namespace {
 
 constexpr int kGroups = kTileCount / 4;  // 36 match groups of four tile numbers
+constexpr uint64_t kAllGroups = (uint64_t{1} << kGroups) - 1;
 
 // The three ways to split slots 0..3 into two pairs are named by the partner of slot 0
 // (1, 2 or 3); the partner of any slot s is then s ^ pairing.
@@ -57,6 +57,7 @@ constexpr int Partner(int slot, int pairing) { return slot ^ pairing; }
 constexpr int OtherPairSlot(int pairing) { return pairing == 1 ? 2 : 1; }
 // Tiles in a group's slot mask (four bits).
 constexpr int Count4(unsigned m) { return (m & 1) + ((m >> 1) & 1) + ((m >> 2) & 1) + ((m >> 3) & 1); }
+
 uint64_t SplitMix(uint64_t& x) {
   uint64_t z = (x += 0x9E3779B97F4A7C15ull);
   z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
@@ -69,7 +70,7 @@ enum Blocking : uint8_t { kAbove = 0, kSideA = 1, kSideB = 2 };
 
 // What playing changes: the tiles on the board and what still holds each of them.
 struct Board {
-  TileSet present;  // with the obstacle bit, which never leaves
+  TileSet present;  // with the obstacle bit, which never leaves (not kept in the quick runs)
   uint64_t hash = 0;
   // For each tile, how many tiles (and obstacles) still stand on it and on each of its sides.
   std::array<std::array<uint8_t, kTileCount>, 3> blockers{};
@@ -79,10 +80,11 @@ struct Board {
 };
 
 // A passing relaxed run with a group's pairing fixed: the open run it started from (its epoch,
-// counted from 1; 0 for none) and the groups whose tiles its own part took.
+// counted from 1; 0 for none), whether it is that open run itself, and the groups whose tiles
+// its own part took.
 struct Proof {
   uint16_t epoch = 0;
-  bool open = false;  // the open run itself, no run of its own
+  bool open = false;
   uint64_t touched = 0;
 };
 
@@ -100,8 +102,8 @@ struct State {
   // and which it was; kept after the group's first pair has left.
   std::array<uint16_t, kGroups> decidedAt{};
   std::array<uint8_t, kGroups> decidedAs{};
-  // The last passing relaxed run of each open group with each pairing, kept to prove the
-  // pairing again further down the line (Search::StillProves).
+  // The last passing run of each open group with each pairing, kept to prove the pairing again
+  // further down the line (Search::StillProves).
   std::array<std::array<Proof, 3>, kGroups> proof{};
 };
 
@@ -119,68 +121,55 @@ class Search {
     uint8_t group = 0;
     uint8_t bit = 0;  // the tile's slot in its group, as a mask
   };
-  // The moves of a relaxed run, while each was a real move, and the first group that had to
-  // let a tile leave alone (-1 when none did: the run was a real clearing).
+  // The moves of a relaxed run while each was a real move, and whether one tile had to leave
+  // alone (when none did, the run was a real clearing).
   struct Record {
     std::array<IndexPair, kTileCount / 2> moves{};
     int count = 0;
-    int firstLone = -1;
+    bool lone = false;
   };
-  // When each tile left, and when it became free, in a relaxed run (0: free from the start).
+  // When each tile left and became free in a relaxed run (0: free from the start), whether its
+  // leaving freed nothing that waited for it, and which tiles' leaving let it become free and
+  // leave: what it waited for, followed back through what those waited for.
   struct Timing {
     std::array<uint16_t, kTileCount> left{};
     std::array<uint16_t, kTileCount> freed{};
-    std::array<bool, kTileCount> quiet{};  // no tile it held was waiting for it
-    // The tiles whose leaving let each tile become free, and leave: what it waited for,
-    // followed back through what those waited for.
+    std::array<bool, kTileCount> quiet{};
     std::array<TileSet, kTileCount> freeBy{};
     std::array<TileSet, kTileCount> leaveBy{};
     uint16_t clock = 0;
   };
   // What an open run tells later positions about each open group's pairings: `strict` those
-  // whose pairs it took together; `holdable` those it can also be replayed with, each pair
-  // leaving at its second tile's turn, holding back `held` (the tiles that left first) while
-  // their partners become free without them (`waits`: what the partners waited for).
+  // whose pairs it took together (or whose first tile left holding nothing up); `holdable`
+  // those it can also be replayed with, each pair leaving at its second tile's turn, holding
+  // back `held` (the tiles that left first) while their partners become free without them
+  // (`waits`: what the partners waited for).
   struct Epoch {
     std::array<uint8_t, kGroups> strict{};
     std::array<uint8_t, kGroups> holdable{};
     std::array<std::array<TileSet, 3>, kGroups> held{};
     std::array<std::array<TileSet, 3>, kGroups> waits{};
   };
+  // What Narrow found: the line cannot clear, it clears (the moves are on the trail), or a
+  // choice is still to be made.
+  enum class Verdict { Dead, Cleared, Open };
 
   bool SetUpRoot(State& s);
   static bool IsFree(const Board& b, int u) {
     return b.blockers[kAbove][u] == 0 && (b.blockers[kSideA][u] == 0 || b.blockers[kSideB][u] == 0);
   }
   void RemoveTile(Board& b, int i, uint64_t& dirty, Timing* timing) const;
-  // RemoveTile for the relaxed runs that record nothing: the tile set and hash are not kept.
-  void LeaveQuickly(Board& b, int i, uint64_t& dirty) const {
-    b.onBoard[groupOf_[i]] &= static_cast<uint8_t>(~(1u << slotOf_[i]));
-    b.freeSlots[groupOf_[i]] &= static_cast<uint8_t>(~(1u << slotOf_[i]));
-    --b.left;
-    for (int k = dependentStart_[i]; k < dependentStart_[i + 1]; ++k) {
-      const Dependent dep = dependents_[k];
-      --b.blockers[dep.how][dep.tile];
-      if ((b.onBoard[dep.group] & ~b.freeSlots[dep.group] & dep.bit) == 0 || !IsFree(b, dep.tile)) continue;
-      b.freeSlots[dep.group] |= dep.bit;
-      dirty |= uint64_t{1} << dep.group;
-    }
-  }
+  void LeaveQuickly(Board& b, int i, uint64_t& dirty) const;
   void RemovePair(State& s, int a, int b, uint64_t& dirty);
   void Choose(State& s, int g, int pairing) const;
   void Propagate(State& s, uint64_t dirty);
   bool PlayRelaxed(Board& b, const std::array<uint8_t, kGroups>& pairs, uint64_t open, int until, Timing* timing,
-                   std::array<Board, kGroups>* snapshots, Record* record, uint64_t* touched = nullptr,
-                   const std::array<uint8_t, kGroups>* possible = nullptr) const;
+                   Record* record, uint64_t* touched, const std::array<uint8_t, kGroups>* possible);
+  void RecordEpoch(uint64_t open, const Timing& timing);
   bool StillProves(const State& s, const Proof& proof, int g, int p) const;
-  // What Narrow found: the line cannot clear, it clears (the moves are on the trail), or a
-  // choice is still to be made.
-  enum class Verdict { Dead, Cleared, Open };
-  Verdict Narrow(State& s, int& critical, std::array<uint8_t, kGroups>& natural);
+  Verdict Narrow(State& s);
   SearchOutcome Explore(State s);
   SearchOutcome ExploreNode(State& s);
-  bool Playout(State s);
-  bool Dive(State s);
   bool OutOfBudget();
 
   const TileDependencies& d_;
@@ -198,13 +187,15 @@ class Search {
   std::array<uint16_t, kTileCount + 1> dependentStart_{};
   std::array<Dependent, kTileCount * 15> dependents_{};
 
-  std::array<Board, kGroups> snapshots_;  // of the open run in Narrow
-  // The same run before the third tile of each open group left, and the pairing of the group's
-  // first two tiles when they left together (0 when they did not).
-  mutable std::array<Board, kGroups> secondSnapshots_;
-  mutable std::array<uint8_t, kGroups> firstPair_{};
-  // For each open run on the current line, the pairings of each group it took together.
+  // The open run of Narrow as it was just before the first and before the third tile of each
+  // open group left, and the pairing of the group's first two when they left together (0 when
+  // they did not): the tests start there.
+  std::array<Board, kGroups> firstTouch_;
+  std::array<Board, kGroups> thirdTouch_;
+  std::array<uint8_t, kGroups> firstPair_{};
+  // For each open run on the current line, what it tells about the pairings.
   std::vector<Epoch> epochs_;
+
   DeadTable dead_;
   std::array<IndexPair, kTileCount / 2> trail_{};
   int trailLength_ = 0;
@@ -212,8 +203,6 @@ class Search {
   int64_t hits_ = 0;
   int64_t stored_ = 0;
   int64_t relaxedRuns_ = 0;
-  mutable uint64_t dbgRemovals_ = 0; mutable uint64_t dbgBaseCycles_ = 0, dbgTestCycles_ = 0; mutable int64_t dbgNotTogether_ = 0, dbgTouched_ = 0; mutable int64_t dbgTests_ = 0, dbgTogether_ = 0, dbgHadProof_ = 0, dbgStill_ = 0;
-public: ~Search() { fprintf(stderr, "tests %ld together %ld hadproof %ld still %ld\n", (long)dbgTests_, (long)dbgTogether_, (long)dbgHadProof_, (long)dbgStill_); fprintf(stderr, "nottogether %ld touched %ld\n", (long)dbgNotTogether_, (long)dbgTouched_); fprintf(stderr, "cycles base %lu test %lu removals %lu\n", (unsigned long)dbgBaseCycles_, (unsigned long)dbgTestCycles_, (unsigned long)dbgRemovals_); } private:
   bool outOfBudget_ = false;
   // Restarts: a run ends after runLimit_ nodes (0: no limit).
   int64_t runLimit_ = 0;
@@ -247,13 +236,12 @@ void Search::RemoveTile(Board& b, int i, uint64_t& dirty, Timing* timing) const 
   for (int k = dependentStart_[i]; k < dependentStart_[i + 1]; ++k) {
     const Dependent dep = dependents_[k];
     --b.blockers[dep.how][dep.tile];
-    const int u = dep.tile, h = dep.group;
-    const uint8_t ubit = dep.bit;
-    if ((b.onBoard[h] & ubit) == 0 || (b.freeSlots[h] & ubit) != 0) continue;
+    const int u = dep.tile;
+    if ((b.onBoard[dep.group] & ~b.freeSlots[dep.group] & dep.bit) == 0) continue;  // gone or free already
     if (timing != nullptr) timing->quiet[i] = false;
     if (!IsFree(b, u)) continue;
-    b.freeSlots[h] |= ubit;
-    dirty |= uint64_t{1} << h;
+    b.freeSlots[dep.group] |= dep.bit;
+    dirty |= uint64_t{1} << dep.group;
     if (timing != nullptr) {
       timing->freed[u] = timing->clock;
       TileSet by = d_.above[u] | (b.blockers[kSideA][u] == 0 ? d_.sideA[u] : d_.sideB[u]);
@@ -262,6 +250,20 @@ void Search::RemoveTile(Board& b, int i, uint64_t& dirty, Timing* timing) const 
       by.ForEach([&](int x) { causes |= timing->leaveBy[x]; });
       timing->freeBy[u] = causes;
     }
+  }
+}
+
+// RemoveTile for the relaxed runs that record nothing: the tile set and hash are not kept.
+void Search::LeaveQuickly(Board& b, int i, uint64_t& dirty) const {
+  b.onBoard[groupOf_[i]] &= static_cast<uint8_t>(~(1u << slotOf_[i]));
+  b.freeSlots[groupOf_[i]] &= static_cast<uint8_t>(~(1u << slotOf_[i]));
+  --b.left;
+  for (int k = dependentStart_[i]; k < dependentStart_[i + 1]; ++k) {
+    const Dependent dep = dependents_[k];
+    --b.blockers[dep.how][dep.tile];
+    if ((b.onBoard[dep.group] & ~b.freeSlots[dep.group] & dep.bit) == 0 || !IsFree(b, dep.tile)) continue;
+    b.freeSlots[dep.group] |= dep.bit;
+    dirty |= uint64_t{1} << dep.group;
   }
 }
 
@@ -322,32 +324,23 @@ void Search::Propagate(State& s, uint64_t dirty) {
 
 // The relaxed game of the top of the file, played on b under the pairings `pairs` (groups in
 // `open` have none) until the board is empty (true) or nothing can move (false); or, when
-// `until` names a group, until that group has no tile left (true). The order of the moves does
-// not change where the game ends, only when each tile leaves: pairs go first and a lone tile
-// only when nothing else can move, so that the tiles of an open group tend to leave two at a
-// time. `timing`, when given, records when each tile left and became free; `snapshots`, when
-// given, receives the board as it was just before the first tile of each open group left.
+// `until` names a group, until that group has no tile left (true).
+//
+// The order of the moves does not change where the game ends, only when each tile leaves:
+// pairs go first, two free tiles of an open group together (as a pair `possible` still
+// allows), and a tile alone only when nothing else can move. The open run of Narrow (given a
+// `timing`) also keeps the boards the tests start from; `record` receives its moves.
+// `touched` receives the groups whose tiles left.
 bool Search::PlayRelaxed(Board& b, const std::array<uint8_t, kGroups>& pairs, uint64_t open, int until,
-                         Timing* timing, std::array<Board, kGroups>* snapshots, Record* record,
-                         uint64_t* touched, const std::array<uint8_t, kGroups>* possible) const {
-  uint64_t dirty = (uint64_t{1} << kGroups) - 1;
-  uint64_t lone = 0;     // open groups with a tile that may leave alone
-  uint64_t waiting = 0;  // open groups holding two free tiles back for the other two
-  static const bool patientEnv = std::getenv("SPATIENT");
-  const bool patient = patientEnv && record != nullptr;
-  const auto allowed = [&](int h, int i, int j) {
-    return possible == nullptr || b.onBoard[h] != 15 || (((*possible)[h] >> (i ^ j)) & 1);
-  };
-  // How many tiles still wait for tile t: what keeping it on the board costs.
-  const auto holding = [&](int t) {
-    int n = 0;
-    for (int k = dependentStart_[t]; k < dependentStart_[t + 1]; ++k)
-      n += (b.onBoard[dependents_[k].group] & ~b.freeSlots[dependents_[k].group] & dependents_[k].bit) != 0;
-    return n;
-  };
+                         Timing* timing, Record* record, uint64_t* touched,
+                         const std::array<uint8_t, kGroups>* possible) {
+  uint64_t dirty = kAllGroups;
+  uint64_t lone = 0;  // open groups with a tile that may leave alone
   const auto take = [&](int h, int slot) {
-    if (snapshots != nullptr && b.onBoard[h] == 15) (*snapshots)[h] = b;
-    if (snapshots != nullptr && (open >> h) & 1 && Count4(b.onBoard[h]) == 2) secondSnapshots_[h] = b;
+    if (timing != nullptr && (open >> h) & 1) {
+      if (b.onBoard[h] == 15) firstTouch_[h] = b;
+      if (Count4(b.onBoard[h]) == 2) thirdTouch_[h] = b;
+    }
     if (touched != nullptr) *touched |= uint64_t{1} << h;
     if (timing != nullptr)
       RemoveTile(b, member_[h][slot], dirty, timing);
@@ -355,29 +348,17 @@ bool Search::PlayRelaxed(Board& b, const std::array<uint8_t, kGroups>& pairs, ui
       LeaveQuickly(b, member_[h][slot], dirty);
   };
   const auto takePair = [&](int h, int i, int j) {
-    if (snapshots != nullptr && b.onBoard[h] == 15) firstPair_[h] = static_cast<uint8_t>(i ^ j);
     if (timing != nullptr) {
       const int a = member_[h][i], c = member_[h][j];
       timing->leaveBy[a] = timing->leaveBy[c] = timing->freeBy[a] | timing->freeBy[c];
+      if (b.onBoard[h] == 15) firstPair_[h] = static_cast<uint8_t>(i ^ j);
     }
     take(h, i);
     take(h, j);
-    if (record != nullptr && record->firstLone < 0)
-      record->moves[record->count++] = {member_[h][i], member_[h][j]};
+    if (record != nullptr && !record->lone) record->moves[record->count++] = {member_[h][i], member_[h][j]};
   };
   for (;;) {
     if (until >= 0 && b.onBoard[until] == 0) return true;
-    if (dirty == 0 && waiting != 0) {  // nothing else moves: the held pairs go after all
-      const int h = std::countr_zero(waiting);
-      waiting &= waiting - 1;
-      const unsigned fr = b.freeSlots[h];
-      if (b.onBoard[h] == 15 && Count4(fr) == 2) {
-        const int i = std::countr_zero(fr);
-        takePair(h, i, std::countr_zero(fr & ~(1u << i)));
-      }
-      dirty |= uint64_t{1} << h;
-      continue;
-    }
     if (dirty == 0) {
       if (lone == 0) return b.left == 0;
       const int h = std::countr_zero(lone);
@@ -393,7 +374,7 @@ bool Search::PlayRelaxed(Board& b, const std::array<uint8_t, kGroups>& pairs, ui
           if (gone != 0) timing->leaveBy[t].set(m);
         }
         take(h, slot);
-        if (record != nullptr && record->firstLone < 0) record->firstLone = h;
+        if (record != nullptr) record->lone = true;
       }
       dirty |= uint64_t{1} << h;
       continue;
@@ -402,55 +383,11 @@ bool Search::PlayRelaxed(Board& b, const std::array<uint8_t, kGroups>& pairs, ui
     dirty &= dirty - 1;
     const unsigned on = b.onBoard[h], fr = b.freeSlots[h];
     if (fr == 0) continue;
-    if ((open >> h) & 1 && patient && on == 15) {
-      // Played as a careful player would: two free tiles whose partners-to-be are still
-      // buried wait (the buried ones may want them); with three free, the pair that leaves
-      // free the tile holding up the fewest others goes; four go as two pairs.
-      const int nfree = Count4(fr);
-      if (nfree == 2) {
-        const int i = std::countr_zero(fr), j = std::countr_zero(fr & ~(1u << i));
-        if (allowed(h, i, j))
-          waiting |= uint64_t{1} << h;
-        else
-          lone |= uint64_t{1} << h;
-      } else if (nfree == 3) {
-        int keep = -1, least = 1000;
-        for (int k = 0; k < 4; ++k) {
-          if (((fr >> k) & 1) == 0) continue;
-          const unsigned rest = fr & ~(1u << k);
-          const int i = std::countr_zero(rest), j = std::countr_zero(rest & ~(1u << i));
-          const int cost = holding(member_[h][k]);
-          if (allowed(h, i, j) && cost < least) {
-            least = cost;
-            keep = k;
-          }
-        }
-        if (keep >= 0) {
-          const unsigned rest = fr & ~(1u << keep);
-          const int i = std::countr_zero(rest);
-          takePair(h, i, std::countr_zero(rest & ~(1u << i)));
-          dirty |= uint64_t{1} << h;
-        } else {
-          lone |= uint64_t{1} << h;
-        }
-      } else if (nfree == 4) {
-        int p = 1;
-        while (p < 3 && !allowed(h, 0, p)) ++p;
-        const int other = OtherPairSlot(p);
-        takePair(h, 0, p);
-        takePair(h, other, Partner(other, p));
-      }
-      continue;
-    }
     if ((open >> h) & 1) {
-      // Two free tiles leave together, if `possible` still allows them as a pair (it does once
-      // the group has begun to leave alone). Otherwise they, like a free tile whose groupmates
-      // have begun to leave, may leave alone when nothing else moves.
       int first = -1, second = -1;
       for (int i = 0; i < 4 && first < 0; ++i)
         for (int j = i + 1; j < 4; ++j)
-          if ((fr >> i) & 1 && (fr >> j) & 1 &&
-              (possible == nullptr || on != 15 || (((*possible)[h] >> (i ^ j)) & 1))) {
+          if ((fr >> i) & 1 && (fr >> j) & 1 && (possible == nullptr || on != 15 || (((*possible)[h] >> (i ^ j)) & 1))) {
             first = i;
             second = j;
             break;
@@ -475,111 +412,30 @@ bool Search::PlayRelaxed(Board& b, const std::array<uint8_t, kGroups>& pairs, ui
   }
 }
 
-// Drops the pairings of open groups that fail in the relaxed game; a group left with one gets
-// it, and its pairs are taken as they come free. False when some group has none left.
-//
-// One run with every open group open serves all the tests. If it gets stuck, so would they.
-// Otherwise a pairing passes at once when the run took both its pairs together (each pair's
-// second tile free when the first left: the run is then a run with that pairing fixed). Else
-// the run with the pairing fixed starts where the open run first touched the group, and only
-// until the group's last tile leaves: from there the open run's own moves, replayed on a board
-// that holds no more tiles than it did, clear the rest.
-Search::Verdict Search::Narrow(State& s, int& critical, std::array<uint8_t, kGroups>& natural) {
-  for (;;) {
-    uint64_t open = 0;
-    for (int g = 0; g < kGroups; ++g)
-      if (s.pairing[g] == 0 && s.board.onBoard[g] == 15) open |= uint64_t{1} << g;
-    const uint64_t t0 = __rdtsc();
-    firstPair_.fill(0);
-    Board board = s.board;
-    Timing timing;
-    Record record;
-    ++relaxedRuns_;
-    const bool baseOk = PlayRelaxed(board, s.pairing, open, -1, &timing, &snapshots_, &record, nullptr, &s.possible);
-    dbgBaseCycles_ += __rdtsc() - t0;
-    if (!baseOk) return Verdict::Dead;
-    if (record.firstLone < 0) {  // it took every tile in real moves: a clearing
-      std::copy(record.moves.begin(), record.moves.begin() + record.count, trail_.begin() + trailLength_);
-      trailLength_ += record.count;
-      return Verdict::Cleared;
-    }
-    critical = record.firstLone;
-    // This run's epoch: what it tells about each open group's pairings (Epoch).
-    const int epoch = static_cast<int>(epochs_.size());
-    epochs_.emplace_back();
-    Epoch& e = epochs_.back();
-    for (uint64_t rest = open; rest != 0; rest &= rest - 1) {
-      const int g = std::countr_zero(rest);
-      for (int p = 1; p <= 3; ++p) {
-        bool strict = true, holdable = true;
-        TileSet& held = e.held[g][p - 1];
-        TileSet& waits = e.waits[g][p - 1];
-        for (const int slot : {0, OtherPairSlot(p)}) {
-          int first = member_[g][slot], second = member_[g][Partner(slot, p)];
-          if (timing.left[second] < timing.left[first]) std::swap(first, second);
-          if (timing.freed[second] < timing.left[first] || timing.quiet[first]) continue;
-          strict = false;
-          holdable = holdable && !timing.freeBy[second].test(first);
-          held.set(first);
-          waits |= timing.freeBy[second];
-        }
-        if (strict) e.strict[g] |= static_cast<uint8_t>(1u << p);
-        if (holdable && !held.intersects(waits)) e.holdable[g] |= static_cast<uint8_t>(1u << p);
+// The Epoch of an open run that cleared: for each open group and pairing, whether the run
+// took its pairs together, and whether and how it could be replayed holding pairs back.
+void Search::RecordEpoch(uint64_t open, const Timing& timing) {
+  Epoch& e = epochs_.emplace_back();
+  for (uint64_t rest = open; rest != 0; rest &= rest - 1) {
+    const int g = std::countr_zero(rest);
+    for (int p = 1; p <= 3; ++p) {
+      bool strict = true, holdable = true;
+      TileSet& held = e.held[g][p - 1];
+      TileSet& waits = e.waits[g][p - 1];
+      for (const int slot : {0, OtherPairSlot(p)}) {
+        int first = member_[g][slot], second = member_[g][Partner(slot, p)];
+        if (timing.left[second] < timing.left[first]) std::swap(first, second);
+        // Together: the second was free when the first left, or holding the first back would
+        // have held up nothing.
+        if (timing.freed[second] < timing.left[first] || timing.quiet[first]) continue;
+        strict = false;
+        holdable = holdable && !timing.freeBy[second].test(first);
+        held.set(first);
+        waits |= timing.freeBy[second];
       }
+      if (strict) e.strict[g] |= static_cast<uint8_t>(1u << p);
+      if (holdable && !held.intersects(waits)) e.holdable[g] |= static_cast<uint8_t>(1u << p);
     }
-    natural = e.strict;
-    int forced = -1;
-    static const int lazy = std::getenv("SLAZY") ? std::atoi(std::getenv("SLAZY")) : 0;
-    for (uint64_t rest = open; rest != 0 && forced < 0; rest &= rest - 1) {
-      const int g = std::countr_zero(rest);
-      // Pairings proved without a run of their own first; runs only while the group could
-      // still turn out to have fewer than two pairings left.
-      int passes = 0;
-      unsigned unproved = 0;
-      for (int p = 1; p <= 3; ++p) {
-        if (((s.possible[g] >> p) & 1) == 0) continue;
-        Proof& proof = s.proof[g][p - 1];
-        ++dbgTests_;
-        if ((epochs_[epoch].holdable[g] >> p) & 1) {
-          proof = {static_cast<uint16_t>(epoch + 1), true, 0};
-          ++dbgTogether_;
-          ++passes;
-          continue;
-        }
-        if (proof.epoch != 0) ++dbgHadProof_;
-        if (StillProves(s, proof, g, p)) { ++dbgStill_; ++passes; continue; }
-        unproved |= 1u << p;
-      }
-      for (int p = 1; p <= 3; ++p) {
-        if (((unproved >> p) & 1) == 0) continue;
-        if (lazy && passes >= 2) break;
-        Proof& proof = s.proof[g][p - 1];
-        std::array<uint8_t, kGroups> pairs = s.pairing;
-        pairs[g] = static_cast<uint8_t>(p);
-        static const bool second = std::getenv("SSECOND");
-        Board trial = second && firstPair_[g] == p ? secondSnapshots_[g] : snapshots_[g];
-        uint64_t touched = 0;
-        ++relaxedRuns_;
-        const uint64_t t1 = __rdtsc();
-        const int leftBefore = trial.left;
-        const bool ok = PlayRelaxed(trial, pairs, open & ~(uint64_t{1} << g), g, nullptr, nullptr, nullptr, &touched);
-        dbgRemovals_ += leftBefore - trial.left;
-        dbgTestCycles_ += __rdtsc() - t1;
-        if (ok) {
-          proof = {static_cast<uint16_t>(epoch + 1), false, touched};
-          ++passes;
-        } else {
-          s.possible[g] &= static_cast<uint8_t>(~(1u << p));
-        }
-      }
-      if (s.possible[g] == 0) return Verdict::Dead;
-      if (Count4(s.possible[g]) == 1) forced = g;
-    }
-    if (forced < 0) return Verdict::Open;
-    // A group with one pairing left gets it; the runs above assumed it open, so start over.
-    Choose(s, forced, std::countr_zero(unsigned(s.possible[forced])));
-    Propagate(s, uint64_t{1} << forced);
-    if (s.board.left == 0) return Verdict::Cleared;
   }
 }
 
@@ -587,9 +443,9 @@ Search::Verdict Search::Narrow(State& s, int& critical, std::array<uint8_t, kGro
 // chosen since its epoch. A run of its own: each of them must have been taken together in the
 // epoch's open run, and the run's own part must never have touched that group. The open run
 // itself: each must be one it can be replayed with, and no tile held back may be one that a
-// held-back tile's partner waited for. The replay then holds back those tiles until their
-// partners are free, lets everything that waited for them wait too, and every other move comes
-// when it came, on a board that never holds more tiles than the run did.
+// held-back tile's partner waited for. The replay holds those tiles back until their partners
+// are free, lets what waited for them wait too, and makes every other move when the run made
+// it, on a board that never holds more tiles than the run's did.
 bool Search::StillProves(const State& s, const Proof& proof, int g, int p) const {
   if (proof.epoch == 0) return false;
   const int epoch = proof.epoch - 1;
@@ -603,106 +459,75 @@ bool Search::StillProves(const State& s, const Proof& proof, int g, int p) const
     if (s.decidedAt[h] <= epoch || s.board.onBoard[h] == 0) continue;
     const int q = s.decidedAs[h];
     if (proof.open) {
-      if (((e.holdable[h] >> q) & 1) == 0) { ++dbgNotTogether_; return false; }
+      if (((e.holdable[h] >> q) & 1) == 0) return false;
       held |= e.held[h][q - 1];
       waits |= e.waits[h][q - 1];
-    } else {
-      if (((e.strict[h] >> q) & 1) == 0) { ++dbgNotTogether_; return false; }
-      if ((proof.touched >> h) & 1) { ++dbgTouched_; return false; }
+    } else if (((e.strict[h] >> q) & 1) == 0 || ((proof.touched >> h) & 1)) {
+      return false;
     }
   }
   return !held.intersects(waits);
 }
 
-// A quick try at the real game from s: every open group with two free tiles or more takes a
-// pair of them its possible pairings allow (with three free, the pair that leaves the tile
-// holding up the fewest others), until the board is empty (the moves stay on the trail) or
-// nothing moves (the trail is put back).
-bool Search::Playout(State s) {
-  const int mark = trailLength_;
-  for (;;) {
-    Propagate(s, (uint64_t{1} << kGroups) - 1);
-    if (s.board.left == 0) return true;
-    int bestG = -1, bestP = 0, bestScore = -1000000;
-    for (int g = 0; g < kGroups; ++g) {
-      if (s.pairing[g] != 0 || s.board.onBoard[g] != 15) continue;
-      const unsigned fr = s.board.freeSlots[g];
-      if (Count4(fr) < 2) continue;
-      for (int p = 1; p <= 3; ++p) {
-        if (((s.possible[g] >> p) & 1) == 0) continue;
-        for (const int slot : {0, OtherPairSlot(p)}) {
-          const unsigned pair = (1u << slot) | (1u << Partner(slot, p));
-          if ((fr & pair) != pair) continue;
-          // Prefer pairs whose other two are free too; then the fewest tiles left waiting.
-          const unsigned rest = 15u & ~pair;
-          int score = Count4(fr & rest) * 100;
-          for (int k = 0; k < 4; ++k)
-            if ((rest >> k) & 1) score -= (p_.before[member_[g][k]] & s.board.present).count();
-          if (score > bestScore) {
-            bestScore = score;
-            bestG = g;
-            bestP = p;
-          }
-        }
-      }
-    }
-    if (bestG < 0) {
-      trailLength_ = mark;
-      return false;
-    }
-    Choose(s, bestG, bestP);
-  }
-}
-
-// A quick descent without the tests of Narrow: choose pairings one group at a time the way
-// the search would first, and stop at the first open run that is a clearing (true, the moves
-// on the trail) or that gets stuck (false, the trail put back).
-bool Search::Dive(State s) {
-  const int mark = trailLength_;
+// Drops the pairings of open groups that fail in the relaxed game; a group left with one gets
+// it, and its pairs are taken as they come free.
+//
+// One run with every open group open serves all the tests. If it gets stuck, so would they; if
+// it never let a tile leave alone, it is a clearing. Otherwise a pairing passes at once when
+// the run can be replayed with it (RecordEpoch), or when a run kept from higher up still proves
+// it (StillProves). Else the run with the pairing fixed starts where the open run first touched
+// the group (or touched it the second time, when its first two left as a pair of this pairing)
+// and goes only until the group's last tile leaves: from there the open run's own moves,
+// replayed on a board that holds no more tiles than it did, clear the rest.
+Search::Verdict Search::Narrow(State& s) {
   for (;;) {
     uint64_t open = 0;
     for (int g = 0; g < kGroups; ++g)
       if (s.pairing[g] == 0 && s.board.onBoard[g] == 15) open |= uint64_t{1} << g;
-    if (open == 0) break;
+    if (open == 0) return Verdict::Dead;  // all chosen: Propagate has taken all that can ever go
     Board board = s.board;
+    Timing timing;
     Record record;
+    firstPair_.fill(0);
     ++relaxedRuns_;
-    if (!PlayRelaxed(board, s.pairing, open, -1, nullptr, nullptr, &record, nullptr, &s.possible)) break;
-    if (record.firstLone < 0) {
+    if (!PlayRelaxed(board, s.pairing, open, -1, &timing, &record, nullptr, &s.possible)) return Verdict::Dead;
+    if (!record.lone) {
       std::copy(record.moves.begin(), record.moves.begin() + record.count, trail_.begin() + trailLength_);
       trailLength_ += record.count;
-      return true;
+      return Verdict::Cleared;
     }
-    int best = -1, bestCount = 4, bestFree = -1;
-    for (uint64_t rest = open; rest != 0; rest &= rest - 1) {
+    const int epoch = static_cast<int>(epochs_.size());
+    RecordEpoch(open, timing);
+    int forced = -1;
+    for (uint64_t rest = open; rest != 0 && forced < 0; rest &= rest - 1) {
       const int g = std::countr_zero(rest);
-      const int count = Count4(s.possible[g]), free = Count4(s.board.freeSlots[g]);
-      if (count < bestCount || (count == bestCount && free > bestFree)) {
-        best = g;
-        bestCount = count;
-        bestFree = free;
+      for (int p = 1; p <= 3; ++p) {
+        if (((s.possible[g] >> p) & 1) == 0) continue;
+        Proof& proof = s.proof[g][p - 1];
+        if ((epochs_[epoch].holdable[g] >> p) & 1) {
+          proof = {static_cast<uint16_t>(epoch + 1), true, 0};
+          continue;
+        }
+        if (StillProves(s, proof, g, p)) continue;
+        std::array<uint8_t, kGroups> pairs = s.pairing;
+        pairs[g] = static_cast<uint8_t>(p);
+        Board trial = firstPair_[g] == p ? thirdTouch_[g] : firstTouch_[g];
+        uint64_t touched = 0;
+        ++relaxedRuns_;
+        if (PlayRelaxed(trial, pairs, open & ~(uint64_t{1} << g), g, nullptr, nullptr, &touched, nullptr))
+          proof = {static_cast<uint16_t>(epoch + 1), false, touched};
+        else
+          s.possible[g] &= static_cast<uint8_t>(~(1u << p));
       }
+      if (s.possible[g] == 0) return Verdict::Dead;
+      if (Count4(s.possible[g]) == 1) forced = g;
     }
-    int bestP = 0, bestScore = -1;
-    const unsigned fr = s.board.freeSlots[best];
-    for (int p = 1; p <= 3; ++p) {
-      if (((s.possible[best] >> p) & 1) == 0) continue;
-      int score = 0;
-      for (const int slot : {0, OtherPairSlot(p)}) {
-        const unsigned pair = (1u << slot) | (1u << Partner(slot, p));
-        if ((fr & pair) == pair) score += 4;
-      }
-      if (score > bestScore) {
-        bestScore = score;
-        bestP = p;
-      }
-    }
-    Choose(s, best, bestP);
-    Propagate(s, uint64_t{1} << best);
-    if (s.board.left == 0) return true;
+    if (forced < 0) return Verdict::Open;
+    // A group with one pairing left gets it; the runs above assumed it open, so start over.
+    Choose(s, forced, std::countr_zero(unsigned(s.possible[forced])));
+    Propagate(s, uint64_t{1} << forced);
+    if (s.board.left == 0) return Verdict::Cleared;
   }
-  trailLength_ = mark;
-  return false;
 }
 
 SearchOutcome Search::Explore(State s) {
@@ -723,13 +548,8 @@ SearchOutcome Search::ExploreNode(State& s) {
     ++hits_;
     return SearchOutcome::Dead;
   }
-  // With every pairing fixed, Propagate has taken all that can ever go: what is left stays.
-  bool anyOpen = false;
-  for (int g = 0; g < kGroups && !anyOpen; ++g) anyOpen = s.pairing[g] == 0 && s.board.onBoard[g] == 15;
   const int mark = trailLength_;
-  int critical = -1;
-  std::array<uint8_t, kGroups> natural{};
-  const Verdict verdict = anyOpen ? Narrow(s, critical, natural) : Verdict::Dead;
+  const Verdict verdict = Narrow(s);
   if (verdict == Verdict::Cleared) return SearchOutcome::Cleared;
   if (verdict == Verdict::Dead) {
     trailLength_ = mark;
@@ -737,41 +557,18 @@ SearchOutcome Search::ExploreNode(State& s) {
     ++stored_;
     return SearchOutcome::Dead;
   }
-  static const bool playouts = std::getenv("SPLAY");
-  if (playouts && Playout(s)) return SearchOutcome::Cleared;
-  static const int dives = std::getenv("SDIVE") ? std::atoi(std::getenv("SDIVE")) : 0;
-  if (dives > 0 && nodes_ <= dives && Dive(s)) return SearchOutcome::Cleared;
 
-  if (std::getenv("STRACE")) {
-    int openCount = 0, c1 = 0, c2 = 0, c3 = 0;
-    for (int g = 0; g < kGroups; ++g)
-      if (s.pairing[g] == 0 && s.board.onBoard[g] == 15) {
-        ++openCount;
-        const int c = Count4(s.possible[g]);
-        c1 += c == 1; c2 += c == 2; c3 += c == 3;
-      }
-    fprintf(stderr, "node %ld left %d open %d (2:%d 3:%d) critical %d\n", (long)nodes_, s.board.left, openCount, c2, c3, critical);
-  }
-  // The open group to decide: fewest pairings left; among equals the group where the open run
-  // first had to let a tile leave alone (its pairing is what stands in the way), then the one
-  // with the most free tiles.
+  // The open group to decide: fewest pairings left, then the most free tiles (its choice comes
+  // into play first).
   int best = -1, bestCount = 4, bestFree = -1;
   for (int g = 0; g < kGroups; ++g) {
     if (s.pairing[g] != 0 || s.board.onBoard[g] != 15) continue;
-    static const int vmode = std::getenv("SVAR") ? std::atoi(std::getenv("SVAR")) : 1;
-    int count = Count4(s.possible[g]);
-    int free = (g == critical && std::getenv("SCRIT")) ? 5 : Count4(s.board.freeSlots[g]);
-    if (vmode == 2) std::swap(count, free), count = 4 - count, free = 4 - free;
-    if (vmode == 3) free = 10 - (p_.before[member_[g][0]] | p_.before[member_[g][1]] | p_.before[member_[g][2]] | p_.before[member_[g][3]]).count() / 4 + Count4(s.board.freeSlots[g]);
+    const int count = Count4(s.possible[g]), free = Count4(s.board.freeSlots[g]);
     if (count < bestCount || (count == bestCount && free > bestFree)) {
       best = g;
       bestCount = count;
       bestFree = free;
     }
-  }
-  if (best < 0) {
-    trailLength_ = mark;
-    return SearchOutcome::Dead;
   }
 
   // Its pairings, those that take a free pair at once first; on a restart, shuffled a little.
@@ -788,12 +585,11 @@ SearchOutcome Search::ExploreNode(State& s) {
       const unsigned pair = (1u << slot) | (1u << Partner(slot, p));
       if ((fr & pair) == pair) score += 4;
     }
-    static const int wn = std::getenv("SNAT") ? std::atoi(std::getenv("SNAT")) : 0;
-    score += wn * ((natural[best] >> p) & 1);
     if (run_ > 0) score += static_cast<int>(SplitMix(noiseSeed_) % 7);
     options[n++] = {p, score};
   }
-  std::stable_sort(options.begin(), options.begin() + n, [](const Option& a, const Option& b) { return a.score > b.score; });
+  std::stable_sort(options.begin(), options.begin() + n,
+                   [](const Option& a, const Option& b) { return a.score > b.score; });
   const int childMark = trailLength_;
   for (int k = 0; k < n; ++k) {
     State child = s;
@@ -851,7 +647,7 @@ bool Search::SetUpRoot(State& s) {
 
   // A pair whose tiles wait one for the other never leaves; nor does a pairing whose two
   // pairs each hold a tile waiting for the other pair.
-  const auto waits = [&](int a, int b) { return p_.before[a].test(b); };
+  const auto waits = [&](int x, int y) { return p_.before[x].test(y); };
   for (int g = 0; g < kGroups; ++g) {
     const auto& m = member_[g];
     if (size_[g] % 2 != 0) return false;  // a tile would be left without a partner
@@ -877,7 +673,7 @@ bool Search::SetUpRoot(State& s) {
   }
   for (int g = 0; g < kGroups; ++g)
     if (Count4(s.possible[g]) == 1) Choose(s, g, std::countr_zero(unsigned(s.possible[g])));
-  Propagate(s, (uint64_t{1} << kGroups) - 1);
+  Propagate(s, kAllGroups);
   return true;
 }
 
@@ -899,7 +695,7 @@ SearchReport Search::Run() {
     runLimit_ = run_ < int(kRunLengths.size()) ? int64_t{kRestartBase} * kRunLengths[run_] : 0;
     runStart_ = nodes_;
     trailLength_ = rootTrail;
-    report.outcome = Explore(root);
+    report.outcome = root.board.left == 0 ? SearchOutcome::Cleared : Explore(root);
     if (report.outcome != SearchOutcome::OutOfBudget || outOfBudget_) break;
   }
   if (report.outcome == SearchOutcome::Cleared) report.order.assign(trail_.begin(), trail_.begin() + trailLength_);

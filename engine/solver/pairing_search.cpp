@@ -40,6 +40,7 @@
 #include <array>
 #include <bit>
 #include <chrono>
+#include <cstdlib>
 #include <vector>
 
 #include "engine/solver/dead_table.h"
@@ -204,6 +205,7 @@ class Search {
   int64_t stored_ = 0;
   int64_t relaxedRuns_ = 0;
   bool outOfBudget_ = false;
+  std::array<int, kGroups> failures_{};  // how often each group's pairings failed their tests
   // Restarts: a run ends after runLimit_ nodes (0: no limit).
   int64_t runLimit_ = 0;
   int64_t runStart_ = 0;
@@ -499,8 +501,15 @@ Search::Verdict Search::Narrow(State& s) {
     const int epoch = static_cast<int>(epochs_.size());
     RecordEpoch(open, timing);
     int forced = -1;
-    for (uint64_t rest = open; rest != 0 && forced < 0; rest &= rest - 1) {
-      const int g = std::countr_zero(rest);
+    // Groups that failed before are tested first: a dead line is then found after few runs.
+    std::array<uint8_t, kGroups> order{};
+    int count = 0;
+    for (uint64_t rest = open; rest != 0; rest &= rest - 1) order[count++] = static_cast<uint8_t>(std::countr_zero(rest));
+    static const int worder = std::getenv("SWORDER") ? std::atoi(std::getenv("SWORDER")) : 0;
+    if (worder)
+      std::stable_sort(order.begin(), order.begin() + count, [&](int x, int y) { return failures_[x] > failures_[y]; });
+    for (int k = 0; k < count && forced < 0; ++k) {
+      const int g = order[k];
       for (int p = 1; p <= 3; ++p) {
         if (((s.possible[g] >> p) & 1) == 0) continue;
         Proof& proof = s.proof[g][p - 1];
@@ -516,10 +525,15 @@ Search::Verdict Search::Narrow(State& s) {
         ++relaxedRuns_;
         if (PlayRelaxed(trial, pairs, open & ~(uint64_t{1} << g), g, nullptr, nullptr, &touched, nullptr))
           proof = {static_cast<uint16_t>(epoch + 1), false, touched};
-        else
+        else {
           s.possible[g] &= static_cast<uint8_t>(~(1u << p));
+          ++failures_[g];
+        }
       }
-      if (s.possible[g] == 0) return Verdict::Dead;
+      if (s.possible[g] == 0) {
+        failures_[g] += 4;
+        return Verdict::Dead;
+      }
       if (Count4(s.possible[g]) == 1) forced = g;
     }
     if (forced < 0) return Verdict::Open;
@@ -560,10 +574,16 @@ SearchOutcome Search::ExploreNode(State& s) {
 
   // The open group to decide: fewest pairings left, then the most free tiles (its choice comes
   // into play first).
+  static const int wvar = std::getenv("SWVAR") ? std::atoi(std::getenv("SWVAR")) : 0;
   int best = -1, bestCount = 4, bestFree = -1;
   for (int g = 0; g < kGroups; ++g) {
     if (s.pairing[g] != 0 || s.board.onBoard[g] != 15) continue;
-    const int count = Count4(s.possible[g]), free = Count4(s.board.freeSlots[g]);
+    int count = Count4(s.possible[g]);
+    int free = wvar ? failures_[g] * 8 + Count4(s.board.freeSlots[g]) : Count4(s.board.freeSlots[g]);
+    if (wvar == 2) {
+      free = (failures_[g] + 1) * 60 / count + Count4(s.board.freeSlots[g]);
+      count = 0;
+    }
     if (count < bestCount || (count == bestCount && free > bestFree)) {
       best = g;
       bestCount = count;
@@ -684,15 +704,23 @@ SearchReport Search::Run() {
     report.outcome = SearchOutcome::Dead;
     return report;
   }
-  // Runs of growing length, in Luby's sequence (1, 1, 2, 1, 1, 2, 4, ...) times a base, then
-  // one without a limit. Dead positions carry over; a run cut short stores nothing it did not
-  // finish.
-  constexpr int kRestartBase = 60;
-  constexpr std::array<int, 15> kRunLengths{1, 1, 2, 1, 1, 2, 4, 1, 1, 2, 1, 1, 2, 4, 8};
+  // Runs of growing length, in Luby's sequence (1, 1, 2, 1, 1, 2, 4, 1, ...) times a base, for
+  // as long as the budget lasts. Dead positions carry over; a run cut short stores nothing it
+  // did not finish. Each run is as complete as a search without restarts would be once its
+  // limit exceeds the whole search, which the doubling lengths ensure.
+  static const int kRestartBase = std::getenv("SRB") ? std::atoi(std::getenv("SRB")) : 60;
+  const auto luby = [](int64_t i) {  // i from 1
+    for (;;) {
+      int k = 1;
+      while ((int64_t{1} << k) - 1 < i) ++k;
+      if ((int64_t{1} << k) - 1 == i) return int64_t{1} << (k - 1);
+      i -= (int64_t{1} << (k - 1)) - 1;
+    }
+  };
   const int rootTrail = trailLength_;
   report.outcome = SearchOutcome::OutOfBudget;
-  for (run_ = 0; run_ <= int(kRunLengths.size()); ++run_) {
-    runLimit_ = run_ < int(kRunLengths.size()) ? int64_t{kRestartBase} * kRunLengths[run_] : 0;
+  for (run_ = 0;; ++run_) {
+    runLimit_ = kRestartBase * luby(run_ + 1);
     runStart_ = nodes_;
     trailLength_ = rootTrail;
     report.outcome = root.board.left == 0 ? SearchOutcome::Cleared : Explore(root);

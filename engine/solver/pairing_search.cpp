@@ -40,7 +40,6 @@
 #include <array>
 #include <bit>
 #include <chrono>
-#include <cstdlib>
 #include <vector>
 
 #include "engine/solver/dead_table.h"
@@ -165,7 +164,8 @@ class Search {
   void Choose(State& s, int g, int pairing) const;
   void Propagate(State& s, uint64_t dirty);
   bool PlayRelaxed(Board& b, const std::array<uint8_t, kGroups>& pairs, uint64_t open, int until, Timing* timing,
-                   Record* record, uint64_t* touched, const std::array<uint8_t, kGroups>* possible);
+                   Record* record, uint64_t* touched, const std::array<uint8_t, kGroups>* possible,
+                   int variant = 0);
   void RecordEpoch(uint64_t open, const Timing& timing);
   bool StillProves(const State& s, const Proof& proof, int g, int p) const;
   Verdict Narrow(State& s);
@@ -335,7 +335,7 @@ void Search::Propagate(State& s, uint64_t dirty) {
 // `touched` receives the groups whose tiles left.
 bool Search::PlayRelaxed(Board& b, const std::array<uint8_t, kGroups>& pairs, uint64_t open, int until,
                          Timing* timing, Record* record, uint64_t* touched,
-                         const std::array<uint8_t, kGroups>* possible) {
+                         const std::array<uint8_t, kGroups>* possible, int variant) {
   uint64_t dirty = kAllGroups;
   uint64_t lone = 0;  // open groups with a tile that may leave alone
   const auto take = [&](int h, int slot) {
@@ -387,13 +387,35 @@ bool Search::PlayRelaxed(Board& b, const std::array<uint8_t, kGroups>& pairs, ui
     if (fr == 0) continue;
     if ((open >> h) & 1) {
       int first = -1, second = -1;
-      for (int i = 0; i < 4 && first < 0; ++i)
-        for (int j = i + 1; j < 4; ++j)
-          if ((fr >> i) & 1 && (fr >> j) & 1 && (possible == nullptr || on != 15 || (((*possible)[h] >> (i ^ j)) & 1))) {
-            first = i;
-            second = j;
-            break;
+      if (variant == 0) {
+        for (int i = 0; i < 4 && first < 0; ++i)
+          for (int j = i + 1; j < 4; ++j)
+            if ((fr >> i) & 1 && (fr >> j) & 1 && (possible == nullptr || on != 15 || (((*possible)[h] >> (i ^ j)) & 1))) {
+              first = i;
+              second = j;
+              break;
+            }
+      } else {
+        int bestCost = 1 << 30;
+        for (int i = 0; i < 4; ++i)
+          for (int j = i + 1; j < 4; ++j) {
+            if (!((fr >> i) & 1 && (fr >> j) & 1 && (possible == nullptr || on != 15 || (((*possible)[h] >> (i ^ j)) & 1)))) continue;
+            // What stays: the other free tiles of the group wait; fewer waiting tiles is better.
+            int cost = 0;
+            for (int k = 0; k < 4; ++k) {
+              if (k == i || k == j || ((fr >> k) & 1) == 0) continue;
+              const int t = member_[h][k];
+              for (int q = dependentStart_[t]; q < dependentStart_[t + 1]; ++q)
+                cost += (b.onBoard[dependents_[q].group] & ~b.freeSlots[dependents_[q].group] & dependents_[q].bit) != 0;
+            }
+            if (variant == 2) cost = -cost;
+            if (cost < bestCost) {
+              bestCost = cost;
+              first = i;
+              second = j;
+            }
           }
+      }
       if (first >= 0) {
         takePair(h, first, second);
         dirty |= uint64_t{1} << h;
@@ -505,9 +527,7 @@ Search::Verdict Search::Narrow(State& s) {
     std::array<uint8_t, kGroups> order{};
     int count = 0;
     for (uint64_t rest = open; rest != 0; rest &= rest - 1) order[count++] = static_cast<uint8_t>(std::countr_zero(rest));
-    static const int worder = std::getenv("SWORDER") ? std::atoi(std::getenv("SWORDER")) : 0;
-    if (worder)
-      std::stable_sort(order.begin(), order.begin() + count, [&](int x, int y) { return failures_[x] > failures_[y]; });
+    std::stable_sort(order.begin(), order.begin() + count, [&](int x, int y) { return failures_[x] > failures_[y]; });
     for (int k = 0; k < count && forced < 0; ++k) {
       const int g = order[k];
       for (int p = 1; p <= 3; ++p) {
@@ -572,26 +592,40 @@ SearchOutcome Search::ExploreNode(State& s) {
     return SearchOutcome::Dead;
   }
 
-  // The open group to decide: fewest pairings left, then the most free tiles (its choice comes
-  // into play first).
-  static const int wvar = std::getenv("SWVAR") ? std::atoi(std::getenv("SWVAR")) : 0;
-  int best = -1, bestCount = 4, bestFree = -1;
-  for (int g = 0; g < kGroups; ++g) {
-    if (s.pairing[g] != 0 || s.board.onBoard[g] != 15) continue;
-    int count = Count4(s.possible[g]);
-    int free = wvar ? failures_[g] * 8 + Count4(s.board.freeSlots[g]) : Count4(s.board.freeSlots[g]);
-    if (wvar == 2) {
-      free = (failures_[g] + 1) * 60 / count + Count4(s.board.freeSlots[g]);
-      count = 0;
-    }
-    if (count < bestCount || (count == bestCount && free > bestFree)) {
-      best = g;
-      bestCount = count;
-      bestFree = free;
+  // Two more open runs that choose differently which free tiles of a group leave together (the
+  // pair that keeps waiting the tiles holding up the fewest others, then the most): either may
+  // be a clearing where the first was not.
+  for (int variant = 1; variant <= 2; ++variant) {
+    uint64_t open = 0;
+    for (int g = 0; g < kGroups; ++g)
+      if (s.pairing[g] == 0 && s.board.onBoard[g] == 15) open |= uint64_t{1} << g;
+    Board board = s.board;
+    Record record;
+    ++relaxedRuns_;
+    if (PlayRelaxed(board, s.pairing, open, -1, nullptr, &record, nullptr, &s.possible, variant) && !record.lone) {
+      std::copy(record.moves.begin(), record.moves.begin() + record.count, trail_.begin() + trailLength_);
+      trailLength_ += record.count;
+      return SearchOutcome::Cleared;
     }
   }
 
-  // Its pairings, those that take a free pair at once first; on a restart, shuffled a little.
+  // The open group to decide: fewest pairings left; then the group whose pairings failed most
+  // often so far (a dead line is found, and left, soonest through it); then the most free
+  // tiles (its choice comes into play first).
+  int best = -1, bestCount = 4, bestWeight = -1;
+  for (int g = 0; g < kGroups; ++g) {
+    if (s.pairing[g] != 0 || s.board.onBoard[g] != 15) continue;
+    const int count = Count4(s.possible[g]);
+    const int weight = failures_[g] * 8 + Count4(s.board.freeSlots[g]);
+    if (count < bestCount || (count == bestCount && weight > bestWeight)) {
+      best = g;
+      bestCount = count;
+      bestWeight = weight;
+    }
+  }
+
+  // Its pairings: those the open run could be replayed with first, then those that take a free
+  // pair at once; on a restart, shuffled a little.
   struct Option {
     int pairing = 0, score = 0;
   };
@@ -605,6 +639,7 @@ SearchOutcome Search::ExploreNode(State& s) {
       const unsigned pair = (1u << slot) | (1u << Partner(slot, p));
       if ((fr & pair) == pair) score += 4;
     }
+    if (!epochs_.empty()) score += 5 * ((epochs_.back().holdable[best] >> p) & 1);
     if (run_ > 0) score += static_cast<int>(SplitMix(noiseSeed_) % 7);
     options[n++] = {p, score};
   }
@@ -708,7 +743,7 @@ SearchReport Search::Run() {
   // as long as the budget lasts. Dead positions carry over; a run cut short stores nothing it
   // did not finish. Each run is as complete as a search without restarts would be once its
   // limit exceeds the whole search, which the doubling lengths ensure.
-  static const int kRestartBase = std::getenv("SRB") ? std::atoi(std::getenv("SRB")) : 60;
+  constexpr int kRestartBase = 60;
   const auto luby = [](int64_t i) {  // i from 1
     for (;;) {
       int k = 1;

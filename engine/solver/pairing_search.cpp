@@ -65,15 +65,18 @@ uint64_t SplitMix(uint64_t& x) {
   return z ^ (z >> 31);
 }
 
-// How a tile stands in one of another tile's sets: on it, on its side A or on its side B.
-enum Blocking : uint8_t { kAbove = 0, kSideA = 1, kSideB = 2 };
+// What still holds a tile, packed in a byte: the tiles (and obstacle) on it in bits 0-3 (at
+// most nine cells of the layer above, plus the obstacle), those on side A in bits 4-5 and on
+// side B in bits 6-7 (three cells each). A tile leaving takes one unit off the count it is in.
+constexpr uint8_t kAboveUnit = 1, kSideAUnit = 16, kSideBUnit = 64;
+constexpr bool Unheld(uint8_t v) { return (v & 0x0F) == 0 && ((v & 0x30) == 0 || (v & 0xC0) == 0); }
 
 // What playing changes: the tiles on the board and what still holds each of them.
 struct Board {
   TileSet present;  // with the obstacle bit, which never leaves (not kept in the quick runs)
   uint64_t hash = 0;
   // For each tile, how many tiles (and obstacles) still stand on it and on each of its sides.
-  std::array<std::array<uint8_t, kTileCount>, 3> blockers{};
+  std::array<uint8_t, kTileCount> blockers{};
   std::array<uint8_t, kGroups> onBoard{};    // slots of the group still on the board
   std::array<uint8_t, kGroups> freeSlots{};  // those of them that are free
   int left = 0;
@@ -117,7 +120,7 @@ class Search {
  private:
   struct Dependent {
     uint8_t tile = 0;
-    uint8_t how = kAbove;
+    uint8_t unit = kAboveUnit;  // the count the tile is in
     uint8_t group = 0;
     uint8_t bit = 0;  // the tile's slot in its group, as a mask
   };
@@ -156,7 +159,7 @@ class Search {
 
   bool SetUpRoot(State& s);
   static bool IsFree(const Board& b, int u) {
-    return b.blockers[kAbove][u] == 0 && (b.blockers[kSideA][u] == 0 || b.blockers[kSideB][u] == 0);
+    return Unheld(b.blockers[u]);
   }
   void RemoveTile(Board& b, int i, uint64_t& dirty, Timing* timing) const;
   void LeaveQuickly(Board& b, int i, uint64_t& dirty) const;
@@ -237,7 +240,7 @@ void Search::RemoveTile(Board& b, int i, uint64_t& dirty, Timing* timing) const 
   }
   for (int k = dependentStart_[i]; k < dependentStart_[i + 1]; ++k) {
     const Dependent dep = dependents_[k];
-    --b.blockers[dep.how][dep.tile];
+    b.blockers[dep.tile] = static_cast<uint8_t>(b.blockers[dep.tile] - dep.unit);
     const int u = dep.tile;
     if ((b.onBoard[dep.group] & ~b.freeSlots[dep.group] & dep.bit) == 0) continue;  // gone or free already
     if (timing != nullptr) timing->quiet[i] = false;
@@ -246,7 +249,7 @@ void Search::RemoveTile(Board& b, int i, uint64_t& dirty, Timing* timing) const 
     dirty |= uint64_t{1} << dep.group;
     if (timing != nullptr) {
       timing->freed[u] = timing->clock;
-      TileSet by = d_.above[u] | (b.blockers[kSideA][u] == 0 ? d_.sideA[u] : d_.sideB[u]);
+      TileSet by = d_.above[u] | ((b.blockers[u] & 0x30) == 0 ? d_.sideA[u] : d_.sideB[u]);
       by.reset(TileDependencies::kObstacle);
       TileSet causes = by;
       by.ForEach([&](int x) { causes |= timing->leaveBy[x]; });
@@ -262,7 +265,7 @@ void Search::LeaveQuickly(Board& b, int i, uint64_t& dirty) const {
   --b.left;
   for (int k = dependentStart_[i]; k < dependentStart_[i + 1]; ++k) {
     const Dependent dep = dependents_[k];
-    --b.blockers[dep.how][dep.tile];
+    b.blockers[dep.tile] = static_cast<uint8_t>(b.blockers[dep.tile] - dep.unit);
     if ((b.onBoard[dep.group] & ~b.freeSlots[dep.group] & dep.bit) == 0 || !IsFree(b, dep.tile)) continue;
     b.freeSlots[dep.group] |= dep.bit;
     dirty |= uint64_t{1} << dep.group;
@@ -515,6 +518,15 @@ Search::Verdict Search::Narrow(State& s) {
     firstPair_.fill(0);
     ++relaxedRuns_;
     if (!PlayRelaxed(board, s.pairing, open, -1, &timing, &record, nullptr, &s.possible)) return Verdict::Dead;
+    // Two more open runs choose differently which free tiles of a group leave together (the
+    // pair that keeps waiting the tiles holding up the fewest others, then the most): any of
+    // the three that never let a tile leave alone is a clearing.
+    for (int variant = 1; record.lone && variant <= 2; ++variant) {
+      Board other = s.board;
+      record = Record{};
+      ++relaxedRuns_;
+      PlayRelaxed(other, s.pairing, open, -1, nullptr, &record, nullptr, &s.possible, variant);
+    }
     if (!record.lone) {
       std::copy(record.moves.begin(), record.moves.begin() + record.count, trail_.begin() + trailLength_);
       trailLength_ += record.count;
@@ -592,23 +604,6 @@ SearchOutcome Search::ExploreNode(State& s) {
     return SearchOutcome::Dead;
   }
 
-  // Two more open runs that choose differently which free tiles of a group leave together (the
-  // pair that keeps waiting the tiles holding up the fewest others, then the most): either may
-  // be a clearing where the first was not.
-  for (int variant = 1; variant <= 2; ++variant) {
-    uint64_t open = 0;
-    for (int g = 0; g < kGroups; ++g)
-      if (s.pairing[g] == 0 && s.board.onBoard[g] == 15) open |= uint64_t{1} << g;
-    Board board = s.board;
-    Record record;
-    ++relaxedRuns_;
-    if (PlayRelaxed(board, s.pairing, open, -1, nullptr, &record, nullptr, &s.possible, variant) && !record.lone) {
-      std::copy(record.moves.begin(), record.moves.begin() + record.count, trail_.begin() + trailLength_);
-      trailLength_ += record.count;
-      return SearchOutcome::Cleared;
-    }
-  }
-
   // The open group to decide: fewest pairings left; then the group whose pairings failed most
   // often so far (a dead line is found, and left, soonest through it); then the most free
   // tiles (its choice comes into play first).
@@ -680,15 +675,17 @@ bool Search::SetUpRoot(State& s) {
   for (int pass = 0; pass < 2; ++pass) {
     for (int u = 0; u < d_.count; ++u) {
       const std::array<const TileSet*, 3> sets{&d_.above[u], &d_.sideA[u], &d_.sideB[u]};
+      constexpr std::array<uint8_t, 3> kUnits{kAboveUnit, kSideAUnit, kSideBUnit};
+      if (pass == 0) b.blockers[u] = 0;
       for (int how = 0; how < 3; ++how) {
-        b.blockers[how][u] = static_cast<uint8_t>(sets[how]->count());
+        if (pass == 0) b.blockers[u] = static_cast<uint8_t>(b.blockers[u] + kUnits[how] * sets[how]->count());
         TileSet tiles = *sets[how];
         tiles.reset(TileDependencies::kObstacle);
         tiles.ForEach([&](int t) {
           if (pass == 0)
             ++dependentStart_[t + 1];
           else
-            dependents_[filled[t]++] = {static_cast<uint8_t>(u), static_cast<uint8_t>(how), groupOf_[u],
+            dependents_[filled[t]++] = {static_cast<uint8_t>(u), kUnits[how], groupOf_[u],
                                         static_cast<uint8_t>(1u << slotOf_[u])};
         });
       }

@@ -20,7 +20,7 @@ struct PositionKey {
 class DeadTable {
  public:
   static constexpr size_t kInitialSlots = 1024;
-  static constexpr size_t kMaxSlots = size_t{1} << 20;  // 32 MB at most
+  static constexpr size_t kMaxSlots = size_t{1} << 20;  // 48 MB at most
 
   DeadTable();
   bool Contains(uint64_t hash, const PositionKey& key) const;
@@ -36,7 +36,7 @@ class DeadTable {
 
   static uint64_t Stored(uint64_t hash) { return hash | 1; }
   void Grow();
-  void Place(uint64_t stored, const PositionKey& key);
+  bool Place(uint64_t stored, const PositionKey& key);
 
   std::vector<Slot> slots_;
   size_t used_ = 0;

@@ -38,7 +38,7 @@ LayoutCells RandomSmallLayout(std::mt19937& rng, int count, int width, int heigh
     return false;
   };
   int placed = 0;
-  for (int attempt = 0; placed < count && attempt < 100000; ++attempt) {
+  for (int attempt = 0; placed < count && attempt < 3000; ++attempt) {  // a cramped box holds fewer
     // Mostly the table, then ever fewer tiles a layer up.
     int z = 1;
     while (z < layers && Roll(rng, 100) < 45) ++z;
@@ -47,6 +47,27 @@ LayoutCells RandomSmallLayout(std::mt19937& rng, int count, int width, int heigh
     if (z > 1 && !anchoredNear(x, y, z - 1)) continue;
     layout.set(x, y, z, 1);
     ++placed;
+  }
+  return layout;
+}
+
+LayoutCells RandomCompactLayout(std::mt19937& rng, int count) {
+  LayoutCells layout;
+  int placed = 0;
+  int columns = 3 + Roll(rng, 3), rows = 2 + Roll(rng, 3);
+  int x0 = 6, y0 = 4;
+  for (int z = 1; z <= kLayers && placed < count && columns > 0 && rows > 0; ++z) {
+    for (int j = 0; j < rows; ++j)
+      for (int i = 0; i < columns && placed < count; ++i) {
+        layout.set(x0 + 2 * i, y0 + 2 * j, z, 1);
+        ++placed;
+      }
+    // The next layer: one tile narrower or not, shifted by half a tile or not, in each direction.
+    const int shrinkX = Roll(rng, 2), shrinkY = Roll(rng, 2);
+    x0 += shrinkX;
+    y0 += shrinkY;
+    columns -= std::max(shrinkX, Roll(rng, 2));
+    rows -= std::max(shrinkY, Roll(rng, 2));
   }
   return layout;
 }

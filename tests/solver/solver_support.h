@@ -20,11 +20,17 @@ struct Position {
   int tiles = 0;
 };
 
-// `count` anchors (count <= 144) on a small stretch of the board, as a layout: layer 1 anywhere
-// in a box of `width` x `height` cells (half-tile offsets included, so neighbours often touch
-// by one row only), higher layers only over a tile of the layer below. No two anchors of one
-// layer overlap. Cramped boxes give boards where nearly every tile waits for another.
+// Up to `count` anchors on a small stretch of the board, as a layout: layer 1 anywhere in a box
+// of `width` x `height` cells (half-tile offsets included, so neighbours often touch by one
+// row only), higher layers only over a tile of the layer below. No two anchors of one layer
+// overlap. Cramped boxes give boards where nearly every tile waits for another, and hold fewer
+// than `count` anchors when they are full.
 LayoutCells RandomSmallLayout(std::mt19937& rng, int count, int width, int height, int layers);
+
+// About `count` anchors stacked like a small turtle: a full rectangle of tiles side by side on
+// layer 1, and on each layer above a smaller rectangle over it, shifted by half a tile or not.
+// Rows of touching tiles and stacks make most positions need a real search.
+LayoutCells RandomCompactLayout(std::mt19937& rng, int count);
 
 // The tiles dealt on a layout's positions: `count` tiles drawn as whole groups of four and
 // pairs of a group (flowers and seasons among the candidates), placed at random.

@@ -29,7 +29,9 @@
 //
 // A relaxed run that never let a tile leave alone made only real moves: it is a clearing, and
 // the search ends there. Most of the time goes into the relaxed runs; Narrow and StillProves say
-// how one run serves many tests.
+// how one run serves many tests. Those shortcuts only ever spare a test that would pass: were
+// one wrong, a pairing that fails would stay possible and cost a useless branch, whose own
+// open run then fails; no answer changes. Dropping a pairing always takes a failed run.
 //
 // The search restarts a few times with growing node limits and a slightly shuffled choice of
 // pairings, keeping the dead positions found: a poor early choice then costs one short run

@@ -168,6 +168,9 @@ class Search {
   void RemovePair(State& s, int a, int b, uint64_t& dirty);
   void Choose(State& s, int g, int pairing) const;
   void Propagate(State& s, uint64_t dirty);
+  // kTimed: the open run of Narrow, which records its Timing and keeps the boards the tests
+  // start from; the other runs are compiled without any of it.
+  template <bool kTimed>
   bool PlayRelaxed(Board& b, const std::array<uint8_t, kGroups>& pairs, uint64_t open, int until, Timing* timing,
                    Record* record, uint64_t* touched, const std::array<uint8_t, kGroups>* possible,
                    int variant = 0);
@@ -338,24 +341,26 @@ void Search::Propagate(State& s, uint64_t dirty) {
 // allows), and a tile alone only when nothing else can move. The open run of Narrow (given a
 // `timing`) also keeps the boards the tests start from; `record` receives its moves.
 // `touched` receives the groups whose tiles left.
+template <bool kTimed>
 bool Search::PlayRelaxed(Board& b, const std::array<uint8_t, kGroups>& pairs, uint64_t open, int until,
                          Timing* timing, Record* record, uint64_t* touched,
                          const std::array<uint8_t, kGroups>* possible, int variant) {
   uint64_t dirty = kAllGroups;
   uint64_t lone = 0;  // open groups with a tile that may leave alone
   const auto take = [&](int h, int slot) {
-    if (timing != nullptr && (open >> h) & 1) {
-      if (b.onBoard[h] == 15) firstTouch_[h] = b;
-      if (Count4(b.onBoard[h]) == 2) thirdTouch_[h] = b;
-    }
-    if (touched != nullptr) *touched |= uint64_t{1} << h;
-    if (timing != nullptr)
+    if constexpr (kTimed) {
+      if ((open >> h) & 1) {
+        if (b.onBoard[h] == 15) firstTouch_[h] = b;
+        if (Count4(b.onBoard[h]) == 2) thirdTouch_[h] = b;
+      }
       RemoveTile(b, member_[h][slot], dirty, timing);
-    else
+    } else {
+      if (touched != nullptr) *touched |= uint64_t{1} << h;
       LeaveQuickly(b, member_[h][slot], dirty);
+    }
   };
   const auto takePair = [&](int h, int i, int j) {
-    if (timing != nullptr) {
+    if constexpr (kTimed) {
       const int a = member_[h][i], c = member_[h][j];
       timing->leaveBy[a] = timing->leaveBy[c] = timing->freeBy[a] | timing->freeBy[c];
       if (b.onBoard[h] == 15) firstPair_[h] = static_cast<uint8_t>(i ^ j);
@@ -373,7 +378,7 @@ bool Search::PlayRelaxed(Board& b, const std::array<uint8_t, kGroups>& pairs, ui
       const unsigned on = b.onBoard[h], fr = b.freeSlots[h];
       if (fr != 0 && (Count4(on) < 4 || Count4(fr) >= 2)) {
         const int slot = std::countr_zero(fr);
-        if (timing != nullptr) {  // it left once a groupmate was gone, or free
+        if constexpr (kTimed) {  // it left once a groupmate was gone, or free
           const int t = member_[h][slot];
           const unsigned gone = 15u & ~on, mate = gone != 0 ? gone : fr & ~(1u << slot);
           const int m = member_[h][std::countr_zero(mate)];
@@ -519,7 +524,7 @@ Search::Verdict Search::Narrow(State& s) {
     Record record;
     firstPair_.fill(0);
     ++relaxedRuns_;
-    if (!PlayRelaxed(board, s.pairing, open, -1, &timing, &record, nullptr, &s.possible)) return Verdict::Dead;
+    if (!PlayRelaxed<true>(board, s.pairing, open, -1, &timing, &record, nullptr, &s.possible)) return Verdict::Dead;
     // Two more open runs choose differently which free tiles of a group leave together (the
     // pair that keeps waiting the tiles holding up the fewest others, then the most): any of
     // the three that never let a tile leave alone is a clearing.
@@ -527,7 +532,7 @@ Search::Verdict Search::Narrow(State& s) {
       Board other = s.board;
       record = Record{};
       ++relaxedRuns_;
-      PlayRelaxed(other, s.pairing, open, -1, nullptr, &record, nullptr, &s.possible, variant);
+      PlayRelaxed<false>(other, s.pairing, open, -1, nullptr, &record, nullptr, &s.possible, variant);
     }
     if (!record.lone) {
       std::copy(record.moves.begin(), record.moves.begin() + record.count, trail_.begin() + trailLength_);
@@ -536,13 +541,13 @@ Search::Verdict Search::Narrow(State& s) {
     }
     const int epoch = static_cast<int>(epochs_.size());
     RecordEpoch(open, timing);
-    int forced = -1;
+    uint64_t forced = 0;
     // Groups that failed before are tested first: a dead line is then found after few runs.
     std::array<uint8_t, kGroups> order{};
     int count = 0;
     for (uint64_t rest = open; rest != 0; rest &= rest - 1) order[count++] = static_cast<uint8_t>(std::countr_zero(rest));
     std::stable_sort(order.begin(), order.begin() + count, [&](int x, int y) { return failures_[x] > failures_[y]; });
-    for (int k = 0; k < count && forced < 0; ++k) {
+    for (int k = 0; k < count; ++k) {
       const int g = order[k];
       for (int p = 1; p <= 3; ++p) {
         if (((s.possible[g] >> p) & 1) == 0) continue;
@@ -557,7 +562,7 @@ Search::Verdict Search::Narrow(State& s) {
         Board trial = firstPair_[g] == p ? thirdTouch_[g] : firstTouch_[g];
         uint64_t touched = 0;
         ++relaxedRuns_;
-        if (PlayRelaxed(trial, pairs, open & ~(uint64_t{1} << g), g, nullptr, nullptr, &touched, nullptr))
+        if (PlayRelaxed<false>(trial, pairs, open & ~(uint64_t{1} << g), g, nullptr, nullptr, &touched, nullptr))
           proof = {static_cast<uint16_t>(epoch + 1), false, touched};
         else {
           s.possible[g] &= static_cast<uint8_t>(~(1u << p));
@@ -568,12 +573,17 @@ Search::Verdict Search::Narrow(State& s) {
         failures_[g] += 4;
         return Verdict::Dead;
       }
-      if (Count4(s.possible[g]) == 1) forced = g;
+      if (Count4(s.possible[g]) == 1) forced |= uint64_t{1} << g;
     }
-    if (forced < 0) return Verdict::Open;
-    // A group with one pairing left gets it; the runs above assumed it open, so start over.
-    Choose(s, forced, std::countr_zero(unsigned(s.possible[forced])));
-    Propagate(s, uint64_t{1} << forced);
+    if (forced == 0) return Verdict::Open;
+    // Groups with one pairing left get it, and the tests start over from a new open run. (A
+    // test that failed above failed with those groups still open, so it fails with them fixed:
+    // what it dropped stays dropped.)
+    for (uint64_t rest = forced; rest != 0; rest &= rest - 1) {
+      const int g = std::countr_zero(rest);
+      Choose(s, g, std::countr_zero(unsigned(s.possible[g])));
+    }
+    Propagate(s, forced);
     if (s.board.left == 0) return Verdict::Cleared;
   }
 }

@@ -6,10 +6,10 @@
 //   for (const TilePair& p : r.order) game.RemovePair(p.first, p.second);  // when Clearable
 //
 // The tiles of the position are those whose records are present; grid and records are expected
-// to agree, as they do in every game. Tiles match by MatchGroup. Most deals of a full layout are
-// decided within a millisecond, and a position in the middle of a game is smaller still, so
-// the call is meant to be made after every move; give it a small budget there and read
-// Unknown as "not known yet".
+// to agree, as they do in every game. Tiles match by MatchGroup. Most fresh deals of a full
+// layout are decided in a few milliseconds and a position in the middle of a game is smaller
+// still, so the call can be made after every move; give it a small budget there and read
+// Unknown as "not known yet". Nothing is kept between calls.
 #pragma once
 
 #include <cstdint>

@@ -33,9 +33,10 @@
 // one wrong, a pairing that fails would stay possible and cost a useless branch, whose own
 // open run then fails; no answer changes. Dropping a pairing always takes a failed run.
 //
-// The search restarts a few times with growing node limits and a slightly shuffled choice of
-// pairings, keeping the dead positions found: a poor early choice then costs one short run
-// instead of the whole search under it.
+// The search restarts with node limits growing in Luby's sequence and a slightly shuffled choice
+// of pairings, keeping the dead positions found and how often each group failed: a poor early
+// choice then costs one short run instead of the whole search under it, and a board that cannot
+// be cleared is still searched to the end by the longer runs.
 #include "engine/solver/pairing_search.h"
 
 #include <algorithm>

@@ -173,8 +173,7 @@ class Search {
   // start from; the other runs are compiled without any of it.
   template <bool kTimed>
   bool PlayRelaxed(Board& b, const std::array<uint8_t, kGroups>& pairs, uint64_t open, int until, Timing* timing,
-                   Record* record, uint64_t* touched, const std::array<uint8_t, kGroups>* possible,
-                   int variant = 0);
+                   Record* record, uint64_t* touched, const std::array<uint8_t, kGroups>* possible);
   void RecordEpoch(uint64_t open, const Timing& timing);
   bool StillProves(const State& s, const Proof& proof, int g, int p) const;
   Verdict Narrow(State& s);
@@ -345,7 +344,7 @@ void Search::Propagate(State& s, uint64_t dirty) {
 template <bool kTimed>
 bool Search::PlayRelaxed(Board& b, const std::array<uint8_t, kGroups>& pairs, uint64_t open, int until,
                          Timing* timing, Record* record, uint64_t* touched,
-                         const std::array<uint8_t, kGroups>* possible, int variant) {
+                         const std::array<uint8_t, kGroups>* possible) {
   uint64_t dirty = kAllGroups;
   uint64_t lone = 0;  // open groups with a tile that may leave alone
   const auto take = [&](int h, int slot) {
@@ -398,35 +397,13 @@ bool Search::PlayRelaxed(Board& b, const std::array<uint8_t, kGroups>& pairs, ui
     if (fr == 0) continue;
     if ((open >> h) & 1) {
       int first = -1, second = -1;
-      if (variant == 0) {
-        for (int i = 0; i < 4 && first < 0; ++i)
-          for (int j = i + 1; j < 4; ++j)
-            if ((fr >> i) & 1 && (fr >> j) & 1 && (possible == nullptr || on != 15 || (((*possible)[h] >> (i ^ j)) & 1))) {
-              first = i;
-              second = j;
-              break;
-            }
-      } else {
-        int bestCost = 1 << 30;
-        for (int i = 0; i < 4; ++i)
-          for (int j = i + 1; j < 4; ++j) {
-            if (!((fr >> i) & 1 && (fr >> j) & 1 && (possible == nullptr || on != 15 || (((*possible)[h] >> (i ^ j)) & 1)))) continue;
-            // What stays: the other free tiles of the group wait; fewer waiting tiles is better.
-            int cost = 0;
-            for (int k = 0; k < 4; ++k) {
-              if (k == i || k == j || ((fr >> k) & 1) == 0) continue;
-              const int t = member_[h][k];
-              for (int q = dependentStart_[t]; q < dependentStart_[t + 1]; ++q)
-                cost += (b.onBoard[dependents_[q].group] & ~b.freeSlots[dependents_[q].group] & dependents_[q].bit) != 0;
-            }
-            if (variant == 2) cost = -cost;
-            if (cost < bestCost) {
-              bestCost = cost;
-              first = i;
-              second = j;
-            }
+      for (int i = 0; i < 4 && first < 0; ++i)
+        for (int j = i + 1; j < 4; ++j)
+          if ((fr >> i) & 1 && (fr >> j) & 1 && (possible == nullptr || on != 15 || (((*possible)[h] >> (i ^ j)) & 1))) {
+            first = i;
+            second = j;
+            break;
           }
-      }
       if (first >= 0) {
         takePair(h, first, second);
         dirty |= uint64_t{1} << h;
@@ -526,15 +503,6 @@ Search::Verdict Search::Narrow(State& s) {
     firstPair_.fill(0);
     ++relaxedRuns_;
     if (!PlayRelaxed<true>(board, s.pairing, open, -1, &timing, &record, nullptr, &s.possible)) return Verdict::Dead;
-    // Two more open runs choose differently which free tiles of a group leave together (the
-    // pair that keeps waiting the tiles holding up the fewest others, then the most): any of
-    // the three that never let a tile leave alone is a clearing.
-    for (int variant = 1; record.lone && variant <= 2; ++variant) {
-      Board other = s.board;
-      record = Record{};
-      ++relaxedRuns_;
-      PlayRelaxed<false>(other, s.pairing, open, -1, nullptr, &record, nullptr, &s.possible, variant);
-    }
     if (!record.lone) {
       std::copy(record.moves.begin(), record.moves.begin() + record.count, trail_.begin() + trailLength_);
       trailLength_ += record.count;
@@ -550,6 +518,9 @@ Search::Verdict Search::Narrow(State& s) {
     std::stable_sort(order.begin(), order.begin() + count, [&](int x, int y) { return failures_[x] > failures_[y]; });
     for (int k = 0; k < count; ++k) {
       const int g = order[k];
+      // Below the first position a group with no free tile, which never failed, waits: its
+      // pairing comes into play later, and testing it at every step costs more than it finds.
+      if (nodes_ > 1 && s.board.freeSlots[g] == 0 && failures_[g] == 0) continue;
       for (int p = 1; p <= 3; ++p) {
         if (((s.possible[g] >> p) & 1) == 0) continue;
         Proof& proof = s.proof[g][p - 1];

@@ -63,6 +63,7 @@ void Game::Temps() {
   }
 
   Rules().Tick(*this);  // the mode's clocks
+  StepSolving();
   WriteScore();
 }
 

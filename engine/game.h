@@ -10,6 +10,7 @@
 #include <string>
 
 #include "engine/board.h"
+#include "engine/clearing_aid.h"
 #include "engine/host.h"
 #include "engine/keyboard_cursor.h"
 #include "engine/modes/clicks.h"
@@ -130,6 +131,8 @@ class Game {
   bool LayoutUnsaved = false;
   uint8_t HoverTile = 0;
   KeyboardCursor Cursor;  // play by keyboard (keyboard_play.cpp)
+  ClearableWatchState ClearableWatch;  // the warning of an unclearable board (clearable_warning.cpp)
+  SolvePlayState SolvePlay;            // "Solve this board" (solve_this_board.cpp)
   bool HofRefreshPending = false;
   int32_t BoardOriginX = 36;
   int32_t BoardOriginY = 25;
@@ -217,6 +220,16 @@ class Game {
   void PressKeyCursor();                // Space or Enter: a left click on the cursor
   void EscapeKey();                     // Escape: a right click, which clears the choice
   DirtyRect KeyCursorRect() const;      // where the cursor is drawn, to redraw it
+
+  // ---- What the solver does for the player (clearable_warning.cpp, solve_this_board.cpp) ----
+  // The status refresh, with the warning on: judges a new position and says when the board
+  // just became impossible to clear.
+  void WatchClearable();
+  // How many presses of Back reach a position that can be cleared, judged on copies.
+  BacksNeeded BacksToClearable() const;
+  void SolveThisBoard();  // the Play menu's command; while the solver plays, it stops it
+  void StepSolving();     // the tick: the next tile of the solver's play
+  bool StopSolving();     // any key or click; true when the solver was playing
 
   void Hint();           // hint.cpp
   void Shuffle1Click();  // shuffle.cpp

@@ -28,6 +28,7 @@ struct Options {
   bool Res800 = false;        // "Switch to 800x600 / High-Color at startup"
   bool AnimateTileRivers = true;  // "Animate Tile Rivers in Mahjongg Rivers"
   bool AnimateClicks = false;     // "Animate Falling Tiles in Mahjongg Clicks"
+  bool WarnUnclearable = false;   // "Warn when the board can no longer be cleared"
 
   // Board look and pointer feedback.
   int32_t HighlightMode = HighlightGreenRectangle;

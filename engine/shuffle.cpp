@@ -10,6 +10,8 @@ void Game::Shuffle1Click() {
   HintFirst = HintSecond = 0;
   FirstSelected = SecondSelected = 0;
   Rules().Shuffle(*this);
+  // A new position not reached by a move: the warning judges it afresh.
+  ClearableWatch = ClearableWatchState{};
   FullRedraw();
   host_.board.ProcessEvents();
 }

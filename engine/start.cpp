@@ -11,6 +11,7 @@ Game::Game(const GameHost& host, Options& options) : host_(host), options_(optio
 void Game::IM(uint8_t mode) {
   host_.board.ShowWelcome(false);
   GameMode = mode;
+  if (mode != ModeClassic) StopSolving();  // a pause or another game ends the solver's play
   if (mode == ModeStopped || mode == ModePaused) host_.board.ShowFond();
   if (mode == ModeGameOver || mode == ModeStopped) host_.board.ShowWelcome(true);
   host_.board.GameChanged();
@@ -73,6 +74,8 @@ void Game::ResetGameFields() {
   PausedElapsed = TwoPlayerGame.PausedPlayerOneOffset = TwoPlayerGame.PausedPlayerTwoOffset = 0;
   MemoryGame.RevealCountdown = 0;
   StatusBounce = false;
+  ClearableWatch = ClearableWatchState{};
+  SolvePlay = SolvePlayState{};
 }
 
 // "New" repeats the game being played, or the game whose list is shown (the arcade games

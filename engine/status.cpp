@@ -13,6 +13,7 @@ void Game::WriteScore() {
     return;
   }
   IsItFree();
+  if (options_.WarnUnclearable && traits.solverJudges && MovesLeft > 0 && !SolvePlay.running) WatchClearable();
   host_.feedback.SetStatusFields(
       std::to_string(TilesLeft), options_.Moves && traits.countsMoves ? std::to_string(MovesLeft) : std::string(),
       traits.showsTime && options_.ShowTime ? TimeText(ElapsedSeconds + PenaltySeconds) : std::string());

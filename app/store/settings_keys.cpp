@@ -37,7 +37,7 @@ constexpr SettingKey Text(std::string_view name, std::string SettingsValues::*fi
 using O = Options;
 using V = SettingsValues;
 
-constexpr std::array<SettingKey, 44> kKeys = {
+constexpr std::array<SettingKey, 45> kKeys = {
     OptionNumber("Highlight", &O::HighlightMode, HighlightGreenRectangle),
     Flag("Invert", &O::Invert, false),
     Flag("ShowMoves", &O::Moves, true),
@@ -84,6 +84,9 @@ constexpr std::array<SettingKey, 44> kKeys = {
     Number("HPos", &V::HPos, 0, false),
     // Its default is the current screen width, filled in when reading.
     Number("PreviousRes", &V::PreviousRes, 0),
+    // Keys added since: after the 44 above, so that the file keeps its order for every
+    // program that reads it.
+    Flag("WarnUnclearable", &O::WarnUnclearable, false),
 };
 
 }  // namespace

@@ -52,7 +52,7 @@ struct SettingKey {
   bool readAtStartup = true;  // "WPos" and "HPos" are written only
 };
 
-// The 44 keys in file order.
+// The keys in file order: the 44 the file has always held, then the keys added since.
 std::span<const SettingKey> SettingsKeys();
 
 // The number a numbered choice is written as: itself while it names an item, else the

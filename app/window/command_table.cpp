@@ -102,6 +102,8 @@ const CommandRow kCommands[] = {
     {.menu = M::Play, .name = "Stoppe", .caption = "&Stop", .shortcut = "Ctrl+X", .handler = OnGame<&Game::Stop>},
     {.menu = M::Play, .name = "Restart1", .caption = "&Restart", .shortcut = "Ctrl+R",
      .handler = OnGame<&Game::Restart>},
+    {.menu = M::Play, .name = "SolveBoard1", .caption = "Solve this board", .handler = OnGame<&Game::SolveThisBoard>,
+     .modes = ModeBit(ModeClassic)},
     {.menu = M::Play, .separatorBefore = true, .name = "Changeplayername", .caption = "&Player Name",
      .handler = Call<&TSorimo::ShowScores>},
     // The mark of a specific game, kept with the options and never shown.
@@ -174,6 +176,8 @@ const CommandRow kCommands[] = {
      .flips = true},
     {.menu = M::Configuration, .name = "PlayMusic", .caption = "Play music", .handler = Call<&TSorimo::PlayMusicClick>,
      .option = &O::PlayMusic, .flips = true},
+    {.menu = M::Configuration, .separatorBefore = true, .name = "WarnUnclearable",
+     .caption = "Warn when the board can no longer be cleared", .option = &O::WarnUnclearable, .flips = true},
 
     // ---- Background and Tileset
     {.menu = M::Background, .separatorAfter = true, .name = "LoadBackground", .caption = "Load from disk",

@@ -42,6 +42,7 @@ TSorimo::TSorimo(const ProgramFolders& folders, std::optional<DesktopServices> d
   sound_ = desktop_.soundOutput ? desktop_.soundOutput() : std::make_unique<AudioOutput>();
   Timer.setInterval(50);
   connect(&Timer, &QTimer::timeout, this, [this] { game_.Temps(); });
+  WatchInputWhileSolving();
   Init();
 }
 

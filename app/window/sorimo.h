@@ -213,8 +213,13 @@ class TSorimo : public QMainWindow,
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Any key or click stops the solver's play (solver_input.cpp).
+  void WatchInputWhileSolving();
+  bool swallowRelease_ = false;
+
   // Start-up (startup.cpp).
   void Init();
   void PlaceWindow();

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <algorithm>
+#include <string_view>
 
 #include "app/window/cool_menu.h"
 #include "app/window/sorimo.h"
@@ -106,6 +107,11 @@ QToolButton* WindowCommands::toolButton(const std::string& name) const {
 }
 
 void WindowCommands::Run(const CommandRow& row) {
+  // A command while the solver plays stops its play first; its own command then does no more.
+  if (window_.game().StopSolving() && row.name && std::string_view(row.name) == "SolveBoard1") {
+    Done();
+    return;
+  }
   if (row.option && row.flips) options_.*row.option = !(options_.*row.option);
   if (row.handler) row.handler(window_);
   Done();

@@ -64,7 +64,8 @@ void ModeRules::AnnounceResult(Game& g) const {
   // The list the result belongs to decides how it reads.
   const std::string message = RulesOf(ModeOfColumn(g.BoardNumber)).ResultText(g);
   // Strictly better than the tenth entry: an equal total does not push it out.
-  const bool filed = !(g.LayoutUnsaved && IsLayoutColumn(g.BoardNumber));
+  // Nor does a game the solver played in.
+  const bool filed = !(g.LayoutUnsaved && IsLayoutColumn(g.BoardNumber)) && !g.SolvePlay.used;
   const bool entersHall = g.options().EnableHall && filed && total < g.host().scores.HallTenthTotal(g.BoardNumber);
   if (!message.empty()) g.host().questions.ShowGameOver(message, entersHall);
   if (entersHall) {

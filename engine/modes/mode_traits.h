@@ -23,6 +23,7 @@ struct ModeTraits {
   bool allowsShuffle;
   bool everyTileFree;  // any tile may be taken, whatever covers it
   bool endsWhenEmpty;  // a cleared board ends the game (everywhere but in the editor)
+  bool solverJudges;   // the classic free rule with pairs of a group: the solver can judge the board
   // Its hall of fame lists, easy and hard; 0 for none (the layouts have one each, 1..99).
   int easyColumn;
   int hardColumn;

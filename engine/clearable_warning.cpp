@@ -1,0 +1,75 @@
+// "Warn when the board can no longer be cleared": the solver judges every new position of a
+// classic game, and the status line says on which move the game was lost and how far Back
+// has to go to a position that can still be cleared.
+#include <algorithm>
+#include <chrono>
+
+#include "engine/game.h"
+
+namespace sorimo {
+
+namespace {
+
+// A position in the middle of a game is decided in a millisecond or two; the budget only
+// bounds the rare hard one, which then counts as not known and warns of nothing.
+constexpr double kJudgeSeconds = 0.25;
+// The walk back through the history solves one position a step; it gives up after this.
+constexpr double kWalkBackSeconds = 1.0;
+
+}  // namespace
+
+std::string UnclearableText(const BacksNeeded& b) {
+  switch (b.kind) {
+    case BacksNeeded::Kind::Found:
+      return b.backs == 1 ? "This board can no longer be cleared: press Back once."
+                          : "This board can no longer be cleared: press Back " + std::to_string(b.backs) + " times.";
+    case BacksNeeded::Kind::NoneFromTheDeal:
+      return "This board cannot be cleared, not even from the start.";
+    case BacksNeeded::Kind::NotKnown:
+      break;
+  }
+  return "This board can no longer be cleared.";
+}
+
+void Game::WatchClearable() {
+  ClearableWatchState& w = ClearableWatch;
+  if (w.judged && w.position == Records) return;
+  const SolveResult r = SolveBoard(Grid, Records, options_.Vertical, {0, kJudgeSeconds});
+  const bool wasImpossible = w.judged && w.verdict == SolveVerdict::Impossible;
+  // The walk back compares its first step with the position judged before this one.
+  if (r.verdict == SolveVerdict::Impossible && !wasImpossible) ShowStatus(UnclearableText(BacksToClearable()));
+  w.judged = true;
+  w.position = Records;
+  w.verdict = r.verdict;
+}
+
+BacksNeeded Game::BacksToClearable() const {
+  using Clock = std::chrono::steady_clock;
+  const Clock::time_point start = Clock::now();
+  BoardGrid grid = Grid;
+  TileRecords records = Records;
+  int left = TilesLeft;
+  for (int backs = 1; left + 2 <= TilesTotal; ++backs) {
+    // What Back would put on the board (TakeBackPair), on a copy.
+    const int k = TilesTotal - (left + 2);
+    if (k < 0 || k + 1 >= static_cast<int>(MoveHistory.size())) break;
+    for (const int i : {k, k + 1}) {
+      const HistoryEntry& e = MoveHistory[size_t(i)];
+      if (e.tile >= 1 && e.tile <= kTileCount) PlaceTile(grid, records, e.tile, {e.x, e.y, e.z});
+    }
+    left += 2;
+    // The position before the last move is usually the one judged before: no need to solve it.
+    if (backs == 1 && ClearableWatch.judged && ClearableWatch.verdict == SolveVerdict::Clearable &&
+        ClearableWatch.position == records)
+      return {BacksNeeded::Kind::Found, 1};
+    const double spent = std::chrono::duration<double>(Clock::now() - start).count();
+    const double remaining = kWalkBackSeconds - spent;
+    if (remaining <= 0) return {BacksNeeded::Kind::NotKnown, 0};
+    const SolveResult r = SolveBoard(grid, records, options_.Vertical, {0, std::min(kJudgeSeconds, remaining)});
+    if (r.verdict == SolveVerdict::Clearable) return {BacksNeeded::Kind::Found, backs};
+    if (r.verdict == SolveVerdict::Unknown) return {BacksNeeded::Kind::NotKnown, 0};
+  }
+  return {BacksNeeded::Kind::NoneFromTheDeal, 0};
+}
+
+}  // namespace sorimo

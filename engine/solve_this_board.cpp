@@ -1,0 +1,85 @@
+// "Solve this board": when the classic board can still be cleared, the solver's order is
+// played by the tick, a tile at a time, until the board is empty or the player stops it with
+// any key or click. A game the solver played in enters no hall of fame.
+#include "engine/game.h"
+
+namespace sorimo {
+
+namespace {
+
+// The player asked and waits for the answer: more time than the warning gets.
+constexpr double kSolveCommandSeconds = 3.0;
+
+}  // namespace
+
+void Game::SolveThisBoard() {
+  if (GameMode != ModeClassic || GameFinished || TilesLeft == 0) return;
+  if (StopSolving()) return;
+  const SolveResult r = SolveBoard(Grid, Records, options_.Vertical, {0, kSolveCommandSeconds});
+  if (r.verdict == SolveVerdict::Impossible) {
+    ShowStatus(UnclearableText(BacksToClearable()));
+    return;
+  }
+  if (r.verdict == SolveVerdict::Unknown || r.order.empty()) {
+    ShowStatus(SolveNotFoundText);
+    return;
+  }
+  // The player's choice and the hint make way for the solver's.
+  const Highlights before = HighlightsNow();
+  FirstSelected = SecondSelected = 0;
+  HintFirst = HintSecond = 0;
+  RedrawHighlightChanges(before);
+  SolvePlay = SolvePlayState{};
+  SolvePlay.running = true;
+  SolvePlay.used = true;
+  SolvePlay.order = r.order;
+  SolvePlay.stepTick = host_.time.TickCount();
+  ShowStatus(SolvingText);
+}
+
+void Game::StepSolving() {
+  SolvePlayState& s = SolvePlay;
+  if (!s.running) return;
+  if (GameMode != ModeClassic || GameFinished || s.next >= s.order.size()) {
+    s.running = false;
+    return;
+  }
+  const uint32_t now = host_.time.TickCount();
+  if (now - s.stepTick < kSolveStepMs) return;
+  s.stepTick = now;
+
+  const TilePair p = s.order[s.next];
+  // The order was made for the board as it stood; should it have changed (it cannot while
+  // the solver plays), stopping is the honest answer.
+  if (!IsFreeNow(p.first) || !IsFreeNow(p.second)) {
+    StopSolving();
+    return;
+  }
+  if (!s.firstShown) {
+    FirstSelected = p.first;
+    SonOK(p.first);
+    s.firstShown = true;
+    return;
+  }
+  s.firstShown = false;
+  ++s.next;
+  RemovePair(p.first, p.second);
+  if (options_.ShowGirls) host_.board.ShowPanelHOF();
+  if (s.next == s.order.size()) s.running = false;  // the tick's status refresh ends the game
+}
+
+bool Game::StopSolving() {
+  SolvePlayState& s = SolvePlay;
+  if (!s.running) return false;
+  s.running = false;
+  if (s.firstShown && FirstSelected != 0) {
+    const int shown = FirstSelected;
+    FirstSelected = 0;
+    RedrawTile(shown);
+  }
+  s.firstShown = false;
+  ShowStatus(SolveStoppedText);
+  return true;
+}
+
+}  // namespace sorimo

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 namespace sorimo {
 
@@ -13,7 +14,20 @@ BoardImage::BoardImage(QWidget* parent) : QWidget(parent) {
 void BoardImage::setPixels(const uint32_t* pixels, int width, int height) {
   // RGB32 ignores the top byte, so the renderer's 0x00RRGGBB words are shown as they are.
   image_ = QImage(reinterpret_cast<const uchar*>(pixels), width, height, width * 4, QImage::Format_RGB32);
-  setFixedSize(width, height);
+  setFixedSize(scale_.LogicalSize(image_.size()));
+}
+
+void BoardImage::setScale(const PixelScale& scale) {
+  scale_ = scale;
+  setFixedSize(scale_.LogicalSize(image_.size()));
+  update();
+}
+
+void BoardImage::updatePixels(const QRect& pixels) { update(scale_.LogicalRect(pixels)); }
+
+QPoint BoardImage::pointAt(QPoint pixel) const {
+  const QPointF centre = scale_.LogicalCentre(pixel);
+  return {int(std::floor(centre.x())), int(std::floor(centre.y()))};
 }
 
 void BoardImage::paintEvent(QPaintEvent* event) {
@@ -22,16 +36,17 @@ void BoardImage::paintEvent(QPaintEvent* event) {
     p.fillRect(event->rect(), Qt::black);
     return;
   }
-  const QRect r = event->rect();
-  p.drawImage(r.topLeft(), image_, r);
+  DrawPicture(p, image_, scale_, event->rect());
 }
 
 void BoardImage::mouseMoveEvent(QMouseEvent* event) {
-  if (onMove) onMove(event->position().toPoint().x(), event->position().toPoint().y());
+  const QPoint at = scale_.PixelAt(event->position());
+  if (onMove) onMove(at.x(), at.y());
 }
 
 void BoardImage::mouseReleaseEvent(QMouseEvent* event) {
-  if (onRelease) onRelease(event->button(), event->position().toPoint().x(), event->position().toPoint().y());
+  const QPoint at = scale_.PixelAt(event->position());
+  if (onRelease) onRelease(event->button(), at.x(), at.y());
 }
 
 }  // namespace sorimo

@@ -1,10 +1,13 @@
 // The visible board image `Game`: shows the finished 704 x 468 picture the renderer made and
-// passes pointer movement and button releases to the window. It knows nothing of the game.
+// passes pointer movement and button releases to the window, in picture pixels whatever the
+// screen's pixel ratio (app/window/pixel_scale.h). It knows nothing of the game.
 #pragma once
 
 #include <QImage>
 #include <QWidget>
 #include <functional>
+
+#include "app/window/pixel_scale.h"
 
 namespace sorimo {
 
@@ -14,8 +17,14 @@ class BoardImage : public QWidget {
   explicit BoardImage(QWidget* parent = nullptr);
 
   // The picture shown; its pixels are 0x00RRGGBB words owned by the caller, which keeps them
-  // alive and calls update() (or repaint() for an immediate repaint) after drawing.
+  // alive and calls updatePixels() (or repaint() for an immediate repaint) after drawing.
   void setPixels(const uint32_t* pixels, int width, int height);
+  void setScale(const PixelScale& scale);
+  const PixelScale& scale() const { return scale_; }
+  // Schedules a repaint of these picture pixels.
+  void updatePixels(const QRect& pixels);
+  // The widget point over the middle of a picture pixel.
+  QPoint pointAt(QPoint pixel) const;
 
   std::function<void(int x, int y)> onMove;
   std::function<void(Qt::MouseButton button, int x, int y)> onRelease;
@@ -27,6 +36,7 @@ class BoardImage : public QWidget {
 
  private:
   QImage image_;
+  PixelScale scale_;
 };
 
 }  // namespace sorimo

@@ -70,16 +70,22 @@ SidePanel::SidePanel(QWidget* parent) : QWidget(parent) {
   }
 }
 
+void SidePanel::setScale(const PixelScale& scale) {
+  scale_ = scale;
+  setFixedSize(scale_.LogicalSize(QSize(kWidth, kVisibleHeight)));
+  update();
+}
+
 void SidePanel::paintEvent(QPaintEvent* event) {
   QPainter p(this);
-  p.drawImage(event->rect().topLeft(), shown_, event->rect());
+  DrawPicture(p, shown_, scale_, event->rect());
 }
 
 void SidePanel::RedrawHOF() {
   const QRect area = pending_;
   CopyRect(shown_, area.topLeft(), saveHof_, area);
   pending_ = QRect();
-  if (!area.isEmpty()) update(area);
+  if (!area.isEmpty()) update(scale_.LogicalRect(area));
 }
 
 QRect SidePanel::GirlArea(int girl) const {
@@ -149,7 +155,7 @@ void SidePanel::ShowPanelHOF(const PanelModel& model) {
   const QRect area = pending_;
   CopyRect(shown_, area.topLeft(), saveHof_, area);
   pending_ = QRect();
-  if (!area.isEmpty()) repaint(area);
+  if (!area.isEmpty()) repaint(scale_.LogicalRect(area));
 }
 
 void SidePanel::ClearTilePreview() {

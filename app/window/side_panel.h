@@ -18,6 +18,7 @@
 #include <optional>
 
 #include "app/window/panel_texts.h"
+#include "app/window/pixel_scale.h"
 #include "app/window/side_panel_model.h"
 
 namespace sorimo {
@@ -31,6 +32,8 @@ class SidePanel : public QWidget {
   // The preview area, where the tile under the pointer is shown.
   static constexpr int kPreviewX = 24, kPreviewY = 390;
   explicit SidePanel(QWidget* parent);
+  // Picture pixels to the screen's (app/window/pixel_scale.h), as the board's.
+  void setScale(const PixelScale& scale);
 
   const QImage& HofPic() const { return hofPic_; }
   const QImage& SaveHof() const { return saveHof_; }
@@ -87,6 +90,7 @@ class SidePanel : public QWidget {
   enum : int { kPreviewComposed = -1, kPreviewCleared = 0 };
   int previewTile_ = kPreviewComposed;
   int previewLook_ = 0;
+  PixelScale scale_;
   QRect pending_;     // the part of SaveHof not shown yet
   QRect drawnOver_;   // parts of SaveHof drawn over outside the kept panel (the players' strip)
 };

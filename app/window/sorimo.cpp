@@ -130,7 +130,7 @@ void TSorimo::PaintBoard(const DirtyRect& dirty) {
   if (dirty.full())
     board_->update();
   else
-    board_->update(QRect(dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top));
+    board_->updatePixels(QRect(dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top));
 }
 
 void TSorimo::ShowFond() {

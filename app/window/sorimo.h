@@ -220,6 +220,10 @@ class TSorimo : public QMainWindow,
   void WatchInputWhileSolving();
   bool swallowRelease_ = false;
 
+  // The pictures' scale on this screen (screen_scale.cpp); true when it changed.
+  bool ApplyPixelScale();
+  void FollowScreenChanges();
+
   // Start-up (startup.cpp).
   void Init();
   void PlaceWindow();

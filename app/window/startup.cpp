@@ -67,6 +67,7 @@ void TSorimo::Init() {
   status_->setVisible(options_.ShowTitle);
   tools_->setVisible(options_.Toolbar1);
   hof_->setVisible(options_.ShowHallFame);
+  ApplyPixelScale();
   PlaceWindow();
 
   LoadFiles();
@@ -122,7 +123,7 @@ void TSorimo::PlaceWindow() {
   } else {
     // Centred as the bare board, before the bars and the panel are put around it.
     FitWindow();
-    move((screenWidth - kBoardWidth) / 2, (desktop_.screenHeight() - kBoardHeight) / 2);
+    move((screenWidth - board_->width()) / 2, (desktop_.screenHeight() - board_->height()) / 2);
   }
 }
 
@@ -175,6 +176,7 @@ void TSorimo::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (!shownOnce_) {
     shownOnce_ = true;
+    FollowScreenChanges();
     // The audio device and the soundfont come up on their own thread once the window is up.
     sound_->Open();
     FormShow();

@@ -116,7 +116,7 @@ void Window::ClickTile(int tile) {
   // The middle of the tile's face in the visible board image.
   const int fx = CoordX(r.x - 1, r.z - 1, g.BoardOriginX);
   const int fy = CoordY(r.y - 1, r.z - 1, g.BoardOriginY);
-  QTest::mouseClick(window->boardImage(), Qt::LeftButton, Qt::NoModifier, QPoint(fx + 20, fy + 25));
+  QTest::mouseClick(window->boardImage(), Qt::LeftButton, Qt::NoModifier, window->boardImage()->pointAt(QPoint(fx + 20, fy + 25)));
 }
 
 void StartClassic(Window& w) {

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Makes every generated asset again: the tilesets and tile pictures, the backgrounds and the
-# pictures built into the program, the layouts, the sound effects and the music. Run from anywhere; writes into data/ and
-# resources/ of this checkout. Needs qt6-base-dev, fonts-wqy-microhei, fonts-urw-base35 and
-# fonts-dejavu-core (apt-get install them first).
+# pictures built into the program, the layouts, the sound effects and the music. Run from
+# anywhere; writes into data/ and resources/ of this checkout. Needs qt6-base-dev,
+# fonts-wqy-microhei, fonts-arphic-ukai, fonts-urw-base35 and fonts-dejavu-core (apt-get
+# install them first).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=offscreen

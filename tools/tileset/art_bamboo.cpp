@@ -154,9 +154,10 @@ void paintBamboo(QPainter& p, int n) {
     const StickInk g = greenStick();
     const StickInk r = redStick();
     const StickInk b = blueStick();
-    // Sticks are 6 wide; columns start at 7, 17 and 27 (three) or 10 and 24 (two).
+    // Sticks are 6 wide, their nodes 8. Every arrangement leaves the upper left corner to
+    // the index (kIndexKeepOut): two columns start at 10 and 24, three at 10, 19 and 28.
     // Two rows of long sticks (19) start at 5 and 26, three rows of short ones (13) at 3, 18, 33.
-    const double col3[3] = {7, 17, 27};
+    const double col3[3] = {10, 19, 28};
     const double col2[2] = {10, 24};
     const double row3[3] = {3, 18, 33};
     switch (n) {
@@ -179,31 +180,32 @@ void paintBamboo(QPainter& p, int n) {
         stick(p, col2[1], 26, 6, 19, g);
         break;
     case 5:
-        stick(p, 5, 5, 6, 19, g);
-        stick(p, 29, 5, 6, 19, b);
-        stick(p, 5, 26, 6, 19, b);
-        stick(p, 29, 26, 6, 19, g);
-        stick(p, 17, 15, 6, 19, r);
+        stick(p, 10, 5, 6, 19, g);
+        stick(p, 28, 5, 6, 19, b);
+        stick(p, 10, 26, 6, 19, b);
+        stick(p, 28, 26, 6, 19, g);
+        stick(p, 19, 15, 6, 19, r);
         break;
     case 6:
         for (double x : col3) stick(p, x, 5, 6, 19, g);
         for (double x : col3) stick(p, x, 26, 6, 19, b);
         break;
     case 7:
-        stick(p, 17, row3[0], 6, 13, r);
+        stick(p, col3[1], row3[0], 6, 13, r);
         for (double x : col3) stick(p, x, row3[1], 6, 13, g);
         for (double x : col3) stick(p, x, row3[2], 6, 13, b);
         break;
     case 8:
-        // An M over a W: the outer sticks upright, the inner ones leaning together.
+        // An M over a W: the outer sticks upright, the inner ones leaning together. The
+        // halves start low enough that the outer left stick passes under the index.
         for (int half = 0; half < 2; ++half) {
-            const double top = half == 0 ? 5 : 27;
+            const double top = half == 0 ? 11 : 30;
             const StickInk& k = half == 0 ? g : b;
             const double lean = half == 0 ? -13.5 : 13.5;
-            stick(p, 4, top, 6, 18, k);
-            stick(p, 30, top, 6, 18, k);
-            stick(p, 12.3, top, 6, 18, k, lean);
-            stick(p, 21.7, top, 6, 18, k, -lean);
+            stick(p, 4, top, 6, 17, k);
+            stick(p, 30, top, 6, 17, k);
+            stick(p, 12.3, top, 6, 17, k, lean);
+            stick(p, 21.7, top, 6, 17, k, -lean);
         }
         break;
     case 9:

@@ -1,8 +1,6 @@
 // Flowers (plum, orchid, chrysanthemum, bamboo) and seasons (spring, summer, autumn,
-// winter): small paintings with their number in the upper left corner, red for the
-// flowers and blue for the seasons so that the two families never look alike.
+// winter): small paintings that leave the upper left corner to their number (face_index).
 #include "face_art.h"
-#include "glyphs.h"
 #include "tile_style.h"
 
 #include <QLinearGradient>
@@ -12,10 +10,6 @@
 
 namespace tileset {
 namespace {
-
-void number(QPainter& p, int n, const QColor& colour) {
-    drawFittedGlyph(p, QString::number(n), QRectF(3, 2.5, 7, 10), colour, 0.5);
-}
 
 QPainterPath leafPath(double length, double width) {
     // A leaf along +x from the origin.
@@ -319,7 +313,6 @@ void paintFlower(QPainter& p, int n) {
     case 3: chrysanthemum(p); break;
     default: bambooPlant(p); break;
     }
-    number(p, n, ink::red());
 }
 
 void paintSeason(QPainter& p, int n) {
@@ -329,7 +322,6 @@ void paintSeason(QPainter& p, int n) {
     case 3: autumn(p); break;
     default: winter(p); break;
     }
-    number(p, n, ink::blue());
 }
 
 }  // namespace tileset

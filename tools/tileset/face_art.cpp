@@ -1,6 +1,33 @@
 #include "face_art.h"
 
+#include "face_index.h"
+
 namespace tileset {
+namespace {
+
+const Inks& defaultInks() {
+    static const Inks inks;
+    return inks;
+}
+
+const Inks*& activeInks() {
+    static const Inks* inks = &defaultInks();
+    return inks;
+}
+
+}  // namespace
+
+const Inks& currentInks() {
+    return *activeInks();
+}
+
+ScopedInks::ScopedInks(const Inks& inks) : previous_(activeInks()) {
+    activeInks() = &inks;
+}
+
+ScopedInks::~ScopedInks() {
+    activeInks() = previous_;
+}
 
 FaceCell faceCell(int face) {
     if (face <= 9) return {face - 1, 2};
@@ -12,7 +39,7 @@ FaceCell faceCell(int face) {
     return {face - 39 + 4, 3};
 }
 
-void paintFaceArt(QPainter& p, int face) {
+void paintFaceDrawing(QPainter& p, int face) {
     p.save();
     if (face <= 9)
         paintCharacter(p, face);
@@ -28,6 +55,13 @@ void paintFaceArt(QPainter& p, int face) {
         paintDragon(p, face - 35);
     else
         paintWind(p, face - 38);
+    p.restore();
+}
+
+void paintFaceArt(QPainter& p, int face) {
+    paintFaceDrawing(p, face);
+    p.save();
+    paintFaceIndex(p, face);
     p.restore();
 }
 

@@ -3,6 +3,8 @@
 //   1-9 characters, 10-18 bamboos, 19-27 dots, 28-31 flowers, 32-35 seasons,
 //   36-38 dragons (red, green, white), 39-42 winds (east, south, west, north).
 
+#include "tile_style.h"
+
 #include <QColor>
 #include <QPainter>
 
@@ -18,21 +20,39 @@ struct FaceCell {
 // Where a face sits in the tileset picture (and in the texture).
 FaceCell faceCell(int face);
 
+// The whole engraving of a face: its drawing and its index.
 void paintFaceArt(QPainter& p, int face);
+// The engraving without the index.
+void paintFaceDrawing(QPainter& p, int face);
 
-// The inks of the engravings, shared by all sets.
+// The inks of the engravings: those of the set being painted (see ScopedInks).
+const Inks& currentInks();
 namespace ink {
-inline QColor red() { return QColor(206, 24, 28); }
-inline QColor darkRed() { return QColor(140, 10, 16); }
-inline QColor green() { return QColor(18, 128, 58); }
-inline QColor darkGreen() { return QColor(8, 78, 34); }
-inline QColor lightGreen() { return QColor(96, 186, 92); }
-inline QColor blue() { return QColor(28, 70, 176); }
-inline QColor darkBlue() { return QColor(14, 36, 104); }
-inline QColor navy() { return QColor(18, 24, 58); }
-inline QColor gold() { return QColor(236, 176, 28); }
-inline QColor brown() { return QColor(110, 64, 30); }
+inline QColor red() { return currentInks().red; }
+inline QColor darkRed() { return currentInks().darkRed; }
+inline QColor green() { return currentInks().green; }
+inline QColor darkGreen() { return currentInks().darkGreen; }
+inline QColor lightGreen() { return currentInks().lightGreen; }
+inline QColor blue() { return currentInks().blue; }
+inline QColor darkBlue() { return currentInks().darkBlue; }
+inline QColor navy() { return currentInks().navy; }
+inline QColor gold() { return currentInks().gold; }
+inline QColor brown() { return currentInks().brown; }
+inline QColor index() { return currentInks().index; }
+inline QColor pale() { return currentInks().pale; }
 }  // namespace ink
+
+// Paints with the given inks while it lives.
+class ScopedInks {
+public:
+    explicit ScopedInks(const Inks& inks);
+    ~ScopedInks();
+    ScopedInks(const ScopedInks&) = delete;
+    ScopedInks& operator=(const ScopedInks&) = delete;
+
+private:
+    const Inks* previous_;
+};
 
 // One painter per suit; n counts from 1.
 void paintCharacter(QPainter& p, int n);  // 1..9
@@ -42,5 +62,8 @@ void paintFlower(QPainter& p, int n);     // 1 plum, 2 orchid, 3 chrysanthemum, 
 void paintSeason(QPainter& p, int n);     // 1 spring, 2 summer, 3 autumn, 4 winter
 void paintDragon(QPainter& p, int n);     // 1 red, 2 green, 3 white
 void paintWind(QPainter& p, int n);       // 1 east, 2 south, 3 west, 4 north
+
+// The written numeral of a character face alone (the large sign above 萬).
+void paintCharacterNumeral(QPainter& p, int n);
 
 }  // namespace tileset

@@ -6,41 +6,45 @@
 namespace tileset {
 namespace {
 
-QString& tileFontFamily() {
-    static QString family;
-    return family;
+QString& familyOf(TileFont font) {
+    static QString brush, latin;
+    return font == TileFont::Brush ? brush : latin;
+}
+
+// Registers the font file at path and returns the family whose name contains want (the
+// first family when want is empty), or an empty string.
+QString addFont(const QString& path, const QString& want) {
+    const int id = QFontDatabase::addApplicationFont(path);
+    if (id < 0) return {};
+    const QStringList families = QFontDatabase::applicationFontFamilies(id);
+    for (const QString& f : families)
+        if (want.isEmpty() || f.contains(want)) return f;
+    return {};
 }
 
 }  // namespace
 
-bool loadTileFont(QString* error) {
-    const QStringList candidates = {
-        "/usr/share/fonts/truetype/wqy/wqy-microhei.ttc",
-        "/usr/share/fonts/wqy-microhei/wqy-microhei.ttc",
-    };
-    for (const QString& path : candidates) {
-        const int id = QFontDatabase::addApplicationFont(path);
-        if (id < 0) continue;
-        const QStringList families = QFontDatabase::applicationFontFamilies(id);
-        if (!families.isEmpty()) {
-            tileFontFamily() = families.first();
-            return true;
-        }
+bool loadTileFonts(QString* error) {
+    // The Taiwan cut of AR PL UKai: traditional forms of 萬, 發 and the winds.
+    familyOf(TileFont::Brush) = addFont("/usr/share/fonts/truetype/arphic/ukai.ttc", "UKai TW");
+    if (familyOf(TileFont::Brush).isEmpty()) {
+        if (error) *error = "the font AR PL UKai is missing (Debian package fonts-arphic-ukai)";
+        return false;
     }
-    if (QFontDatabase::families().contains("WenQuanYi Micro Hei")) {
-        tileFontFamily() = "WenQuanYi Micro Hei";
-        return true;
+    familyOf(TileFont::Latin) = addFont("/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf", "");
+    if (familyOf(TileFont::Latin).isEmpty()) {
+        if (error) *error = "the font DejaVu Sans Bold is missing (Debian package fonts-dejavu-core)";
+        return false;
     }
-    if (error) *error = "the font WenQuanYi Micro Hei is missing (Debian package fonts-wqy-microhei)";
-    return false;
+    return true;
 }
 
-QPainterPath fittedGlyph(const QString& text, const QRectF& box, bool stretch) {
-    QFont font(tileFontFamily());
-    font.setPixelSize(200);
-    font.setHintingPreference(QFont::PreferNoHinting);
+QPainterPath fittedGlyph(const QString& text, const QRectF& box, bool stretch, TileFont font) {
+    QFont f(familyOf(font));
+    f.setPixelSize(200);
+    f.setHintingPreference(QFont::PreferNoHinting);
     QPainterPath raw;
-    raw.addText(0, 0, font, text);
+    raw.addText(0, 0, f, text);
     const QRectF bounds = raw.boundingRect();
     if (bounds.isEmpty()) return raw;
     double sx = box.width() / bounds.width();
@@ -49,20 +53,6 @@ QPainterPath fittedGlyph(const QString& text, const QRectF& box, bool stretch) {
     QTransform t;
     t.translate(box.center().x(), box.center().y());
     t.scale(sx, sy);
-    t.translate(-bounds.center().x(), -bounds.center().y());
-    return t.map(raw);
-}
-
-QPainterPath sizedGlyph(const QString& text, double emPixels, const QPointF& centre) {
-    QFont font(tileFontFamily());
-    font.setPixelSize(200);
-    QPainterPath raw;
-    raw.addText(0, 0, font, text);
-    const QRectF bounds = raw.boundingRect();
-    const double s = emPixels / 200.0;
-    QTransform t;
-    t.translate(centre.x(), centre.y());
-    t.scale(s, s);
     t.translate(-bounds.center().x(), -bounds.center().y());
     return t.map(raw);
 }
@@ -79,9 +69,9 @@ void drawGlyph(QPainter& p, const QPainterPath& glyph, const QColor& colour, dou
 }
 
 void drawFittedGlyph(QPainter& p, const QString& text, const QRectF& box, const QColor& colour,
-                     double weight, bool stretch) {
+                     double weight, bool stretch, TileFont font) {
     const double m = weight / 2;
-    drawGlyph(p, fittedGlyph(text, box.adjusted(m, m, -m, -m), stretch), colour, weight);
+    drawGlyph(p, fittedGlyph(text, box.adjusted(m, m, -m, -m), stretch, font), colour, weight);
 }
 
 }  // namespace tileset

@@ -6,6 +6,7 @@
 // and REPO/resources/clicks1..6.png (REPO defaults to the source tree this was built from).
 // With --preview it also writes pictures of the results composed as the board composes them.
 
+#include "art_checks.h"
 #include "bmp_file.h"
 #include "glyphs.h"
 #include "palette_quantizer.h"
@@ -80,24 +81,27 @@ int main(int argc, char** argv) {
     }
 
     QString error;
-    if (!loadTileFont(&error)) return fail(error);
+    if (!loadTileFonts(&error)) return fail(error);
 
     const QDir tilesets(root + "/data/Tilesets");
     const QDir resources(root + "/resources");
     if (!QDir().mkpath(tilesets.path()) || !QDir().mkpath(resources.path()))
         return fail("cannot create the output folders under " + root);
 
-    const FaceArt art = paintAllFaceArt();
     std::vector<QImage> written;
     for (const TileStyle& style : allTileStyles()) {
-        const QImage sheet = buildTilesetSheet(style, art);
+        ArtFigures figures;
+        const QString wrongArt = checkFaceArt(style.inks, &figures);
+        if (!wrongArt.isEmpty()) return fail(wrongArt);
+        const QImage sheet = buildTilesetSheet(style, paintAllFaceArt(style.inks));
         const QString path = tilesets.filePath(style.fileName);
         const QImage out = style.fewColors ? quantizeTo256(sheet) : sheet;
         if (!writeBmp(path, out, &error)) return fail(error);
         const QString problem = checkTileset(path, style.fewColors ? 8 : 24);
         if (!problem.isEmpty()) return fail(problem);
         written.push_back(QImage(path));
-        std::printf("wrote %s\n", qPrintable(path));
+        std::printf("wrote %s (numerals at least %d px tall, winds %d px from the edge)\n", qPrintable(path),
+                    figures.shortestNumeral, figures.narrowestWindMargin);
     }
 
     const QImage mini = miniTile();
@@ -114,8 +118,13 @@ int main(int argc, char** argv) {
         QDir().mkpath(previewDir);
         const QDir dir(previewDir);
         previewOverview(written, clicks, mini).save(dir.filePath("tiles_preview.png"));
+        std::vector<QImage> grounds;
+        const QDir backgrounds(root + "/data/Backgrounds");
+        for (const QString& name : backgrounds.entryList({"*.bmp", "*.jpg"}, QDir::Files, QDir::Name))
+            grounds.push_back(QImage(backgrounds.filePath(name)));
         const char* names[4] = {"orange", "dark", "blue", "few"};
         for (size_t i = 0; i < written.size(); ++i) {
+            previewOnGrounds(written[i], grounds).save(dir.filePath(QString("tiles_grounds_%1.png").arg(names[i])));
             enlarged(previewBoard(written[i]), 3).save(dir.filePath(QString("tiles_board3x_%1.png").arg(names[i])));
             const QImage gallery = previewGallery(written[i]);
             gallery.save(dir.filePath(QString("tiles_gallery_%1.png").arg(names[i])));

@@ -59,7 +59,7 @@ QImage composeSprite(const QImage& sheetIn, int face, int highlight) {
     return sprite;
 }
 
-QImage previewBoard(const QImage& sheetIn) {
+QImage previewBoard(const QImage& sheetIn, const QImage& ground) {
     const QImage sheet = sheetIn.convertToFormat(QImage::Format_RGB32);
     // Layer 1: the 42 faces in rows of 11 (anchor columns 2 apart, rows 2 apart);
     // above them a second and third layer to show the edges and the stacking.
@@ -81,6 +81,14 @@ QImage previewBoard(const QImage& sheetIn) {
     const int oy = 52;
     QImage board(11 * 40 + 60, 5 * 50 + 40, QImage::Format_RGB32);
     board.fill(kTeal);
+    if (!ground.isNull()) {
+        // The game's board is 704 x 468; a picture that large is copied, a smaller one tiled.
+        const bool large = ground.width() >= 704 && ground.height() >= 468;
+        const QImage g = ground.convertToFormat(QImage::Format_RGB32);
+        for (int y = 0; y < board.height(); y += large ? board.height() : g.height())
+            for (int x = 0; x < board.width(); x += large ? board.width() : g.width())
+                copyRect(board, QPoint(x, y), g, g.rect());
+    }
     // Back to front: layer by layer, right column first, top row first.
     std::stable_sort(tiles.begin(), tiles.end(), [](const Placed& a, const Placed& b) {
         if (a.z != b.z) return a.z < b.z;
@@ -107,6 +115,19 @@ QImage previewBoard(const QImage& sheetIn) {
         transfer(board, at + QPoint(21, kFaceHeight), sprite, QRect(40, kFaceHeight, 6, 6), true);
     }
     return board;
+}
+
+QImage previewOnGrounds(const QImage& sheet, const std::vector<QImage>& grounds) {
+    std::vector<QImage> boards{previewBoard(sheet)};
+    for (const QImage& g : grounds) boards.push_back(previewBoard(sheet, g));
+    const int bw = boards.front().width() + 8;
+    const int bh = boards.front().height() + 8;
+    const int rows = (int(boards.size()) + 2) / 3;
+    QImage out(3 * bw, rows * bh, QImage::Format_RGB32);
+    out.fill(qRgb(40, 40, 40));
+    QPainter p(&out);
+    for (size_t i = 0; i < boards.size(); ++i) p.drawImage(int(i % 3) * bw, int(i / 3) * bh, boards[i]);
+    return out;
 }
 
 QImage previewGallery(const QImage& sheetIn) {

@@ -13,8 +13,13 @@ namespace tileset {
 // plain tile, 1 the selected face and 2 the hint face.
 QImage composeSprite(const QImage& sheet, int face, int highlight = 0);
 
-// A small layered board of all faces, with a selected and a hinted pair, on a teal ground.
-QImage previewBoard(const QImage& sheet);
+// A small layered board of all faces, with a selected and a hinted pair, on a ground: the
+// game's plain teal, or a background picture placed as the game places it (a picture as
+// large as the board from its upper left corner, a smaller one repeated).
+QImage previewBoard(const QImage& sheet, const QImage& ground = QImage());
+
+// The board on the teal ground and on each of the grounds, three to a row.
+QImage previewOnGrounds(const QImage& sheet, const std::vector<QImage>& grounds);
 
 // All 42 faces in suit order, rows of nine, each tile whole (plus a selected and a hinted
 // tile at the end), with a little space between them.

@@ -46,32 +46,38 @@ QImage paintedTile(const TileColours& k, const TileGeometry& g) {
     const double fh = g.faceHeight;
     const double s = g.outlineWidth;  // fine lines scale with the outline
 
+    // A flat tile paints each side in the middle colour of its gradient and the face in its
+    // light colour, so that its few colours stay few.
+    auto shaded = [&k](QPointF from, QPointF to, QColor a, QColor b) -> QBrush {
+        if (k.flat) return mix(a, b, 0.5);
+        QLinearGradient gradient(from, to);
+        gradient.setColorAt(0.0, a);
+        gradient.setColorAt(1.0, b);
+        return gradient;
+    };
+
     // Face: ivory with a soft light from the upper left.
-    QLinearGradient faceGradient(QPointF(e, 0), QPointF(w, fh));
-    faceGradient.setColorAt(0.0, k.faceLight);
-    faceGradient.setColorAt(0.55, mix(k.faceLight, k.faceShade, 0.45));
-    faceGradient.setColorAt(1.0, k.faceShade);
-    p.setBrush(faceGradient);
+    if (k.flat) {
+        p.setBrush(k.faceLight);
+    } else {
+        QLinearGradient faceGradient(QPointF(e, 0), QPointF(w, fh));
+        faceGradient.setColorAt(0.0, k.faceLight);
+        faceGradient.setColorAt(0.55, mix(k.faceLight, k.faceShade, 0.45));
+        faceGradient.setColorAt(1.0, k.faceShade);
+        p.setBrush(faceGradient);
+    }
     p.drawRect(QRectF(e, 0, g.faceWidth, fh));
 
     // Left side: the ivory layer next to the face, then the coloured back; lit from the left.
-    QLinearGradient leftIvory(QPointF(0, 0), QPointF(0, h));
-    leftIvory.setColorAt(0.0, mix(k.faceShade, QColor(255, 255, 255), 0.1));
-    leftIvory.setColorAt(1.0, scaled(k.faceShade, 0.84));
-    p.setBrush(leftIvory);
+    p.setBrush(shaded(QPointF(0, 0), QPointF(0, h), mix(k.faceShade, QColor(255, 255, 255), 0.1),
+                      scaled(k.faceShade, 0.84)));
     p.drawPolygon(quad({e, 0}, {e, fh}, {e - d, fh + d}, {e - d, d}));
 
-    QLinearGradient leftBack(QPointF(0, 0), QPointF(0, h));
-    leftBack.setColorAt(0.0, mix(k.back, QColor(255, 255, 255), 0.22));
-    leftBack.setColorAt(1.0, k.back);
-    p.setBrush(leftBack);
+    p.setBrush(shaded(QPointF(0, 0), QPointF(0, h), mix(k.back, QColor(255, 255, 255), 0.22), k.back));
     p.drawPolygon(quad({e - d, d}, {e - d, fh + d}, {0, h}, {0, e}));
 
     // Bottom: in the shade.
-    QLinearGradient bottomIvory(QPointF(0, 0), QPointF(w, 0));
-    bottomIvory.setColorAt(0.0, scaled(k.faceShade, 0.80));
-    bottomIvory.setColorAt(1.0, scaled(k.faceShade, 0.70));
-    p.setBrush(bottomIvory);
+    p.setBrush(shaded(QPointF(0, 0), QPointF(w, 0), scaled(k.faceShade, 0.80), scaled(k.faceShade, 0.70)));
     p.drawPolygon(quad({e, fh}, {w, fh}, {w - d, fh + d}, {e - d, fh + d}));
 
     p.setBrush(scaled(k.back, 0.68));
@@ -94,13 +100,32 @@ QImage paintedTile(const TileColours& k, const TileGeometry& g) {
     // The outline, kept inside the silhouette by the clip.
     p.setPen(QPen(k.outline, 2.0 * s));
     p.drawPath(shape);
+    if (k.rim.isValid() && k.rim.alpha() > 0) {
+        // Along the back: a light outermost line with the dark outline inside it, so that
+        // the edge shows on dark grounds (the light line) and on light ones (the dark line).
+        QPainterPath backSides;
+        backSides.addPolygon(quad({e - d, d}, {e - d, fh + d}, {0, h}, {0, e}));
+        backSides.addPolygon(quad({e - d, fh + d}, {w - d, fh + d}, {double(g.faceWidth), h}, {0, h}));
+        p.setClipPath(backSides.simplified(), Qt::IntersectClip);
+        p.setPen(QPen(k.outline, 4.0 * s));
+        p.drawPath(shape);
+        p.setPen(QPen(k.rim, 2.0 * s));
+        p.drawPath(shape);
+    }
     return canvas.finish();
 }
 
 }  // namespace
 
 TileColours boardColours(const TileStyle& style) {
-    return {style.back, style.outline, style.faceLight, style.faceShade};
+    return {style.back, style.outline, style.faceLight, style.faceShade, style.rim, style.flat};
+}
+
+TileGeometry boardGeometry(const TileStyle& style) {
+    TileGeometry g;
+    g.cornerRadius = style.cornerRadius;
+    g.ivoryDepth = style.ivoryDepth;
+    return g;
 }
 
 QImage tileMask(const TileGeometry& g) {

@@ -32,9 +32,12 @@ struct TileColours {
     QColor outline;
     QColor faceLight;
     QColor faceShade;
+    QColor rim;          // a light line along the back's outer edge; invalid for none
+    bool flat = false;   // plain colours, no gradients
 };
 
 TileColours boardColours(const TileStyle& style);
+TileGeometry boardGeometry(const TileStyle& style);
 
 // Black where the sprite is opaque, white where it is transparent.
 QImage tileMask(const TileGeometry& g = TileGeometry());

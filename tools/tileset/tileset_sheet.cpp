@@ -23,7 +23,8 @@ QPoint faceMaskAt(int face) {
     return facePictureAt(face) + QPoint(0, kMaskRowOffset);
 }
 
-FaceArt paintAllFaceArt() {
+FaceArt paintAllFaceArt(const Inks& inks) {
+    const ScopedInks use(inks);
     FaceArt art;
     for (int face = 1; face <= kFaceCount; ++face) {
         SupersampleCanvas canvas(kFaceWidth, kFaceHeight);
@@ -44,20 +45,21 @@ QImage buildTilesetSheet(const TileStyle& style, const FaceArt& art) {
         for (int c = 0; c < 9; ++c) paste(sheet, emptyMask, QPoint(41 * c + 1, 51 * r + 1 + kMaskRowOffset));
 
     const TileColours colours = boardColours(style);
-    const QImage body = tileBody(colours);
+    const TileGeometry geometry = boardGeometry(style);
+    const QImage body = tileBody(colours, geometry);
     paste(sheet, body, kBodyAt);
 
     TileColours selected = colours;
     selected.faceLight = style.selectedLight;
     selected.faceShade = style.selectedShade;
-    paste(sheet, faceArea(tileBody(selected)), kSelectedAt);
+    paste(sheet, faceArea(tileBody(selected, geometry)), kSelectedAt);
 
     TileColours hint = colours;
     hint.faceLight = style.hintLight;
     hint.faceShade = style.hintShade;
-    paste(sheet, faceArea(tileBody(hint)), kHintAt);
+    paste(sheet, faceArea(tileBody(hint, geometry)), kHintAt);
 
-    paste(sheet, tileMask(), kTileMaskAt);
+    paste(sheet, tileMask(geometry), kTileMaskAt);
 
     const QImage face = faceArea(body);
     for (int f = 1; f <= kFaceCount; ++f) {

@@ -27,9 +27,9 @@ constexpr int kMaskRowOffset = 312;
 QPoint facePictureAt(int face);
 QPoint faceMaskAt(int face);
 
-// The art of every face (index face - 1), premultiplied 40 x 50; the same for all sets.
+// The art of every face (index face - 1), premultiplied 40 x 50, in one set's inks.
 using FaceArt = std::array<QImage, 42>;
-FaceArt paintAllFaceArt();
+FaceArt paintAllFaceArt(const Inks& inks);
 
 // The whole tileset picture of one set, 24-bit colours.
 QImage buildTilesetSheet(const TileStyle& style, const FaceArt& art);

@@ -21,11 +21,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadFile(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
 TEST(WindowGame, StartsOnTheWelcomePanelWithTraditionalChecked) {
   ProgramFolder folder;
   FakeDesktop desktop;

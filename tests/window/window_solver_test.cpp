@@ -12,12 +12,6 @@
 namespace sorimo::testing {
 namespace {
 
-namespace fs = std::filesystem;
-
-std::string ReadFile(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
 
 // Tile 1 lies on tile 2; 3 and 4 complete their group; 5 to 8 are free. Taking 3 with 4
 // loses the board, and the second group still gives moves after that.

@@ -1,5 +1,6 @@
 #include "tests/window/window_test_support.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -117,6 +118,11 @@ void Window::ClickTile(int tile) {
   const int fx = CoordX(r.x - 1, r.z - 1, g.BoardOriginX);
   const int fy = CoordY(r.y - 1, r.z - 1, g.BoardOriginY);
   QTest::mouseClick(window->boardImage(), Qt::LeftButton, Qt::NoModifier, window->boardImage()->pointAt(QPoint(fx + 20, fy + 25)));
+}
+
+std::string ReadFile(const std::filesystem::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
 void StartClassic(Window& w) {

@@ -70,6 +70,9 @@ struct Window {
   FakeDesktop& desktop;
 };
 
+// The whole content of a file ("" when it cannot be read).
+std::string ReadFile(const std::filesystem::path& p);
+
 // "Mah-Jongg Solitaire (Random Game)" from the menu; the game must be running afterwards.
 void StartClassic(Window& w);
 // The "&Layout" menu of the window's menu bar, or null.

@@ -12,7 +12,6 @@
 namespace sorimo::testing {
 namespace {
 
-
 // Tile 1 lies on tile 2; 3 and 4 complete their group; 5 to 8 are free. Taking 3 with 4
 // loses the board, and the second group still gives moves after that.
 void PutTrap(Window& w) {

@@ -1,7 +1,8 @@
 #include "tests/window/window_test_support.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
+
+#include <fstream>
 
 #include <QAction>
 #include <QMenuBar>

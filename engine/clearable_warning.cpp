@@ -49,15 +49,8 @@ BacksNeeded Game::BacksToClearable() const {
   BoardGrid grid = Grid;
   TileRecords records = Records;
   int left = TilesLeft;
-  for (int backs = 1; left + 2 <= TilesTotal; ++backs) {
-    // What Back would put on the board (TakeBackPair), on a copy.
-    const int k = TilesTotal - (left + 2);
-    if (k < 0 || k + 1 >= static_cast<int>(MoveHistory.size())) break;
-    for (const int i : {k, k + 1}) {
-      const HistoryEntry& e = MoveHistory[size_t(i)];
-      if (e.tile >= 1 && e.tile <= kTileCount) PlaceTile(grid, records, e.tile, {e.x, e.y, e.z});
-    }
-    left += 2;
+  // Each step is one press of Back, made on the copy.
+  for (int backs = 1; PutBackPair(grid, records, left); ++backs) {
     // The position before the last move is usually the one judged before: no need to solve it.
     if (backs == 1 && ClearableWatch.judged && ClearableWatch.verdict == SolveVerdict::Clearable &&
         ClearableWatch.position == records)

@@ -197,6 +197,9 @@ class Game {
   void GoBack();
   void BackHistory();
   void TakeBackPair();  // the last pair of the history back onto the board
+  // What TakeBackPair puts back, on any board of this game's history that holds `tilesLeft`
+  // tiles (the game's own, or a copy), counting them up; false when no pair is left.
+  bool PutBackPair(BoardGrid& grid, TileRecords& records, int& tilesLeft) const;
   void Restart();
 
   // ---- The layout editor (modes/editor.cpp, modes/editor_moves.cpp) ----

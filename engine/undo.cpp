@@ -22,17 +22,22 @@ void Game::BackHistory() { Rules().BackHistory(*this); }
 
 // The pair games' history: the pair removed at TilesTotal - TilesLeft = k sits at k, k + 1.
 void Game::TakeBackPair() {
-  if (TilesLeft >= TilesTotal) return;
-  const int k = TilesTotal - (TilesLeft + 2);
-  if (k < 0 || k + 1 >= static_cast<int>(MoveHistory.size())) return;
-  TilesLeft += 2;
+  if (!PutBackPair(Grid, Records, TilesLeft)) return;
   FirstSelected = SecondSelected = 0;
   HintFirst = HintSecond = 0;
+}
+
+bool Game::PutBackPair(BoardGrid& grid, TileRecords& records, int& tilesLeft) const {
+  if (tilesLeft >= TilesTotal) return false;
+  const int k = TilesTotal - (tilesLeft + 2);
+  if (k < 0 || k + 1 >= static_cast<int>(MoveHistory.size())) return false;
+  tilesLeft += 2;
   for (const int i : {k, k + 1}) {
-    const HistoryEntry& e = MoveHistory[i];
+    const HistoryEntry& e = MoveHistory[size_t(i)];
     if (e.tile < 1 || e.tile > kTileCount) continue;
-    PlaceTile(Grid, Records, e.tile, {e.x, e.y, e.z});
+    PlaceTile(grid, records, e.tile, {e.x, e.y, e.z});
   }
+  return true;
 }
 
 void Game::Restart() {

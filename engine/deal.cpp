@@ -47,11 +47,15 @@ DealResult Game::LayoutCheck() const {
   return DealResult::Dealt;
 }
 
-// The deal is drawn tile by tile over a game under way; a specific game is dealt at once, and
-// the editor's layout never animates.
-bool Game::AnimateTestA() const { return options_.Animate && Traits(GameMode).underWay && !options_.RandomSeed1; }
-bool Game::AnimateTestB() const { return options_.Animate && GameMode != ModeEditor && !options_.RandomSeed1; }
-bool Game::AnimateTestC() const { return options_.Animate && Traits(GameMode).underWay; }
+// A deal is drawn tile by tile over a game under way (or, for the classic start, whatever is on
+// screen); a specific game is dealt at once. A shuffle is drawn over a game under way.
+bool Game::DrawsDealOverGame() const {
+  return options_.Animate && Traits(GameMode).underWay && !options_.RandomSeed1;
+}
+bool Game::DrawsDeal(DealDrawing drawing) const {
+  return drawing == DealDrawing::UnlessSpecific ? options_.Animate && !options_.RandomSeed1 : DrawsDealOverGame();
+}
+bool Game::DrawsShuffle() const { return options_.Animate && Traits(GameMode).underWay; }
 
 void Game::SeedDeal() {
   if (options_.RandomSeed1 && RandomSeed > 0)
@@ -124,7 +128,7 @@ void Game::RefreshAfterFailedDeal() {
     host_.board.ShowFond();
 }
 
-DealResult Game::DealStep(bool animateTestB) {
+DealResult Game::DealStep(DealDrawing drawing) {
   if (const DealResult problem = LayoutCheck(); problem != DealResult::Dealt) return problem;
   const BoardGrid oldGrid = Grid;
   const TileRecords oldRecords = Records;
@@ -139,7 +143,7 @@ DealResult Game::DealStep(bool animateTestB) {
   // dealt; with a fixed 144 a smaller layout would undo entries that were never written.
   TilesTotal = TilesLeft;
   Records.fill(TileRecord{});
-  if (AnimateTestA()) FullRedraw();
+  if (DrawsDealOverGame()) FullRedraw();
 
   if (options_.Winnable) {
     const DealResult r = CreateBoard();
@@ -154,7 +158,7 @@ DealResult Game::DealStep(bool animateTestB) {
   }
 
   SeedDeal();
-  const bool animate = animateTestB ? AnimateTestB() : AnimateTestA();
+  const bool animate = DrawsDeal(drawing);
   for (int i = 1; i <= TilesLeft;) {
     const int x = Generator.RandomInt(kColumns) + 1;
     const int y = Generator.RandomInt(kRows) + 1;
@@ -183,7 +187,7 @@ DealResult Game::CreateBoard() {
     return DealResult::NotWinnable;
   };
 
-  if (AnimateTestA()) FullRedraw();
+  if (DrawsDealOverGame()) FullRedraw();
   for (int i = 1; i <= TilesLeft && i <= kTileCount; ++i) Records[i] = TileRecord{};
   RestoreSlotsFromLayout();
   const int n = SlotCount;
@@ -208,7 +212,7 @@ DealResult Game::CreateBoard() {
   // Put matching tiles onto the pairs, the last removed pair first. Every draw counts for
   // the game number, the rejected ones too.
   k -= 2;
-  const bool animate = AnimateTestA();
+  const bool animate = DrawsDealOverGame();
   long draws = 0;
   while (k >= 1) {
     const int a = Generator.RandomInt(n) + 1;
@@ -300,7 +304,7 @@ ShuffleResult Game::ShuffleBoard() {
   Grid.clear();
   for (int i = 1; i <= kTileCount; ++i) Records[i] = TileRecord{};
   k -= 2;
-  const bool animate = AnimateTestC();
+  const bool animate = DrawsShuffle();
   while (k >= 1) {
     const int r = Generator.RandomInt(m - 1) + 1;
     const int partner = r % 2 == 1 ? r + 1 : r - 1;

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "engine/board.h"
+#include "engine/board_scene.h"
 #include "engine/clearing_aid.h"
 #include "engine/host.h"
 #include "engine/keyboard_cursor.h"
@@ -56,6 +57,13 @@ enum class ShuffleResult {
 };
 
 enum class MouseButton { Left, Right, Middle };
+
+// When a plain deal is drawn tile by tile ("Animate Board while building the tiles"); a
+// specific game is always dealt at once.
+enum class DealDrawing {
+  OverGameUnderWay,  // only when it replaces a game under way (the two-player start)
+  UnlessSpecific,    // whatever is on screen (the classic start)
+};
 
 // One removed tile: its number and the anchor it was taken from.
 struct HistoryEntry {
@@ -153,7 +161,7 @@ class Game {
   // What the classic and two-player starts share: the layout checked, the list set back to
   // the chosen layout's, a new deal on it, and the game fields reset. A layout that cannot be
   // dealt changes nothing.
-  DealResult DealOnChosenLayout(bool animateTestB);
+  DealResult DealOnChosenLayout(DealDrawing drawing);
   // What every start command clears: the end flags, the selection and hint, both clocks and
   // penalties, the pause offsets, the Memory reveal and the no-moves warning.
   void ResetGameFields();
@@ -162,16 +170,13 @@ class Game {
   DealResult NewGame();
   DealResult RandomSolitaireGame1Click();
   DealResult NewSpecificGame1Click();
-  // The start commands of the other modes; see their files in engine/modes/. An arcade
-  // command's sender names its list (Easy or Hard); 0, as "New" sends, keeps the list shown.
-  DealResult MahJonggClicks(int32_t column = 0);
-  DealResult Memory(int32_t column = 0);
-  DealResult FourRivers(int32_t column = 0);
-  DealResult TwoPlayers();
+  // The start command of a game mode (engine/modes/). An arcade game's command names its list,
+  // easy or hard; 0, as "New" sends, keeps the list shown when it is the game's, else its easy one.
+  DealResult StartMode(uint8_t mode, int32_t column = 0);
 
   // ---- Deals (deal.cpp) ----
   DealResult LayoutCheck() const;          // can Layout be dealt at all? Dealt when it can
-  DealResult DealStep(bool animateTestB);  // fill, count and deal a new game from Layout
+  DealResult DealStep(DealDrawing drawing);  // fill, count and deal a new game from Layout
   void FillSlots();
   bool CanBeTaken(int x, int y, int z) const;
   DealResult CreateBoard();
@@ -242,6 +247,9 @@ class Game {
   void GameOver();
   void Stop();
 
+  // What the renderer draws now (scene.cpp); the window adds its highlight pen.
+  BoardScene Scene() const;
+
   // ---- Redraws (redraw.cpp) ----
   void FullRedraw();
   void Redraw();
@@ -275,9 +283,9 @@ class Game {
   void UnCheckPause();
 
  private:
-  bool AnimateTestA() const;
-  bool AnimateTestB() const;
-  bool AnimateTestC() const;
+  bool DrawsDealOverGame() const;
+  bool DrawsDeal(DealDrawing drawing) const;
+  bool DrawsShuffle() const;
   void SeedDeal();
   void RefreshAfterFailedDeal();
   void AnimateStatus();

@@ -2,6 +2,7 @@
 // Escape clicks the right button. Every key does exactly what the mouse would do there, so
 // each mode's rules need nothing of their own.
 #include "engine/game.h"
+#include "engine/modes/mode_description.h"
 
 namespace sorimo {
 
@@ -17,16 +18,16 @@ DirtyRect ClicksCellRect(ClicksCell c, int originX, int originY) {
 
 }  // namespace
 
-bool Game::KeysPlay() const { return Traits(GameMode).takesClicks && GameMode != ModeEditor; }
+bool Game::KeysPlay() const { return Traits(GameMode).takesClicks && Describe(GameMode).cursor != CursorKind::None; }
 
 DirtyRect Game::KeyCursorRect() const {
-  if (GameMode == ModeClicks) return ClicksCellRect(Cursor.cell, BoardOriginX, BoardOriginY);
+  if (Describe(GameMode).cursor == CursorKind::Cell) return ClicksCellRect(Cursor.cell, BoardOriginX, BoardOriginY);
   return TileFaceRect(Cursor.tile);
 }
 
 void Game::MoveKeyCursor(CursorStep step) {
   if (!KeysPlay()) return;
-  if (GameMode == ModeClicks) {
+  if (Describe(GameMode).cursor == CursorKind::Cell) {
     const ClicksCell old = Cursor.cell;
     // The first key shows the cursor on the bottom row, in the middle, where the tiles are.
     Cursor.cell = old.column == 0 ? ClicksCell{(kClicksFirstColumn + kClicksLastColumn) / 2, kClicksBottomRow}
@@ -55,12 +56,12 @@ void Game::MoveKeyCursor(CursorStep step) {
 
 void Game::PressKeyCursor() {
   if (!KeysPlay()) return;
-  if (GameMode == ModeClicks) {
+  if (Describe(GameMode).cursor == CursorKind::Cell) {
     if (Cursor.cell.column == 0) return;
     const PixelPoint p = ClicksCellPoint(Cursor.cell);
     ButtonDown(MouseButton::Left, p.x + BoardOriginX, p.y + BoardOriginY);
     // The group fell: the cursor is drawn again over what stands there now.
-    if (Cursor.cell.column != 0 && GameMode == ModeClicks) RedrawBox(KeyCursorRect());
+    if (Cursor.cell.column != 0 && Describe(GameMode).cursor == CursorKind::Cell) RedrawBox(KeyCursorRect());
     return;
   }
   if (Cursor.tile == 0) return;

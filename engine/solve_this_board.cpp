@@ -2,6 +2,7 @@
 // played by the tick, a tile at a time, until the board is empty or the player stops it with
 // any key or click. A game the solver played in enters no hall of fame.
 #include "engine/game.h"
+#include "engine/modes/mode_description.h"
 
 namespace sorimo {
 
@@ -13,7 +14,7 @@ constexpr double kSolveCommandSeconds = 3.0;
 }  // namespace
 
 void Game::SolveThisBoard() {
-  if (GameMode != ModeClassic || GameFinished || TilesLeft == 0) return;
+  if (!Describe(GameMode).solverPlays || GameFinished || TilesLeft == 0) return;
   if (StopSolving()) return;
   const SolveResult r = SolveBoard(Grid, Records, options_.Vertical, {0, kSolveCommandSeconds});
   if (r.verdict == SolveVerdict::Impossible) {
@@ -40,7 +41,7 @@ void Game::SolveThisBoard() {
 void Game::StepSolving() {
   SolvePlayState& s = SolvePlay;
   if (!s.running) return;
-  if (GameMode != ModeClassic || GameFinished || s.next >= s.order.size()) {
+  if (!Describe(GameMode).solverPlays || GameFinished || s.next >= s.order.size()) {
     s.running = false;
     return;
   }

@@ -3,6 +3,7 @@
 
 #include "engine/game.h"
 #include "engine/hall_columns.h"
+#include "engine/modes/mode_description.h"
 
 namespace sorimo {
 
@@ -11,22 +12,13 @@ Game::Game(const GameHost& host, Options& options) : host_(host), options_(optio
 void Game::IM(uint8_t mode) {
   host_.board.ShowWelcome(false);
   GameMode = mode;
-  if (mode != ModeClassic) StopSolving();  // a pause or another game ends the solver's play
+  if (!Describe(mode).solverPlays) StopSolving();  // a pause or another game ends the solver's play
   if (mode == ModeStopped || mode == ModePaused) host_.board.ShowFond();
   if (mode == ModeGameOver || mode == ModeStopped) host_.board.ShowWelcome(true);
   host_.board.GameChanged();
 }
 
-DealResult Game::DealOnChosenLayout(bool animateTestB) {
-  // The editor's board is its layout as it stands, half built or empty: one tile an anchor.
-  if (GameMode == ModeEditor) {
-    host_.board.GameChanged();
-    host_.board.ClearBoardBuffer();
-    if (BoardNumber >= kFirstArcadeColumn) BoardNumber = options_.LayoutChoice;
-    PlaceEditorTiles();
-    ResetGameFields();
-    return DealResult::Dealt;
-  }
+DealResult Game::DealOnChosenLayout(DealDrawing drawing) {
   // A layout the game cannot deal is refused before anything changes, so the game in
   // progress (or the paused one) goes on as if nothing had been asked.
   if (const DealResult problem = LayoutCheck(); problem != DealResult::Dealt) return problem;
@@ -37,7 +29,7 @@ DealResult Game::DealOnChosenLayout(bool animateTestB) {
   // After an arcade game the list is the chosen layout's again.
   if (BoardNumber >= kFirstArcadeColumn) BoardNumber = options_.LayoutChoice;
 
-  if (const DealResult r = DealStep(animateTestB); r != DealResult::Dealt) {
+  if (const DealResult r = DealStep(drawing); r != DealResult::Dealt) {
     BoardNumber = previousBoardNumber;
     return r;
   }
@@ -46,16 +38,13 @@ DealResult Game::DealOnChosenLayout(bool animateTestB) {
 }
 
 DealResult Game::BeginGame() {
-  if (const DealResult r = DealOnChosenLayout(true); r != DealResult::Dealt) return r;
-
-  // The editor deals its layout with this routine too, and stays the editor.
-  if (GameMode != ModeEditor) IM(ModeClassic);
+  if (const DealResult r = DealOnChosenLayout(DealDrawing::UnlessSpecific); r != DealResult::Dealt) return r;
+  IM(ModeClassic);
   if (RandomSeed > 0 && options_.RandomSeed1) ShowStatus(SpecificBoardText + std::to_string(RandomSeed));
   FullRedraw();
   host_.board.ShowPanelHOF();
   // A message still sliding in (the specific-board one, a layout choice) is left alone.
-  // The editor's status line stays blank.
-  if (GameMode != ModeEditor && (StatusPosition <= 1 || StatusMessage == NoMovesText)) ShowStatus(NewGameText);
+  if (StatusPosition <= 1 || StatusMessage == NoMovesText) ShowStatus(NewGameText);
   StartTick = host_.time.TickCount();
   return DealResult::Dealt;
 }
@@ -82,24 +71,16 @@ void Game::ResetGameFields() {
 // keep their list after the game), or else deals a random classic game: a specific game is
 // never repeated by "New".
 DealResult Game::NewGame() {
-  switch (GameMode) {
-    case ModeTwoPlayer:
-    case ModeRivers:
-    case ModeMemory:
-    case ModeClicks:
-      return Rules().Start(*this);
-    default:
-      break;
-  }
+  if (Describe(GameMode).newRepeats) return Rules().Start(*this);
   if (IsArcadeColumn(BoardNumber)) return RulesOf(ModeOfColumn(BoardNumber)).Start(*this);
   return RandomSolitaireGame1Click();
 }
 
-DealResult Game::MahJonggClicks(int32_t column) {
-  // "New" after a game whose list is not Clicks': the easy list.
-  if (column == 0 && ModeOfColumn(BoardNumber) != ModeClicks) column = kClicksEasyColumn;
+DealResult Game::StartMode(uint8_t mode, int32_t column) {
+  // "New" after a game whose list is not this game's: its easy list.
+  if (column == 0 && ModeOfColumn(BoardNumber) != mode) column = Describe(mode).easy.column;
   EnterArcadeList(column);
-  return RulesOf(ModeClicks).Start(*this);
+  return RulesOf(mode).Start(*this);
 }
 void Game::EnterArcadeList(int32_t column) {
   if (column == 0) return;
@@ -107,19 +88,6 @@ void Game::EnterArcadeList(int32_t column) {
   BoardNumber = column;
 }
 
-DealResult Game::Memory(int32_t column) {
-  // "New" after a game whose list is not Memory's: the easy list.
-  if (column == 0 && ModeOfColumn(BoardNumber) != ModeMemory) column = kMemoryEasyColumn;
-  EnterArcadeList(column);
-  return RulesOf(ModeMemory).Start(*this);
-}
-DealResult Game::FourRivers(int32_t column) {
-  // "New" after a game whose list is not Rivers': the easy list.
-  if (column == 0 && ModeOfColumn(BoardNumber) != ModeRivers) column = kRiversEasyColumn;
-  EnterArcadeList(column);
-  return RulesOf(ModeRivers).Start(*this);
-}
-DealResult Game::TwoPlayers() { return RulesOf(ModeTwoPlayer).Start(*this); }
 
 DealResult Game::RandomSolitaireGame1Click() {
   options_.RandomSeed1 = false;

@@ -87,7 +87,7 @@ void BoardRenderer::ChangeTexture() {
 void BoardRenderer::Redraw(const BoardScene& scene, const DirtyRect& dirty) {
   const PixelRect area = dirty.full() ? kWholeTarget : PixelRect{dirty.left, dirty.top, dirty.right, dirty.bottom};
   BlockTransfer(game_, 0, 0, kBoardWidth, kBoardHeight, background_, 0, 0, RasterOp::Copy, area);
-  if (scene.gameMode == ModeClicks) {
+  if (!scene.clicks.empty()) {
     RedrawClicks(scene, area);
     return;
   }
@@ -190,7 +190,7 @@ void BoardRenderer::ShowIt(const BoardScene& scene, const DirtyRect& dirty, int 
   if (!dirty.full() && !Intersects(box, dirty)) return;
   const PixelRect clip = dirty.full() ? kWholeTarget : PixelRect{dirty.left, dirty.top, dirty.right, dirty.bottom};
 
-  const bool editor = scene.gameMode == ModeEditor;
+  const bool editor = scene.layoutFaces;
   // The editor shows every tile with the sprite of texture cell (0, 0).
   const int sy = SpriteRow(editor ? kFirstCellFace : FaceOfTile(tile));
 
@@ -210,7 +210,7 @@ void BoardRenderer::ShowIt(const BoardScene& scene, const DirtyRect& dirty, int 
   if (editor) {
     const TilesetPoint face = scene.isGhost(x, y, z) ? kSelectedFace : kBlankFace;
     BlockTransfer(game_, f.x, f.y, kFaceWidth, kFaceHeight, tileset_, face.x, face.y, RasterOp::Copy, clip);
-  } else if (scene.gameMode == ModeMemory && tile != scene.firstSelected && tile != scene.secondSelected) {
+  } else if (scene.facesHidden && tile != scene.firstSelected && tile != scene.secondSelected) {
     // Face down; only the pointer's frame shows which tile is meant.
     BlockTransfer(game_, f.x, f.y, kFaceWidth, kFaceHeight, tileset_, kBlankFace.x, kBlankFace.y, RasterOp::Copy,
                   clip);

@@ -16,11 +16,9 @@
 #include "app/dialogs/centre_on_screen.h"
 #include "engine/game.h"
 #include "engine/hall_columns.h"
+#include "engine/modes/mode_description.h"
 
 namespace sorimo {
-
-static const char* kArcadeNames[] = {"Mahjongg Rivers (Easy)", "Mahjongg Rivers (Hard)", "Mahjongg Memory (Easy)",
-                                     "Mahjongg Memory (Hard)", "Mahjongg Clicks (Easy)", "Mahjongg Clicks (Hard)"};
 
 THallWindow::THallWindow(QWidget* parent, HallWindowModel model)
     : QDialog(parent), model_(std::move(model)), layoutCount_(int(model_.layoutNames.size())) {
@@ -123,7 +121,7 @@ THallWindow::THallWindow(QWidget* parent, HallWindowModel model)
   CentreOnScreen(this);
   PlayerName->setText(QString::fromStdString(model_.playerName));
   for (const std::string& name : model_.layoutNames) LayoutComboBox->addItem(QString::fromStdString(name + " Layout"));
-  for (const char* name : kArcadeNames) LayoutComboBox->addItem(name);
+  for (const int column : ArcadeColumns()) LayoutComboBox->addItem(ArcadeList(column)->caption);
   GenerateList(model_.column);
 
   connect(LayoutComboBox, &QComboBox::activated, this, [this] { LayoutComboBoxChange(); });
@@ -142,20 +140,22 @@ int THallWindow::ColumnOfEntry(int index) const {
   if (index < 0) return -1;
   if (index < layoutCount_) return index + 1;
   const int arcade = index - layoutCount_;
-  return arcade < int(std::size(kArcadeColumns)) ? kArcadeColumns[arcade] : -1;
+  const std::vector<int> columns = ArcadeColumns();
+  return arcade < int(columns.size()) ? columns[size_t(arcade)] : -1;
 }
 
 int THallWindow::EntryOfColumn(int column) const {
   if (column >= 1 && column <= layoutCount_) return column - 1;
-  for (int i = 0; i < int(std::size(kArcadeColumns)); ++i)
-    if (kArcadeColumns[i] == column) return layoutCount_ + i;
+  const std::vector<int> columns = ArcadeColumns();
+  for (size_t i = 0; i < columns.size(); ++i)
+    if (columns[i] == column) return layoutCount_ + int(i);
   return -1;
 }
 
 void THallWindow::GenerateList(int column) {
   LayoutComboBox->setCurrentIndex(EntryOfColumn(column));
   if (column < 0 || column >= kHallColumns) return;
-  const bool clicks = IsClicksColumn(column);
+  const bool clicks = ScoreOf(column) == ScoreKind::TilesLeft;
   Label23->setText(clicks ? "Score" : "Time");
   HallTable& table = model_.table;
   for (int i = 1; i <= 10; ++i) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "engine/modes/mode_description.h"
 #include "engine/utf8.h"
 
 namespace sorimo {
@@ -35,15 +36,8 @@ int FieldNumber(std::string_view entry, size_t begin) {
 }  // namespace
 
 std::string_view ArcadeSectionName(int column) {
-  switch (column) {
-    case kRiversEasyColumn: return "Rivers";
-    case kRiversHardColumn: return "Rivers2";
-    case kMemoryEasyColumn: return "Memory";
-    case kMemoryHardColumn: return "Memory2";
-    case kClicksEasyColumn: return "Clicks";
-    case kClicksHardColumn: return "Clicks2";
-    default: return {};
-  }
+  const HallList* list = ArcadeList(column);
+  return list != nullptr ? list->section : std::string_view{};
 }
 
 std::string LayoutSectionName(std::string_view layoutName) {
@@ -82,7 +76,7 @@ const HallEntry& ClicksPlaceholder(int rank) {
 }
 
 const HallEntry& PlaceholderEntry(int column, int rank) {
-  return IsClicksColumn(column) ? ClicksPlaceholder(rank) : TimedPlaceholder(rank);
+  return ScoreOf(column) == ScoreKind::TilesLeft ? ClicksPlaceholder(rank) : TimedPlaceholder(rank);
 }
 
 // A placeholder has exactly the placeholder's shape: the name "---", a total and no malus. A

@@ -49,7 +49,7 @@ HallLoadResult LoadHallFrom(const ProfileDocument& doc, std::span<const std::str
   result.refusedLayouts = static_cast<int>(layoutNames.size()) - result.layoutColumns;
   for (int column = 1; column <= result.layoutColumns; ++column)
     LoadColumn(doc, LayoutSectionName(layoutNames[static_cast<size_t>(column - 1)]), column, table);
-  for (int column : kArcadeColumns) LoadColumn(doc, ArcadeSectionName(column), column, table);
+  for (int column : ArcadeColumns()) LoadColumn(doc, ArcadeSectionName(column), column, table);
   table.changes().clear();
   return result;
 }
@@ -81,7 +81,7 @@ void SaveHallTo(ProfileDocument& doc, std::span<const std::string> layoutNames, 
     else if (!kept(section))
       doc.EraseSection(section);
   }
-  for (int column : kArcadeColumns) WriteColumn(doc, ArcadeSectionName(column), column, table);
+  for (int column : ArcadeColumns()) WriteColumn(doc, ArcadeSectionName(column), column, table);
 }
 
 WriteResult SaveHall(const SectionKeyStore& store, std::span<const std::string> layoutNames,

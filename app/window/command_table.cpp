@@ -1,6 +1,8 @@
 #include "app/window/command_table.h"
 
 #include <array>
+#include <string_view>
+#include <vector>
 
 #include "app/window/sorimo.h"
 #include "app/window/status_bar.h"
@@ -25,12 +27,6 @@ void OnGame(TSorimo& w) {
 template <DealResult (Game::*Start)()>
 void Deal(TSorimo& w) {
   w.StartGameCommand(Start);
-}
-
-// The start command of an arcade game, sent by the item of its easy or hard list.
-template <DealResult (Game::*Start)(int32_t), int32_t Column>
-void DealArcade(TSorimo& w) {
-  w.StartGameCommand([](Game& g) { return (g.*Start)(Column); });
 }
 
 template <void (TSorimo::*Method)(const ChoiceRow&)>
@@ -68,26 +64,10 @@ const CommandRow kCommands[] = {
      .handler = Deal<&Game::NewSpecificGame1Click>},
     {.menu = M::New, .separatorBefore = true, .separatorAfter = true, .name = "MahJonggSolitaire2PlayerSingleComputer1",
      .caption = "Mah-Jongg Solitaire (2-Player Game)", .shortcut = "Shift+F2",
-     .handler = Deal<&Game::TwoPlayers>, .menuGlyph = kGlyphNew, .welcome = {2, "BitBtn2", "Two Players"}},
-    {.menu = M::New, .name = "NewArcadeMahjonggGame1", .caption = "Mah-Jongg Rivers (Easy)", .shortcut = "F3",
-     .handler = DealArcade<&Game::FourRivers, kRiversEasyColumn>, .menuGlyph = kGlyphNew,
-     .welcome = {3, "BitBtn3", "Easy (84 tiles)"}},
-    {.menu = M::New, .name = "MahJonggRiversNewGameHard1", .caption = "Mah-Jongg Rivers (Hard)", .shortcut = "Shift+F3",
-     .handler = DealArcade<&Game::FourRivers, kRiversHardColumn>, .menuGlyph = kGlyphNew,
-     .welcome = {4, "BitBtn4", "Hard (144 tiles)"}},
-    {.menu = M::New, .name = "MahJonggMemoryNewGame1", .caption = "Mah-Jongg Memory (Easy)", .shortcut = "F4",
-     .handler = DealArcade<&Game::Memory, kMemoryEasyColumn>, .menuGlyph = kGlyphNew, .welcome = {5, "BitBtn5", "Easy (32 tiles)"}},
-    {.menu = M::New, .name = "MahJonggMemoryNewGameHard1", .caption = "Mah-Jongg Memory (Hard)", .shortcut = "Shift+F4",
-     .handler = DealArcade<&Game::Memory, kMemoryHardColumn>, .menuGlyph = kGlyphNew, .welcome = {6, "BitBtn6", "Hard (84 tiles)"}},
-    {.menu = M::New, .name = "MahJonggClicks1", .caption = "Mah-Jongg Clicks (Easy)", .shortcut = "F5",
-     .handler = DealArcade<&Game::MahJonggClicks, kClicksEasyColumn>, .menuGlyph = kGlyphNew,
-     .welcome = {7, "BitBtn7", "Easy (4 colors)"}},
-    {.menu = M::New, .name = "MahJonggClicksHard1", .caption = "Mah-Jongg Clicks (Hard)", .shortcut = "Shift+F5",
-     .handler = DealArcade<&Game::MahJonggClicks, kClicksHardColumn>, .menuGlyph = kGlyphNew,
-     .welcome = {8, "BitBtn10", "Hard (6 colors)"}},
+     .menuGlyph = kGlyphNew, .welcome = {2, "BitBtn2", "Two Players"}, .startMode = ModeTwoPlayer},
     {.menu = M::New, .separatorBefore = true, .name = "Exit1", .caption = "E&xit", .shortcut = "Ctrl+C",
      .handler = Call<&TSorimo::Exit1Click>, .menuGlyph = kGlyphExit,
-     .tool = {11, "ExitButton", "Exit", "Don't leave me !! :(", kGlyphExit}, .welcome = {12, "BitBtn9", "Exit"}},
+     .tool = {11, "ExitButton", "Exit", "Don't leave me !! :(", kGlyphExit}, .welcome = {kOthersSlot + 3, "BitBtn9", "Exit"}},
 
     // ---- Play
     {.menu = M::Play, .name = "Undo1", .caption = "&Back", .shortcut = "Ctrl+Z", .handler = OnGame<&Game::Back>,
@@ -200,17 +180,17 @@ const CommandRow kCommands[] = {
 
     // ---- Help
     {.menu = M::Help, .name = "Contents1", .caption = "&Contents", .shortcut = "F1", .handler = Call<&TSorimo::HelpClick>,
-     .tool = {8, "HelpButton", "?", "Help :)", ":/toolbar/help.png"}, .welcome = {9, "BitBtn8", "Help"}},
+     .tool = {8, "HelpButton", "?", "Help :)", ":/toolbar/help.png"}, .welcome = {kOthersSlot, "BitBtn8", "Help"}},
     {.menu = M::Help, .name = "WhatsNew1", .caption = "What's New", .handler = Call<&TSorimo::WhatsNew1Click>},
     {.menu = M::Help, .name = "French1", .caption = "French Help", .handler = Call<&TSorimo::French1Click>},
     {.menu = M::Help, .separatorAfter = true, .name = "ViewTiles1", .caption = "View Tiles",
      .handler = Call<&TSorimo::ViewTiles1Click>},
     {.menu = M::Help, .name = "Halloffame1", .caption = "&Hall of Fame", .shortcut = "F10",
      .handler = Call<&TSorimo::ShowScores>, .menuGlyph = kGlyphHall,
-     .tool = {10, "HallFameButton", "Hall", "Best of the best :)", kGlyphHall}, .welcome = {10, "BitBtn11", "Hall"}},
+     .tool = {10, "HallFameButton", "Hall", "Best of the best :)", kGlyphHall}, .welcome = {kOthersSlot + 1, "BitBtn11", "Hall"}},
     {.menu = M::Help, .name = "About1", .caption = "&About...", .shortcut = "F11", .handler = Call<&TSorimo::About1Click>,
      .menuGlyph = kGlyphAbout, .tool = {9, "AboutButton", "About", "Who made this game", kGlyphAbout},
-     .welcome = {11, "BitBtn12", "About"}},
+     .welcome = {kOthersSlot + 2, "BitBtn12", "About"}},
 
     // ---- Only on the toolbar
     {.name = nullptr, .handler = Deal<&Game::NewGame>, .tool = {1, "ExplorerButton1", "New", "New game", kGlyphNew}},
@@ -218,10 +198,41 @@ const CommandRow kCommands[] = {
      .tool = {6, "SetMusic", "Music", "Pause music", ":/toolbar/music.png"}},
 };
 
+// The welcome panel's game groups hold two buttons each: the classic game's, then an arcade
+// game's per group.
+constexpr int kArcadeFirstWelcomeSlot = 3;
+
+std::vector<CommandRow> MakeCommandTable() {
+  std::vector<CommandRow> rows;
+  int slot = kArcadeFirstWelcomeSlot;
+  for (const CommandRow& row : kCommands) {
+    if (row.name != nullptr && std::string_view(row.name) == "Exit1")
+      for (const ModeDescription* d : RegisteredModes()) {
+        if (d->easy.column == 0) continue;
+        for (const HallList* l : {&d->easy, &d->hard})
+          rows.push_back({.menu = M::New, .name = l->command, .caption = l->menuCaption, .shortcut = l->shortcut,
+                          .menuGlyph = kGlyphNew, .welcome = {slot++, l->button, l->buttonCaption},
+                          .startMode = d->mode, .startColumn = l->column});
+      }
+    rows.push_back(row);
+  }
+  return rows;
+}
+
 }  // namespace
 
 const char* MenuTitle(MenuId menu) { return kMenuTitles[int(menu)]; }
 
-std::span<const CommandRow> CommandTable() { return kCommands; }
+bool EnabledIn(ModeMask modes, uint8_t gameMode) {
+  if ((modes & ModeBit(gameMode)) != 0) return true;
+  if ((modes & kEveryMode) == 0) return false;
+  const ModeDescription& d = Describe(gameMode);
+  return d.mode == gameMode && !d.ownMenu;  // a value no mode claims is no mode
+}
+
+std::span<const CommandRow> CommandTable() {
+  static const std::vector<CommandRow> rows = MakeCommandTable();
+  return rows;
+}
 
 }  // namespace sorimo

@@ -8,6 +8,7 @@
 
 #include "app/window/choice_tables.h"
 #include "engine/board.h"
+#include "engine/modes/mode_description.h"
 #include "engine/options.h"
 
 namespace sorimo {
@@ -20,13 +21,16 @@ inline constexpr int kMenuCount = 10;
 // The title of each menu, in MenuId order.
 const char* MenuTitle(MenuId menu);
 
-// The game modes (GameMode values of engine/board.h) in which a command can be used.
-using ModeMask = uint16_t;
-constexpr ModeMask ModeBit(uint8_t gameMode) { return ModeMask(1u << gameMode); }
-// Every mode but the editor's, whose own menu stands in for the main menu while it is open;
-// a command that also works there adds ModeBit(ModeEditor).
-inline constexpr ModeMask kEveryMode = 0x3FF & ~ModeBit(ModeEditor);
-inline constexpr ModeMask kNotBuilt = 0;       // a command whose game or window is still to come
+// The game modes (GameMode values, engine/modes/mode_description.h) in which a command can be
+// used: one bit a mode, and one bit for every registered mode whose menu is the main menu.
+using ModeMask = uint64_t;
+static_assert(kMaxModeValue < 63, "a bit for every mode value and one for every mode");
+constexpr ModeMask ModeBit(uint8_t gameMode) { return ModeMask(1) << gameMode; }
+// Every registered mode but those with a menu of their own (the editor), which stands in for
+// the main menu while they run; a command that also works there adds ModeBit(ModeEditor).
+inline constexpr ModeMask kEveryMode = ModeMask(1) << 63;
+// Is a command of this mask enabled in the mode?
+bool EnabledIn(ModeMask modes, uint8_t gameMode);
 
 using CommandHandler = void (*)(TSorimo&);
 using ChoiceHandler = void (*)(TSorimo&, const ChoiceRow&);
@@ -40,8 +44,10 @@ struct ToolButtonSpec {
   const char* glyph = nullptr;
 };
 
-// A button of the welcome panel; slot 0 means the command has none. Slots 1 to 8 fill the
-// four game groups two by two, the rest the group "Others".
+// A button of the welcome panel; slot 0 means the command has none. The game groups hold two
+// slots each (1 and 2 the classic games', then each arcade game's), the group "Others" the
+// slots from kOthersSlot on.
+inline constexpr int kOthersSlot = 100;  // WelcomePanel::othersSlot
 struct WelcomeButtonSpec {
   int slot = 0;
   const char* name = nullptr;
@@ -77,9 +83,14 @@ struct CommandRow {
   int32_t choiceNumber = 0;
   const ChoiceGroup* group = nullptr;  // the row stands for these items instead
   bool hidden = false;                 // a state mark that is never shown
+  // A start command of a game mode on one of its hall of fame lists (the arcade games' rows
+  // are made from their descriptions); startMode 0 for any other command.
+  uint8_t startMode = 0;
+  int32_t startColumn = 0;
 };
 
-// The rows in menu order; the commands that only have a toolbar button come last.
+// The rows in menu order; the commands that only have a toolbar button come last. The New
+// menu holds a start command for each list of every arcade game registered, in mode order.
 std::span<const CommandRow> CommandTable();
 
 }  // namespace sorimo

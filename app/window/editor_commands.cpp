@@ -99,7 +99,7 @@ void TSorimo::OpenEditor(bool create) {
   editorPanel_->setLayoutName(LayoutName);
   editorPanel_->setTilesLeft(game_.EditorGame.TilesLeft);
   game_.ShowStatus("      ");
-  StartGameCommand(&Game::RandomSolitaireGame1Click);
+  StartGameCommand(&Game::NewGame);
 }
 
 void TSorimo::SaveandexitClick(EditorLeave how) {

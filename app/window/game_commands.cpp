@@ -9,6 +9,7 @@
 #include "app/window/status_bar.h"
 #include "app/window/tool_panel.h"
 #include "app/window/window_commands.h"
+#include "engine/modes/mode_description.h"
 
 namespace sorimo {
 
@@ -26,7 +27,7 @@ void TSorimo::StartGameCommand(const std::function<DealResult(Game&)>& start) { 
 void TSorimo::Toolbar1Click() {
   options_.Toolbar1 = !options_.Toolbar1;
   // In the editor its panel stands where the toolbar was.
-  (game_.GameMode == ModeEditor ? static_cast<QWidget*>(editorPanel_) : tools_)->setVisible(options_.Toolbar1);
+  (Describe(game_.GameMode).ownMenu ? static_cast<QWidget*>(editorPanel_) : tools_)->setVisible(options_.Toolbar1);
   FitWindow();
   game_.FullRedraw();
 }

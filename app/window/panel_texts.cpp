@@ -4,6 +4,7 @@
 
 #include "app/store/hall_entry.h"
 #include "engine/hall_columns.h"
+#include "engine/modes/mode_description.h"
 
 namespace sorimo {
 
@@ -46,7 +47,7 @@ void DrawPanelTexts(QImage& target, const PanelTexts& texts) {
     p.drawText(15, 27 * i + 81 - texts.shift + ascent, QString::fromStdString(entry.substr(0, 8)));
     const int total = HallEntryTotal(entry);
     const QString value =
-        IsClicksColumn(texts.column) ? QString("    %1").arg(total) : QString::fromStdString(TimeText(total));
+        ScoreOf(texts.column) == ScoreKind::TilesLeft ? QString("    %1").arg(total) : QString::fromStdString(TimeText(total));
     p.setPen(QColor(0, 255, 255));
     p.drawText(39, 27 * i + 94 - texts.shift + ascent, value);
   }

@@ -6,26 +6,27 @@
 
 #include "app/window/side_panel.h"
 #include "app/window/sorimo.h"
+#include "engine/modes/mode_description.h"
 #include "view/board_geometry.h"
 
 namespace sorimo {
 
 void TSorimo::FormMouseMove(int X, int Y) {
-  const uint8_t mode = game_.GameMode;
-  if (options_.HighlightMode == HighlightNone && mode != ModeEditor) return;
-  if (mode == ModeIdle || mode == ModeClicks || mode == ModeGameOver || mode == ModeStopped || mode == ModePaused)
-    return;
+  const ModeDescription& mode = Describe(game_.GameMode);
+  if (mode.pointer == PointerKind::None) return;
+  const bool ghost = mode.pointer == PointerKind::Ghost;
+  if (options_.HighlightMode == HighlightNone && !ghost) return;
   const BoardPointer p = PointerOnBoard(X, Y, game_.BoardOriginX, game_.BoardOriginY);
-  if (mode == ModeEditor && p.onBoard) {
+  if (ghost && p.onBoard) {
     game_.MoveGhost(p.x, p.y);
     return;
   }
 
   PreviousPointerTile = PointerTile;
-  if (!p.onBoard || mode == ModeEditor) return;
+  if (!p.onBoard || ghost) return;
   const int t = WhatTileThere(game_.Grid, p.x, p.y);
-  const bool eligible = t > 0 && (!options_.OnlyPossibleMoves || mode == ModeMemory || game_.IsFreeNow(t));
-  const bool preview = options_.ShowCurrentTile && mode != ModeTwoPlayer && mode != ModeMemory;
+  const bool eligible = t > 0 && (!options_.OnlyPossibleMoves || mode.hoverAnyTile || game_.IsFreeNow(t));
+  const bool preview = options_.ShowCurrentTile && mode.tilePreview;
   if (eligible) {
     PointerTile = t;
     if (preview) {

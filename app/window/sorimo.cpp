@@ -90,7 +90,10 @@ void TSorimo::BuildWidgets() {
   column->addWidget(status_);
   setCentralWidget(central);
 
-  welcome_ = new WelcomePanel(board_);
+  std::vector<const char*> arcadeGroups;
+  for (const ModeDescription* d : RegisteredModes())
+    if (d->welcomeGroup != nullptr) arcadeGroups.push_back(d->welcomeGroup);
+  welcome_ = new WelcomePanel(board_, arcadeGroups);
   welcome_->hide();
 }
 
@@ -103,23 +106,8 @@ void TSorimo::FitWindow() {
 }
 
 BoardScene TSorimo::Scene() const {
-  BoardScene s;
-  s.grid = &game_.Grid;
-  s.gameMode = game_.GameMode;
-  s.firstSelected = game_.FirstSelected;
-  s.secondSelected = game_.SecondSelected;
-  s.hintFirst = game_.HintFirst;
-  s.hintSecond = game_.HintSecond;
-  s.hoverTile = game_.HoverTile;
-  s.riverFound = game_.RiversGame.RiverFound;
-  s.originX = game_.BoardOriginX;
-  s.originY = game_.BoardOriginY;
-  s.options = &options_;
+  BoardScene s = game_.Scene();
   s.penColour = penColour_;
-  s.ghost = game_.EditorGame.Ghost;
-  s.cursorTile = game_.Cursor.tile;
-  s.cursorCell = game_.Cursor.cell;
-  if (game_.GameMode == ModeClicks) s.clicks = game_.ClicksGame.Grid;
   return s;
 }
 

@@ -4,18 +4,20 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace sorimo {
 
 namespace {
-constexpr const char* kGroupCaptions[] = {"Mah-Jongg Tile-Matching Solitaire", "Mah-Jongg Rivers", "Mah-Jongg Memory",
-                                          "Mah-Jongg Clicks", "Others"};
-constexpr int kGameSlots = 8;  // two buttons in each of the four game groups
+// A group's height on the panel; the panel is made for the classic group and three more.
+constexpr int kGroupHeight = 57;
+constexpr int kGroupsFitted = 4;
 }  // namespace
 
-WelcomePanel::WelcomePanel(QWidget* parent) : QFrame(parent) {
+WelcomePanel::WelcomePanel(QWidget* parent, const std::vector<const char*>& arcadeGroups) : QFrame(parent) {
   setObjectName("Welcome");
-  setFixedSize(kWidth, kHeight);
+  const int extra = std::max(0, 1 + int(arcadeGroups.size()) - kGroupsFitted);
+  setFixedSize(kWidth, kHeight + extra * kGroupHeight);
   setFrameShape(QFrame::StyledPanel);
   setAutoFillBackground(true);
   setStyleSheet(
@@ -49,20 +51,23 @@ WelcomePanel::WelcomePanel(QWidget* parent) : QFrame(parent) {
   layout->addWidget(welcome);
   layout->addWidget(title);
 
-  for (int g = 0; g < kGroups; ++g) {
-    auto* box = new QGroupBox(kGroupCaptions[g], this);
+  std::vector<const char*> captions{"Mah-Jongg Tile-Matching Solitaire"};
+  captions.insert(captions.end(), arcadeGroups.begin(), arcadeGroups.end());
+  captions.push_back("Others");
+  for (const char* caption : captions) {
+    auto* box = new QGroupBox(caption, this);
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(8, 6, 8, 6);
     grid->setHorizontalSpacing(8);
-    grids_[size_t(g)] = grid;
+    grids_.push_back(grid);
     layout->addWidget(box);
   }
 }
 
 QPushButton* WelcomePanel::addButton(int slot, const char* name, const char* caption) {
-  const bool game = slot <= kGameSlots;
-  QGridLayout* grid = grids_[size_t(game ? (slot - 1) / 2 : kGroups - 1)];
-  const int column = game ? (slot - 1) % 2 : slot - kGameSlots - 1;
+  const bool game = slot < othersSlot;
+  QGridLayout* grid = grids_[game ? std::min(size_t(slot - 1) / 2, grids_.size() - 2) : grids_.size() - 1];
+  const int column = game ? (slot - 1) % 2 : slot - othersSlot;
   auto* b = new QPushButton(caption, grid->parentWidget());
   b->setObjectName(name);
   b->setCursor(Qt::PointingHandCursor);

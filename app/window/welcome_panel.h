@@ -1,5 +1,5 @@
-// The welcome panel shown over the board while no game runs: one button per game, in four
-// game groups and the group "Others".
+// The welcome panel shown over the board while no game runs: one group a game (two buttons
+// each) and the group "Others".
 #pragma once
 
 #include <QFrame>
@@ -7,6 +7,7 @@
 #include <array>
 #include <map>
 #include <string>
+#include <vector>
 
 class QGridLayout;
 
@@ -16,16 +17,17 @@ class WelcomePanel : public QFrame {
   Q_OBJECT
  public:
   static constexpr int kWidth = 329, kHeight = 385;
-  explicit WelcomePanel(QWidget* parent);
-  // Adds a button in its place: slots 1 to 8 fill the four game groups two by two (classic,
-  // Rivers, Memory, Clicks), slots 9 and up the group "Others", one row of four.
+  // One group a game after the classic ones: the captions of the arcade games' groups.
+  WelcomePanel(QWidget* parent, const std::vector<const char*>& arcadeGroups);
+  // Adds a button in its place: slots 1 and 2 the classic group, then two a game group in
+  // order, slots from `othersSlot` on the group "Others", in one row.
   QPushButton* addButton(int slot, const char* name, const char* caption);
+  static constexpr int othersSlot = 100;
   // The buttons by their names: BitBtn1 "Classic" ... BitBtn12 "About".
   QPushButton* button(const std::string& name) const { return buttons_.at(name); }
 
  private:
-  static constexpr int kGroups = 5;
-  std::array<QGridLayout*, kGroups> grids_{};
+  std::vector<QGridLayout*> grids_;  // the game groups, then "Others"
   std::map<std::string, QPushButton*> buttons_;
 };
 

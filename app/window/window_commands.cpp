@@ -113,7 +113,10 @@ void WindowCommands::Run(const CommandRow& row) {
     return;
   }
   if (row.option && row.flips) options_.*row.option = !(options_.*row.option);
-  if (row.handler) row.handler(window_);
+  if (row.startMode != 0)
+    window_.StartGameCommand([&row](Game& g) { return g.StartMode(row.startMode, row.startColumn); });
+  else if (row.handler)
+    row.handler(window_);
   Done();
 }
 
@@ -137,7 +140,7 @@ void WindowCommands::SyncChecks() {
 
 void WindowCommands::UpdateCommandStates(uint8_t gameMode) {
   for (const Built& b : built_) {
-    const bool enabled = (b.row->modes & ModeBit(gameMode)) != 0;
+    const bool enabled = EnabledIn(b.row->modes, gameMode);
     if (b.action) b.action->setEnabled(enabled);
     for (QAction* a : b.choices) a->setEnabled(enabled);
     if (b.tool) b.tool->setEnabled(enabled);

@@ -27,11 +27,7 @@ class DrawingHost : public QuietHost {
   const Game* game = nullptr;
 
   void PaintBoard(const DirtyRect& dirty) override {
-    BoardScene scene;
-    scene.gameMode = game->GameMode;
-    scene.clicks = game->ClicksGame.Grid;
-    scene.originX = game->BoardOriginX;
-    scene.originY = game->BoardOriginY;
+    const BoardScene scene = game->Scene();
     renderer.Redraw(scene, dirty);
     benchmark::DoNotOptimize(renderer.game().pixels().data());
   }
@@ -60,7 +56,7 @@ void ClicksMove(benchmark::State& state) {
   host.renderer.setClicksTiles({TilePicture(1), TilePicture(2), TilePicture(3), TilePicture(4), TilePicture(5),
                                 TilePicture(6)});
   // The hard game: more, smaller groups, so every move leaves more to settle around it.
-  if (game.MahJonggClicks(kClicksHardColumn) != DealResult::Dealt) std::abort();
+  if (game.StartMode(ModeClicks, kClicksHardColumn) != DealResult::Dealt) std::abort();
   const ClicksGrid deal = game.ClicksGame.Grid;
   // Every group of the deal in turn; the lowest cells make the longest falls.
   std::vector<std::pair<int, int>> cells;

@@ -32,7 +32,7 @@ struct RiversTable {
   Game game{GameHost::Of(host), options};
   RiversTable() {
     options.PlayMusic = false;
-    game.FourRivers(kRiversHardColumn);
+    game.StartMode(ModeRivers, kRiversHardColumn);
   }
 };
 

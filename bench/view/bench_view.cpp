@@ -61,7 +61,6 @@ struct Fixture {
     if (game.FreeCount < 4) Fail("too few free tiles");
     scene.grid = &game.Grid;
     scene.options = &options;
-    scene.gameMode = ModeClassic;
     scene.firstSelected = game.FreeTiles[1];
     scene.hintFirst = game.FreeTiles[2];
     scene.hintSecond = game.FreeTiles[3];

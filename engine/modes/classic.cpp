@@ -4,7 +4,7 @@
 #include <string>
 
 #include "engine/game.h"
-#include "engine/modes/all_modes.h"
+#include "engine/modes/mode_description.h"
 
 namespace sorimo {
 
@@ -75,9 +75,28 @@ void ClassicRules::Shuffle(Game& g) const {
   g.PenaltySeconds += ShufflePenalty(m);
 }
 
-const ModeRules& ClassicMode() {
-  static const ClassicRules rules;
-  return rules;
+namespace {
+
+// The portrait follows the moves left: fewer moves, a more worried face.
+int ClassicPortrait(int, int movesLeft) { return movesLeft <= 2 ? 11 : movesLeft <= 7 ? 9 : 10; }
+
+const ClassicRules kRules;
+
+}  // namespace
+
+std::span<const ModeDescription> DescribeModeClassic() {
+  static const ModeDescription d{
+      .mode = ModeClassic,
+      .traits = {.name = "classic", .underWay = true, .takesClicks = true, .showsBoard = true, .clockRuns = true,
+                 .showsTime = true, .countsMoves = true, .warnsNoMoves = true, .allowsUndo = true,
+                 .allowsHint = true, .allowsShuffle = true, .endsWhenEmpty = true, .solverJudges = true},
+      .rules = &kRules,
+      .pointer = PointerKind::TileFrame,
+      .portrait = ClassicPortrait,
+      .cursor = CursorKind::Tile,
+      .solverPlays = true,
+  };
+  return {&d, 1};
 }
 
 }  // namespace sorimo

@@ -6,7 +6,7 @@
 
 #include "engine/game.h"
 #include "engine/hall_columns.h"
-#include "engine/modes/all_modes.h"
+#include "engine/modes/mode_description.h"
 #include "engine/modes/clicks_grid.h"
 
 namespace sorimo {
@@ -82,6 +82,8 @@ class ClicksRules : public ModeRules {
     return true;
   }
 
+  void AddToScene(const Game& g, BoardScene& s) const override { s.clicks = g.ClicksGame.Grid; }
+
   // The grid stays on screen under the dialogs; a cleared grid scores zero.
   bool BoardStaysAtEnd() const override { return true; }
   void FinalScore(Game& g) const override {
@@ -118,9 +120,34 @@ class ClicksRules : public ModeRules {
 
 }  // namespace
 
-const ModeRules& ClicksMode() {
-  static const ClicksRules rules;
-  return rules;
+namespace {
+
+// Fewer groups left, a more worried face.
+int ClicksPortrait(int, int groupsLeft) { return groupsLeft <= 6 ? 5 : groupsLeft <= 24 ? 3 : 4; }
+
+const ClicksRules kRules;
+
+}  // namespace
+
+std::span<const ModeDescription> DescribeModeClicks() {
+  static const ModeDescription d{
+      .mode = ModeClicks,
+      .traits = {.name = "Clicks", .underWay = true, .takesClicks = true, .showsBoard = true, .countsMoves = true,
+                 .allowsUndo = true, .endsWhenEmpty = true},
+      .rules = &kRules,
+      .easy = {kClicksEasyColumn, "Clicks", "Mahjongg Clicks (Easy)", "MahJonggClicks1", "Mah-Jongg Clicks (Easy)",
+               "F5", "BitBtn7", "Easy (4 colors)"},
+      .hard = {kClicksHardColumn, "Clicks2", "Mahjongg Clicks (Hard)", "MahJonggClicksHard1",
+               "Mah-Jongg Clicks (Hard)", "Shift+F5", "BitBtn10", "Hard (6 colors)"},
+      .welcomeGroup = "Mah-Jongg Clicks",
+      .score = ScoreKind::TilesLeft,
+      .ownGrid = true,
+      .tilePreview = false,
+      .portrait = ClicksPortrait,
+      .cursor = CursorKind::Cell,
+      .newRepeats = true,
+  };
+  return {&d, 1};
 }
 
 }  // namespace sorimo

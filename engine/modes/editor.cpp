@@ -5,7 +5,8 @@
 #include "engine/modes/editor.h"
 
 #include "engine/game.h"
-#include "engine/modes/all_modes.h"
+#include "engine/hall_columns.h"
+#include "engine/modes/mode_description.h"
 #include "engine/pixel_geometry.h"
 
 namespace sorimo {
@@ -14,6 +15,23 @@ namespace {
 
 class EditorRules : public ModeRules {
  public:
+  // The editor's board is its layout as it stands, half built or empty: one tile an anchor.
+  // Its status line stays blank, and nothing of a deal is drawn.
+  DealResult Start(Game& g) const override {
+    g.options().RandomSeed1 = false;
+    g.host().board.GameChanged();
+    g.host().board.ClearBoardBuffer();
+    if (g.BoardNumber >= kFirstArcadeColumn) g.BoardNumber = g.options().LayoutChoice;
+    g.PlaceEditorTiles();
+    g.ResetGameFields();
+    g.FullRedraw();
+    g.host().board.ShowPanelHOF();
+    g.StartTick = g.host().time.TickCount();
+    return DealResult::Dealt;
+  }
+
+  void AddToScene(const Game& g, BoardScene& s) const override { s.ghost = g.EditorGame.Ghost; }
+
   // Both buttons reach the editor: the left one places, the right one removes.
   void ButtonDown(Game& g, MouseButton button, int px, int py) const override { ChooseAt(g, button, px, py); }
   void ChoisitPai(Game& g, int px, int py, int, int, MouseButton button) const override {
@@ -38,9 +56,21 @@ bool AreaEmpty(const BoardGrid& grid, int x, int y, int z) {
 
 }  // namespace
 
-const ModeRules& EditorMode() {
-  static const EditorRules rules;
-  return rules;
+namespace {
+const EditorRules kRules;
+}  // namespace
+
+std::span<const ModeDescription> DescribeModeEditor() {
+  static const ModeDescription d{
+      .mode = ModeEditor,
+      .traits = {.name = "layout editor", .takesClicks = true, .showsBoard = true, .everyTileFree = true},
+      .rules = &kRules,
+      .layoutFaces = true,
+      .pointer = PointerKind::Ghost,
+      .ownMenu = true,
+      .newRepeats = true,
+  };
+  return {&d, 1};
 }
 
 void Game::OpenEditor(bool create) {

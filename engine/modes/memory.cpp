@@ -4,7 +4,7 @@
 
 #include "engine/game.h"
 #include "engine/hall_columns.h"
-#include "engine/modes/all_modes.h"
+#include "engine/modes/mode_description.h"
 
 namespace sorimo {
 
@@ -85,9 +85,35 @@ void ResolveReveal(Game& g) {
   if (first > 0 && second > 0) g.PenaltySeconds += 2;
 }
 
-const ModeRules& MemoryMode() {
-  static const MemoryRules rules;
-  return rules;
+namespace {
+
+int MemoryPortrait(int seconds, int) { return seconds <= 60 ? 7 : seconds <= 120 ? 6 : 8; }
+
+const MemoryRules kRules;
+
+}  // namespace
+
+std::span<const ModeDescription> DescribeModeMemory() {
+  static const ModeDescription d{
+      .mode = ModeMemory,
+      .traits = {.name = "Memory", .underWay = true, .takesClicks = true, .showsBoard = true, .clockRuns = true,
+                 .showsTime = true, .endsWhenEmpty = true},
+      .rules = &kRules,
+      .easy = {kMemoryEasyColumn, "Memory", "Mahjongg Memory (Easy)", "MahJonggMemoryNewGame1",
+               "Mah-Jongg Memory (Easy)", "F4", "BitBtn5", "Easy (32 tiles)"},
+      .hard = {kMemoryHardColumn, "Memory2", "Mahjongg Memory (Hard)", "MahJonggMemoryNewGameHard1",
+               "Mah-Jongg Memory (Hard)", "Shift+F4", "BitBtn6", "Hard (84 tiles)"},
+      .welcomeGroup = "Mah-Jongg Memory",
+      // Face down but for the two turned up; only the pointer's frame shows which tile is meant.
+      .facesHidden = true,
+      .pointer = PointerKind::TileFrame,
+      .hoverAnyTile = true,
+      .tilePreview = false,
+      .portrait = MemoryPortrait,
+      .cursor = CursorKind::Tile,
+      .newRepeats = true,
+  };
+  return {&d, 1};
 }
 
 }  // namespace sorimo

@@ -5,7 +5,7 @@
 
 #include "engine/game.h"
 #include "engine/hall_columns.h"
-#include "engine/modes/all_modes.h"
+#include "engine/modes/mode_description.h"
 #include "engine/pixel_geometry.h"
 
 namespace sorimo {
@@ -78,15 +78,8 @@ void ModeRules::AnnounceResult(Game& g) const {
 const ModeRules& RulesOf(uint8_t gameMode) {
   // Idle, game over, the welcome panel and pause: no game takes clicks or counts time.
   static const ModeRules noGame;
-  switch (gameMode) {
-    case ModeClassic: return ClassicMode();
-    case ModeTwoPlayer: return TwoPlayerMode();
-    case ModeRivers: return RiversMode();
-    case ModeMemory: return MemoryMode();
-    case ModeClicks: return ClicksMode();
-    case ModeEditor: return EditorMode();
-    default: return noGame;
-  }
+  const ModeRules* rules = Describe(gameMode).rules;
+  return rules != nullptr ? *rules : noGame;
 }
 
 }  // namespace sorimo

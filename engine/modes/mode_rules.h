@@ -13,6 +13,7 @@
 namespace sorimo {
 
 class Game;
+struct BoardScene;
 enum class DealResult;
 enum class MouseButton;
 
@@ -49,6 +50,9 @@ class ModeRules {
   // No move is left: true when the mode has dealt with that itself (Clicks asks whether the
   // player gives up); false lets the shared status refresh warn as usual.
   virtual bool OfferGiveUp(Game& g) const;
+
+  // The mode's part of what the renderer draws (its own grid, a travelling tile, a ghost).
+  virtual void AddToScene(const Game& /*g*/, BoardScene& /*scene*/) const {}
 
   // The end of a game: the board left on screen or covered, the final score, what the player
   // is told and whether the hall of fame takes the result.

@@ -5,7 +5,7 @@
 
 #include "engine/game.h"
 #include "engine/hall_columns.h"
-#include "engine/modes/all_modes.h"
+#include "engine/modes/mode_description.h"
 
 namespace sorimo {
 
@@ -120,6 +120,9 @@ class RiversRules : public ModeRules {
       if (MatchGroup(g.FreeTiles[i]) == MatchGroup(g.FreeTiles[i + 1])) ++g.MovesLeft;
   }
 
+  // While a tile travels it shows its plain face.
+  void AddToScene(const Game& g, BoardScene& s) const override { s.riverFound = g.RiversGame.RiverFound; }
+
   // The tiles change places on their own layers, for a flat penalty.
   void Shuffle(Game& g) const override {
     g.PlainShuffle(true);
@@ -130,9 +133,32 @@ class RiversRules : public ModeRules {
 
 }  // namespace
 
-const ModeRules& RiversMode() {
-  static const RiversRules rules;
-  return rules;
+namespace {
+
+int RiversPortrait(int seconds, int) { return seconds <= 120 ? 7 : seconds <= 240 ? 6 : 8; }
+
+const RiversRules kRules;
+
+}  // namespace
+
+std::span<const ModeDescription> DescribeModeRivers() {
+  static const ModeDescription d{
+      .mode = ModeRivers,
+      .traits = {.name = "Rivers", .underWay = true, .takesClicks = true, .showsBoard = true, .clockRuns = true,
+                 .showsTime = true, .countsMoves = true, .warnsNoMoves = true, .allowsUndo = true,
+                 .allowsHint = true, .allowsShuffle = true, .everyTileFree = true, .endsWhenEmpty = true},
+      .rules = &kRules,
+      .easy = {kRiversEasyColumn, "Rivers", "Mahjongg Rivers (Easy)", "NewArcadeMahjonggGame1",
+               "Mah-Jongg Rivers (Easy)", "F3", "BitBtn3", "Easy (84 tiles)"},
+      .hard = {kRiversHardColumn, "Rivers2", "Mahjongg Rivers (Hard)", "MahJonggRiversNewGameHard1",
+               "Mah-Jongg Rivers (Hard)", "Shift+F3", "BitBtn4", "Hard (144 tiles)"},
+      .welcomeGroup = "Mah-Jongg Rivers",
+      .pointer = PointerKind::TileFrame,
+      .portrait = RiversPortrait,
+      .cursor = CursorKind::Tile,
+      .newRepeats = true,
+  };
+  return {&d, 1};
 }
 
 }  // namespace sorimo

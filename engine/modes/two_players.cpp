@@ -1,7 +1,7 @@
 // Two players share one board and take turns; each is timed on a clock of their own, and
 // the smaller thinking time wins.
 #include "engine/game.h"
-#include "engine/modes/all_modes.h"
+#include "engine/modes/mode_description.h"
 #include "engine/modes/classic.h"
 
 namespace sorimo {
@@ -13,7 +13,7 @@ class TwoPlayerRules : public ClassicRules {
   // A classic deal of the chosen layout, with player 1 to move and both clocks at zero. The
   // deal is drawn at once, never tile by tile.
   DealResult Start(Game& g) const override {
-    if (const DealResult r = g.DealOnChosenLayout(false); r != DealResult::Dealt) return r;
+    if (const DealResult r = g.DealOnChosenLayout(DealDrawing::OverGameUnderWay); r != DealResult::Dealt) return r;
     TwoPlayerState& s = g.TwoPlayerGame;
     s.PlayerTwoToMove = false;
     s.PlayerOneTime = s.PlayerTwoTime = 0;
@@ -97,9 +97,24 @@ class TwoPlayerRules : public ClassicRules {
 
 }  // namespace
 
-const ModeRules& TwoPlayerMode() {
-  static const TwoPlayerRules rules;
-  return rules;
+namespace {
+const TwoPlayerRules kRules;
+}  // namespace
+
+std::span<const ModeDescription> DescribeModeTwoPlayers() {
+  static const ModeDescription d{
+      .mode = ModeTwoPlayer,
+      .traits = {.name = "two players", .underWay = true, .takesClicks = true, .showsBoard = true,
+                 .clockRuns = true, .countsMoves = true, .warnsNoMoves = true, .allowsShuffle = true,
+                 .endsWhenEmpty = true, .solverJudges = true},
+      .rules = &kRules,
+      .pointer = PointerKind::TileFrame,
+      .tilePreview = false,
+      .playerClocks = true,
+      .cursor = CursorKind::Tile,
+      .newRepeats = true,
+  };
+  return {&d, 1};
 }
 
 }  // namespace sorimo

@@ -134,7 +134,7 @@ bool PlayOne(bool hard, unsigned seed, Outcome& outcome) {
   t.options.Moves = true;
   t.host.timeOfDay = seed;
   t.host.duringQuestion = [&] { t.host.answers.push_back(roll(3) == 0); };  // mostly No
-  EXPECT_EQ(hard ? t.game.MahJonggClicks(kClicksHardColumn) : t.game.MahJonggClicks(kClicksEasyColumn), DealResult::Dealt);
+  EXPECT_EQ(hard ? t.game.StartMode(ModeClicks, kClicksHardColumn) : t.game.StartMode(ModeClicks, kClicksEasyColumn), DealResult::Dealt);
   const int colours = hard ? 6 : 4;
   ClicksState& s = t.game.ClicksGame;
   const Model deal = ModelOf(s.Grid);

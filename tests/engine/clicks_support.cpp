@@ -6,7 +6,7 @@
 namespace sorimo::test {
 
 void PutClicks(Table& t, const std::vector<std::string>& bottomRows) {
-  ASSERT_EQ(t.game.MahJonggClicks(kClicksEasyColumn), DealResult::Dealt);
+  ASSERT_EQ(t.game.StartMode(ModeClicks, kClicksEasyColumn), DealResult::Dealt);
   ClicksGrid& g = t.game.ClicksGame.Grid;
   g.fill(0);
   const int top = kClicksBottomRow - int(bottomRows.size()) + 1;

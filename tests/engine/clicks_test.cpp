@@ -30,7 +30,7 @@ TEST(ClicksDeal, EasyFillsTheGridWithFourColoursAndHardWithSix) {
     std::set<int> seen;
     for (uint32_t clock = 1; clock <= 5; ++clock) {
       t.host.timeOfDay = clock * 7919;
-      ASSERT_EQ(hard ? t.game.MahJonggClicks(kClicksHardColumn) : t.game.MahJonggClicks(kClicksEasyColumn), DealResult::Dealt);
+      ASSERT_EQ(hard ? t.game.StartMode(ModeClicks, kClicksHardColumn) : t.game.StartMode(ModeClicks, kClicksEasyColumn), DealResult::Dealt);
       const std::set<int> colours = ColoursOf(t.game.ClicksGame.Grid);
       EXPECT_EQ(colours.count(0), 0u) << "every cell of the play area holds a tile";
       seen.insert(colours.begin(), colours.end());
@@ -49,7 +49,7 @@ TEST(ClicksDeal, EasyFillsTheGridWithFourColoursAndHardWithSix) {
 TEST(ClicksDeal, NewRepeatsTheListPlayedAndTheClockSeedsEachDeal) {
   Table t;
   t.host.timeOfDay = 1;
-  t.game.MahJonggClicks(kClicksHardColumn);
+  t.game.StartMode(ModeClicks, kClicksHardColumn);
   const ClicksGrid first = t.game.ClicksGame.Grid;
   t.host.timeOfDay = 2;
   ASSERT_EQ(t.game.NewGame(), DealResult::Dealt);

@@ -35,7 +35,7 @@ struct Editor : Table {
   explicit Editor(const char* layout = nullptr) {
     if (layout) game.Layout = MustLayout(layout);
     game.OpenEditor(layout == nullptr);
-    EXPECT_EQ(game.RandomSolitaireGame1Click(), DealResult::Dealt);
+    EXPECT_EQ(game.NewGame(), DealResult::Dealt);  // as the window opens it
     host.log.clear();
   }
   // Clicks as the window passes them: screen pixels, board origin included.

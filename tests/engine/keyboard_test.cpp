@@ -145,7 +145,7 @@ TEST(KeyboardPlay, SpaceAndEnterClickTheCursorAndEscapeClearsTheChoice) {
 
 TEST(KeyboardPlay, InClicksTheCursorWalksTheCellsAndSpaceTakesAGroup) {
   Table t;
-  ASSERT_EQ(t.game.MahJonggClicks(kClicksEasyColumn), DealResult::Dealt);
+  ASSERT_EQ(t.game.StartMode(ModeClicks, kClicksEasyColumn), DealResult::Dealt);
   t.game.MoveKeyCursor(CursorStep::Up);
   EXPECT_EQ(t.game.Cursor.cell, (ClicksCell{10, kClicksBottomRow}));
   for (int i = 0; i < 30; ++i) t.game.MoveKeyCursor(CursorStep::Left);

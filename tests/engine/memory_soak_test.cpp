@@ -100,7 +100,7 @@ TEST(MemorySoak, GamesPlayedToTheEndKeepTheBoardWhole) {
     t.game.BoardNumber = 1;
     t.host.timeOfDay = 7919u * unsigned(i) + 11u;
     const int32_t column = i % 2 ? kMemoryHardColumn : kMemoryEasyColumn;
-    ASSERT_EQ(t.game.Memory(column), DealResult::Dealt);
+    ASSERT_EQ(t.game.StartMode(ModeMemory, column), DealResult::Dealt);
     const BoardGrid dealt = t.game.Grid;
     MemoryPlayer player(t, unsigned(i));
     int penalties = 0, turns = 0;

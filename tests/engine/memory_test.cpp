@@ -13,7 +13,7 @@ struct MemoryTable : Table {
   explicit MemoryTable(int32_t column = kMemoryEasyColumn) {
     game.Layout = MustLayout(kTurtle);
     game.BoardNumber = 7;
-    EXPECT_EQ(game.Memory(column), DealResult::Dealt);
+    EXPECT_EQ(game.StartMode(ModeMemory, column), DealResult::Dealt);
   }
   // The ten ticks of the half second.
   void Wait() {
@@ -57,7 +57,7 @@ TEST(Memory, NewKeepsTheListAndASenderChangesIt) {
   ASSERT_EQ(t.game.NewGame(), DealResult::Dealt);
   EXPECT_EQ(t.game.TilesLeft, 84);
   EXPECT_EQ(t.game.BoardNumber, kMemoryHardColumn);
-  ASSERT_EQ(t.game.Memory(kMemoryEasyColumn), DealResult::Dealt);
+  ASSERT_EQ(t.game.StartMode(ModeMemory, kMemoryEasyColumn), DealResult::Dealt);
   EXPECT_EQ(t.game.TilesLeft, 32);
   EXPECT_EQ(t.game.SavedBoardNumber, 7) << "an arcade list is never saved as the layout's";
 }

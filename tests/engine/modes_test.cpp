@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
+#include <vector>
 
 #include "engine/hall_columns.h"
-#include "engine/modes/mode_traits.h"
+#include "engine/modes/mode_description.h"
 #include "test_support.h"
 
 namespace sorimo::test {
@@ -15,32 +17,44 @@ constexpr char kThreeMoves[] = "1 . . 2 . . 5 . . 6 . . 9 . . 10";
 
 // Every command a running game offers must be refused once the game is not under way, and
 // a mode that counts no moves can offer no hint: otherwise the shared routines would act on
-// figures nobody keeps.
-TEST(ModeTraits, TheTableHoldsTogether) {
-  for (int m = 0; m <= ModePaused; ++m) {
-    const ModeTraits& t = Traits(uint8_t(m));
+// figures nobody keeps. Every GameMode value has its description, and every list its game.
+TEST(ModeDescriptions, EveryModeIsDescribedAndHoldsTogether) {
+  for (int m = 0; m <= ModePaused; ++m) EXPECT_EQ(Describe(uint8_t(m)).mode, m) << "mode " << m << " has no description";
+  std::vector<int> sections;
+  for (const ModeDescription* d : RegisteredModes()) {
+    const ModeTraits& t = d->traits;
     SCOPED_TRACE(t.name);
     const bool offersPlay = t.allowsUndo || t.allowsHint || t.allowsShuffle || t.clockRuns || t.countsMoves;
     EXPECT_TRUE(!offersPlay || t.takesClicks);
     EXPECT_TRUE(!t.allowsHint || t.countsMoves);
     EXPECT_TRUE(!t.showsTime || t.clockRuns);
     EXPECT_TRUE(!t.betweenGames || !(t.underWay || t.showsBoard));
-    EXPECT_EQ(t.easyColumn == 0, t.hardColumn == 0);
-    if (t.easyColumn != 0) {
-      EXPECT_EQ(ModeOfColumn(t.easyColumn), m);
-      EXPECT_EQ(ModeOfColumn(t.hardColumn), m);
+    EXPECT_TRUE(!t.takesClicks || d->rules != nullptr) << "a mode that takes clicks has rules";
+    EXPECT_EQ(d->easy.column == 0, d->hard.column == 0);
+    EXPECT_EQ(d->easy.column != 0, d->welcomeGroup != nullptr);
+    for (const HallList* l : {&d->easy, &d->hard}) {
+      if (l->column == 0) continue;
+      EXPECT_EQ(ModeOfColumn(l->column), d->mode);
+      EXPECT_EQ(ArcadeList(l->column), l);
+      EXPECT_FALSE(IsLayoutColumn(l->column));
+      EXPECT_LT(l->column, kHallColumns);
+      EXPECT_TRUE(l->section && l->caption && l->command && l->menuCaption && l->button && l->buttonCaption);
     }
   }
-  EXPECT_EQ(Traits(200).name, Traits(ModeIdle).name) << "an unknown mode reads as idle";
+  const std::vector<int> columns = ArcadeColumns();
+  EXPECT_EQ(std::set<int>(columns.begin(), columns.end()).size(), columns.size()) << "two lists share a column";
+  EXPECT_EQ(Describe(200).mode, ModeIdle) << "an unknown mode reads as idle";
 }
 
-TEST(ModeTraits, EveryHallColumnBelongsToOneGame) {
+TEST(ModeDescriptions, EveryHallColumnBelongsToOneGame) {
   EXPECT_EQ(ModeOfColumn(1), ModeClassic);
   EXPECT_EQ(ModeOfColumn(kHallLastLayoutColumn), ModeClassic);
-  for (const int c : kArcadeColumns) EXPECT_TRUE(IsArcadeColumn(c));
+  for (const int c : ArcadeColumns()) EXPECT_TRUE(IsArcadeColumn(c));
   EXPECT_EQ(ModeOfColumn(kRiversHardColumn), ModeRivers);
   EXPECT_EQ(ModeOfColumn(kMemoryEasyColumn), ModeMemory);
   EXPECT_EQ(ModeOfColumn(kClicksHardColumn), ModeClicks);
+  EXPECT_EQ(ScoreOf(kClicksEasyColumn), ScoreKind::TilesLeft);
+  EXPECT_EQ(ScoreOf(3), ScoreKind::Time);
   for (const int unused : {0, 102, 109, 112, 119, 122, -1}) EXPECT_EQ(ModeOfColumn(unused), ModeIdle) << unused;
 }
 

@@ -202,7 +202,7 @@ void PlayRiversGames(int column, int tiles) {
     Table t;
     t.options.ShowGirls = n % 2 == 0;
     t.host.timeOfDay = 104729u * static_cast<unsigned>(n) + static_cast<unsigned>(tiles);
-    ASSERT_EQ(t.game.FourRivers(column), DealResult::Dealt);
+    ASSERT_EQ(t.game.StartMode(ModeRivers, column), DealResult::Dealt);
     ASSERT_EQ(t.game.TilesLeft, tiles);
     const BoardGrid dealt = t.game.Grid;
     RiversPlayer player(t, static_cast<unsigned>(n));

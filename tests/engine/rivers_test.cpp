@@ -337,7 +337,7 @@ TEST(RiversMoves, CountingSlidesNothingAndLeavesTheOptionAsItWas) {
 TEST(RiversStart, EasyAndHardFillTheirRectanglesAndTakeTheirLists) {
   Table t;
   t.game.BoardNumber = 7;  // a layout's list
-  ASSERT_EQ(t.game.FourRivers(kRiversEasyColumn), DealResult::Dealt);
+  ASSERT_EQ(t.game.StartMode(ModeRivers, kRiversEasyColumn), DealResult::Dealt);
   EXPECT_EQ(t.game.GameMode, ModeRivers);
   EXPECT_EQ(t.game.BoardNumber, kRiversEasyColumn);
   EXPECT_EQ(t.game.SavedBoardNumber, 7);
@@ -348,7 +348,7 @@ TEST(RiversStart, EasyAndHardFillTheirRectanglesAndTakeTheirLists) {
     for (int y = 5; y <= 15; y += 2) EXPECT_NE(t.game.Grid.at(x, y, 1), 0) << x << "," << y;
   EXPECT_TRUE(Consistent(t.game)) << "84 tiles, all on layer 1, the others off the board";
 
-  ASSERT_EQ(t.game.FourRivers(kRiversHardColumn), DealResult::Dealt);
+  ASSERT_EQ(t.game.StartMode(ModeRivers, kRiversHardColumn), DealResult::Dealt);
   EXPECT_EQ(t.game.BoardNumber, kRiversHardColumn);
   EXPECT_EQ(t.game.SavedBoardNumber, 7) << "an arcade list is never the one kept";
   EXPECT_EQ(t.game.TilesLeft, 144);
@@ -384,7 +384,7 @@ TEST(RiversStart, AGameStartedWhilePausedRunsAndItsClockStartsAtZero) {
   t.game.PenaltySeconds = 80;
   t.game.PauseClick();
   ASSERT_EQ(t.game.GameMode, ModePaused);
-  ASSERT_EQ(t.game.FourRivers(kRiversEasyColumn), DealResult::Dealt);
+  ASSERT_EQ(t.game.StartMode(ModeRivers, kRiversEasyColumn), DealResult::Dealt);
   EXPECT_EQ(t.game.GameMode, ModeRivers);
   t.Tick(2000);
   EXPECT_EQ(t.game.ElapsedSeconds, 2);

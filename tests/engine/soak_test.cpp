@@ -332,7 +332,7 @@ TEST(Soak, TwoPlayerGamesKeepBoardCountsAndTurnsInStep) {
     t.game.Layout = layouts[size_t(g) % layouts.size()];
     t.game.RandomSeed = g + 1;
     t.options.RandomSeed1 = true;
-    ASSERT_EQ(t.game.TwoPlayers(), DealResult::Dealt) << "game " << g;
+    ASSERT_EQ(t.game.StartMode(ModeTwoPlayer), DealResult::Dealt) << "game " << g;
     Player player(t, static_cast<unsigned>(g) + 77u);
     player.twoPlayers = true;
     player.Tick(50);

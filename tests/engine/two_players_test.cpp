@@ -40,7 +40,7 @@ TEST(TwoPlayers, StartsAFreshGameOnTheChosenLayoutWithPlayerOneToMove) {
   t.host.log.clear();
   t.host.now = 555000;
 
-  ASSERT_EQ(t.game.TwoPlayers(), DealResult::Dealt);
+  ASSERT_EQ(t.game.StartMode(ModeTwoPlayer), DealResult::Dealt);
   EXPECT_EQ(t.game.GameMode, ModeTwoPlayer);
   EXPECT_EQ(t.game.TilesLeft, 144);
   EXPECT_TRUE(Consistent(t.game));
@@ -70,7 +70,7 @@ TEST(TwoPlayers, ALayoutThatCannotBeDealtLeavesTheGameInPlay) {
   t.game.Layout = MustLayout(kTurtle);
   ASSERT_EQ(t.game.RandomSolitaireGame1Click(), DealResult::Dealt);
   t.game.Layout = MustLayout("layer 1 at 1,1\n#.#.#\n");
-  EXPECT_EQ(t.game.TwoPlayers(), DealResult::OddLayout);
+  EXPECT_EQ(t.game.StartMode(ModeTwoPlayer), DealResult::OddLayout);
   EXPECT_EQ(t.game.GameMode, ModeClassic);
   EXPECT_EQ(t.game.TilesLeft, 144);
 }
@@ -84,7 +84,7 @@ struct Finish {
 Finish PlayToTheEnd(uint32_t first, uint32_t second) {
   Table t;
   t.game.Layout = MustLayout(kRow);
-  EXPECT_EQ(t.game.TwoPlayers(), DealResult::Dealt);
+  EXPECT_EQ(t.game.StartMode(ModeTwoPlayer), DealResult::Dealt);
   for (int turn = 0; t.game.TilesLeft > 0; ++turn) {
     t.host.now += turn % 2 == 0 ? first : second;
     if (!TakeAPair(t)) {

@@ -127,7 +127,7 @@ TEST_F(DecorationTest, TravellingRiversTileSuppressesAllDecorations) {
 }
 
 TEST_F(DecorationTest, EditorShowsBlankFacesAndTheGhostOnTheSelectedBackground) {
-  scene.gameMode = ModeEditor;
+  scene.layoutFaces = true;
   Put(20, 10, 2, 144);
   scene.ghost = {29, 13, 0};  // an empty cell: column 30, row 14, layer 1
   renderer.FullRedraw(scene);
@@ -143,7 +143,7 @@ TEST_F(DecorationTest, EditorShowsBlankFacesAndTheGhostOnTheSelectedBackground) 
   EXPECT_EQ(Shown(), PixelBuffer(kFaceWidth, kFaceHeight, kSelectedColour));
   EXPECT_EQ(FaceOnScreen(14, 6, 1), PixelBuffer(kFaceWidth, kFaceHeight, kBlankColour));
   // Outside the editor a stale ghost cell draws nothing.
-  scene.gameMode = ModeClassic;
+  scene.layoutFaces = false;
   scene.ghost = {29, 13, 0};
   scene.firstSelected = 0;
   renderer.FullRedraw(scene);
@@ -151,14 +151,14 @@ TEST_F(DecorationTest, EditorShowsBlankFacesAndTheGhostOnTheSelectedBackground) 
 }
 
 TEST_F(DecorationTest, GhostNotchesTheEdgeOfItsUpperLeftNeighbour) {
-  scene.gameMode = ModeEditor;
+  scene.layoutFaces = true;
   scene.ghost = {10, 7, 0};  // column 11, row 8: lower right of tile 1 at (10, 6)
   renderer.FullRedraw(scene);
   EXPECT_EQ(AtFace(10, 6, 1, 30, 53), kSelectedColour);
 }
 
 TEST_F(DecorationTest, MemoryTilesAreFaceDownExceptTheTwoRevealed) {
-  scene.gameMode = ModeMemory;
+  scene.facesHidden = true;
   options.HighlightMode = HighlightBlueRectangle;
   scene.penColour = kPenBlue;
   scene.hintFirst = 5;  // a hint has no meaning here and shows nothing

@@ -108,13 +108,13 @@ TEST_F(RendererTest, TilesetSmallerThanItsLayoutIsNeverReadPastItsEdge) {
   scene.hoverTile = 11;
   options.Shadows = true;
   renderer.FullRedraw(scene);
-  scene.gameMode = ModeEditor;
+  scene.layoutFaces = true;
   scene.ghost = {4, 4, 0};
   renderer.FullRedraw(scene);
   renderer.setTileset(PixelBuffer());
   renderer.FullRedraw(scene);
   // With no tile mask, a sprite ORs black onto the background, which changes nothing.
-  scene.gameMode = ModeClassic;
+  scene.layoutFaces = false;
   grid.clear();
   Put(10, 6, 1, 1);
   renderer.FullRedraw(scene);

@@ -79,7 +79,7 @@ TEST_F(RendererTest, SmallRedrawsOverStacksEqualAWholeRedraw) {
             PlaceTile(grid, records, ++tile, {x, y, z});
           }
     options.Shadows = round % 2 == 0;
-    scene.gameMode = round % 4 == 3 ? ModeEditor : ModeClassic;
+    scene.layoutFaces = round % 4 == 3;
     scene.ghost = {-1, -1, -1};
     scene.firstSelected = scene.hoverTile = scene.hintFirst = 0;
     renderer.FullRedraw(scene);
@@ -245,7 +245,6 @@ TEST_F(RendererTest, ClicksGridIsDrawnWithLeftColumnsAndLowerRowsOnTop) {
   clicks[ClicksIndex(19, 13)] = 6;
   clicks[ClicksIndex(20, 13)] = 4;  // outside the play area: never drawn
   clicks[ClicksIndex(5, 5)] = 9;    // not a colour
-  scene.gameMode = ModeClicks;
   scene.clicks = clicks;
   Put(10, 6, 1, 1);  // the layered board is not drawn in Clicks
   renderer.FullRedraw(scene);

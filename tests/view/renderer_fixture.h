@@ -18,7 +18,6 @@ class RendererTest : public ::testing::Test {
     options.Shadows = false;
     scene.grid = &grid;
     scene.options = &options;
-    scene.gameMode = ModeClassic;
   }
 
   void Put(int col, int row, int layer, int tile) { grid.set(col, row, layer, uint8_t(tile)); }

@@ -45,15 +45,25 @@ TEST(CommandTable, NamesSlotsAndShortcutsAreEachUsedOnce) {
       claim(welcomeSlots, row.welcome.slot, "welcome slot");
       claim(names, std::string(row.welcome.name), "name");
     }
-    // A row that can run nothing is a command still to come: disabled in every mode.
-    const bool runs = row.handler || row.flips || row.group;
-    EXPECT_EQ(runs, row.modes != kNotBuilt) << RowName(row);
+    EXPECT_TRUE(row.handler || row.flips || row.group || row.startMode) << RowName(row) << " runs nothing";
+    EXPECT_NE(row.modes, 0u) << RowName(row) << " is never enabled";
   }
-  // The toolbar and the welcome panel have no gaps.
+  // The toolbar and the welcome panel have no gaps: two buttons a game group, four others.
   EXPECT_EQ(toolSlots.size(), 11u);
   EXPECT_EQ(*toolSlots.rbegin(), 11);
-  EXPECT_EQ(welcomeSlots.size(), 12u);
-  EXPECT_EQ(*welcomeSlots.rbegin(), 12);
+  const int gameSlots = 2 * int(1 + ArcadeColumns().size() / 2);
+  EXPECT_EQ(welcomeSlots.size(), size_t(gameSlots + 4));
+  EXPECT_EQ(*welcomeSlots.lower_bound(kOthersSlot - 1), kOthersSlot);
+  EXPECT_EQ(*std::prev(welcomeSlots.lower_bound(kOthersSlot)), gameSlots);
+  EXPECT_EQ(*welcomeSlots.rbegin(), kOthersSlot + 3);
+}
+
+// "Every mode" is every mode registered, however many there are, but the editor's, which has
+// its own menu; a mode value no mode claims enables nothing.
+TEST(CommandTable, EveryModeMeansEveryRegisteredMode) {
+  for (const ModeDescription* d : RegisteredModes()) EXPECT_EQ(EnabledIn(kEveryMode, d->mode), !d->ownMenu) << d->traits.name;
+  EXPECT_FALSE(EnabledIn(kEveryMode, kMaxModeValue));
+  EXPECT_TRUE(EnabledIn(kEveryMode | ModeBit(ModeEditor), ModeEditor));
 }
 
 TEST(WindowCommands, TheMenuBarToolbarAndWelcomePanelComeFromTheTable) {
@@ -105,7 +115,7 @@ TEST(WindowCommands, EveryModeEnablesTheMenuItemAndItsButtonsTogether) {
   for (uint8_t mode = ModeIdle; mode <= ModePaused; ++mode) {
     commands->UpdateCommandStates(mode);
     for (const CommandRow& row : CommandTable()) {
-      const bool enabled = (row.modes & ModeBit(mode)) != 0;
+      const bool enabled = EnabledIn(row.modes, mode);
       const std::string what = RowName(row) + " in mode " + std::to_string(mode);
       if (row.group) {
         for (const ChoiceRow& c : row.group->rows) EXPECT_EQ(w->action(c.name)->isEnabled(), enabled) << what;

@@ -49,7 +49,7 @@ void Game::ShowStatus(const std::string& text) {
 }
 
 void Game::Temps() {
-  if (MemoryGame.RevealCountdown > 0 && --MemoryGame.RevealCountdown == 0) ResolveReveal(*this);
+  RulesOf(PlayedMode()).RunTimers(*this);  // under a pause too
 
   AnimateStatus();
 

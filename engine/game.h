@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "engine/board.h"
@@ -112,12 +113,6 @@ class Game {
   uint32_t StartTick = 0;
   int32_t PausedElapsed = 0;
 
-  // Each mode's own state (engine/modes/).
-  TwoPlayerState TwoPlayerGame;
-  RiversState RiversGame;
-  MemoryState MemoryGame;
-  ClicksState ClicksGame;
-  EditorState EditorGame;
 
   // Status line animation.
   std::string StatusMessage;
@@ -155,6 +150,25 @@ class Game {
 
   DirtyRect Dirty;  // full except inside a partial redraw
 
+  // The running mode's own state (engine/modes/): a start makes it afresh (NewModeData), and it
+  // stays through a pause and the end of the game until another game starts. ModeData finds it;
+  // a mode that finds none of its own there (a board set up by hand) is given a fresh one.
+  template <class State>
+  State& NewModeData() {
+    modeData_ = std::make_unique<State>();
+    return static_cast<State&>(*modeData_);
+  }
+  template <class State>
+  State& ModeData() {
+    if (auto* s = dynamic_cast<State*>(modeData_.get())) return *s;
+    return NewModeData<State>();
+  }
+  // The running mode's state when it is a State; null when it belongs to another mode.
+  template <class State>
+  const State* ModeDataIf() const {
+    return dynamic_cast<const State*>(modeData_.get());
+  }
+
   // ---- Game mode and starting games (start.cpp) ----
   void IM(uint8_t mode);
   DealResult BeginGame();
@@ -162,8 +176,8 @@ class Game {
   // the chosen layout's, a new deal on it, and the game fields reset. A layout that cannot be
   // dealt changes nothing.
   DealResult DealOnChosenLayout(DealDrawing drawing);
-  // What every start command clears: the end flags, the selection and hint, both clocks and
-  // penalties, the pause offsets, the Memory reveal and the no-moves warning.
+  // What every start command clears: the end flags, the selection and hint, the clock and
+  // penalties, the pause offset and the no-moves warning. (The mode's own state is its start's.)
   void ResetGameFields();
   // An arcade game's list becomes the current one; a layout's list is kept to come back to.
   void EnterArcadeList(int32_t column);
@@ -206,21 +220,6 @@ class Game {
   // tiles (the game's own, or a copy), counting them up; false when no pair is left.
   bool PutBackPair(BoardGrid& grid, TileRecords& records, int& tilesLeft) const;
   void Restart();
-
-  // ---- The layout editor (modes/editor.cpp, modes/editor_moves.cpp) ----
-  // The game's half of "Create Layout" (an empty layout) and "Edit Layout" (the layout in
-  // memory): the editor mode, its counter and no ghost yet. The start command then puts one
-  // tile on each anchor (PlaceEditorTiles, through BeginGame).
-  void OpenEditor(bool create);
-  void PlaceEditorTiles();
-  // Counts the tiles still to place again; true when the layout has all 144.
-  bool EditorFinished();
-  // Leaves the editor for `nextMode`; the ghost goes.
-  void CloseEditor(uint8_t nextMode);
-  void EditorPlace(int px, int py);   // left click, board-relative
-  void EditorRemove(int px, int py);  // right click
-  void MoveGhost(int px, int py);     // pointer move over the board
-  bool MoveLayout(BoardShift shift);  // false when a tile touches that edge
 
   // ---- Play by keyboard (keyboard_play.cpp): in every game mode but the editor ----
   bool KeysPlay() const;
@@ -295,8 +294,12 @@ class Game {
   void TakeFreePair(int n, int k);
   void RestoreSlotsFromLayout();
 
+  // The mode whose game is on the board: the running one, or the one under the pause.
+  uint8_t PlayedMode() const { return GameMode == ModePaused ? ModeBeforePause : GameMode; }
+
   GameHost host_;
   Options& options_;
+  std::unique_ptr<ModeState> modeData_ = std::make_unique<ModeState>();
 };
 
 // MM:SS of a count of seconds: two-digit minutes, colon, two-digit seconds (00:00..99:59).

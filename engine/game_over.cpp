@@ -23,7 +23,7 @@ bool Game::RedrawEntryEndsGame() {
 
 void Game::GameOver() {
   // The game that was played: the running one, or the one under the pause.
-  const ModeRules& played = RulesOf(GameMode == ModePaused ? ModeBeforePause : GameMode);
+  const ModeRules& played = RulesOf(PlayedMode());
   EndNoMovesWarning();
   if (!Rules().BoardStaysAtEnd()) host_.board.ShowFond();
   if (GameFinished && !GameOverHandled) {

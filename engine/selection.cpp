@@ -5,8 +5,8 @@
 namespace sorimo {
 
 void Game::ButtonDown(MouseButton button, int x, int y) {
-  // Board clicks act on release. A Memory pair waiting to be resolved swallows every click.
-  if (MemoryGame.RevealCountdown > 0 || !Traits(GameMode).takesClicks) return;
+  // Board clicks act on release.
+  if (!Traits(GameMode).takesClicks) return;
   if (StopSolving()) return;  // a click while the solver plays only stops it
   ClickConsumed = false;
   Rules().ButtonDown(*this, button, x - BoardOriginX, y - BoardOriginY);

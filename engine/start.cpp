@@ -34,6 +34,7 @@ DealResult Game::DealOnChosenLayout(DealDrawing drawing) {
     return r;
   }
   ResetGameFields();
+  NewModeData<ModeState>();  // the classic games keep nothing of their own
   return DealResult::Dealt;
 }
 
@@ -60,8 +61,7 @@ void Game::ResetGameFields() {
   FirstSelected = SecondSelected = 0;
   HoverTile = 0;
   Cursor = KeyboardCursor{};
-  PausedElapsed = TwoPlayerGame.PausedPlayerOneOffset = TwoPlayerGame.PausedPlayerTwoOffset = 0;
-  MemoryGame.RevealCountdown = 0;
+  PausedElapsed = 0;
   StatusBounce = false;
   ClearableWatch = ClearableWatchState{};
   SolvePlay = SolvePlayState{};

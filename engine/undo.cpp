@@ -51,7 +51,7 @@ void Game::Restart() {
   ElapsedSeconds = 0;
   PenaltySeconds = 0;
   HoverTile = 0;
-  PausedElapsed = TwoPlayerGame.PausedPlayerOneOffset = TwoPlayerGame.PausedPlayerTwoOffset = 0;
+  PausedElapsed = 0;
   StartTick = host_.time.TickCount();
   ShowStatus(RestartedText);
 }

@@ -46,10 +46,10 @@ void TSorimo::BuildEditorMenu() {
       {exitMenu, "Saveasandexit", "Save as...", nullptr, [this] { SaveandexitClick(EditorLeave::SaveAs); }},
       {exitMenu, "Cancel1", "Try it", nullptr, [this] { SaveandexitClick(EditorLeave::TryIt); }},
       {exitMenu, "Cancel2", "Exit", nullptr, [this] { Cancel2Click(); }},
-      {moveMenu, "Movetoleft1", "Move to left <", "Ctrl+S", [this] { game_.MoveLayout(BoardShift::Left); }},
-      {moveMenu, "Movetoright1", "Move to right >", "Ctrl+D", [this] { game_.MoveLayout(BoardShift::Right); }},
-      {moveMenu, "Movetotop1", "Move to top /\\", "Ctrl+E", [this] { game_.MoveLayout(BoardShift::Top); }},
-      {moveMenu, "Movetobottom1", "Move to bottom \\/", "Ctrl+X", [this] { game_.MoveLayout(BoardShift::Bottom); }},
+      {moveMenu, "Movetoleft1", "Move to left <", "Ctrl+S", [this] { MoveLayout(game_, BoardShift::Left); }},
+      {moveMenu, "Movetoright1", "Move to right >", "Ctrl+D", [this] { MoveLayout(game_, BoardShift::Right); }},
+      {moveMenu, "Movetotop1", "Move to top /\\", "Ctrl+E", [this] { MoveLayout(game_, BoardShift::Top); }},
+      {moveMenu, "Movetobottom1", "Move to bottom \\/", "Ctrl+X", [this] { MoveLayout(game_, BoardShift::Bottom); }},
   };
   for (const Item& item : items) {
     if (std::string(item.name) == "Cancel2") item.menu->addSeparator()->setObjectName("N16");
@@ -94,17 +94,17 @@ void TSorimo::OpenEditor(bool create) {
   // What "Exit" goes back to should the layout's file no longer be readable then.
   beforeEditor_ = {game_.Layout, LayoutName, game_.LayoutUnsaved, NewLayoutInMemory};
   editingNew_ = create || NewLayoutInMemory;
-  game_.OpenEditor(create);
+  sorimo::OpenEditor(game_, create);
   if (create) LayoutName = NewLayoutName;
   editorPanel_->setLayoutName(LayoutName);
-  editorPanel_->setTilesLeft(game_.EditorGame.TilesLeft);
+  editorPanel_->setTilesLeft(game_.ModeData<EditorState>().TilesLeft);
   game_.ShowStatus("      ");
   StartGameCommand(&Game::NewGame);
 }
 
 void TSorimo::SaveandexitClick(EditorLeave how) {
-  const bool finished = game_.EditorFinished();
-  editorPanel_->setTilesLeft(game_.EditorGame.TilesLeft);
+  const bool finished = EditorFinished(game_);
+  editorPanel_->setTilesLeft(game_.ModeData<EditorState>().TilesLeft);
   if (!finished) {
     desktop_.warn("Sorimo", EditorUnfinishedText);
     editorPanel_->dropFocus();
@@ -133,21 +133,21 @@ void TSorimo::SaveandexitClick(EditorLeave how) {
     if (saved != SaveOutcome::Cancelled) editingNew_ = false;
   }
 
-  game_.CloseEditor(ModeIdle);
+  CloseEditor(game_, ModeIdle);
   NewLayoutInMemory = editingNew_ && !filed;
   game_.LayoutUnsaved = !filed;
   StartGameCommand(&Game::BeginGame);
 }
 
 void TSorimo::Cancel2Click() {
-  game_.EditorGame.Ghost = kNoGhost;
+  game_.ModeData<EditorState>().Ghost = kNoGhost;
   const int count = int(layouts_.names.size());
   const ResolvedLayout resolved =
       ResolveLayoutFile([this](const std::string& entry) { return LayoutsDirOf(entry); }, layouts_.names,
                         std::min(game_.BoardNumber, count), IsRegularFile);
   CurrentLayoutFile = resolved.path;
   ChooseLayout(resolved.boardNumber);
-  game_.CloseEditor(ModeClassic);
+  CloseEditor(game_, ModeClassic);
 
   const LayoutReadResult read = LoadLayoutFile(CurrentLayoutFile);
   if (read.status == LayoutReadStatus::Loaded) {
@@ -168,12 +168,12 @@ void TSorimo::Cancel2Click() {
 // After a click the counter shows what is left, and the ghost moves on to where the next
 // tile would go without waiting for the pointer to move.
 void TSorimo::AfterEditorClick(int x, int y) {
-  editorPanel_->setTilesLeft(game_.EditorGame.TilesLeft);
+  editorPanel_->setTilesLeft(game_.ModeData<EditorState>().TilesLeft);
   FormMouseMove(x, y);
 }
 
 bool TSorimo::LeaveEditorAtExit() {
-  if (game_.GameMode != ModeEditor || !game_.EditorGame.Changed) return true;
+  if (game_.GameMode != ModeEditor || !game_.ModeData<EditorState>().Changed) return true;
   return desktop_.ask("Sorimo", "The layout you are building has not been saved.\n\nQuit anyway?", true);
 }
 

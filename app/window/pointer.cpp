@@ -18,7 +18,7 @@ void TSorimo::FormMouseMove(int X, int Y) {
   if (options_.HighlightMode == HighlightNone && !ghost) return;
   const BoardPointer p = PointerOnBoard(X, Y, game_.BoardOriginX, game_.BoardOriginY);
   if (ghost && p.onBoard) {
-    game_.MoveGhost(p.x, p.y);
+    MoveGhost(game_, p.x, p.y);
     return;
   }
 

@@ -57,7 +57,7 @@ void ClicksMove(benchmark::State& state) {
                                 TilePicture(6)});
   // The hard game: more, smaller groups, so every move leaves more to settle around it.
   if (game.StartMode(ModeClicks, kClicksHardColumn) != DealResult::Dealt) std::abort();
-  const ClicksGrid deal = game.ClicksGame.Grid;
+  const ClicksGrid deal = game.ModeData<ClicksState>().Grid;
   // Every group of the deal in turn; the lowest cells make the longest falls.
   std::vector<std::pair<int, int>> cells;
   for (int c = kClicksFirstColumn; c <= kClicksLastColumn; ++c)
@@ -74,8 +74,8 @@ void ClicksMove(benchmark::State& state) {
   const auto wallStart = std::chrono::steady_clock::now();
   size_t next = 0;
   for (auto _ : state) {
-    game.ClicksGame.Grid = deal;
-    game.ClicksGame.ClicksStep = 0;
+    game.ModeData<ClicksState>().Grid = deal;
+    game.ModeData<ClicksState>().ClicksStep = 0;
     game.TilesLeft = kClicksPlayCells;
     const auto [c, r] = cells[next++ % cells.size()];
     game.ButtonDown(MouseButton::Left, 32 * (c - 1) + 11 + game.BoardOriginX, 32 * (r - 1) + 3 + game.BoardOriginY);
@@ -84,7 +84,7 @@ void ClicksMove(benchmark::State& state) {
   }
   const double cpu = seconds() - cpuStart;
   const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
-  if (game.ClicksGame.ClicksStep != 1) state.SkipWithError("the click made no move");
+  if (game.ModeData<ClicksState>().ClicksStep != 1) state.SkipWithError("the click made no move");
   constexpr double kTick = 0.050;
   const double moves = double(state.iterations());
   state.counters["tick_share"] = cpu / moves / kTick;

@@ -25,7 +25,7 @@ class ClicksRules : public ModeRules {
     g.Generator.SeedFromClock(g.host().time);
     g.Grid.clear();
     g.Records = {};
-    ClicksState& s = g.ClicksGame;
+    ClicksState& s = g.NewModeData<ClicksState>();
     DealClicks(s.Grid, g.Generator, ColoursOf(g.BoardNumber));
     s.ClicksStep = 0;
     g.ResetGameFields();
@@ -51,10 +51,10 @@ class ClicksRules : public ModeRules {
     Move(g, cell.column, cell.row);
   }
 
-  void CountMoves(Game& g) const override { g.MovesLeft = g.FreeCount = CountGroups(g.ClicksGame.Grid); }
+  void CountMoves(Game& g) const override { g.MovesLeft = g.FreeCount = CountGroups(g.ModeData<ClicksState>().Grid); }
 
   void BackHistory(Game& g) const override {
-    ClicksState& s = g.ClicksGame;
+    ClicksState& s = g.ModeData<ClicksState>();
     if (g.TilesLeft >= g.TilesTotal || s.ClicksStep <= 0) return;
     s.Grid = s.ClicksHistory[size_t(s.ClicksStep - 1)];
     --s.ClicksStep;
@@ -65,7 +65,7 @@ class ClicksRules : public ModeRules {
   void Tick(Game& g) const override { g.ElapsedSeconds = g.TilesLeft; }
 
   bool OfferGiveUp(Game& g) const override {
-    ClicksState& s = g.ClicksGame;
+    ClicksState& s = g.ModeData<ClicksState>();
     if (s.GiveUpAsked) return false;
     // Ticks keep coming while the question is open; the flag keeps them from asking again.
     s.GiveUpAsked = true;
@@ -82,7 +82,9 @@ class ClicksRules : public ModeRules {
     return true;
   }
 
-  void AddToScene(const Game& g, BoardScene& s) const override { s.clicks = g.ClicksGame.Grid; }
+  void AddToScene(const Game& g, BoardScene& s) const override {
+    if (const ClicksState* c = g.ModeDataIf<ClicksState>()) s.clicks = c->Grid;
+  }
 
   // The grid stays on screen under the dialogs; a cleared grid scores zero.
   bool BoardStaysAtEnd() const override { return true; }
@@ -94,7 +96,7 @@ class ClicksRules : public ModeRules {
 
  private:
   static void Move(Game& g, int c, int r) {
-    ClicksState& s = g.ClicksGame;
+    ClicksState& s = g.ModeData<ClicksState>();
     if (!StartsGroup(s.Grid, c, r)) {  // an empty cell, a lone tile or the border
       g.host().feedback.PlaySound(Sound::NoWay);
       return;

@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 
+#include "engine/modes/mode_state.h"
+
 namespace sorimo {
 
 // Columns C = 1..20 of 15 rows R = 1..15 each, stored column by column, so cell (C, R) is
@@ -22,7 +24,7 @@ constexpr int kClicksPlayCells = (kClicksLastColumn - kClicksFirstColumn + 1) * 
 // Every move takes two tiles at least, so a game never makes more moves than this.
 constexpr int kClicksHistorySteps = kClicksPlayCells / 2;
 
-struct ClicksState {
+struct ClicksState : ModeState {
   ClicksGrid Grid{};
   // The grid before each move not taken back: snapshot k (1..ClicksStep) at index k - 1.
   // One per possible move, so Back reaches the deal from any position.

@@ -22,7 +22,7 @@ class EditorRules : public ModeRules {
     g.host().board.GameChanged();
     g.host().board.ClearBoardBuffer();
     if (g.BoardNumber >= kFirstArcadeColumn) g.BoardNumber = g.options().LayoutChoice;
-    g.PlaceEditorTiles();
+    PlaceEditorTiles(g);
     g.ResetGameFields();
     g.FullRedraw();
     g.host().board.ShowPanelHOF();
@@ -30,13 +30,15 @@ class EditorRules : public ModeRules {
     return DealResult::Dealt;
   }
 
-  void AddToScene(const Game& g, BoardScene& s) const override { s.ghost = g.EditorGame.Ghost; }
+  void AddToScene(const Game& g, BoardScene& s) const override {
+    if (const EditorState* e = g.ModeDataIf<EditorState>()) s.ghost = e->Ghost;
+  }
 
   // Both buttons reach the editor: the left one places, the right one removes.
   void ButtonDown(Game& g, MouseButton button, int px, int py) const override { ChooseAt(g, button, px, py); }
   void ChoisitPai(Game& g, int px, int py, int, int, MouseButton button) const override {
-    if (button == MouseButton::Left) g.EditorPlace(px, py);
-    if (button == MouseButton::Right) g.EditorRemove(px, py);
+    if (button == MouseButton::Left) EditorPlace(g, px, py);
+    if (button == MouseButton::Right) EditorRemove(g, px, py);
   }
 };
 
@@ -73,89 +75,96 @@ std::span<const ModeDescription> DescribeModeEditor() {
   return {&d, 1};
 }
 
-void Game::OpenEditor(bool create) {
-  IM(ModeEditor);
-  EditorGame.GhostRect = DirtyRect{};  // the first ghost redraws the whole board
-  EditorGame.Ghost = kNoGhost;
-  EditorGame.Changed = false;
-  if (create) Layout = LayoutCells{};
-  EditorGame.TilesLeft = kTileCount - Layout.count();
-  Records.fill(TileRecord{});
+void OpenEditor(Game& g, bool create) {
+  g.IM(ModeEditor);
+  EditorState& e = g.NewModeData<EditorState>();
+  e.GhostRect = DirtyRect{};  // the first ghost redraws the whole board
+  e.Ghost = kNoGhost;
+  e.Changed = false;
+  if (create) g.Layout = LayoutCells{};
+  e.TilesLeft = kTileCount - g.Layout.count();
+  g.Records.fill(TileRecord{});
 }
 
-void Game::PlaceEditorTiles() {
-  Grid.clear();
-  Records.fill(TileRecord{});
+void PlaceEditorTiles(Game& g) {
+  EditorState& e = g.ModeData<EditorState>();
+  g.Grid.clear();
+  g.Records.fill(TileRecord{});
   int n = 0;
   for (int z = 1; z <= kLayers; ++z)
     for (int y = 1; y <= kRows; ++y)
       for (int x = 1; x <= kColumns; ++x)
-        if (Layout.at(x, y, z) != 0 && n < kTileCount) PlaceTile(Grid, Records, ++n, {x, y, z});
-  TilesLeft = n;
-  TilesTotal = kTileCount;
-  EditorGame.TilesLeft = kTileCount - Layout.count();
+        if (g.Layout.at(x, y, z) != 0 && n < kTileCount) PlaceTile(g.Grid, g.Records, ++n, {x, y, z});
+  g.TilesLeft = n;
+  g.TilesTotal = kTileCount;
+  e.TilesLeft = kTileCount - g.Layout.count();
 }
 
-bool Game::EditorFinished() {
-  EditorGame.TilesLeft = TilesTotal - Layout.count();
-  return EditorGame.TilesLeft == 0;
+bool EditorFinished(Game& g) {
+  EditorState& e = g.ModeData<EditorState>();
+  e.TilesLeft = g.TilesTotal - g.Layout.count();
+  return e.TilesLeft == 0;
 }
 
-void Game::CloseEditor(uint8_t nextMode) {
-  EditorGame.Ghost = kNoGhost;
-  IM(nextMode);
+void CloseEditor(Game& g, uint8_t nextMode) {
+  EditorState& e = g.ModeData<EditorState>();
+  e.Ghost = kNoGhost;
+  g.IM(nextMode);
 }
 
-void Game::EditorPlace(int px, int py) {
-  if (EditorGame.TilesLeft <= 0 || !OnEditorPlayfield(px, py)) return;
-  const Cell c = WhatAdd(Grid, px, py);
-  if (c.z == 0 || !AreaEmpty(Grid, c.x, c.y, c.z)) return;
+void EditorPlace(Game& g, int px, int py) {
+  EditorState& e = g.ModeData<EditorState>();
+  if (e.TilesLeft <= 0 || !OnEditorPlayfield(px, py)) return;
+  const Cell c = WhatAdd(g.Grid, px, py);
+  if (c.z == 0 || !AreaEmpty(g.Grid, c.x, c.y, c.z)) return;
   int n = 1;
-  while (n <= kTileCount && Records[n] != TileRecord{}) ++n;
+  while (n <= kTileCount && g.Records[n] != TileRecord{}) ++n;
   if (n > kTileCount) return;
-  PlaceTile(Grid, Records, n, c);
-  Layout.set(c.x, c.y, c.z, 1);
-  --EditorGame.TilesLeft;
-  ++TilesLeft;
-  EditorGame.Changed = true;
-  FullRedraw();
+  PlaceTile(g.Grid, g.Records, n, c);
+  g.Layout.set(c.x, c.y, c.z, 1);
+  --e.TilesLeft;
+  ++g.TilesLeft;
+  e.Changed = true;
+  g.FullRedraw();
 }
 
-void Game::EditorRemove(int px, int py) {
-  if (EditorGame.TilesLeft >= kTileCount || !OnEditorPlayfield(px, py)) return;
-  const int n = WhatTileThere(Grid, px, py);
+void EditorRemove(Game& g, int px, int py) {
+  EditorState& e = g.ModeData<EditorState>();
+  if (e.TilesLeft >= kTileCount || !OnEditorPlayfield(px, py)) return;
+  const int n = WhatTileThere(g.Grid, px, py);
   if (n == 0) return;
-  const TileRecord r = Records[n];
+  const TileRecord r = g.Records[n];
   // A tile with a tile resting on it stays; nothing rests on the top layer.
-  if (r.z < kLayers && !AreaEmpty(Grid, r.x, r.y, r.z + 1)) return;
-  Layout.set(r.x, r.y, r.z, 0);
-  TakeTile(Grid, Records, n);
-  ++EditorGame.TilesLeft;
-  --TilesLeft;
-  EditorGame.Changed = true;
-  FullRedraw();
+  if (r.z < kLayers && !AreaEmpty(g.Grid, r.x, r.y, r.z + 1)) return;
+  g.Layout.set(r.x, r.y, r.z, 0);
+  TakeTile(g.Grid, g.Records, n);
+  ++e.TilesLeft;
+  --g.TilesLeft;
+  e.Changed = true;
+  g.FullRedraw();
 }
 
 // The ghost tile shows where a left click would place a tile. Only a change of place
 // redraws: the old ghost's box, then the new one's.
-void Game::MoveGhost(int px, int py) {
-  const Cell c = WhatAdd(Grid, px, py);
-  const bool placeable = c.z != 0 && AreaEmpty(Grid, c.x, c.y, c.z) && EditorGame.TilesLeft > 0;
+void MoveGhost(Game& g, int px, int py) {
+  EditorState& e = g.ModeData<EditorState>();
+  const Cell c = WhatAdd(g.Grid, px, py);
+  const bool placeable = c.z != 0 && AreaEmpty(g.Grid, c.x, c.y, c.z) && e.TilesLeft > 0;
   if (!placeable) {
     // No ghost where a click would place nothing: the last one is wiped at once.
-    if (EditorGame.Ghost == kNoGhost) return;
-    EditorGame.Ghost = kNoGhost;
-    RedrawBox(EditorGame.GhostRect);
+    if (e.Ghost == kNoGhost) return;
+    e.Ghost = kNoGhost;
+    g.RedrawBox(e.GhostRect);
     return;
   }
   const Cell ghost{c.x - 1, c.y - 1, c.z - 1};
-  const DirtyRect box = RedrawTileRect(TileRecord{c.x, c.y, c.z}, BoardOriginX, BoardOriginY, options_.Shadows);
-  if (ghost == EditorGame.Ghost && box == EditorGame.GhostRect) return;
-  EditorGame.Ghost = kNoGhost;
-  RedrawBox(EditorGame.GhostRect);  // the full value at opening redraws the whole board
-  EditorGame.Ghost = ghost;
-  EditorGame.GhostRect = box;
-  RedrawBox(box);
+  const DirtyRect box = RedrawTileRect(TileRecord{c.x, c.y, c.z}, g.BoardOriginX, g.BoardOriginY, g.options().Shadows);
+  if (ghost == e.Ghost && box == e.GhostRect) return;
+  e.Ghost = kNoGhost;
+  g.RedrawBox(e.GhostRect);  // the full value at opening redraws the whole board
+  e.Ghost = ghost;
+  e.GhostRect = box;
+  g.RedrawBox(box);
 }
 
 }  // namespace sorimo

@@ -2,6 +2,7 @@
 // tile touches does nothing at all; otherwise the layout cells, the grid and the tile records
 // move together, so the board keeps telling the same story as the layout.
 #include "engine/game.h"
+#include "engine/modes/editor.h"
 
 namespace sorimo {
 
@@ -35,28 +36,28 @@ bool TouchesEdge(const LayoutCells& layout, const BoardGrid& grid, Step s) {
 
 }  // namespace
 
-bool Game::MoveLayout(BoardShift shift) {
+bool MoveLayout(Game& g, BoardShift shift) {
   const Step s = StepOf(shift);
-  if (TouchesEdge(Layout, Grid, s)) return false;
+  if (TouchesEdge(g.Layout, g.Grid, s)) return false;
 
   LayoutCells moved;
   BoardGrid grid;
   for (int z = 1; z <= kLayers; ++z)
     for (int y = 1; y <= kRows; ++y)
       for (int x = 1; x <= kColumns; ++x) {
-        if (const uint8_t v = Layout.at(x, y, z)) moved.set(x + s.dx, y + s.dy, z, v);
-        grid.set(x + s.dx, y + s.dy, z, Grid.at(x, y, z));
+        if (const uint8_t v = g.Layout.at(x, y, z)) moved.set(x + s.dx, y + s.dy, z, v);
+        grid.set(x + s.dx, y + s.dy, z, g.Grid.at(x, y, z));
       }
-  Layout = moved;
-  Grid = grid;
+  g.Layout = moved;
+  g.Grid = grid;
   for (int n = 1; n <= kTileCount; ++n)
-    if (Records[n].present()) {
-      Records[n].x += s.dx;
-      Records[n].y += s.dy;
+    if (g.Records[n].present()) {
+      g.Records[n].x += s.dx;
+      g.Records[n].y += s.dy;
     }
-  EditorGame.Changed = true;
-  FullRedraw();
-  host_.board.RepaintNow();
+  g.ModeData<EditorState>().Changed = true;
+  g.FullRedraw();
+  g.host().board.RepaintNow();
   return true;
 }
 

@@ -43,6 +43,7 @@ class MemoryRules : public ModeRules {
     }
     g.TilesTotal = g.TilesLeft;
     g.ResetGameFields();
+    g.NewModeData<MemoryState>();
     g.StartTick = g.host().time.TickCount();
     g.ShowStatus(MemoryStartedText);
     g.IM(ModeMemory);
@@ -64,11 +65,23 @@ class MemoryRules : public ModeRules {
     g.SecondSelected = static_cast<uint8_t>(t);
     if (t == g.FirstSelected) return;
     g.SonOK(t);
-    g.MemoryGame.RevealCountdown = kRevealTicks;
+    g.ModeData<MemoryState>().RevealCountdown = kRevealTicks;
+  }
+
+  // A pair waiting to be resolved swallows every click.
+  void ButtonDown(Game& g, MouseButton button, int px, int py) const override {
+    if (g.ModeData<MemoryState>().RevealCountdown > 0) return;
+    ModeRules::ButtonDown(g, button, px, py);
   }
 
   // The right button only redraws: the tiles turned up stay up.
   void ClearChoice(Game&) const override {}
+
+  // The half second runs on under a pause: the pair is resolved on time, the board covered.
+  void RunTimers(Game& g) const override {
+    MemoryState& s = g.ModeData<MemoryState>();
+    if (s.RevealCountdown > 0 && --s.RevealCountdown == 0) ResolveReveal(g);
+  }
 };
 
 }  // namespace

@@ -3,11 +3,13 @@
 
 #include <cstdint>
 
+#include "engine/modes/mode_state.h"
+
 namespace sorimo {
 
 class Game;
 
-struct MemoryState {
+struct MemoryState : ModeState {
   // Ticks until the two face-up tiles are resolved; while it runs, every click is lost.
   int32_t RevealCountdown = 0;
 };

@@ -43,6 +43,9 @@ class ModeRules {
 
   // The mode's part of the 50 ms tick: its clocks.
   virtual void Tick(Game& g) const;
+  // Timers of the mode that run on under a pause, first thing in every tick (Memory's half
+  // second before a turned-up pair is resolved).
+  virtual void RunTimers(Game& /*g*/) const {}
   // The pause command stops and restarts the mode's clocks.
   virtual void StorePauseClocks(Game& g) const;
   virtual void RestartPauseClocks(Game& g) const;

@@ -51,7 +51,7 @@ class RiversRules : public ModeRules {
     g.TilesTotal = g.TilesLeft;
 
     g.ResetGameFields();
-    g.RiversGame = RiversState{};
+    g.NewModeData<RiversState>();
     g.StartTick = g.host().time.TickCount();
 
     g.ShowStatus(RiversStartedText);
@@ -121,7 +121,9 @@ class RiversRules : public ModeRules {
   }
 
   // While a tile travels it shows its plain face.
-  void AddToScene(const Game& g, BoardScene& s) const override { s.riverFound = g.RiversGame.RiverFound; }
+  void AddToScene(const Game& g, BoardScene& s) const override {
+    if (const RiversState* r = g.ModeDataIf<RiversState>()) s.riverFound = r->RiverFound;
+  }
 
   // The tiles change places on their own layers, for a flat penalty.
   void Shuffle(Game& g) const override {

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "engine/modes/mode_state.h"
+
 namespace sorimo {
 
 class Game;
@@ -12,7 +14,7 @@ class Game;
 inline constexpr char RiversStartedText[] = "Mahjongg Rivers started.";
 
 // The path search and the sliding tile.
-struct RiversState {
+struct RiversState : ModeState {
   // Set from the moment the search reaches the target until the slide has ended; while it
   // is set the board draws no highlight, so the travelling tile shows its plain face.
   bool RiverFound = false;

@@ -34,7 +34,7 @@ bool CanStep(int x, int y, int dx, int dy) {
 // The occupied place (x, y) ends a walk; it ends the search when it is the target's place.
 void IsIt(Path& s, int x, int y) {
   if (x != s.targetX || y != s.targetY) return;
-  RiversState& r = s.g.RiversGame;
+  RiversState& r = s.g.ModeData<RiversState>();
   r.RiverFound = true;
   r.RiverTile = s.g.Grid.at(x, y, s.z);
   r.RiverCol = s.g.Records[r.RiverTile].x;
@@ -52,7 +52,7 @@ bool Walk(Path& s, int x, int y, int dx, int dy, Turn turn) {
     const bool ahead = dx != 0 ? y == s.targetY && (s.targetX - x) * dx > 0 : x == s.targetX && (s.targetY - y) * dy > 0;
     if (!ahead) return false;
   }
-  const RiversState& r = s.g.RiversGame;
+  const RiversState& r = s.g.ModeData<RiversState>();
   int cx = x, cy = y;
   while (CanStep(cx, cy, dx, dy)) {
     cx += dx;
@@ -91,7 +91,7 @@ bool Search(Game& g, int start, int target, bool animate) {
   const TileRecord a = g.Records[start], b = g.Records[target];
   if (!a.present() || !b.present()) return false;  // a removed tile never pairs
   if (a.z != b.z) return false;
-  RiversState& r = g.RiversGame;
+  RiversState& r = g.ModeData<RiversState>();
   r.RiverFound = false;
   Path s{g, a.z, b.x, b.y, animate};
   const bool found = Walk(s, a.x, a.y, 2, 0, TestVertical) || Walk(s, a.x, a.y, -2, 0, TestVertical) ||
@@ -107,7 +107,7 @@ bool CanBeReached(Game& g, int start, int target) { return Search(g, start, targ
 bool CanBeReachedStill(Game& g, int start, int target) { return Search(g, start, target, false); }
 
 void MoveRiverTiles(Game& g, int col, int row, int z) {
-  RiversState& r = g.RiversGame;
+  RiversState& r = g.ModeData<RiversState>();
   g.Grid.set(r.RiverCol, r.RiverRow, z, 0);
   r.RiverCol = col;
   r.RiverRow = row;

@@ -14,9 +14,7 @@ class TwoPlayerRules : public ClassicRules {
   // deal is drawn at once, never tile by tile.
   DealResult Start(Game& g) const override {
     if (const DealResult r = g.DealOnChosenLayout(DealDrawing::OverGameUnderWay); r != DealResult::Dealt) return r;
-    TwoPlayerState& s = g.TwoPlayerGame;
-    s.PlayerTwoToMove = false;
-    s.PlayerOneTime = s.PlayerTwoTime = 0;
+    TwoPlayerState& s = g.NewModeData<TwoPlayerState>();  // player 1 to move, both clocks at zero
     g.ShowStatus(TwoPlayerStartedText);
     g.IM(ModeTwoPlayer);
     if (g.RandomSeed > 0 && g.options().RandomSeed1) g.ShowStatus(SpecificBoardText + std::to_string(g.RandomSeed));
@@ -36,7 +34,7 @@ class TwoPlayerRules : public ClassicRules {
   // the game clock would let a long pause reach the 100-minute limit and end the game.)
   void StorePauseClocks(Game& g) const override {
     ClassicRules::StorePauseClocks(g);
-    TwoPlayerState& s = g.TwoPlayerGame;
+    TwoPlayerState& s = g.ModeData<TwoPlayerState>();
     const uint32_t now = g.host().time.TickCount();
     s.PausedPlayerOneOffset = static_cast<int32_t>(now - s.PlayerOneTurnStart);
     s.PausedPlayerTwoOffset = static_cast<int32_t>(now - s.PlayerTwoTurnStart);
@@ -44,7 +42,7 @@ class TwoPlayerRules : public ClassicRules {
 
   void RestartPauseClocks(Game& g) const override {
     ClassicRules::RestartPauseClocks(g);
-    TwoPlayerState& s = g.TwoPlayerGame;
+    TwoPlayerState& s = g.ModeData<TwoPlayerState>();
     const uint32_t now = g.host().time.TickCount();
     s.PlayerOneTurnStart = now - static_cast<uint32_t>(s.PausedPlayerOneOffset);
     s.PlayerTwoTurnStart = now - static_cast<uint32_t>(s.PausedPlayerTwoOffset);
@@ -52,7 +50,7 @@ class TwoPlayerRules : public ClassicRules {
 
   // Two players share no hall of fame; the smaller thinking time wins.
   void AnnounceResult(Game& g) const override {
-    const TwoPlayerState& s = g.TwoPlayerGame;
+    const TwoPlayerState& s = g.ModeData<TwoPlayerState>();
     const char* winner = s.PlayerTwoTime < s.PlayerOneTime    ? "And the winner is... Player 2 !"
                          : s.PlayerTwoTime == s.PlayerOneTime ? "Same score for both players !"
                                                               : "And the winner is... Player 1 !";
@@ -62,7 +60,7 @@ class TwoPlayerRules : public ClassicRules {
  protected:
   // A removed pair ends the running turn.
   void AfterPair(Game& g) const override {
-    TwoPlayerState& s = g.TwoPlayerGame;
+    TwoPlayerState& s = g.ModeData<TwoPlayerState>();
     const uint32_t now = g.host().time.TickCount();
     if (s.PlayerTwoToMove) {
       s.PlayerTwoToMove = false;
@@ -82,7 +80,7 @@ class TwoPlayerRules : public ClassicRules {
   // The side panel of the tick: the label of the player to move blinks once a second, the
   // other one is steady; both clocks run on.
   static void DrawPanel(Game& g) {
-    const TwoPlayerState& s = g.TwoPlayerGame;
+    const TwoPlayerState& s = g.ModeData<TwoPlayerState>();
     const uint32_t now = g.host().time.TickCount();
     const bool blinkOn = now % 1000 > 500;
     const bool showOne = s.PlayerTwoToMove || blinkOn;

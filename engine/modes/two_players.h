@@ -3,9 +3,11 @@
 
 #include <cstdint>
 
+#include "engine/modes/mode_state.h"
+
 namespace sorimo {
 
-struct TwoPlayerState {
+struct TwoPlayerState : ModeState {
   bool PlayerTwoToMove = false;
   int32_t PlayerOneTime = 0;  // ms used in completed turns
   int32_t PlayerTwoTime = 0;

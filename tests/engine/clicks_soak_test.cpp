@@ -136,7 +136,7 @@ bool PlayOne(bool hard, unsigned seed, Outcome& outcome) {
   t.host.duringQuestion = [&] { t.host.answers.push_back(roll(3) == 0); };  // mostly No
   EXPECT_EQ(hard ? t.game.StartMode(ModeClicks, kClicksHardColumn) : t.game.StartMode(ModeClicks, kClicksEasyColumn), DealResult::Dealt);
   const int colours = hard ? 6 : 4;
-  ClicksState& s = t.game.ClicksGame;
+  ClicksState& s = t.game.ModeData<ClicksState>();
   const Model deal = ModelOf(s.Grid);
   std::vector<Model> before;  // the grids before each move not taken back
 

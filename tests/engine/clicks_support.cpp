@@ -7,7 +7,7 @@ namespace sorimo::test {
 
 void PutClicks(Table& t, const std::vector<std::string>& bottomRows) {
   ASSERT_EQ(t.game.StartMode(ModeClicks, kClicksEasyColumn), DealResult::Dealt);
-  ClicksGrid& g = t.game.ClicksGame.Grid;
+  ClicksGrid& g = t.game.ModeData<ClicksState>().Grid;
   g.fill(0);
   const int top = kClicksBottomRow - int(bottomRows.size()) + 1;
   ASSERT_GE(top, kClicksTopRow);

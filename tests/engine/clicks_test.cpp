@@ -31,10 +31,10 @@ TEST(ClicksDeal, EasyFillsTheGridWithFourColoursAndHardWithSix) {
     for (uint32_t clock = 1; clock <= 5; ++clock) {
       t.host.timeOfDay = clock * 7919;
       ASSERT_EQ(hard ? t.game.StartMode(ModeClicks, kClicksHardColumn) : t.game.StartMode(ModeClicks, kClicksEasyColumn), DealResult::Dealt);
-      const std::set<int> colours = ColoursOf(t.game.ClicksGame.Grid);
+      const std::set<int> colours = ColoursOf(t.game.ModeData<ClicksState>().Grid);
       EXPECT_EQ(colours.count(0), 0u) << "every cell of the play area holds a tile";
       seen.insert(colours.begin(), colours.end());
-      EXPECT_EQ(ClicksPicture(t.game.ClicksGame.Grid).find("border!"), std::string::npos);
+      EXPECT_EQ(ClicksPicture(t.game.ModeData<ClicksState>().Grid).find("border!"), std::string::npos);
     }
     EXPECT_EQ(seen, hard ? (std::set<int>{1, 2, 3, 4, 5, 6}) : (std::set<int>{1, 2, 3, 4}));
     EXPECT_EQ(t.game.GameMode, ModeClicks);
@@ -50,15 +50,15 @@ TEST(ClicksDeal, NewRepeatsTheListPlayedAndTheClockSeedsEachDeal) {
   Table t;
   t.host.timeOfDay = 1;
   t.game.StartMode(ModeClicks, kClicksHardColumn);
-  const ClicksGrid first = t.game.ClicksGame.Grid;
+  const ClicksGrid first = t.game.ModeData<ClicksState>().Grid;
   t.host.timeOfDay = 2;
   ASSERT_EQ(t.game.NewGame(), DealResult::Dealt);
   EXPECT_EQ(t.game.BoardNumber, kClicksHardColumn);
   EXPECT_EQ(t.game.SavedBoardNumber, 1) << "an arcade list is never kept as the layout's";
-  EXPECT_NE(t.game.ClicksGame.Grid, first);
+  EXPECT_NE(t.game.ModeData<ClicksState>().Grid, first);
   t.host.timeOfDay = 1;
   t.game.NewGame();
-  EXPECT_EQ(t.game.ClicksGame.Grid, first) << "the same moment deals the same grid";
+  EXPECT_EQ(t.game.ModeData<ClicksState>().Grid, first) << "the same moment deals the same grid";
 
   // From the welcome panel after a Clicks game, "New" plays that list again.
   t.game.Stop();
@@ -76,23 +76,23 @@ TEST(ClicksMove, AClickRemovesTheWholeTouchingGroupOfItsColourOnly) {
                 "2311"});
   ClickCell(t, kLeft, kBottom - 1);  // the 1 of the second row, left
   // Three 1s touch (a diagonal does not count); the 1s on the right are another group.
-  EXPECT_EQ(ClicksPicture(t.game.ClicksGame.Grid), "\n..21\n..21\n2311");
+  EXPECT_EQ(ClicksPicture(t.game.ModeData<ClicksState>().Grid), "\n..21\n..21\n2311");
   EXPECT_EQ(t.game.TilesLeft, 8);
-  EXPECT_EQ(t.game.ClicksGame.ClicksStep, 1);
+  EXPECT_EQ(t.game.ModeData<ClicksState>().ClicksStep, 1);
   EXPECT_EQ(t.host.Sounds(), std::vector<std::string>{"sound done"});
 }
 
 TEST(ClicksMove, EmptyCellsLoneTilesAndTheBorderAreRefusedWithoutASnapshot) {
   Table t;
   PutClicks(t, {"12", "34"});
-  const ClicksGrid before = t.game.ClicksGame.Grid;
+  const ClicksGrid before = t.game.ModeData<ClicksState>().Grid;
   ClickCell(t, kLeft, kBottom);        // a lone 3
   ClickCell(t, kLeft + 1, kBottom - 2);  // empty above the tiles
   ClickCell(t, kLeft - 1, kBottom);    // the border column
   t.game.ButtonDown(MouseButton::Left, 2, 2);  // left of and above the board origin
   EXPECT_EQ(t.host.Sounds(), std::vector<std::string>(4, "sound noway"));
-  EXPECT_EQ(t.game.ClicksGame.Grid, before);
-  EXPECT_EQ(t.game.ClicksGame.ClicksStep, 0);
+  EXPECT_EQ(t.game.ModeData<ClicksState>().Grid, before);
+  EXPECT_EQ(t.game.ModeData<ClicksState>().ClicksStep, 0);
   EXPECT_EQ(t.game.TilesLeft, 4);
 }
 
@@ -134,7 +134,7 @@ TEST(ClicksSettle, TilesAboveARemovedGroupFallOntoWhatHoldsThem) {
                 "11",   //
                 "12"});
   ClickCell(t, kLeft, kBottom);
-  EXPECT_EQ(ClicksPicture(t.game.ClicksGame.Grid), "\n32\n42");
+  EXPECT_EQ(ClicksPicture(t.game.ModeData<ClicksState>().Grid), "\n32\n42");
   EXPECT_EQ(t.game.TilesLeft, 4);
 }
 
@@ -144,7 +144,7 @@ TEST(ClicksSettle, WithTheAnimationOnEveryPassIsShownAsTheTilesFall) {
     t.options.AnimateClicks = animate;
     PutClicks(t, {"3", "4", "1", "1"});
     std::vector<std::string> frames;
-    t.host.duringPaint = [&] { frames.push_back(ClicksPicture(t.game.ClicksGame.Grid)); };
+    t.host.duringPaint = [&] { frames.push_back(ClicksPicture(t.game.ModeData<ClicksState>().Grid)); };
     ClickCell(t, kLeft, kBottom);
     // The lowest loose tile lands in the first pass, the one above it in the second.
     const std::vector<std::string> shown =
@@ -159,7 +159,7 @@ TEST(ClicksSettle, GravityFirstThenTheEmptyColumnClosesUp) {
   PutClicks(t, {"32.",  //
                 "224"});
   ClickCell(t, kLeft, kBottom);
-  EXPECT_EQ(ClicksPicture(t.game.ClicksGame.Grid), "\n34");
+  EXPECT_EQ(ClicksPicture(t.game.ModeData<ClicksState>().Grid), "\n34");
 }
 
 TEST(ClicksSettle, EmptyingAMiddleColumnMovesEveryColumnRightOfItOnePlaceLeft) {
@@ -168,14 +168,14 @@ TEST(ClicksSettle, EmptyingAMiddleColumnMovesEveryColumnRightOfItOnePlaceLeft) {
                 "1234",  //
                 "4251"});
   ClickCell(t, kLeft + 1, kBottom - 1);
-  EXPECT_EQ(ClicksPicture(t.game.ClicksGame.Grid), "\n..3\n134\n451");
+  EXPECT_EQ(ClicksPicture(t.game.ModeData<ClicksState>().Grid), "\n..3\n134\n451");
 }
 
 TEST(ClicksSettle, TwoColumnsEmptiedSideBySideBothCloseUp) {
   Table t;
   PutClicks(t, {"12231"});
   ClickCell(t, kLeft + 2, kBottom);
-  EXPECT_EQ(ClicksPicture(t.game.ClicksGame.Grid), "\n131");
+  EXPECT_EQ(ClicksPicture(t.game.ModeData<ClicksState>().Grid), "\n131");
 }
 
 TEST(ClicksSettle, EmptyingTheRightMostColumnMovesNothing) {
@@ -184,7 +184,7 @@ TEST(ClicksSettle, EmptyingTheRightMostColumnMovesNothing) {
   for (int k = 0; k < 17; ++k) bottom += k % 2 ? '2' : '1';
   PutClicks(t, {top + "3", bottom + "3"});
   ClickCell(t, kClicksLastColumn, kBottom);
-  EXPECT_EQ(ClicksPicture(t.game.ClicksGame.Grid), "\n" + bottom);
+  EXPECT_EQ(ClicksPicture(t.game.ModeData<ClicksState>().Grid), "\n" + bottom);
   EXPECT_EQ(t.game.TilesLeft, 17);
 }
 
@@ -211,23 +211,23 @@ TEST(ClicksUndo, BackAfterAColumnEmptiedRestoresTheGridAndTheCountExactly) {
   PutClicks(t, {".2.3",  //
                 "1234",  //
                 "4224"});
-  const ClicksGrid deal = t.game.ClicksGame.Grid;
+  const ClicksGrid deal = t.game.ModeData<ClicksState>().Grid;
   ClickCell(t, kLeft + 1, kBottom);
-  ASSERT_EQ(ClicksPicture(t.game.ClicksGame.Grid), "\n..3\n1.4\n434");
-  const ClicksGrid afterOne = t.game.ClicksGame.Grid;
+  ASSERT_EQ(ClicksPicture(t.game.ModeData<ClicksState>().Grid), "\n..3\n1.4\n434");
+  const ClicksGrid afterOne = t.game.ModeData<ClicksState>().Grid;
   ClickCell(t, kLeft + 2, kBottom);
-  ASSERT_EQ(ClicksPicture(t.game.ClicksGame.Grid), "\n1\n433");
-  ASSERT_EQ(t.game.ClicksGame.ClicksStep, 2);
+  ASSERT_EQ(ClicksPicture(t.game.ModeData<ClicksState>().Grid), "\n1\n433");
+  ASSERT_EQ(t.game.ModeData<ClicksState>().ClicksStep, 2);
 
   t.game.Back();
-  EXPECT_EQ(t.game.ClicksGame.Grid, afterOne);
+  EXPECT_EQ(t.game.ModeData<ClicksState>().Grid, afterOne);
   EXPECT_EQ(t.game.TilesLeft, 6);
   t.game.Back();
-  EXPECT_EQ(t.game.ClicksGame.Grid, deal);
+  EXPECT_EQ(t.game.ModeData<ClicksState>().Grid, deal);
   EXPECT_EQ(t.game.TilesLeft, 10);
-  EXPECT_EQ(t.game.ClicksGame.ClicksStep, 0);
+  EXPECT_EQ(t.game.ModeData<ClicksState>().ClicksStep, 0);
   t.game.Back();  // nothing left to take back
-  EXPECT_EQ(t.game.ClicksGame.Grid, deal);
+  EXPECT_EQ(t.game.ModeData<ClicksState>().Grid, deal);
 }
 
 // 108 moves of two tiles each: every one can be taken back, and the last clears the grid.
@@ -240,7 +240,7 @@ TEST(ClicksUndo, TheLongestGameGoesBackToTheDealAndItsLastMoveReachesTheTop) {
     rows.push_back(row);
   }
   PutClicks(t, rows);
-  const ClicksGrid deal = t.game.ClicksGame.Grid;
+  const ClicksGrid deal = t.game.ModeData<ClicksState>().Grid;
   // The right-most column first and each from the top: nothing ever falls or moves.
   const auto play = [&](int moves) {
     for (int m = 0; m < moves; ++m) {
@@ -250,9 +250,9 @@ TEST(ClicksUndo, TheLongestGameGoesBackToTheDealAndItsLastMoveReachesTheTop) {
   };
   play(107);
   ASSERT_EQ(t.game.TilesLeft, 2);
-  EXPECT_EQ(t.game.ClicksGame.ClicksStep, 107);
+  EXPECT_EQ(t.game.ModeData<ClicksState>().ClicksStep, 107);
   t.game.Restart();
-  EXPECT_EQ(t.game.ClicksGame.Grid, deal);
+  EXPECT_EQ(t.game.ModeData<ClicksState>().Grid, deal);
   EXPECT_EQ(t.game.TilesLeft, 216);
   EXPECT_EQ(t.game.StatusMessage, "Game restarted.");
 
@@ -271,9 +271,9 @@ TEST(ClicksGiveUp, AskedOnceWhileOpenAndNoTakesBackOneMove) {
   Table t;
   PutClicks(t, {"2..",  //
                 "113"});
-  const ClicksGrid deal = t.game.ClicksGame.Grid;
+  const ClicksGrid deal = t.game.ModeData<ClicksState>().Grid;
   ClickCell(t, kLeft, kBottom);
-  ASSERT_EQ(ClicksPicture(t.game.ClicksGame.Grid), "\n23");
+  ASSERT_EQ(ClicksPicture(t.game.ModeData<ClicksState>().Grid), "\n23");
 
   t.host.duringQuestion = [&] {
     for (int i = 0; i < 5; ++i) t.Tick();
@@ -281,7 +281,7 @@ TEST(ClicksGiveUp, AskedOnceWhileOpenAndNoTakesBackOneMove) {
   t.host.answers = {false};
   t.Tick();
   EXPECT_EQ(t.host.Count("ask Game Over"), 1);
-  EXPECT_EQ(t.game.ClicksGame.Grid, deal) << "No takes the move back";
+  EXPECT_EQ(t.game.ModeData<ClicksState>().Grid, deal) << "No takes the move back";
   EXPECT_EQ(t.game.TilesLeft, 4);
   EXPECT_EQ(t.game.GameMode, ModeClicks);
   t.host.duringQuestion = nullptr;

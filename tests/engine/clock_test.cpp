@@ -79,7 +79,7 @@ TEST(StatusRefresh, TheGiveUpQuestionIsAskedOnceWhileItIsOpen) {
   t.host.answers = {false};
   t.Tick();
   EXPECT_EQ(t.host.Count("ask Game Over"), 1);
-  EXPECT_FALSE(t.game.ClicksGame.GiveUpAsked);
+  EXPECT_FALSE(t.game.ModeData<ClicksState>().GiveUpAsked);
   EXPECT_EQ(t.game.GameMode, ModeClicks) << "No goes on playing";
 
   t.host.duringQuestion = nullptr;
@@ -230,12 +230,12 @@ TEST(Focus, TwoPlayerPauseShiftsBothTurnStarts) {
   Table t;
   t.Put(kThreeMoves);
   t.game.GameMode = ModeTwoPlayer;
-  t.game.TwoPlayerGame.PlayerOneTurnStart = t.game.TwoPlayerGame.PlayerTwoTurnStart = t.game.StartTick = t.host.now;
+  t.game.ModeData<TwoPlayerState>().PlayerOneTurnStart = t.game.ModeData<TwoPlayerState>().PlayerTwoTurnStart = t.game.StartTick = t.host.now;
   t.host.now += 4000;
   t.game.PauseClick();
   t.host.now += 100000;
   t.game.PauseClick();
-  EXPECT_EQ(t.host.now - t.game.TwoPlayerGame.PlayerOneTurnStart, 4000u);
+  EXPECT_EQ(t.host.now - t.game.ModeData<TwoPlayerState>().PlayerOneTurnStart, 4000u);
   // The game clock, which only the 100-minute limit reads here, stands still too: a long pause
   // must not end the game.
   EXPECT_EQ(t.game.StartTick + 4000, t.host.now);
@@ -246,7 +246,7 @@ TEST(TwoPlayerPanel, TheWaitingClockStandsAndThePlayerToMoveBlinks) {
   t.Put(kThreeMoves);
   t.game.GameMode = ModeTwoPlayer;
   t.host.now = 1000000;
-  t.game.TwoPlayerGame.PlayerOneTurnStart = t.game.TwoPlayerGame.PlayerTwoTurnStart = t.host.now;
+  t.game.ModeData<TwoPlayerState>().PlayerOneTurnStart = t.game.ModeData<TwoPlayerState>().PlayerTwoTurnStart = t.host.now;
   t.host.log.clear();
   t.Tick(3200);  // tick count ends in 200: the blinking label is dark
   t.Tick(400);   // ... and now lit
@@ -286,18 +286,18 @@ TEST(MemoryReveal, HalfASecondLaterThePairGoesOrTurnsBack) {
   t.game.GameMode = ModeMemory;
   t.game.FirstSelected = 1;
   t.game.SecondSelected = 2;
-  t.game.MemoryGame.RevealCountdown = 10;
+  t.game.ModeData<MemoryState>().RevealCountdown = 10;
   for (int i = 0; i < 9; ++i) t.Tick();
   EXPECT_EQ(t.game.TilesLeft, 4);
   t.Tick();
   EXPECT_EQ(t.game.TilesLeft, 2);
-  EXPECT_EQ(t.game.MemoryGame.RevealCountdown, 0);
+  EXPECT_EQ(t.game.ModeData<MemoryState>().RevealCountdown, 0);
   EXPECT_TRUE(t.host.Has("sound done"));
   EXPECT_TRUE(Consistent(t.game));
 
   t.game.FirstSelected = 5;
   t.game.SecondSelected = 9;
-  t.game.MemoryGame.RevealCountdown = 1;
+  t.game.ModeData<MemoryState>().RevealCountdown = 1;
   const int penalty = t.game.PenaltySeconds;
   t.Tick();
   EXPECT_EQ(t.game.PenaltySeconds, penalty + 2);

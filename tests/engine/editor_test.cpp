@@ -34,7 +34,7 @@ bool Overlaps(const BoardGrid& grid, const Cell& c) {
 struct Editor : Table {
   explicit Editor(const char* layout = nullptr) {
     if (layout) game.Layout = MustLayout(layout);
-    game.OpenEditor(layout == nullptr);
+    OpenEditor(game, layout == nullptr);
     EXPECT_EQ(game.NewGame(), DealResult::Dealt);  // as the window opens it
     host.log.clear();
   }
@@ -64,8 +64,8 @@ struct Editor : Table {
     for (int n = 1; n <= kTileCount; ++n)
       if (game.Records[n].present() && game.Grid.at(game.Records[n].x, game.Records[n].y, game.Records[n].z) != n)
         return ::testing::AssertionFailure() << "record " << n << " points at a cell that does not hold it";
-    if (game.EditorGame.TilesLeft != kTileCount - anchors)
-      return ::testing::AssertionFailure() << "counter " << game.EditorGame.TilesLeft << " for " << anchors << " anchors";
+    if (game.ModeDataIf<EditorState>()->TilesLeft != kTileCount - anchors)
+      return ::testing::AssertionFailure() << "counter " << game.ModeDataIf<EditorState>()->TilesLeft << " for " << anchors << " anchors";
     return ::testing::AssertionSuccess();
   }
 };
@@ -73,7 +73,7 @@ struct Editor : Table {
 TEST(EditorOpening, CreateStartsEmptyAndEditNumbersTheAnchorsInOrder) {
   Editor created;
   EXPECT_EQ(created.game.GameMode, ModeEditor);
-  EXPECT_EQ(created.game.EditorGame.TilesLeft, 144);
+  EXPECT_EQ(created.game.ModeData<EditorState>().TilesLeft, 144);
   EXPECT_EQ(created.game.Layout.count(), 0);
   EXPECT_TRUE(created.Agrees());
 
@@ -84,7 +84,7 @@ TEST(EditorOpening, CreateStartsEmptyAndEditNumbersTheAnchorsInOrder) {
      1
   )");
   EXPECT_EQ(edited.game.GameMode, ModeEditor);
-  EXPECT_EQ(edited.game.EditorGame.TilesLeft, 141);
+  EXPECT_EQ(edited.game.ModeData<EditorState>().TilesLeft, 141);
   // Layer by layer, row by row, column by column: 1..N; the records after N are empty.
   EXPECT_EQ(edited.TileAt(3, 3, 1), 1);
   EXPECT_EQ(edited.TileAt(5, 3, 1), 2);
@@ -103,7 +103,7 @@ TEST(EditorPlacing, ALeftClickPlacesWhereWhatAddPointsUnlessItOverlaps) {
   for (int z = 2; z <= kLayers; ++z)
     for (int y = 1; y <= kRows; ++y)
       for (int x = 1; x <= kColumns; ++x) ASSERT_EQ(e.TileAt(x, y, z), 0);
-  EXPECT_EQ(e.game.EditorGame.TilesLeft, 143);
+  EXPECT_EQ(e.game.ModeData<EditorState>().TilesLeft, 143);
   EXPECT_TRUE(e.host.Has("paint full"));
 
   // Where WhatAdd answers a spot that overlaps a tile of its layer, a click places nothing,
@@ -146,8 +146,8 @@ TEST(EditorPlacing, TheLastOfTheTilesIsPlacedAndThenNoMore) {
         e.LeftAt(x + (z - 1), y + (z - 1), z);
         ++placed;
       }
-  ASSERT_EQ(e.game.EditorGame.TilesLeft, 0);
-  EXPECT_TRUE(e.game.EditorFinished());
+  ASSERT_EQ(e.game.ModeData<EditorState>().TilesLeft, 0);
+  EXPECT_TRUE(EditorFinished(e.game));
   e.LeftAt(33, 19, 2);
   EXPECT_EQ(e.game.Layout.count(), 144);
   EXPECT_TRUE(e.Agrees());
@@ -173,7 +173,7 @@ TEST(EditorRemoving, ATileWithATileOnItStaysAndTheTopLayerAlwaysGoes) {
   e.RightOn(lower);
   EXPECT_EQ(e.game.Layout.count(), 1);
   EXPECT_EQ(e.TileAt(12, 5, 1), other);
-  EXPECT_EQ(e.game.EditorGame.TilesLeft, 143);
+  EXPECT_EQ(e.game.ModeData<EditorState>().TilesLeft, 143);
   EXPECT_TRUE(e.Agrees());
   // Only a click over the playfield counts; the middle button does nothing.
   int sx = 0, sy = 0;
@@ -211,22 +211,22 @@ TEST(EditorMoves, EachMoveIsRefusedAtItsEdgeAndShiftsEverythingTogether) {
     )");
     const LayoutCells before = e.game.Layout;
     const TileRecords records = e.game.Records;
-    ASSERT_TRUE(e.game.MoveLayout(shift));
+    ASSERT_TRUE(MoveLayout(e.game, shift));
     EXPECT_TRUE(e.host.Has("paint full"));
     EXPECT_TRUE(e.Agrees());
     for (int n = 1; n <= 6; ++n)
       EXPECT_EQ(e.game.Records[n], (TileRecord{records[n].x + d.x, records[n].y + d.y, records[n].z})) << n;
     // Moving back gives the layout it started from.
     const BoardShift back[] = {BoardShift::Right, BoardShift::Left, BoardShift::Bottom, BoardShift::Top};
-    ASSERT_TRUE(e.game.MoveLayout(back[int(shift)]));
+    ASSERT_TRUE(MoveLayout(e.game, back[int(shift)]));
     EXPECT_EQ(e.game.Layout, before);
 
     // Pushed against the edge, the move does nothing, not even a redraw.
-    while (e.game.MoveLayout(shift)) {}
+    while (MoveLayout(e.game, shift)) {}
     const LayoutCells atEdge = e.game.Layout;
     const BoardGrid grid = e.game.Grid;
     e.host.log.clear();
-    EXPECT_FALSE(e.game.MoveLayout(shift));
+    EXPECT_FALSE(MoveLayout(e.game, shift));
     EXPECT_EQ(e.game.Layout, atEdge);
     EXPECT_EQ(e.game.Grid, grid);
     EXPECT_TRUE(e.host.log.empty());
@@ -244,8 +244,8 @@ TEST(EditorMoves, TheLayoutTravelsTheWholeBoardWithoutLosingATile) {
      1
   )");
   int right = 0, down = 0;
-  while (e.game.MoveLayout(BoardShift::Right)) ++right;
-  while (e.game.MoveLayout(BoardShift::Bottom)) ++down;
+  while (MoveLayout(e.game, BoardShift::Right)) ++right;
+  while (MoveLayout(e.game, BoardShift::Bottom)) ++down;
   EXPECT_EQ(right, kColumns - 3);
   EXPECT_EQ(down, kRows - 3);
   EXPECT_EQ(e.TileAt(kColumns, kRows - 2, 1), 2);
@@ -262,19 +262,19 @@ TEST(EditorGhost, FollowsThePointerRedrawingOnlyWhenItsPlaceChanges) {
      1
   )");
   const PixelPoint first = PointFor(e.game.Grid, 20, 10, 1);
-  e.game.MoveGhost(first.x, first.y);
-  EXPECT_EQ(e.game.EditorGame.Ghost, (Cell{19, 9, 0}));
+  MoveGhost(e.game, first.x, first.y);
+  EXPECT_EQ(e.game.ModeData<EditorState>().Ghost, (Cell{19, 9, 0}));
   // The first ghost after opening redraws the whole board, then its own box.
   EXPECT_EQ(e.host.Only({"paint"}).size(), 2u);
   EXPECT_EQ(e.host.log.front(), "paint full");
 
   e.host.log.clear();
-  e.game.MoveGhost(first.x + 2, first.y + 1);  // same cell
+  MoveGhost(e.game, first.x + 2, first.y + 1);  // same cell
   EXPECT_TRUE(e.host.log.empty());
 
   const PixelPoint onTile = PointFor(e.game.Grid, 10, 5, 3);  // over the stack: the layer above
-  e.game.MoveGhost(onTile.x, onTile.y);
-  EXPECT_EQ(e.game.EditorGame.Ghost, (Cell{9, 4, 2}));
+  MoveGhost(e.game, onTile.x, onTile.y);
+  EXPECT_EQ(e.game.ModeData<EditorState>().Ghost, (Cell{9, 4, 2}));
   EXPECT_EQ(e.host.log.size(), 2u);
   EXPECT_EQ(e.host.log[0], PaintOf(RedrawTileRect({20, 10, 1}, 36, 25, e.options.Shadows)));
   EXPECT_EQ(e.host.log[1], PaintOf(RedrawTileRect({10, 5, 3}, 36, 25, e.options.Shadows)));
@@ -288,21 +288,21 @@ TEST(EditorGhost, FollowsThePointerRedrawingOnlyWhenItsPlaceChanges) {
       if (c.z != 0 && Overlaps(e.game.Grid, c)) beside = {px, py};
     }
   ASSERT_GE(beside.x, 0);
-  e.game.MoveGhost(beside.x, beside.y);
-  EXPECT_EQ(e.game.EditorGame.Ghost, kNoGhost);
+  MoveGhost(e.game, beside.x, beside.y);
+  EXPECT_EQ(e.game.ModeData<EditorState>().Ghost, kNoGhost);
   EXPECT_EQ(e.host.log, (std::vector<std::string>{PaintOf(RedrawTileRect({10, 5, 3}, 36, 25, e.options.Shadows))}));
 }
 
 TEST(EditorLeaving, OnlyAFullLayoutIsFinishedAndLeavingTakesTheGhost) {
   Editor e;
   for (int i = 0; i < 143; ++i) e.game.Layout.set(1 + 2 * (i % 17), 1 + 2 * (i / 17 % 10), 1 + i / 170, 1);
-  EXPECT_FALSE(e.game.EditorFinished());
-  EXPECT_EQ(e.game.EditorGame.TilesLeft, 1);
+  EXPECT_FALSE(EditorFinished(e.game));
+  EXPECT_EQ(e.game.ModeData<EditorState>().TilesLeft, 1);
   e.game.Layout.set(34, 20, 2, 1);
-  EXPECT_TRUE(e.game.EditorFinished());
-  e.game.EditorGame.Ghost = {3, 3, 0};
-  e.game.CloseEditor(ModeIdle);
-  EXPECT_EQ(e.game.EditorGame.Ghost, kNoGhost);
+  EXPECT_TRUE(EditorFinished(e.game));
+  e.game.ModeData<EditorState>().Ghost = {3, 3, 0};
+  CloseEditor(e.game, ModeIdle);
+  EXPECT_EQ(e.game.ModeData<EditorState>().Ghost, kNoGhost);
   EXPECT_EQ(e.game.GameMode, ModeIdle);
   // The game that follows deals the edited layout.
   EXPECT_EQ(e.game.BeginGame(), DealResult::Dealt);

@@ -180,8 +180,8 @@ TEST(Selection, ClicksBesideTheTilesOrOutOfPlayDoNothing) {
     t.Click(1);
     EXPECT_EQ(t.game.FirstSelected, 0) << "mode " << int(mode);
   }
-  t.game.GameMode = ModeClassic;
-  t.game.MemoryGame.RevealCountdown = 3;  // a Memory pair waiting: every click is lost
+  t.game.GameMode = ModeMemory;
+  t.game.ModeData<MemoryState>().RevealCountdown = 3;  // a Memory pair waiting: every click is lost
   t.Click(1);
   EXPECT_EQ(t.game.FirstSelected, 0);
 }

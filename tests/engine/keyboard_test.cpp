@@ -151,11 +151,11 @@ TEST(KeyboardPlay, InClicksTheCursorWalksTheCellsAndSpaceTakesAGroup) {
   for (int i = 0; i < 30; ++i) t.game.MoveKeyCursor(CursorStep::Left);
   EXPECT_EQ(t.game.Cursor.cell.column, kClicksFirstColumn);
   // Walk the bottom row until a cell starts a group, and take it.
-  while (!StartsGroup(t.game.ClicksGame.Grid, t.game.Cursor.cell.column, t.game.Cursor.cell.row))
+  while (!StartsGroup(t.game.ModeData<ClicksState>().Grid, t.game.Cursor.cell.column, t.game.Cursor.cell.row))
     t.game.MoveKeyCursor(CursorStep::Right);
-  const int before = t.game.ClicksGame.ClicksStep;
+  const int before = t.game.ModeData<ClicksState>().ClicksStep;
   t.game.PressKeyCursor();
-  EXPECT_EQ(t.game.ClicksGame.ClicksStep, before + 1);
+  EXPECT_EQ(t.game.ModeData<ClicksState>().ClicksStep, before + 1);
 }
 
 TEST(KeyboardPlay, TheEditorAndTheScreensBetweenGamesTakeNoKeys) {
@@ -164,7 +164,7 @@ TEST(KeyboardPlay, TheEditorAndTheScreensBetweenGamesTakeNoKeys) {
   t.game.PressKeyCursor();
   EXPECT_EQ(t.game.Cursor, KeyboardCursor{});
   EXPECT_TRUE(t.host.log.empty());
-  t.game.OpenEditor(true);
+  OpenEditor(t.game, true);
   t.game.RandomSolitaireGame1Click();
   t.game.MoveKeyCursor(CursorStep::Right);
   t.game.PressKeyCursor();

@@ -50,7 +50,7 @@ class MemoryPlayer {
       t_.game.PauseClick();
     }
     const uint8_t first = t_.game.FirstSelected, second = t_.game.SecondSelected;
-    while (t_.game.MemoryGame.RevealCountdown > 0) {
+    while (t_.game.ModeData<MemoryState>().RevealCountdown > 0) {
       // Every click during the half second is lost.
       if (Roll(3) == 0) Click(Pick(), Roll(2) ? MouseButton::Left : MouseButton::Right);
       ASSERT_EQ(t_.game.FirstSelected, first);

@@ -68,13 +68,13 @@ TEST(Memory, TheRevealedTileClickedAgainChangesNothing) {
   EXPECT_EQ(t.game.FirstSelected, 1);
   EXPECT_EQ(t.host.Sounds(), std::vector<std::string>{"sound select"});
   t.Click(1);
-  EXPECT_EQ(t.game.MemoryGame.RevealCountdown, 0);
+  EXPECT_EQ(t.game.ModeData<MemoryState>().RevealCountdown, 0);
   EXPECT_EQ(t.game.FirstSelected, 1) << "it stays face up";
   EXPECT_EQ(t.host.Sounds().size(), 1u);
   // The next tile is the second one.
   t.Click(2);
   EXPECT_EQ(t.game.SecondSelected, 2);
-  EXPECT_EQ(t.game.MemoryGame.RevealCountdown, 10);
+  EXPECT_EQ(t.game.ModeData<MemoryState>().RevealCountdown, 10);
 }
 
 TEST(Memory, ClicksDuringTheHalfSecondAreLostAndAPairGoes) {

@@ -124,14 +124,14 @@ TEST(TwoPlayers, NoUndoNoHintAndEachPairPassesTheTurn) {
   t.Put("1 . . 2 . . 5 . . 6 . . 9 . . 10");
   t.game.GameMode = ModeTwoPlayer;
   t.Tick();
-  t.game.TwoPlayerGame.PlayerOneTurnStart = t.game.TwoPlayerGame.PlayerTwoTurnStart = t.host.now;
+  t.game.ModeData<TwoPlayerState>().PlayerOneTurnStart = t.game.ModeData<TwoPlayerState>().PlayerTwoTurnStart = t.host.now;
   t.game.Hint();
   EXPECT_EQ(t.game.HintFirst, 0);
 
   t.host.now += 3000;
   t.Click(1);
   t.Click(2);
-  EXPECT_TRUE(t.game.TwoPlayerGame.PlayerTwoToMove);
+  EXPECT_TRUE(t.game.ModeData<TwoPlayerState>().PlayerTwoToMove);
   t.game.Back();
   t.game.Restart();
   EXPECT_EQ(t.game.TilesLeft, 4) << "nothing is taken back in a two-player game";
@@ -141,9 +141,9 @@ TEST(TwoPlayers, NoUndoNoHintAndEachPairPassesTheTurn) {
   t.host.now += 2000;
   t.Click(9);
   t.Click(10);
-  EXPECT_TRUE(t.game.TwoPlayerGame.PlayerTwoToMove);
-  EXPECT_EQ(t.game.TwoPlayerGame.PlayerOneTime, 5000);
-  EXPECT_EQ(t.game.TwoPlayerGame.PlayerTwoTime, 5000);
+  EXPECT_TRUE(t.game.ModeData<TwoPlayerState>().PlayerTwoToMove);
+  EXPECT_EQ(t.game.ModeData<TwoPlayerState>().PlayerOneTime, 5000);
+  EXPECT_EQ(t.game.ModeData<TwoPlayerState>().PlayerTwoTime, 5000);
   EXPECT_EQ(t.game.PenaltySeconds, 0);
 }
 

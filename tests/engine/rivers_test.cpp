@@ -26,7 +26,7 @@ struct SlideWatch {
   std::vector<Place> places;
   void Attach(Table& t, int tile) {
     t.host.duringPaint = [this, &t, tile] {
-      if (!t.game.RiversGame.RiverFound) return;
+      if (!t.game.ModeData<RiversState>().RiverFound) return;
       const Place p = At(t, tile);
       if (places.empty() || places.back() != p) places.push_back(p);
     };
@@ -50,7 +50,7 @@ layer 1 at 4,5
   EXPECT_TRUE(CanBeReached(t.game, 2, 3)) << "across an empty place";
   EXPECT_TRUE(CanBeReached(t.game, 3, 4)) << "tile 9 stands between, but the path turns around it";
   EXPECT_FALSE(CanBeReached(t.game, 1, 1)) << "a tile is not its own partner";
-  EXPECT_FALSE(t.game.RiversGame.RiverFound) << "cleared once the answer is known";
+  EXPECT_FALSE(t.game.ModeData<RiversState>().RiverFound) << "cleared once the answer is known";
 
   // The player's view: two clicks take the pair, with the "done" sound.
   t.Click(1);
@@ -225,7 +225,7 @@ layer 1 at 2,5
     t.Click(2);
     EXPECT_EQ(watch.places, c.expected);
     EXPECT_EQ(t.host.Count("repaint"), static_cast<int>(c.expected.size())) << "each step is shown at once";
-    EXPECT_FALSE(t.game.RiversGame.RiverFound);
+    EXPECT_FALSE(t.game.ModeData<RiversState>().RiverFound);
     EXPECT_FALSE(t.game.Records[1].present());
     EXPECT_FALSE(t.game.Records[2].present());
     EXPECT_TRUE(Consistent(t.game));

@@ -260,7 +260,7 @@ class Player {
                             (player.twoPlayers ? "" : Clock(player.runningMs / 1000 + player.penalty));
   if (t.host.fields != shown) return ::testing::AssertionFailure() << "shown " << t.host.fields << ", expected " << shown;
   if (player.twoPlayers) {
-    const TwoPlayerState& s = g.TwoPlayerGame;
+    const TwoPlayerState& s = *g.ModeDataIf<TwoPlayerState>();
     const int pairs = (g.TilesTotal - g.TilesLeft) / 2;
     if (s.PlayerTwoToMove != (pairs % 2 == 1))
       return ::testing::AssertionFailure() << pairs << " pairs taken, player " << (s.PlayerTwoToMove ? 2 : 1) << " to move";
@@ -347,7 +347,7 @@ TEST(Soak, TwoPlayerGamesKeepBoardCountsAndTurnsInStep) {
       }
     }
     if (t.game.GameMode == ModeGameOver) {
-      const TwoPlayerState& s = t.game.TwoPlayerGame;
+      const TwoPlayerState& s = t.game.ModeData<TwoPlayerState>();
       // The last pair ended the last turn; the tick after it, which noticed the end, is no one's.
       ASSERT_EQ(s.PlayerOneTime + s.PlayerTwoTime, player.runningMs - 50) << "game " << g;
       const std::string winner = s.PlayerTwoTime < s.PlayerOneTime    ? "And the winner is... Player 2 !"

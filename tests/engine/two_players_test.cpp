@@ -33,8 +33,8 @@ TEST(TwoPlayers, StartsAFreshGameOnTheChosenLayoutWithPlayerOneToMove) {
   ASSERT_EQ(t.game.RandomSolitaireGame1Click(), DealResult::Dealt);
   t.game.PenaltySeconds = 120;
   t.game.ElapsedSeconds = 300;
-  t.game.TwoPlayerGame.PlayerTwoToMove = true;
-  t.game.TwoPlayerGame.PlayerOneTime = 7000;
+  t.game.ModeData<TwoPlayerState>().PlayerTwoToMove = true;
+  t.game.ModeData<TwoPlayerState>().PlayerOneTime = 7000;
   t.game.BoardNumber = kRiversEasyColumn;
   t.options.LayoutChoice = 5;
   t.host.log.clear();
@@ -47,7 +47,7 @@ TEST(TwoPlayers, StartsAFreshGameOnTheChosenLayoutWithPlayerOneToMove) {
   EXPECT_EQ(t.game.BoardNumber, 5) << "the chosen layout's list, not the arcade one";
   EXPECT_EQ(t.game.PenaltySeconds, 0);
   EXPECT_EQ(t.game.ElapsedSeconds, 0);
-  const TwoPlayerState& s = t.game.TwoPlayerGame;
+  const TwoPlayerState& s = t.game.ModeData<TwoPlayerState>();
   EXPECT_FALSE(s.PlayerTwoToMove);
   EXPECT_EQ(s.PlayerOneTime, 0);
   EXPECT_EQ(s.PlayerTwoTime, 0);
@@ -118,15 +118,15 @@ TEST(TwoPlayers, OnlyARemovedPairEndsATurn) {
   Table t;
   t.Put("1 . . 5 . . 2 . . 6");
   t.game.GameMode = ModeTwoPlayer;
-  t.game.TwoPlayerGame.PlayerOneTurnStart = t.game.TwoPlayerGame.PlayerTwoTurnStart = t.host.now;
+  t.game.ModeData<TwoPlayerState>().PlayerOneTurnStart = t.game.ModeData<TwoPlayerState>().PlayerTwoTurnStart = t.host.now;
   t.host.now += 1000;
   t.Click(1);
   t.Click(5);  // no match: the selection moves on
   t.Click(5, MouseButton::Right);
   t.game.Shuffle1Click();
-  EXPECT_FALSE(t.game.TwoPlayerGame.PlayerTwoToMove);
+  EXPECT_FALSE(t.game.ModeData<TwoPlayerState>().PlayerTwoToMove);
   EXPECT_EQ(t.game.PenaltySeconds, 0) << "a shuffle helps both players alike";
-  EXPECT_EQ(t.game.TwoPlayerGame.PlayerOneTime, 0);
+  EXPECT_EQ(t.game.ModeData<TwoPlayerState>().PlayerOneTime, 0);
 }
 
 }  // namespace

@@ -76,13 +76,13 @@ TEST(WindowClicks, TheGridIsDrawnWithItsPicturesAndTheStatusBarCountsTiles) {
   Game& g = w->game();
   w.Tick();
   EXPECT_EQ(w->statusLine()->tiles(), "216");
-  EXPECT_EQ(w->statusLine()->moves(), QString::number(CountGroups(g.ClicksGame.Grid)));
+  EXPECT_EQ(w->statusLine()->moves(), QString::number(CountGroups(g.ModeData<ClicksState>().Grid)));
   EXPECT_EQ(w->statusLine()->time(), "") << "Clicks scores tiles, not time";
 
   // The middle of each cell shows the middle of its colour's picture.
   const QImage board = w->boardImage()->grab().toImage();
   for (const auto& [c, r] : {std::pair{2, 2}, std::pair{19, 13}, std::pair{10, 7}}) {
-    const int v = ClicksAt(g.ClicksGame.Grid, c, r);
+    const int v = ClicksAt(g.ModeData<ClicksState>().Grid, c, r);
     const QImage picture(QString(":/clicks%1.png").arg(v));
     const QPoint p = CellPoint(g, c, r);
     EXPECT_EQ(board.pixel(p) & 0xFFFFFF, picture.pixel(19, 19) & 0xFFFFFF) << c << "," << r << " colour " << v;
@@ -95,7 +95,7 @@ TEST(WindowClicks, AClearedGridReachesTheTopAndEntersTheHallOfFame) {
   Window w(folder, desktop);
   w->action("MahJonggClicks1")->trigger();
   Game& g = w->game();
-  ClicksGrid& grid = g.ClicksGame.Grid;
+  ClicksGrid& grid = g.ModeData<ClicksState>().Grid;
   grid.fill(0);
   grid[size_t(ClicksIndex(2, 13))] = grid[size_t(ClicksIndex(3, 13))] = grid[size_t(ClicksIndex(3, 12))] = 4;
   g.TilesLeft = g.TilesTotal = 3;

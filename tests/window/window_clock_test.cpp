@@ -123,7 +123,7 @@ TEST(WindowClock, AMemoryMismatchMakesTheShownTimeJumpByTwoSeconds) {
   ASSERT_EQ(w->statusLine()->time(), "00:05");
   w.ClickTile(1);
   w.ClickTile(5);  // another group
-  EXPECT_EQ(g.MemoryGame.RevealCountdown, 10);
+  EXPECT_EQ(g.ModeData<MemoryState>().RevealCountdown, 10);
   w.Tick(10);  // half a second
   EXPECT_EQ(g.FirstSelected, 0);
   EXPECT_EQ(w->statusLine()->time(), "00:07");

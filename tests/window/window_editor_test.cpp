@@ -102,7 +102,7 @@ TEST(WindowEditor, CreateLayoutShowsTheEditorsMenuAndPanelAndBuildsWithTheMouse)
   EXPECT_EQ(w->game().Layout.count(), 2);
   EXPECT_EQ(w->editorPanel()->tilesLeftLabel()->text(), "142");
   // The ghost has moved on from the spot just filled: it is never on a tile.
-  const Cell ghost = w->game().EditorGame.Ghost;
+  const Cell ghost = w->game().ModeData<EditorState>().Ghost;
   if (ghost.x >= 0) {
     EXPECT_EQ(w->game().Grid.at(ghost.x + 1, ghost.y + 1, ghost.z + 1), 0);
   }

@@ -101,7 +101,7 @@ TEST(HiDpi, TheEditorsGhostStandsWhereAClickWouldPlaceATile) {
     const Cell want = WhatAdd(g.Grid, board.x(), board.y());
     ASSERT_NE(want.x, 0);
     QTest::mouseMove(w->boardImage(), w->boardImage()->pointAt(board + QPoint(g.BoardOriginX, g.BoardOriginY)));
-    EXPECT_EQ(g.EditorGame.Ghost, (Cell{want.x - 1, want.y - 1, want.z - 1})) << board.x() << "," << board.y();
+    EXPECT_EQ(g.ModeData<EditorState>().Ghost, (Cell{want.x - 1, want.y - 1, want.z - 1})) << board.x() << "," << board.y();
     QTest::mouseClick(w->boardImage(), Qt::LeftButton, Qt::NoModifier,
                       w->boardImage()->pointAt(board + QPoint(g.BoardOriginX, g.BoardOriginY)));
     EXPECT_EQ(g.Grid.at(want.x, want.y, want.z), g.Layout.count()) << "the new tile stands where the ghost stood";

@@ -96,7 +96,7 @@ TEST(WindowRivers, APairGoesByTwoClicksAndBackPutsItWhereItStood) {
     EXPECT_EQ(g.TilesLeft, 84 - 2 * (pair + 1));
     EXPECT_FALSE(g.Records[a].present());
     EXPECT_FALSE(g.Records[b].present());
-    EXPECT_FALSE(g.RiversGame.RiverFound);
+    EXPECT_FALSE(g.ModeData<RiversState>().RiverFound);
     w.Tick();
     EXPECT_EQ(w->statusLine()->tiles().toStdString(), std::to_string(g.TilesLeft));
 

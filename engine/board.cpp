@@ -11,6 +11,55 @@ int LayoutCells::count() const {
   return n;
 }
 
+void Board::PlaceTile(int n, const Cell& c) {
+  if (n < 1 || n > kTileCount || !BoardGrid::InPlayfield(c.x, c.y, c.z)) return;
+  if (records_[n].present())
+    grid_.set(records_[n].x, records_[n].y, records_[n].z, 0);
+  else
+    ++tilesLeft_;
+  sorimo::PlaceTile(grid_, records_, n, c);
+}
+
+void Board::TakeTile(int n) {
+  if (n < 1 || n > kTileCount || !records_[n].present()) return;
+  sorimo::TakeTile(grid_, records_, n);
+  --tilesLeft_;
+}
+
+void Board::SwapTiles(int a, int b) {
+  if (a < 1 || a > kTileCount || b < 1 || b > kTileCount || !records_[a].present() || !records_[b].present()) return;
+  sorimo::SwapTiles(grid_, records_, a, b);
+}
+
+void Board::NewDeal(int total) {
+  for (int n = 1; n <= kTileCount; ++n) TakeTile(n);
+  tilesTotal_ = total;
+}
+
+std::string Board::Inconsistency() const {
+  int onGrid = 0;
+  for (int z = 1; z <= kLayers; ++z)
+    for (int y = 1; y <= kRows; ++y)
+      for (int x = 1; x <= kColumns; ++x) {
+        const int v = grid_.at(x, y, z);
+        if (v == 0) continue;
+        if (v > kTileCount)
+          return "cell " + std::to_string(x) + "," + std::to_string(y) + "," + std::to_string(z) + " holds " +
+                 std::to_string(v);
+        if (!(records_[v] == TileRecord{x, y, z})) return "tile " + std::to_string(v) + " stands where its record does not say";
+        ++onGrid;
+      }
+  for (int n = 1; n <= kTileCount; ++n) {
+    const TileRecord& r = records_[n];
+    if (r == TileRecord{}) continue;
+    if (grid_.at(r.x, r.y, r.z) != n) return "record of tile " + std::to_string(n) + " points to a cell without it";
+  }
+  if (records_[0] != TileRecord{}) return "record 0 is used";
+  if (onGrid != tilesLeft_)
+    return "TilesLeft " + std::to_string(tilesLeft_) + " but " + std::to_string(onGrid) + " tiles on the grid";
+  return "";
+}
+
 namespace {
 constexpr int FloorDiv(int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
 }  // namespace

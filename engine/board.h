@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 namespace sorimo {
 
@@ -21,7 +22,8 @@ constexpr int kFaceHeight = 50;
 constexpr int kSpriteWidth = 46;
 constexpr int kSpriteHeight = 56;
 
-// What the board is doing. Compared numerically everywhere, so the values are fixed.
+// What the board is doing: each game mode's value (engine/modes/mode_description.h says what
+// each means). The values are fixed: settings and the command masks store them.
 enum GameModeValue : uint8_t {
   ModeIdle = 0,
   ModeClassic = 1,
@@ -113,8 +115,8 @@ constexpr PixelRect TileBox(int x, int y, int z) {
 constexpr int CoordX(int a, int b, int originX) { return 20 * a + 6 * b + originX - 20; }
 constexpr int CoordY(int a, int b, int originY) { return 25 * a - 6 * b + originY - 40; }
 
-// The three changes a board ever undergoes. Each keeps the grid and the records telling the
-// same story; board_check.h says whether they do.
+// The three changes of a grid and its records, as Board makes them (and as tests and tools
+// that draw or solve a bare grid make them).
 // Tile n (1..144) stands at cell c: its anchor cell and its record both say so.
 inline void PlaceTile(BoardGrid& grid, TileRecords& records, int n, const Cell& c) {
   grid.set(c.x, c.y, c.z, static_cast<uint8_t>(n));
@@ -132,6 +134,36 @@ inline void SwapTiles(BoardGrid& grid, TileRecords& records, int a, int b) {
   PlaceTile(grid, records, a, {rb.x, rb.y, rb.z});
   PlaceTile(grid, records, b, {ra.x, ra.y, ra.z});
 }
+
+// A game's board: where each tile stands, seen from the cells (the grid) and from the tiles
+// (the records), and how many tiles it holds. The three changes below are the only writers
+// and keep all three in step; Inconsistency() checks that they agree.
+class Board {
+ public:
+  const BoardGrid& Grid() const { return grid_; }
+  const TileRecords& Records() const { return records_; }
+  int TilesLeft() const { return tilesLeft_; }    // tiles on the board
+  int TilesTotal() const { return tilesTotal_; }  // tiles dealt in this game: the depth of its history
+  bool operator==(const Board&) const = default;
+
+  // Tile n (1..144) stands at cell c, inside the playfield; a tile already on the board moves there.
+  void PlaceTile(int n, const Cell& c);
+  // Tile n leaves the board; nothing happens when it is not on it.
+  void TakeTile(int n);
+  // Tiles a and b, both on the board, change places.
+  void SwapTiles(int a, int b);
+  // A new game of `total` tiles: every tile leaves the board, to be placed one by one.
+  void NewDeal(int total);
+
+  // What is wrong, in one sentence; empty when grid, records and count agree.
+  std::string Inconsistency() const;
+
+ private:
+  BoardGrid grid_;
+  TileRecords records_{};
+  int tilesLeft_ = 0;
+  int tilesTotal_ = kTileCount;
+};
 
 // Which tile is under a board-relative point: the one drawn on top, 0 if none.
 int WhatTileThere(const BoardGrid& grid, int px, int py);

@@ -33,32 +33,30 @@ std::string UnclearableText(const BacksNeeded& b) {
 
 void Game::WatchClearable() {
   ClearableWatchState& w = ClearableWatch;
-  if (w.judged && w.position == Records) return;
-  const SolveResult r = SolveBoard(Grid, Records, options_.Vertical, {0, kJudgeSeconds});
+  if (w.judged && w.position == board_.Records()) return;
+  const SolveResult r = SolveBoard(board_.Grid(), board_.Records(), options_.Vertical, {0, kJudgeSeconds});
   const bool wasImpossible = w.judged && w.verdict == SolveVerdict::Impossible;
   // The walk back compares its first step with the position judged before this one.
   if (r.verdict == SolveVerdict::Impossible && !wasImpossible) ShowStatus(UnclearableText(BacksToClearable()));
   w.judged = true;
-  w.position = Records;
+  w.position = board_.Records();
   w.verdict = r.verdict;
 }
 
 BacksNeeded Game::BacksToClearable() const {
   using Clock = std::chrono::steady_clock;
   const Clock::time_point start = Clock::now();
-  BoardGrid grid = Grid;
-  TileRecords records = Records;
-  int left = TilesLeft;
+  Board copy = board_;
   // Each step is one press of Back, made on the copy.
-  for (int backs = 1; PutBackPair(grid, records, left); ++backs) {
+  for (int backs = 1; PutBackPair(copy); ++backs) {
     // The position before the last move is usually the one judged before: no need to solve it.
     if (backs == 1 && ClearableWatch.judged && ClearableWatch.verdict == SolveVerdict::Clearable &&
-        ClearableWatch.position == records)
+        ClearableWatch.position == copy.Records())
       return {BacksNeeded::Kind::Found, 1};
     const double spent = std::chrono::duration<double>(Clock::now() - start).count();
     const double remaining = kWalkBackSeconds - spent;
     if (remaining <= 0) return {BacksNeeded::Kind::NotKnown, 0};
-    const SolveResult r = SolveBoard(grid, records, options_.Vertical, {0, std::min(kJudgeSeconds, remaining)});
+    const SolveResult r = SolveBoard(copy.Grid(), copy.Records(), options_.Vertical, {0, std::min(kJudgeSeconds, remaining)});
     if (r.verdict == SolveVerdict::Clearable) return {BacksNeeded::Kind::Found, backs};
     if (r.verdict == SolveVerdict::Unknown) return {BacksNeeded::Kind::NotKnown, 0};
   }

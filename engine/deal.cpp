@@ -64,35 +64,35 @@ void Game::SeedDeal() {
     Generator.SeedFromClock(host_.time);
 }
 
-// Every layout position becomes a slot marker. Any non-zero layout byte counts as a position,
-// so a stray value in a hand-made file can never appear on the board as a tile number.
+// Every layout position becomes a slot marker of the work grid. Any non-zero layout byte counts
+// as a position, so a stray value in a hand-made file can never appear on the board as a tile.
 void Game::FillSlots() {
   for (int z = 1; z <= kLayers; ++z)
     for (int j = 0; j < kLayerCells; ++j)
-      Grid.set(j % kColumns + 1, j / kColumns + 1, z, Layout.layer[z - 1][j] != 0 ? SlotMarker : 0);
+      slots_.set(j % kColumns + 1, j / kColumns + 1, z, Layout.layer[z - 1][j] != 0 ? SlotMarker : 0);
 }
 
 void Game::RestoreSlotsFromLayout() {
   FillSlots();
-  SlotCount = 0;
+  slotCount_ = 0;
   for (int z = 1; z <= kLayers; ++z)
     for (int y = 1; y <= kRows; ++y)
       for (int x = 1; x <= kColumns; ++x)
-        if (Grid.at(x, y, z) == SlotMarker && SlotCount < kTileCount) SlotList[++SlotCount] = {x, y, z};
+        if (slots_.at(x, y, z) == SlotMarker && slotCount_ < kTileCount) slotList_[++slotCount_] = {x, y, z};
 }
 
 // The plain free rule on a position of the backwards play; slot markers are obstacles like
 // tiles, and a position of column, row or layer 0 is none.
 bool Game::CanBeTaken(int x, int y, int z) const {
   if (x == 0 || y == 0 || z == 0) return false;
-  return CellIsFree(Grid, x, y, z, false);
+  return CellIsFree(slots_, x, y, z, false);
 }
 
 int Game::CountFreeSlots() const {
   int n = 0;
-  for (int i = 1; i <= SlotCount; ++i) {
-    const Cell& c = SlotList[i];
-    if (Grid.at(c.x, c.y, c.z) != 0 && CanBeTaken(c.x, c.y, c.z)) ++n;
+  for (int i = 1; i <= slotCount_; ++i) {
+    const Cell& c = slotList_[i];
+    if (slots_.at(c.x, c.y, c.z) != 0 && CanBeTaken(c.x, c.y, c.z)) ++n;
   }
   return n;
 }
@@ -101,23 +101,23 @@ int Game::CountFreeSlots() const {
 // The caller has counted at least two free slots, so one always exists.
 Cell Game::DrawFreeSlot(int n, const Cell* different) {
   for (;;) {
-    const Cell p = SlotList[Generator.RandomInt(n) + 1];
-    if (Grid.at(p.x, p.y, p.z) != SlotMarker || !CanBeTaken(p.x, p.y, p.z)) continue;
+    const Cell p = slotList_[Generator.RandomInt(n) + 1];
+    if (slots_.at(p.x, p.y, p.z) != SlotMarker || !CanBeTaken(p.x, p.y, p.z)) continue;
     if (p.x <= 0 || p.y <= 0 || p.z <= 0) continue;
     if (different != nullptr && p == *different) continue;
     return p;
   }
 }
 
-// One step of playing backwards: two different free positions become PairList[k] and
-// PairList[k + 1] and are taken off the grid.
+// One step of playing backwards: two different free positions become pairList_[k] and
+// pairList_[k + 1] and are taken off the work grid.
 void Game::TakeFreePair(int n, int k) {
   const Cell p = DrawFreeSlot(n, nullptr);
-  PairList[k] = p;
+  pairList_[k] = p;
   const Cell q = DrawFreeSlot(n, &p);
-  PairList[k + 1] = q;
-  Grid.set(p.x, p.y, p.z, 0);
-  Grid.set(q.x, q.y, q.z, 0);
+  pairList_[k + 1] = q;
+  slots_.set(p.x, p.y, p.z, 0);
+  slots_.set(q.x, q.y, q.z, 0);
 }
 
 void Game::RefreshAfterFailedDeal() {
@@ -130,28 +130,22 @@ void Game::RefreshAfterFailedDeal() {
 
 DealResult Game::DealStep(DealDrawing drawing) {
   if (const DealResult problem = LayoutCheck(); problem != DealResult::Dealt) return problem;
-  const BoardGrid oldGrid = Grid;
-  const TileRecords oldRecords = Records;
-  const int32_t oldLeft = TilesLeft, oldTotal = TilesTotal;
+  const Board before = board_;
 
   FillSlots();
-  TilesLeft = 0;
+  int positions = 0;
   for (int z = 1; z <= kLayers; ++z)
     for (int y = 1; y <= kRows; ++y)
-      for (int x = 1; x <= kColumns; ++x) TilesLeft += Grid.at(x, y, z) == SlotMarker;
+      for (int x = 1; x <= kColumns; ++x) positions += slots_.at(x, y, z) == SlotMarker;
   // The history is indexed by TilesTotal - TilesLeft, so TilesTotal is the number of tiles
   // dealt; with a fixed 144 a smaller layout would undo entries that were never written.
-  TilesTotal = TilesLeft;
-  Records.fill(TileRecord{});
+  board_.NewDeal(positions);
   if (DrawsDealOverGame()) FullRedraw();
 
   if (options_.Winnable) {
     const DealResult r = CreateBoard();
     if (r != DealResult::Dealt) {
-      Grid = oldGrid;
-      Records = oldRecords;
-      TilesLeft = oldLeft;
-      TilesTotal = oldTotal;
+      board_ = before;
       RefreshAfterFailedDeal();
     }
     return r;
@@ -159,12 +153,13 @@ DealResult Game::DealStep(DealDrawing drawing) {
 
   SeedDeal();
   const bool animate = DrawsDeal(drawing);
-  for (int i = 1; i <= TilesLeft;) {
+  for (int i = 1; i <= positions;) {
     const int x = Generator.RandomInt(kColumns) + 1;
     const int y = Generator.RandomInt(kRows) + 1;
     const int z = Generator.RandomInt(kLayers) + 1;
-    if (Grid.at(x, y, z) != SlotMarker) continue;
-    PlaceTile(Grid, Records, i, {x, y, z});
+    if (slots_.at(x, y, z) != SlotMarker) continue;
+    slots_.set(x, y, z, 0);
+    board_.PlaceTile(i, {x, y, z});
     if (animate) {
       RedrawTile(i);
       host_.board.RepaintNow();
@@ -176,23 +171,16 @@ DealResult Game::DealStep(DealDrawing drawing) {
 
 DealResult Game::CreateBoard() {
   if (const DealResult problem = LayoutCheck(); problem != DealResult::Dealt) return problem;
-  const BoardGrid oldGrid = Grid;
-  const TileRecords oldRecords = Records;
-  const int32_t oldLeft = TilesLeft, oldTotal = TilesTotal;
+  const Board before = board_;
   const auto fail = [&] {
-    Grid = oldGrid;
-    Records = oldRecords;
-    TilesLeft = oldLeft;
-    TilesTotal = oldTotal;
+    board_ = before;
     return DealResult::NotWinnable;
   };
 
   if (DrawsDealOverGame()) FullRedraw();
-  for (int i = 1; i <= TilesLeft && i <= kTileCount; ++i) Records[i] = TileRecord{};
   RestoreSlotsFromLayout();
-  const int n = SlotCount;
-  TilesLeft = n;
-  TilesTotal = n;
+  const int n = slotCount_;
+  board_.NewDeal(n);
   SeedDeal();
 
   // Play backwards: take random free pairs of positions off until the layout is empty.
@@ -214,15 +202,14 @@ DealResult Game::CreateBoard() {
   k -= 2;
   const bool animate = DrawsDealOverGame();
   long draws = 0;
+  const TileRecords& records = board_.Records();
   while (k >= 1) {
     const int a = Generator.RandomInt(n) + 1;
     const int b = Generator.RandomInt(n) + 1;
     if (++draws > kMaxPairDraws) return fail();
-    if (MatchGroup(a) != MatchGroup(b) || a == b || !IsBlank(Records[a]) || !IsBlank(Records[b])) continue;
-    const Cell& p = PairList[k];
-    const Cell& q = PairList[k + 1];
-    PlaceTile(Grid, Records, a, p);
-    PlaceTile(Grid, Records, b, q);
+    if (MatchGroup(a) != MatchGroup(b) || a == b || !IsBlank(records[a]) || !IsBlank(records[b])) continue;
+    board_.PlaceTile(a, pairList_[k]);
+    board_.PlaceTile(b, pairList_[k + 1]);
     if (animate) {
       FullRedraw();
       host_.board.RepaintNow();
@@ -235,54 +222,35 @@ DealResult Game::CreateBoard() {
 ShuffleResult Game::ShuffleBoard() {
   if (options_.Animate && Traits(GameMode).allowsShuffle && !options_.RandomSeed1)
     FullRedraw();
-  const TileRecords saved = Records;
-  const BoardGrid savedGrid = Grid;
-  const auto putBack = [&] {
-    Records = saved;
-    Grid = savedGrid;
-  };
-  for (int i = 1; i <= kTileCount; ++i) Records[i] = TileRecord{};
 
-  // The occupied positions become slots; the tiles are dealt onto them again.
+  // The occupied positions become slots of the work grid; the tiles are dealt onto them again.
+  // The board itself changes only once a complete re-deal is found.
   BoardGrid snapshot;
-  int occupied = 0;
   for (int z = 1; z <= kLayers; ++z)
     for (int y = 1; y <= kRows; ++y)
       for (int x = 1; x <= kColumns; ++x)
-        if (Grid.at(x, y, z) != 0) {
-          snapshot.set(x, y, z, SlotMarker);
-          ++occupied;
-        }
-  if (occupied > kTileCount) {  // not a board of this game's tiles; leave it alone
-    putBack();
-    return ShuffleResult::TooFewFree;
-  }
+        if (board_.Grid().at(x, y, z) != 0) snapshot.set(x, y, z, SlotMarker);
   const auto restoreSnapshot = [&] {
-    Grid = snapshot;
-    SlotCount = 0;
+    slots_ = snapshot;
+    slotCount_ = 0;
     for (int z = 1; z <= kLayers; ++z)
       for (int y = 1; y <= kRows; ++y)
         for (int x = 1; x <= kColumns; ++x)
-          if (Grid.at(x, y, z) != 0) SlotList[++SlotCount] = {x, y, z};
+          if (slots_.at(x, y, z) != 0) slotList_[++slotCount_] = {x, y, z};
   };
   restoreSnapshot();
-  const int c = SlotCount;
-  if (CountFreeSlots() < 2) {
-    putBack();
-    return ShuffleResult::TooFewFree;
-  }
+  const int c = slotCount_;
+  if (CountFreeSlots() < 2) return ShuffleResult::TooFewFree;
 
   // The tiles on the board, in increasing number; (L[1], L[2]), (L[3], L[4]), ... match,
   // because tiles only ever leave the board in matching pairs.
   std::array<uint8_t, kTileCount + 1> L{};
   int m = 0;
-  for (int i = 1; i <= kTileCount; ++i)
-    if (saved[i].x > 0 && saved[i].y > 0 && saved[i].z > 0) L[++m] = static_cast<uint8_t>(i);
-
-  if (m != c || m % 2 != 0) {  // tiles that cannot be dealt back in matching pairs
-    putBack();
-    return ShuffleResult::Unpaired;
+  for (int i = 1; i <= kTileCount; ++i) {
+    const TileRecord& r = board_.Records()[i];
+    if (r.x > 0 && r.y > 0 && r.z > 0) L[++m] = static_cast<uint8_t>(i);
   }
+  if (m != c || m % 2 != 0) return ShuffleResult::Unpaired;  // tiles that cannot be dealt back in matching pairs
 
   int k = 1, iterations = 0;
   Generator.SeedFromClock(host_.time);
@@ -296,32 +264,25 @@ ShuffleResult Game::ShuffleBoard() {
       k += 2;
     }
   } while (k <= m && iterations <= kMaxShuffleIterations);
-  if (iterations > kMaxShuffleIterations) {
-    putBack();
-    return ShuffleResult::GaveUp;
-  }
+  if (iterations > kMaxShuffleIterations) return ShuffleResult::GaveUp;
 
-  Grid.clear();
-  for (int i = 1; i <= kTileCount; ++i) Records[i] = TileRecord{};
+  board_.NewDeal(board_.TilesTotal());
   k -= 2;
   const bool animate = DrawsShuffle();
+  const TileRecords& records = board_.Records();
   while (k >= 1) {
     const int r = Generator.RandomInt(m - 1) + 1;
     const int partner = r % 2 == 1 ? r + 1 : r - 1;
     const int a = L[r], b = L[partner];
-    if (!IsBlank(Records[a]) || !IsBlank(Records[b])) continue;
-    const Cell& p = PairList[k];
-    const Cell& q = PairList[k + 1];
-    PlaceTile(Grid, Records, a, p);
-    PlaceTile(Grid, Records, b, q);
+    if (!IsBlank(records[a]) || !IsBlank(records[b])) continue;
+    board_.PlaceTile(a, pairList_[k]);
+    board_.PlaceTile(b, pairList_[k + 1]);
     if (animate) {
       FullRedraw();
       host_.board.RepaintNow();
     }
     k -= 2;
   }
-  for (int i = 1; i <= kTileCount; ++i)
-    if (Records[i].x > 0) Grid.set(Records[i].x, Records[i].y, Records[i].z, static_cast<uint8_t>(i));
   return ShuffleResult::Shuffled;
 }
 

@@ -37,15 +37,15 @@ bool CellIsFree(const BoardGrid& g, int x, int y, int z, bool vertical) {
 bool Game::Dispo(int n) const {
   if (Traits(GameMode).everyTileFree) return true;
   if (n < 1 || n > kTileCount) return false;
-  const TileRecord& r = Records[n];
-  return r.present() && CellIsFree(Grid, r.x, r.y, r.z, false);
+  const TileRecord& r = board_.Records()[n];
+  return r.present() && CellIsFree(board_.Grid(), r.x, r.y, r.z, false);
 }
 
 bool Game::Dispo_Vertical(int n) const {
   if (Traits(GameMode).everyTileFree) return true;
   if (n < 1 || n > kTileCount) return false;
-  const TileRecord& r = Records[n];
-  return r.present() && CellIsFree(Grid, r.x, r.y, r.z, true);
+  const TileRecord& r = board_.Records()[n];
+  return r.present() && CellIsFree(board_.Grid(), r.x, r.y, r.z, true);
 }
 
 bool Game::IsFreeNow(int n) const { return options_.Vertical ? Dispo_Vertical(n) : Dispo(n); }

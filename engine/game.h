@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "engine/board.h"
@@ -85,15 +86,26 @@ class Game {
   // The rules of the running mode; of the game under the pause while paused is RulesOf(ModeBeforePause).
   const ModeRules& Rules() const { return RulesOf(GameMode); }
 
+  // The board: its grid, records and count, and the only three changes it undergoes.
+  const Board& board() const { return board_; }
+  Board& board() { return board_; }
+  // The tiles of the game in play, and those it dealt: the board's, or the mode's own grid's.
+  int TilesLeft() const;
+  int TilesTotal() const;
+  // The positions of the last winnable deal in the order its backwards play took them off
+  // (1-based, in pairs): taking the pairs in this order clears the deal.
+  const std::array<Cell, kTileCount + 1>& PairList() const { return pairList_; }
+  // The removed pairs, in order: the pair removed at TilesTotal - TilesLeft = k sits at k, k + 1.
+  const std::array<HistoryEntry, kTileCount>& MoveHistory() const { return moveHistory_; }
+  // What is wrong with the game's board, in one sentence (empty when nothing): grid, records
+  // and count disagree, the selections are off the board, or a removed pair's place is taken.
+  std::string Inconsistency() const;
+
   // ---- State (the names are those of the glossary in docs/architecture.md) ----
   uint8_t GameMode = ModeIdle;
   uint8_t ModeBeforePause = ModeStopped;
 
-  BoardGrid Grid;
-  TileRecords Records{};
   LayoutCells Layout;  // the layout every new classic deal is built from
-  int32_t TilesLeft = kTileCount;
-  int32_t TilesTotal = kTileCount;  // tiles dealt in this game: the depth of the history
 
   uint8_t FirstSelected = 0;
   uint8_t SecondSelected = 0;
@@ -102,8 +114,6 @@ class Game {
   int32_t HintIndex = 0;
   int32_t HintFirst = 0;
   int32_t HintSecond = 0;
-  // A stack without a counter: the pair removed at TilesTotal - TilesLeft = k sits at k, k + 1.
-  std::array<HistoryEntry, kTileCount> MoveHistory{};
   bool GameFinished = false;
   bool GameOverHandled = false;
 
@@ -142,13 +152,6 @@ class Game {
 
   Random Generator;
 
-  // Work lists of the winnable deals, 1-based. PairList holds the positions in removal order,
-  // so taking its pairs in order clears a winnable deal.
-  std::array<Cell, kTileCount + 1> SlotList{};
-  int32_t SlotCount = 0;
-  std::array<Cell, kTileCount + 1> PairList{};
-
-  DirtyRect Dirty;  // full except inside a partial redraw
 
   // The running mode's own state (engine/modes/): a start makes it afresh (NewModeData), and it
   // stays through a pause and the end of the game until another game starts. ModeData finds it;
@@ -192,7 +195,7 @@ class Game {
   DealResult LayoutCheck() const;          // can Layout be dealt at all? Dealt when it can
   DealResult DealStep(DealDrawing drawing);  // fill, count and deal a new game from Layout
   void FillSlots();
-  bool CanBeTaken(int x, int y, int z) const;
+  bool CanBeTaken(int x, int y, int z) const;  // on the positions still to deal
   DealResult CreateBoard();
   ShuffleResult ShuffleBoard();
   void PlainShuffle(bool keepLayers);  // every tile swaps places with a random one
@@ -209,16 +212,18 @@ class Game {
   void ButtonDown(MouseButton button, int x, int y);
   void ChoisitPai(int px, int py, int column, int row, MouseButton button);
   void SonOK(int n);
-  void RemovePair(int first, int second);  // off the board and onto the history
+  // Off the board and onto the history; `firstFrom`, where undo puts the first tile back
+  // (Rivers: where it stood before it slid), by default where it stands.
+  void RemovePair(int first, int second, std::optional<Cell> firstFrom = std::nullopt);
 
   // ---- Undo (undo.cpp) ----
   void Back();
   void GoBack();
   void BackHistory();
   void TakeBackPair();  // the last pair of the history back onto the board
-  // What TakeBackPair puts back, on any board of this game's history that holds `tilesLeft`
-  // tiles (the game's own, or a copy), counting them up; false when no pair is left.
-  bool PutBackPair(BoardGrid& grid, TileRecords& records, int& tilesLeft) const;
+  // What TakeBackPair puts back, on any board of this game's history (the game's own, or a
+  // copy); false when no pair is left.
+  bool PutBackPair(Board& board) const;
   void Restart();
 
   // ---- Play by keyboard (keyboard_play.cpp): in every game mode but the editor ----
@@ -242,7 +247,10 @@ class Game {
   void Shuffle1Click();  // shuffle.cpp
 
   // ---- The end of a game (game_over.cpp) ----
-  bool RedrawEntryEndsGame();  // the finished-game and pause test that opens every redraw
+  // Whether a redraw may notice that the board was cleared and end the game.
+  enum class EndCheck { Now, Later };
+  // The finished-game and pause test that opens every redraw; true when the board is not drawn.
+  bool RedrawEntryEndsGame(EndCheck check);
   void GameOver();
   void Stop();
 
@@ -251,7 +259,7 @@ class Game {
 
   // ---- Redraws (redraw.cpp) ----
   void FullRedraw();
-  void Redraw();
+  void Redraw(const DirtyRect& dirty, EndCheck check);  // the box the host paints; full() for all
   void RedrawTile(int n);
   void HLRedrawTile(int n);
   void RedrawBox(const DirtyRect& box);
@@ -299,6 +307,15 @@ class Game {
 
   GameHost host_;
   Options& options_;
+  Board board_;
+  // A stack without a counter: the pair removed at TilesTotal - TilesLeft = k sits at k, k + 1.
+  std::array<HistoryEntry, kTileCount> moveHistory_{};
+  // Work of the deals and shuffles: the positions still to deal as slot markers, and the
+  // lists of the winnable deals, 1-based (pairList_ in removal order).
+  BoardGrid slots_;
+  std::array<Cell, kTileCount + 1> slotList_{};
+  int32_t slotCount_ = 0;
+  std::array<Cell, kTileCount + 1> pairList_{};
   std::unique_ptr<ModeState> modeData_ = std::make_unique<ModeState>();
 };
 

@@ -3,10 +3,11 @@
 
 namespace sorimo {
 
-bool Game::RedrawEntryEndsGame() {
-  // The last pair goes while TilesLeft is still 2 in the single-tile redraws, so the end is
-  // noticed by the next whole-board redraw, which the tick's status refresh requests.
-  if (TilesLeft == 0 && Traits(GameMode).endsWhenEmpty && ElapsedSeconds > 0) GameFinished = true;
+bool Game::RedrawEntryEndsGame(EndCheck check) {
+  // The redraws of the last pair's two tiles do not notice the end: the next redraw does (the
+  // tick's status refresh requests a whole one), so the pair is seen to go first.
+  if (check == EndCheck::Now && TilesLeft() == 0 && Traits(GameMode).endsWhenEmpty && ElapsedSeconds > 0)
+    GameFinished = true;
   if (GameFinished) {
     GameOver();
     return true;

@@ -36,20 +36,20 @@ void Game::MoveKeyCursor(CursorStep step) {
     RedrawBox(KeyCursorRect());
     return;
   }
-  const int old = Cursor.tile != 0 && Records[Cursor.tile].present() ? Cursor.tile : 0;
+  const int old = Cursor.tile != 0 && board_.Records()[Cursor.tile].present() ? Cursor.tile : 0;
   int next = 0;
   if (old != 0) {
-    next = NextClickableTile(Grid, Records, old, FaceMiddle(Records[old]), step);
+    next = NextClickableTile(board_.Grid(), board_.Records(), old, FaceMiddle(board_.Records()[old]), step);
   } else if (Cursor.at.x >= 0) {
     // Its tile went: on from where it stood, or to the nearest tile when none lies that way.
-    next = NextClickableTile(Grid, Records, 0, Cursor.at, step);
-    if (next == 0) next = NearestClickableTile(Grid, Records, Cursor.at);
+    next = NextClickableTile(board_.Grid(), board_.Records(), 0, Cursor.at, step);
+    if (next == 0) next = NearestClickableTile(board_.Grid(), board_.Records(), Cursor.at);
   } else {
-    next = NearestClickableTile(Grid, Records, kBoardMiddle);
+    next = NearestClickableTile(board_.Grid(), board_.Records(), kBoardMiddle);
   }
   if (next == 0 || next == old) return;
   Cursor.tile = next;
-  Cursor.at = FaceMiddle(Records[next]);
+  Cursor.at = FaceMiddle(board_.Records()[next]);
   if (old != 0) HLRedrawTile(old);
   HLRedrawTile(next);
 }
@@ -65,7 +65,7 @@ void Game::PressKeyCursor() {
     return;
   }
   if (Cursor.tile == 0) return;
-  const std::optional<PixelPoint> p = ClickPointOf(Grid, Records, Cursor.tile);
+  const std::optional<PixelPoint> p = ClickPointOf(board_.Grid(), board_.Records(), Cursor.tile);
   if (!p) return;
   ButtonDown(MouseButton::Left, p->x + BoardOriginX, p->y + BoardOriginY);
 }

@@ -8,31 +8,21 @@
 
 namespace sorimo {
 
-void Game::FullRedraw() {
-  Dirty = DirtyRect{};
-  Redraw();
-}
+void Game::FullRedraw() { Redraw(DirtyRect{}, EndCheck::Now); }
 
-void Game::Redraw() {
+void Game::Redraw(const DirtyRect& dirty, EndCheck check) {
   if (HofRefreshPending) host_.board.ShowPanelHOF();
-  if (RedrawEntryEndsGame()) {  // a finished or paused game never shows its board
-    Dirty = DirtyRect{};
-    return;
-  }
-  host_.board.PaintBoard(Dirty);
+  if (RedrawEntryEndsGame(check)) return;  // a finished or paused game never shows its board
+  host_.board.PaintBoard(dirty);
 }
 
 DirtyRect Game::TileRedrawRect(int n) const {
-  return RedrawTileRect(Records[n], BoardOriginX, BoardOriginY, options_.Shadows);
+  return RedrawTileRect(board_.Records()[n], BoardOriginX, BoardOriginY, options_.Shadows);
 }
 
-DirtyRect Game::TileFaceRect(int n) const { return HLRedrawTileRect(Records[n], BoardOriginX, BoardOriginY); }
+DirtyRect Game::TileFaceRect(int n) const { return HLRedrawTileRect(board_.Records()[n], BoardOriginX, BoardOriginY); }
 
-void Game::RedrawBox(const DirtyRect& box) {
-  Dirty = box;
-  Redraw();
-  Dirty = DirtyRect{};
-}
+void Game::RedrawBox(const DirtyRect& box) { Redraw(box, EndCheck::Now); }
 
 void Game::RedrawTile(int n) {
   if (n < 1 || n > kTileCount) return;
@@ -58,22 +48,15 @@ void Game::RedrawHighlightChanges(const Highlights& before) {
   std::array<int, 8> seen{};
   for (const int t : {before.first, before.second, before.hintFirst, before.hintSecond, after.first, after.second,
                       after.hintFirst, after.hintSecond}) {
-    if (t < 1 || t > kTileCount || !Records[t].present()) continue;
+    if (t < 1 || t > kTileCount || !board_.Records()[t].present()) continue;
     if (HighlightOf(before, t) == HighlightOf(after, t)) continue;
     if (std::find(seen.begin(), seen.begin() + count, t) != seen.begin() + count) continue;
     seen[count] = t;
     faces[count++] = TileFaceRect(t);
   }
   if (HofRefreshPending) host_.board.ShowPanelHOF();
-  if (RedrawEntryEndsGame()) {
-    Dirty = DirtyRect{};
-    return;
-  }
-  for (size_t i = 0; i < count; ++i) {
-    Dirty = faces[i];
-    host_.board.PaintBoard(Dirty);
-  }
-  Dirty = DirtyRect{};
+  if (RedrawEntryEndsGame(EndCheck::Now)) return;
+  for (size_t i = 0; i < count; ++i) host_.board.PaintBoard(faces[i]);
 }
 
 }  // namespace sorimo

@@ -7,7 +7,7 @@ namespace sorimo {
 BoardScene Game::Scene() const {
   const ModeDescription& d = Describe(GameMode);
   BoardScene s;
-  s.grid = &Grid;
+  s.grid = &board_.Grid();
   s.firstSelected = FirstSelected;
   s.secondSelected = SecondSelected;
   s.hintFirst = HintFirst;

@@ -18,21 +18,21 @@ void Game::ChoisitPai(int px, int py, int column, int row, MouseButton button) {
 }
 
 // Takes a matching pair off the board and pushes it onto the history.
-void Game::RemovePair(int first, int second) {
-  const int k = TilesTotal - TilesLeft;
-  if (k >= 0 && k + 1 < static_cast<int>(MoveHistory.size())) {
-    const TileRecord& a = Records[first];
-    const TileRecord& b = Records[second];
-    MoveHistory[k] = {static_cast<uint8_t>(first), a.x, a.y, a.z};
-    MoveHistory[k + 1] = {static_cast<uint8_t>(second), b.x, b.y, b.z};
+void Game::RemovePair(int first, int second, std::optional<Cell> firstFrom) {
+  const int k = board_.TilesTotal() - board_.TilesLeft();
+  if (k >= 0 && k + 1 < static_cast<int>(moveHistory_.size())) {
+    const TileRecord& a = board_.Records()[first];
+    const TileRecord& b = board_.Records()[second];
+    const Cell from = firstFrom.value_or(Cell{a.x, a.y, a.z});
+    moveHistory_[k] = {static_cast<uint8_t>(first), from.x, from.y, from.z};
+    moveHistory_[k + 1] = {static_cast<uint8_t>(second), b.x, b.y, b.z};
   }
   FirstSelected = SecondSelected = 0;
   for (const int t : {first, second}) {
     const DirtyRect box = TileRedrawRect(t);  // found through the record, before it goes
-    TakeTile(Grid, Records, t);
-    RedrawBox(box);
+    board_.TakeTile(t);
+    Redraw(box, EndCheck::Later);
   }
-  TilesLeft -= 2;
   host_.feedback.PlaySound(Sound::Done);
 }
 

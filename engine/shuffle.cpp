@@ -23,7 +23,7 @@ void Game::PlainShuffle(bool keepLayers) {
     for (int z = 1; z <= kLayers; ++z)
       for (int x = 1; x <= kColumns; ++x)
         for (int y = 1; y <= kRows; ++y) {
-          const uint8_t t1 = Grid.at(x, y, z);
+          const uint8_t t1 = board_.Grid().at(x, y, z);
           if (t1 == 0 || t1 > kTileCount) continue;
           int x2 = 0, y2 = 0, z2 = 0;
           uint8_t t2 = 0;
@@ -31,9 +31,9 @@ void Game::PlainShuffle(bool keepLayers) {
             x2 = Generator.RandomInt(kColumns) + 1;
             y2 = Generator.RandomInt(kRows) + 1;
             z2 = keepLayers ? z : Generator.RandomInt(kLayers) + 1;
-            t2 = Grid.at(x2, y2, z2);
+            t2 = board_.Grid().at(x2, y2, z2);
           } while (t2 == 0 || t2 > kTileCount);
-          SwapTiles(Grid, Records, t1, t2);
+          board_.SwapTiles(t1, t2);
         }
     IsItFree();
     if (MovesLeft > 0) break;

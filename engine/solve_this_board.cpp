@@ -14,9 +14,9 @@ constexpr double kSolveCommandSeconds = 3.0;
 }  // namespace
 
 void Game::SolveThisBoard() {
-  if (!Describe(GameMode).solverPlays || GameFinished || TilesLeft == 0) return;
+  if (!Describe(GameMode).solverPlays || GameFinished || TilesLeft() == 0) return;
   if (StopSolving()) return;
-  const SolveResult r = SolveBoard(Grid, Records, options_.Vertical, {0, kSolveCommandSeconds});
+  const SolveResult r = SolveBoard(board_.Grid(), board_.Records(), options_.Vertical, {0, kSolveCommandSeconds});
   if (r.verdict == SolveVerdict::Impossible) {
     ShowStatus(UnclearableText(BacksToClearable()));
     return;

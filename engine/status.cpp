@@ -15,12 +15,12 @@ void Game::WriteScore() {
   IsItFree();
   if (options_.WarnUnclearable && traits.solverJudges && MovesLeft > 0 && !SolvePlay.running) WatchClearable();
   host_.feedback.SetStatusFields(
-      std::to_string(TilesLeft), options_.Moves && traits.countsMoves ? std::to_string(MovesLeft) : std::string(),
+      std::to_string(TilesLeft()), options_.Moves && traits.countsMoves ? std::to_string(MovesLeft) : std::string(),
       traits.showsTime && options_.ShowTime ? TimeText(ElapsedSeconds + PenaltySeconds) : std::string());
   if (MovesLeft > 0) StatusBounce = false;
 
   if (MovesLeft == 0 && Rules().OfferGiveUp(*this)) return;
-  if (TilesLeft == 0) {
+  if (TilesLeft() == 0) {
     if (!GameOverHandled) FullRedraw();  // its first step notices the end
   } else if (MovesLeft == 0 && !StatusBounce && traits.warnsNoMoves) {
     StatusStep = 1;

@@ -4,7 +4,7 @@
 namespace sorimo {
 
 void Game::Back() {
-  if (TilesLeft == 0 || TilesLeft == TilesTotal) return;
+  if (TilesLeft() == 0 || TilesLeft() == TilesTotal()) return;
   GoBack();
 }
 
@@ -22,31 +22,29 @@ void Game::BackHistory() { Rules().BackHistory(*this); }
 
 // The pair games' history: the pair removed at TilesTotal - TilesLeft = k sits at k, k + 1.
 void Game::TakeBackPair() {
-  if (!PutBackPair(Grid, Records, TilesLeft)) return;
+  if (!PutBackPair(board_)) return;
   FirstSelected = SecondSelected = 0;
   HintFirst = HintSecond = 0;
 }
 
-bool Game::PutBackPair(BoardGrid& grid, TileRecords& records, int& tilesLeft) const {
-  if (tilesLeft >= TilesTotal) return false;
-  const int k = TilesTotal - (tilesLeft + 2);
-  if (k < 0 || k + 1 >= static_cast<int>(MoveHistory.size())) return false;
-  tilesLeft += 2;
+bool Game::PutBackPair(Board& board) const {
+  if (board.TilesLeft() >= board.TilesTotal()) return false;
+  const int k = board.TilesTotal() - (board.TilesLeft() + 2);
+  if (k < 0 || k + 1 >= static_cast<int>(moveHistory_.size())) return false;
   for (const int i : {k, k + 1}) {
-    const HistoryEntry& e = MoveHistory[size_t(i)];
-    if (e.tile < 1 || e.tile > kTileCount) continue;
-    PlaceTile(grid, records, e.tile, {e.x, e.y, e.z});
+    const HistoryEntry& e = moveHistory_[size_t(i)];
+    board.PlaceTile(e.tile, {e.x, e.y, e.z});
   }
   return true;
 }
 
 void Game::Restart() {
-  if (TilesLeft == 0 || TilesLeft == TilesTotal) return;
+  if (TilesLeft() == 0 || TilesLeft() == TilesTotal()) return;
   if (!Traits(GameMode).allowsUndo) return;
-  while (TilesLeft < TilesTotal) {
-    const int before = TilesLeft;
+  while (TilesLeft() < TilesTotal()) {
+    const int before = TilesLeft();
     GoBack();  // each step is drawn, so the board visibly fills up again
-    if (TilesLeft == before) break;
+    if (TilesLeft() == before) break;
   }
   ElapsedSeconds = 0;
   PenaltySeconds = 0;

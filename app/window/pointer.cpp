@@ -24,15 +24,15 @@ void TSorimo::FormMouseMove(int X, int Y) {
 
   PreviousPointerTile = PointerTile;
   if (!p.onBoard || ghost) return;
-  const int t = WhatTileThere(game_.Grid, p.x, p.y);
+  const int t = WhatTileThere(game_.board().Grid(), p.x, p.y);
   const bool eligible = t > 0 && (!options_.OnlyPossibleMoves || mode.hoverAnyTile || game_.IsFreeNow(t));
   const bool preview = options_.ShowCurrentTile && mode.tilePreview;
   if (eligible) {
     PointerTile = t;
     if (preview) {
       // A tile with another exactly on top of it is never shown: only its edge is visible.
-      const TileRecord& r = game_.Records[size_t(t)];
-      if (r.z < kLayers && game_.Grid.at(r.x, r.y, r.z + 1) != 0)
+      const TileRecord& r = game_.board().Records()[size_t(t)];
+      if (r.z < kLayers && game_.board().Grid().at(r.x, r.y, r.z + 1) != 0)
         hof_->ClearTilePreview();
       else
         hof_->DrawTilePreview(t, renderer_.textureGeneration(),

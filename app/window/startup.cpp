@@ -81,7 +81,6 @@ void TSorimo::Init() {
   // The play state of a program that has not started a game yet.
   NewEntryRank = 0;
   game_.HofRefreshPending = false;
-  game_.TilesLeft = game_.TilesTotal = kTileCount;
   ShowPanelHOF();
 
   // The first layout, without starting a game.

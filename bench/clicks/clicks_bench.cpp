@@ -76,7 +76,7 @@ void ClicksMove(benchmark::State& state) {
   for (auto _ : state) {
     game.ModeData<ClicksState>().Grid = deal;
     game.ModeData<ClicksState>().ClicksStep = 0;
-    game.TilesLeft = kClicksPlayCells;
+    game.ModeData<ClicksState>().TilesLeft = kClicksPlayCells;
     const auto [c, r] = cells[next++ % cells.size()];
     game.ButtonDown(MouseButton::Left, 32 * (c - 1) + 11 + game.BoardOriginX, 32 * (r - 1) + 3 + game.BoardOriginY);
     game.IsItFree();

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <chrono>
 
-#include "engine/board_text.h"
+#include "tests/support/board_text.h"
 #include "engine/game.h"
 #include "quiet_host.h"
 #include "test_layouts.h"
@@ -85,7 +85,7 @@ void BM_BaselineCellLoop(benchmark::State& state) {
     int sum = 0;
     for (int z = 1; z <= kLayers; ++z)
       for (int y = 1; y <= kRows; ++y)
-        for (int x = 1; x <= kColumns; ++x) sum += b.game.Grid.at(x, y, z);
+        for (int x = 1; x <= kColumns; ++x) sum += b.game.board().Grid().at(x, y, z);
     benchmark::DoNotOptimize(sum);
   });
 }
@@ -107,7 +107,7 @@ void BM_WhatTileThere(benchmark::State& state) {
   Measure(state, [&] {
     px = (px + 37) % 700;
     py = (py + 23) % 460;
-    benchmark::DoNotOptimize(WhatTileThere(b.game.Grid, px, py));
+    benchmark::DoNotOptimize(WhatTileThere(b.game.board().Grid(), px, py));
   });
 }
 BENCHMARK(BM_WhatTileThere);

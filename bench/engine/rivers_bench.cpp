@@ -55,17 +55,16 @@ double CountNs(Game& g, int repeats) {
 void Mutate(Game& g, std::mt19937& rng) {
   const auto roll = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
   std::vector<int> on, off;
-  for (int t = 1; t <= g.TilesTotal; ++t) (g.Records[t].present() ? on : off).push_back(t);
+  for (int t = 1; t <= g.TilesTotal(); ++t) (g.board().Records()[t].present() ? on : off).push_back(t);
   const int kind = roll(3);
   if (kind == 0 && on.size() >= 2) {
-    SwapTiles(g.Grid, g.Records, on[roll(static_cast<int>(on.size()))], on[roll(static_cast<int>(on.size()))]);
+    g.board().SwapTiles(on[roll(static_cast<int>(on.size()))], on[roll(static_cast<int>(on.size()))]);
   } else if (kind == 1 && on.size() > 2) {
     const int a = on[roll(static_cast<int>(on.size()))];
     for (const int b : on)
       if (b != a && MatchGroup(b) == MatchGroup(a)) {
-        TakeTile(g.Grid, g.Records, a);
-        TakeTile(g.Grid, g.Records, b);
-        g.TilesLeft -= 2;
+        g.board().TakeTile(a);
+        g.board().TakeTile(b);
         return;
       }
   } else if (kind == 2 && off.size() >= 2) {
@@ -76,14 +75,12 @@ void Mutate(Game& g, std::mt19937& rng) {
           const int z = roll(2) + 1;
           for (int tries = 0; tries < 1000; ++tries) {
             const int x = 2 * (roll(12) + 3), y = 2 * (roll(6) + 2) + 1;
-            if (g.Grid.at(x, y, z) == 0) {
-              PlaceTile(g.Grid, g.Records, t, {x, y, z});
+            if (g.board().Grid().at(x, y, z) == 0) {
+              g.board().PlaceTile(t, {x, y, z});
               break;
             }
           }
         }
-        g.TilesLeft = 0;
-        for (int t = 1; t <= g.TilesTotal; ++t) g.TilesLeft += g.Records[t].present();
         return;
       }
   }
@@ -95,30 +92,25 @@ double ClimbToWorstBoard(RiversTable& t, int removed) {
   std::mt19937 rng(2026 + removed);
   for (int k = 0; k < removed; ++k) {
     std::vector<int> on;
-    for (int n = 1; n <= t.game.TilesTotal; ++n)
-      if (t.game.Records[n].present()) on.push_back(n);
+    for (int n = 1; n <= t.game.TilesTotal(); ++n)
+      if (t.game.board().Records()[n].present()) on.push_back(n);
     const int a = on[rng() % on.size()];
     for (const int b : on)
       if (b != a && MatchGroup(b) == MatchGroup(a)) {
-        TakeTile(t.game.Grid, t.game.Records, a);
-        TakeTile(t.game.Grid, t.game.Records, b);
-        t.game.TilesLeft -= 2;
+        t.game.board().TakeTile(a);
+        t.game.board().TakeTile(b);
         break;
       }
   }
   double worst = CountNs(t.game, 20);
   for (int step = 0; step < 600; ++step) {
-    const BoardGrid grid = t.game.Grid;
-    const TileRecords records = t.game.Records;
-    const int left = t.game.TilesLeft;
+    const Board before = t.game.board();
     Mutate(t.game, rng);
     const double ns = CountNs(t.game, 20);
     if (ns > worst) {
       worst = ns;
     } else {
-      t.game.Grid = grid;
-      t.game.Records = records;
-      t.game.TilesLeft = left;
+      t.game.board() = before;
     }
   }
   return worst;
@@ -156,7 +148,7 @@ void Report(benchmark::State& state, Game& g) {
   }
   const double ns = (CpuNs() - start) / static_cast<double>(std::max<benchmark::IterationCount>(state.iterations(), 1));
   state.counters["tick_share"] = ns / 50e6;
-  state.counters["tiles"] = g.TilesLeft;
+  state.counters["tiles"] = g.TilesLeft();
 }
 
 void BM_RiversCount_HardDeal(benchmark::State& state) {

@@ -65,10 +65,10 @@ struct Dealer {
     if (!uniform) return;
     // The same positions, the tiles 1..N in a uniformly random order.
     std::vector<Cell> cells;
-    for (int n = 1; n <= game.TilesLeft; ++n) cells.push_back({game.Records[n].x, game.Records[n].y, game.Records[n].z});
+    for (int n = 1; n <= game.TilesLeft(); ++n) cells.push_back({game.board().Records()[n].x, game.board().Records()[n].y, game.board().Records()[n].z});
     std::mt19937_64 rng(static_cast<uint64_t>(number));
     std::shuffle(cells.begin(), cells.end(), rng);
-    for (int n = 1; n <= game.TilesLeft; ++n) PlaceTile(game.Grid, game.Records, n, cells[n - 1]);
+    for (int n = 1; n <= game.TilesLeft(); ++n) game.board().PlaceTile(n, cells[n - 1]);
   }
 };
 
@@ -119,7 +119,7 @@ int Run(const Args& a) {
   dealer.Deal(1);
   const double countSeconds = bench::LeastSecondsPerCall([&] { dealer.game.IsItFree(); }, 2000);
   std::printf("layout %s, %s rule, %d tiles, %s\n", file.name.c_str(), a.vertical ? "vertical" : "plain",
-              dealer.game.TilesLeft, a.uniform ? "uniform random deals" : "the game's plain deals");
+              dealer.game.TilesLeft(), a.uniform ? "uniform random deals" : "the game's plain deals");
   std::printf("baseline: one plain deal %.1f us; free-tile count of the tick %.2f us\n", dealSeconds * 1e6,
               countSeconds * 1e6);
 
@@ -131,14 +131,14 @@ int Run(const Args& a) {
     for (int n = 1; n <= a.deals; ++n) {
       dealer.Deal(n);
       const double start = bench::ThreadSeconds();
-      const SolveResult r = SolveBoard(dealer.game.Grid, dealer.game.Records, a.vertical, budget);
+      const SolveResult r = SolveBoard(dealer.game.board().Grid(), dealer.game.board().Records(), a.vertical, budget);
       const double t = bench::ThreadSeconds() - start;
       times.push_back(t);
       slow.push_back({t, n});
       nodes += r.nodes;
       unknown += r.verdict == SolveVerdict::Unknown;
       impossible += r.verdict == SolveVerdict::Impossible;
-      if (r.verdict == SolveVerdict::Clearable && !OrderClears(dealer.game.Grid, dealer.game.Records, a.vertical, r.order))
+      if (r.verdict == SolveVerdict::Clearable && !OrderClears(dealer.game.board().Grid(), dealer.game.board().Records(), a.vertical, r.order))
         ++wrongOrders;
     }
     const double median = Percentile(times, 0.5), p90 = Percentile(times, 0.9), p99 = Percentile(times, 0.99);
@@ -165,10 +165,10 @@ int Run(const Args& a) {
     int impossible = 0, unknown = 0, wrongOrders = 0;
     for (int n = 1; n <= a.odds; ++n) {
       dealer.Deal(n);
-      const SolveResult r = SolveBoard(dealer.game.Grid, dealer.game.Records, a.vertical, budget);
+      const SolveResult r = SolveBoard(dealer.game.board().Grid(), dealer.game.board().Records(), a.vertical, budget);
       impossible += r.verdict == SolveVerdict::Impossible;
       unknown += r.verdict == SolveVerdict::Unknown;
-      if (r.verdict == SolveVerdict::Clearable && !OrderClears(dealer.game.Grid, dealer.game.Records, a.vertical, r.order))
+      if (r.verdict == SolveVerdict::Clearable && !OrderClears(dealer.game.board().Grid(), dealer.game.board().Records(), a.vertical, r.order))
         ++wrongOrders;
     }
     double low = 0, high = 0;

@@ -59,7 +59,7 @@ struct Fixture {
     if (game.BeginGame() != DealResult::Dealt) Fail("the layout does not deal");
     game.IsItFree();
     if (game.FreeCount < 4) Fail("too few free tiles");
-    scene.grid = &game.Grid;
+    scene.grid = &game.board().Grid();
     scene.options = &options;
     scene.firstSelected = game.FreeTiles[1];
     scene.hintFirst = game.FreeTiles[2];
@@ -76,7 +76,7 @@ struct Fixture {
     benchmark::DoNotOptimize(renderer.game().pixels().data());
   }
   void Tile(int n) {
-    renderer.RedrawTile(scene, game.Records[size_t(n)]);
+    renderer.RedrawTile(scene, game.board().Records()[size_t(n)]);
     benchmark::DoNotOptimize(renderer.game().pixels().data());
   }
 };
@@ -110,14 +110,14 @@ void BM_RedrawTileEach(benchmark::State& state) {
   Fixture& f = Shared();
   for (auto _ : state)
     for (int n = 1; n <= kTileCount; ++n)
-      if (f.game.Records[size_t(n)].z != 0) f.Tile(n);
+      if (f.game.board().Records()[size_t(n)].z != 0) f.Tile(n);
   // The least time of many batches: on a shared machine the other programs only ever add,
   // and one slow batch must not make a tile the worst.
   const double full = LeastSecondsPerCall([&] { f.Full(); }, 20);
   double worst = 0, sum = 0;
   int worstTile = 0, count = 0;
   for (int n = 1; n <= kTileCount; ++n) {
-    if (f.game.Records[size_t(n)].z == 0) continue;
+    if (f.game.board().Records()[size_t(n)].z == 0) continue;
     const double tile = LeastSecondsPerCall([&] { f.Tile(n); }, 20);
     sum += tile;
     ++count;
@@ -126,7 +126,7 @@ void BM_RedrawTileEach(benchmark::State& state) {
   state.counters["worst_of_full"] = worst / full;
   state.counters["mean_of_full"] = sum / count / full;
   state.counters["worst_tile"] = worstTile;
-  state.counters["worst_layer"] = f.game.Records[size_t(worstTile)].z;
+  state.counters["worst_layer"] = f.game.board().Records()[size_t(worstTile)].z;
 }
 BENCHMARK(BM_RedrawTileEach)->Iterations(20);
 

@@ -59,7 +59,7 @@ struct Session {
   }
   // The middle of a tile's face in the board image.
   QPoint FaceOf(int tile) const {
-    const sorimo::TileRecord& r = game.Records[size_t(tile)];
+    const sorimo::TileRecord& r = game.board().Records()[size_t(tile)];
     const sorimo::PixelPoint f = sorimo::FaceCorner(r.x, r.y, r.z, game.BoardOriginX, game.BoardOriginY);
     return {f.x + 20, f.y + 25};
   }
@@ -111,7 +111,7 @@ void BM_PairRemovingClick(benchmark::State& state) {
     s.Click(second);
     QApplication::processEvents();
     clicks.push_back(sorimo::bench::ThreadSeconds() - start);
-    if (s.game.Records[size_t(second)].present()) std::abort();
+    if (s.game.board().Records()[size_t(second)].present()) std::abort();
     s.game.Back();
     QApplication::processEvents();
   }

@@ -9,7 +9,7 @@
 namespace sorimo {
 
 void ClassicRules::ChoisitPai(Game& g, int px, int py, int column, int row, MouseButton) const {
-  const int t = WhatTileThere(g.Grid, px, py);
+  const int t = WhatTileThere(g.board().Grid(), px, py);
   if (column >= 0 && column <= kColumns && row >= 0 && row <= kRows && !g.ClickConsumed && t > 0 &&
       t <= kTileCount) {
     if (g.FirstSelected == 0) {

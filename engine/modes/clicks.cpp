@@ -23,13 +23,12 @@ class ClicksRules : public ModeRules {
   // The list (Easy or Hard) is chosen already; "New" keeps it.
   DealResult Start(Game& g) const override {
     g.Generator.SeedFromClock(g.host().time);
-    g.Grid.clear();
-    g.Records = {};
+    g.board().NewDeal(0);  // the layered board stays empty: Clicks plays on its own grid
     ClicksState& s = g.NewModeData<ClicksState>();
     DealClicks(s.Grid, g.Generator, ColoursOf(g.BoardNumber));
     s.ClicksStep = 0;
     g.ResetGameFields();
-    g.TilesLeft = g.TilesTotal = kClicksPlayCells;
+    s.TilesLeft = s.TilesTotal = kClicksPlayCells;
     g.ElapsedSeconds = kClicksPlayCells;  // the score, as every tick sets it
     g.StartTick = g.host().time.TickCount();
     g.ShowStatus(kClicksStartedText);
@@ -55,14 +54,14 @@ class ClicksRules : public ModeRules {
 
   void BackHistory(Game& g) const override {
     ClicksState& s = g.ModeData<ClicksState>();
-    if (g.TilesLeft >= g.TilesTotal || s.ClicksStep <= 0) return;
+    if (s.TilesLeft >= s.TilesTotal || s.ClicksStep <= 0) return;
     s.Grid = s.ClicksHistory[size_t(s.ClicksStep - 1)];
     --s.ClicksStep;
-    g.TilesLeft = CountClicksTiles(s.Grid);
+    s.TilesLeft = CountClicksTiles(s.Grid);
   }
 
   // The score is the tiles left, not a time.
-  void Tick(Game& g) const override { g.ElapsedSeconds = g.TilesLeft; }
+  void Tick(Game& g) const override { g.ElapsedSeconds = g.TilesLeft(); }
 
   bool OfferGiveUp(Game& g) const override {
     ClicksState& s = g.ModeData<ClicksState>();
@@ -89,7 +88,7 @@ class ClicksRules : public ModeRules {
   // The grid stays on screen under the dialogs; a cleared grid scores zero.
   bool BoardStaysAtEnd() const override { return true; }
   void FinalScore(Game& g) const override {
-    if (g.TilesLeft == 0) g.ElapsedSeconds = 0;
+    if (g.TilesLeft() == 0) g.ElapsedSeconds = 0;
   }
   // Only a cleared grid has a word for the player; any result may enter the hall of fame.
   std::string ResultText(const Game& g) const override { return g.ElapsedSeconds == 0 ? ClicksTopText : ""; }
@@ -104,7 +103,7 @@ class ClicksRules : public ModeRules {
     // A game has room for every move it can make; the guard only keeps a broken count from
     // writing past the history.
     if (s.ClicksStep < kClicksHistorySteps) s.ClicksHistory[size_t(s.ClicksStep++)] = s.Grid;
-    g.TilesLeft -= RemoveGroup(s.Grid, c, r);
+    s.TilesLeft -= RemoveGroup(s.Grid, c, r);
     g.host().feedback.PlaySound(Sound::Done);
 
     const bool animate = g.options().AnimateClicks;

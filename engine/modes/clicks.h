@@ -32,6 +32,11 @@ struct ClicksState : ModeState {
   int32_t ClicksStep = 0;
   // The give-up question is on screen: ticks keep coming meanwhile and must not ask again.
   bool GiveUpAsked = false;
+  // The tiles in the play area, and those dealt.
+  int32_t TilesLeft = kClicksPlayCells;
+  int32_t TilesTotal = kClicksPlayCells;
+  int OwnTilesLeft() const override { return TilesLeft; }
+  int OwnTilesTotal() const override { return TilesTotal; }
 };
 
 }  // namespace sorimo

@@ -83,26 +83,23 @@ void OpenEditor(Game& g, bool create) {
   e.Changed = false;
   if (create) g.Layout = LayoutCells{};
   e.TilesLeft = kTileCount - g.Layout.count();
-  g.Records.fill(TileRecord{});
+  g.board().NewDeal(kTileCount);
 }
 
 void PlaceEditorTiles(Game& g) {
   EditorState& e = g.ModeData<EditorState>();
-  g.Grid.clear();
-  g.Records.fill(TileRecord{});
+  g.board().NewDeal(kTileCount);
   int n = 0;
   for (int z = 1; z <= kLayers; ++z)
     for (int y = 1; y <= kRows; ++y)
       for (int x = 1; x <= kColumns; ++x)
-        if (g.Layout.at(x, y, z) != 0 && n < kTileCount) PlaceTile(g.Grid, g.Records, ++n, {x, y, z});
-  g.TilesLeft = n;
-  g.TilesTotal = kTileCount;
+        if (g.Layout.at(x, y, z) != 0 && n < kTileCount) g.board().PlaceTile(++n, {x, y, z});
   e.TilesLeft = kTileCount - g.Layout.count();
 }
 
 bool EditorFinished(Game& g) {
   EditorState& e = g.ModeData<EditorState>();
-  e.TilesLeft = g.TilesTotal - g.Layout.count();
+  e.TilesLeft = g.TilesTotal() - g.Layout.count();
   return e.TilesLeft == 0;
 }
 
@@ -115,15 +112,14 @@ void CloseEditor(Game& g, uint8_t nextMode) {
 void EditorPlace(Game& g, int px, int py) {
   EditorState& e = g.ModeData<EditorState>();
   if (e.TilesLeft <= 0 || !OnEditorPlayfield(px, py)) return;
-  const Cell c = WhatAdd(g.Grid, px, py);
-  if (c.z == 0 || !AreaEmpty(g.Grid, c.x, c.y, c.z)) return;
+  const Cell c = WhatAdd(g.board().Grid(), px, py);
+  if (c.z == 0 || !AreaEmpty(g.board().Grid(), c.x, c.y, c.z)) return;
   int n = 1;
-  while (n <= kTileCount && g.Records[n] != TileRecord{}) ++n;
+  while (n <= kTileCount && g.board().Records()[n] != TileRecord{}) ++n;
   if (n > kTileCount) return;
-  PlaceTile(g.Grid, g.Records, n, c);
+  g.board().PlaceTile(n, c);
   g.Layout.set(c.x, c.y, c.z, 1);
   --e.TilesLeft;
-  ++g.TilesLeft;
   e.Changed = true;
   g.FullRedraw();
 }
@@ -131,15 +127,14 @@ void EditorPlace(Game& g, int px, int py) {
 void EditorRemove(Game& g, int px, int py) {
   EditorState& e = g.ModeData<EditorState>();
   if (e.TilesLeft >= kTileCount || !OnEditorPlayfield(px, py)) return;
-  const int n = WhatTileThere(g.Grid, px, py);
+  const int n = WhatTileThere(g.board().Grid(), px, py);
   if (n == 0) return;
-  const TileRecord r = g.Records[n];
+  const TileRecord r = g.board().Records()[n];
   // A tile with a tile resting on it stays; nothing rests on the top layer.
-  if (r.z < kLayers && !AreaEmpty(g.Grid, r.x, r.y, r.z + 1)) return;
+  if (r.z < kLayers && !AreaEmpty(g.board().Grid(), r.x, r.y, r.z + 1)) return;
   g.Layout.set(r.x, r.y, r.z, 0);
-  TakeTile(g.Grid, g.Records, n);
+  g.board().TakeTile(n);
   ++e.TilesLeft;
-  --g.TilesLeft;
   e.Changed = true;
   g.FullRedraw();
 }
@@ -148,8 +143,8 @@ void EditorRemove(Game& g, int px, int py) {
 // redraws: the old ghost's box, then the new one's.
 void MoveGhost(Game& g, int px, int py) {
   EditorState& e = g.ModeData<EditorState>();
-  const Cell c = WhatAdd(g.Grid, px, py);
-  const bool placeable = c.z != 0 && AreaEmpty(g.Grid, c.x, c.y, c.z) && e.TilesLeft > 0;
+  const Cell c = WhatAdd(g.board().Grid(), px, py);
+  const bool placeable = c.z != 0 && AreaEmpty(g.board().Grid(), c.x, c.y, c.z) && e.TilesLeft > 0;
   if (!placeable) {
     // No ghost where a click would place nothing: the last one is wiped at once.
     if (e.Ghost == kNoGhost) return;

@@ -38,23 +38,19 @@ bool TouchesEdge(const LayoutCells& layout, const BoardGrid& grid, Step s) {
 
 bool MoveLayout(Game& g, BoardShift shift) {
   const Step s = StepOf(shift);
-  if (TouchesEdge(g.Layout, g.Grid, s)) return false;
+  if (TouchesEdge(g.Layout, g.board().Grid(), s)) return false;
 
   LayoutCells moved;
-  BoardGrid grid;
   for (int z = 1; z <= kLayers; ++z)
     for (int y = 1; y <= kRows; ++y)
-      for (int x = 1; x <= kColumns; ++x) {
+      for (int x = 1; x <= kColumns; ++x)
         if (const uint8_t v = g.Layout.at(x, y, z)) moved.set(x + s.dx, y + s.dy, z, v);
-        grid.set(x + s.dx, y + s.dy, z, g.Grid.at(x, y, z));
-      }
   g.Layout = moved;
-  g.Grid = grid;
+  // Every tile leaves, then comes back one step over: no tile lands where another still stands.
+  const TileRecords before = g.board().Records();
+  g.board().NewDeal(g.board().TilesTotal());
   for (int n = 1; n <= kTileCount; ++n)
-    if (g.Records[n].present()) {
-      g.Records[n].x += s.dx;
-      g.Records[n].y += s.dy;
-    }
+    if (before[n].present()) g.board().PlaceTile(n, {before[n].x + s.dx, before[n].y + s.dy, before[n].z});
   g.ModeData<EditorState>().Changed = true;
   g.FullRedraw();
   g.host().board.RepaintNow();

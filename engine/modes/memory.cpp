@@ -29,19 +29,16 @@ class MemoryRules : public ModeRules {
   DealResult Start(Game& g) const override {
     g.host().board.GameChanged();
     g.Generator.SeedFromClock(g.host().time);
-    g.Grid.clear();
-    g.Records = {};
     const MemoryBlock& block = g.BoardNumber == kMemoryHardColumn ? kHardBlock : kEasyBlock;
-    g.TilesLeft = block.tiles;
+    g.board().NewDeal(block.tiles);
     for (int a = 1; a <= block.tiles; ++a) {
       int x = 0, y = 0;
       do {
         x = 2 * (g.Generator.RandomInt(block.columns) + block.firstColumn);
         y = 2 * (g.Generator.RandomInt(block.rows) + block.firstRow) + 1;
-      } while (g.Grid.at(x, y, 1) != 0);
-      PlaceTile(g.Grid, g.Records, a, {static_cast<uint8_t>(x), static_cast<uint8_t>(y), 1});
+      } while (g.board().Grid().at(x, y, 1) != 0);
+      g.board().PlaceTile(a, {x, y, 1});
     }
-    g.TilesTotal = g.TilesLeft;
     g.ResetGameFields();
     g.NewModeData<MemoryState>();
     g.StartTick = g.host().time.TickCount();
@@ -55,7 +52,7 @@ class MemoryRules : public ModeRules {
   // No free rule: any tile turns up. The second one starts the half second; the first one
   // clicked again changes nothing.
   void ChoisitPai(Game& g, int px, int py, int, int, MouseButton) const override {
-    const int t = WhatTileThere(g.Grid, px, py);
+    const int t = WhatTileThere(g.board().Grid(), px, py);
     if (t <= 0 || t > kTileCount) return;
     if (g.FirstSelected == 0) {
       g.FirstSelected = static_cast<uint8_t>(t);

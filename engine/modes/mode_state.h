@@ -7,6 +7,10 @@ namespace sorimo {
 
 struct ModeState {
   virtual ~ModeState() = default;
+  // A mode that plays on a grid of its own counts its tiles itself (Clicks); -1 leaves the
+  // count to the board.
+  virtual int OwnTilesLeft() const { return -1; }
+  virtual int OwnTilesTotal() const { return -1; }
 };
 
 }  // namespace sorimo

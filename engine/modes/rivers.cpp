@@ -19,15 +19,15 @@ void FillRectangle(Game& g, int first, int count, int wide, int shift, int z) {
     do {
       x = 2 * (g.Generator.RandomInt(wide) + 2) + shift;
       y = 2 * (g.Generator.RandomInt(6) + 2) + 1;
-    } while (g.Grid.at(x, y, z) != 0);
-    PlaceTile(g.Grid, g.Records, first + a, {x, y, z});
+    } while (g.board().Grid().at(x, y, z) != 0);
+    g.board().PlaceTile(first + a, {x, y, z});
   }
 }
 
 // Nothing lies on the tile: the move count leaves covered tiles out.
 bool Uncovered(const Game& g, int t) {
-  const TileRecord& r = g.Records[t];
-  return g.Grid.at(r.x, r.y, r.z + 1) == 0;
+  const TileRecord& r = g.board().Records()[t];
+  return g.board().Grid().at(r.x, r.y, r.z + 1) == 0;
 }
 
 class RiversRules : public ModeRules {
@@ -38,17 +38,14 @@ class RiversRules : public ModeRules {
     g.Generator.SeedFromClock(g.host().time);
 
     g.host().board.ClearBoardBuffer();
-    g.Grid.clear();
-    // Every record goes blank, so that the tiles an Easy game leaves out are off the board.
-    for (TileRecord& r : g.Records) r = TileRecord{};
+    // Every tile leaves the board, so that the tiles an Easy game leaves out are off it.
     if (g.BoardNumber == kRiversHardColumn) {
-      g.TilesLeft = 144;
+      g.board().NewDeal(144);
       for (int z = 1; z <= 2; ++z) FillRectangle(g, 1 + 72 * (z - 1), 72, 12, 2, z);
     } else {
-      g.TilesLeft = 84;
+      g.board().NewDeal(84);
       FillRectangle(g, 1, 84, 14, 0, 1);
     }
-    g.TilesTotal = g.TilesLeft;
 
     g.ResetGameFields();
     g.NewModeData<RiversState>();
@@ -64,7 +61,7 @@ class RiversRules : public ModeRules {
   // Any tile may be chosen; a pair of one group goes when a path joins the two, the first
   // tile sliding to the second along it.
   void ChoisitPai(Game& g, int px, int py, int column, int row, MouseButton) const override {
-    const int t = WhatTileThere(g.Grid, px, py);
+    const int t = WhatTileThere(g.board().Grid(), px, py);
     if (column >= 0 && column <= kColumns && row >= 0 && row <= kRows && !g.ClickConsumed && t > 0 &&
         t <= kTileCount) {
       if (g.FirstSelected == 0) {
@@ -80,16 +77,11 @@ class RiversRules : public ModeRules {
 
     const int first = g.FirstSelected, second = g.SecondSelected;
     if (MatchGroup(first) == MatchGroup(second)) {
-      const TileRecord before = g.Records[first];  // where it stands before it slides
+      const TileRecord before = g.board().Records()[first];  // where it stands before it slides
       if (g.options().ShowGirls) g.host().board.ShowPanelHOF();
       if (CanBeReached(g, second, first)) {
-        const int k = g.TilesTotal - g.TilesLeft;
-        g.RemovePair(first, second);
         // Undo puts the first tile back where it stood, not where it slid to.
-        if (k >= 0 && k < static_cast<int>(g.MoveHistory.size())) {
-          g.MoveHistory[k].x = before.x;
-          g.MoveHistory[k].y = before.y;
-        }
+        g.RemovePair(first, second, Cell{before.x, before.y, before.z});
         return;
       }
     }
@@ -104,12 +96,12 @@ class RiversRules : public ModeRules {
   // are counted from that list the way the classic game counts them. Nothing slides while
   // counting, whatever "Animate Tile Rivers" says.
   void CountMoves(Game& g) const override {
-    for (int s = 1; s < g.TilesTotal; s += 4) {
+    for (int s = 1; s < g.TilesTotal(); s += 4) {
       bool marked[4] = {};
       for (int i = 0; i < 4; ++i)
         for (int j = i + 1; j < 4; ++j) {
           const int a = s + i, b = s + j;
-          if (b > kTileCount || !g.Records[a].present() || !g.Records[b].present()) continue;
+          if (b > kTileCount || !g.board().Records()[a].present() || !g.board().Records()[b].present()) continue;
           if (!Uncovered(g, a) || !Uncovered(g, b)) continue;
           if (CanBeReachedStill(g, a, b)) marked[i] = marked[j] = true;
         }

@@ -36,9 +36,9 @@ void IsIt(Path& s, int x, int y) {
   if (x != s.targetX || y != s.targetY) return;
   RiversState& r = s.g.ModeData<RiversState>();
   r.RiverFound = true;
-  r.RiverTile = s.g.Grid.at(x, y, s.z);
-  r.RiverCol = s.g.Records[r.RiverTile].x;
-  r.RiverRow = s.g.Records[r.RiverTile].y;
+  r.RiverTile = s.g.board().Grid().at(x, y, s.z);
+  r.RiverCol = s.g.board().Records()[r.RiverTile].x;
+  r.RiverRow = s.g.board().Records()[r.RiverTile].y;
 }
 
 // One straight segment from (x, y) by (dx, dy). At every empty place it passes, `turn` (if
@@ -57,7 +57,7 @@ bool Walk(Path& s, int x, int y, int dx, int dy, Turn turn) {
   while (CanStep(cx, cy, dx, dy)) {
     cx += dx;
     cy += dy;
-    if (s.g.Grid.at(cx, cy, s.z) != 0) {
+    if (s.g.board().Grid().at(cx, cy, s.z) != 0) {
       IsIt(s, cx, cy);
       break;
     }
@@ -88,7 +88,7 @@ bool TestHorizontal(Path& s, int x, int y) {
 // The search from start for target, which slides along the path found when `animate` is set.
 bool Search(Game& g, int start, int target, bool animate) {
   if (start < 1 || start > kTileCount || target < 1 || target > kTileCount || start == target) return false;
-  const TileRecord a = g.Records[start], b = g.Records[target];
+  const TileRecord a = g.board().Records()[start], b = g.board().Records()[target];
   if (!a.present() || !b.present()) return false;  // a removed tile never pairs
   if (a.z != b.z) return false;
   RiversState& r = g.ModeData<RiversState>();
@@ -108,11 +108,12 @@ bool CanBeReachedStill(Game& g, int start, int target) { return Search(g, start,
 
 void MoveRiverTiles(Game& g, int col, int row, int z) {
   RiversState& r = g.ModeData<RiversState>();
-  g.Grid.set(r.RiverCol, r.RiverRow, z, 0);
+  const DirtyRect old = g.TileRedrawRect(r.RiverTile);
+  g.board().TakeTile(r.RiverTile);
   r.RiverCol = col;
   r.RiverRow = row;
-  g.RedrawTile(r.RiverTile);  // its record still names the old place: this erases it there
-  PlaceTile(g.Grid, g.Records, r.RiverTile, {col, row, z});
+  g.RedrawBox(old);  // the tile has left its old place: this erases it there
+  g.board().PlaceTile(r.RiverTile, {col, row, z});
   g.RedrawTile(r.RiverTile);
   g.host().board.RepaintNow();
   g.host().board.PauseAnimation();

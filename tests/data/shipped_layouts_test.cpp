@@ -36,20 +36,16 @@ TEST(ShippedLayouts, EveryWinnableDealClearsTheBoardWhenReplayed) {
       game.Layout = read.cells;
       game.RandomSeed = number * 7919;
       ASSERT_EQ(game.BeginGame(), DealResult::Dealt) << file;
-      ASSERT_EQ(game.TilesLeft, 144);
+      ASSERT_EQ(game.TilesLeft(), 144);
       for (int k = 1; k < 144; k += 2) {
-        const Cell p = game.PairList[size_t(k)], q = game.PairList[size_t(k + 1)];
-        const int a = game.Grid.at(p.x, p.y, p.z), b = game.Grid.at(q.x, q.y, q.z);
+        const Cell p = game.PairList()[size_t(k)], q = game.PairList()[size_t(k + 1)];
+        const int a = game.board().Grid().at(p.x, p.y, p.z), b = game.board().Grid().at(q.x, q.y, q.z);
         ASSERT_TRUE(a > 0 && b > 0 && a != b && MatchGroup(a) == MatchGroup(b))
             << file.filename() << " game " << number << " pair " << k;
         ASSERT_TRUE(game.Dispo(a) && game.Dispo(b)) << file.filename() << " game " << number << " pair " << k;
-        for (const int t : {a, b}) {
-          const TileRecord r = game.Records[size_t(t)];
-          game.Grid.set(r.x, r.y, r.z, 0);
-          game.Records[size_t(t)] = TileRecord{};
-        }
+        for (const int t : {a, b}) game.board().TakeTile(t);
       }
-      for (int t = 1; t <= kTileCount; ++t) ASSERT_FALSE(game.Records[size_t(t)].present());
+      for (int t = 1; t <= kTileCount; ++t) ASSERT_FALSE(game.board().Records()[size_t(t)].present());
     }
   }
 }

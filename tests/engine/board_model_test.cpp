@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "engine/board.h"
-#include "engine/board_text.h"
+#include "tests/support/board_text.h"
 #include "engine/random.h"
 #include "test_support.h"
 

@@ -22,7 +22,7 @@ bool Warned(const Table& t) { return t.game.StatusMessage.rfind("This board", 0)
 void Take(Table& t, int a, int b) {
   t.Click(a);
   t.Click(b);
-  ASSERT_FALSE(t.game.Records[size_t(a)].present()) << t.Board();
+  ASSERT_FALSE(t.game.board().Records()[size_t(a)].present()) << t.Board();
   t.Tick();
 }
 
@@ -61,7 +61,7 @@ TEST(ClearableWarning, CountsThePressesOfBackWhenTurnedOnLate) {
   EXPECT_EQ(t.game.StatusMessage, "This board can no longer be cleared: press Back 2 times.");
   t.game.Back();
   t.game.Back();
-  EXPECT_EQ(SolveBoard(t.game.Grid, t.game.Records, false, {}).verdict, SolveVerdict::Clearable);
+  EXPECT_EQ(SolveBoard(t.game.board().Grid(), t.game.board().Records(), false, {}).verdict, SolveVerdict::Clearable);
 }
 
 // Two groups in one column, alternating and touching: under the vertical rule only the top and
@@ -135,14 +135,14 @@ TEST(SolveThisBoard, PlaysTheOrderATileAtATimeAndTheResultEntersNoHall) {
   EXPECT_EQ(t.game.FirstSelected, 0);
   t.Tick(int(kSolveStepMs));
   EXPECT_EQ(t.game.FirstSelected, first.first);
-  EXPECT_EQ(t.game.TilesLeft, 22);
+  EXPECT_EQ(t.game.TilesLeft(), 22);
   t.Tick(int(kSolveStepMs));
-  EXPECT_EQ(t.game.TilesLeft, 20);
-  EXPECT_FALSE(t.game.Records[first.second].present());
+  EXPECT_EQ(t.game.TilesLeft(), 20);
+  EXPECT_FALSE(t.game.board().Records()[first.second].present());
   EXPECT_TRUE(Consistent(t.game));
 
   PlaySolver(t);
-  EXPECT_EQ(t.game.TilesLeft, 0);
+  EXPECT_EQ(t.game.TilesLeft(), 0);
   t.Tick();
   EXPECT_EQ(t.game.GameMode, ModeGameOver);
   bool gameOver = false;
@@ -185,9 +185,9 @@ TEST(SolveThisBoard, AClickOnlyStopsItAndTheGameStaysOutOfTheHall) {
   EXPECT_FALSE(t.game.SolvePlay.running);
   EXPECT_EQ(t.game.StatusMessage, SolveStoppedText);
   EXPECT_EQ(t.game.FirstSelected, 0);
-  EXPECT_EQ(t.game.TilesLeft, 22);
+  EXPECT_EQ(t.game.TilesLeft(), 22);
   t.Tick(5000);
-  EXPECT_EQ(t.game.TilesLeft, 22) << "the ticks play no more";
+  EXPECT_EQ(t.game.TilesLeft(), 22) << "the ticks play no more";
 
   // The player finishes by hand; the solver was used in this game all the same.
   const std::vector<TilePair> order = t.game.SolvePlay.order;
@@ -215,7 +215,7 @@ TEST(SolveThisBoard, APauseOrTheCommandAgainStopsIt) {
   ASSERT_TRUE(t.game.SolvePlay.running);
   t.game.SolveThisBoard();
   EXPECT_FALSE(t.game.SolvePlay.running);
-  EXPECT_EQ(t.game.TilesLeft, 22);
+  EXPECT_EQ(t.game.TilesLeft(), 22);
 }
 
 TEST(SolveThisBoard, OnALostBoardSaysHowFarBackInstead) {

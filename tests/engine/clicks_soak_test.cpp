@@ -194,7 +194,7 @@ bool PlayOne(bool hard, unsigned seed, Outcome& outcome) {
       EXPECT_EQ(before.front(), deal);
     }
     EXPECT_TRUE(Settled(s.Grid, colours));
-    EXPECT_EQ(t.game.TilesLeft, CountClicksTiles(s.Grid));
+    EXPECT_EQ(t.game.TilesLeft(), CountClicksTiles(s.Grid));
     if (t.game.GameMode == ModeClicks) {
       t.game.IsItFree();
       EXPECT_EQ(t.game.MovesLeft, GroupsOf(ModelOf(s.Grid)));
@@ -208,13 +208,13 @@ bool PlayOne(bool hard, unsigned seed, Outcome& outcome) {
     // Long games end here: all the way back, as Restart does it.
     t.game.Restart();
     EXPECT_EQ(ModelOf(s.Grid), deal);
-    EXPECT_EQ(t.game.TilesLeft, 216);
+    EXPECT_EQ(t.game.TilesLeft(), 216);
   } else {
     EXPECT_EQ(t.game.GameMode, ModeGameOver);
-    const bool cleared = t.game.TilesLeft == 0;
+    const bool cleared = t.game.TilesLeft() == 0;
     (cleared ? outcome.cleared : outcome.gaveUp)++;
     const std::string entry = "add hall " + std::to_string(hard ? kClicksHardColumn : kClicksEasyColumn) + " " +
-                              std::to_string(t.game.TilesLeft) + " 0";
+                              std::to_string(t.game.TilesLeft()) + " 0";
     EXPECT_TRUE(t.host.Has(entry)) << entry;
     EXPECT_EQ(t.host.Count("game over 'You reached the top ! Great !' +hall"), cleared ? 1 : 0);
   }

@@ -18,8 +18,9 @@ void PutClicks(Table& t, const std::vector<std::string>& bottomRows) {
       ASSERT_LE(c, kClicksLastColumn);
       g[size_t(ClicksIndex(c, top + int(i)))] = ch == '.' ? 0 : uint8_t(ch - '0');
     }
-  t.game.TilesLeft = t.game.TilesTotal = CountClicksTiles(g);
-  t.game.ElapsedSeconds = t.game.TilesLeft;
+  ClicksState& s = t.game.ModeData<ClicksState>();
+  s.TilesLeft = s.TilesTotal = CountClicksTiles(g);
+  t.game.ElapsedSeconds = t.game.TilesLeft();
   t.host.log.clear();
 }
 

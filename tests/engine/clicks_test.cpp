@@ -40,8 +40,8 @@ TEST(ClicksDeal, EasyFillsTheGridWithFourColoursAndHardWithSix) {
     EXPECT_EQ(t.game.GameMode, ModeClicks);
     EXPECT_EQ(t.game.BoardNumber, hard ? kClicksHardColumn : kClicksEasyColumn);
     EXPECT_EQ(t.game.SavedBoardNumber, 7) << "the layout's list comes back after the game";
-    EXPECT_EQ(t.game.TilesLeft, 216);
-    EXPECT_EQ(t.game.TilesTotal, 216);
+    EXPECT_EQ(t.game.TilesLeft(), 216);
+    EXPECT_EQ(t.game.TilesTotal(), 216);
     EXPECT_EQ(t.game.StatusMessage, "Mahjongg Clicks started.");
   }
 }
@@ -77,7 +77,7 @@ TEST(ClicksMove, AClickRemovesTheWholeTouchingGroupOfItsColourOnly) {
   ClickCell(t, kLeft, kBottom - 1);  // the 1 of the second row, left
   // Three 1s touch (a diagonal does not count); the 1s on the right are another group.
   EXPECT_EQ(ClicksPicture(t.game.ModeData<ClicksState>().Grid), "\n..21\n..21\n2311");
-  EXPECT_EQ(t.game.TilesLeft, 8);
+  EXPECT_EQ(t.game.TilesLeft(), 8);
   EXPECT_EQ(t.game.ModeData<ClicksState>().ClicksStep, 1);
   EXPECT_EQ(t.host.Sounds(), std::vector<std::string>{"sound done"});
 }
@@ -93,18 +93,18 @@ TEST(ClicksMove, EmptyCellsLoneTilesAndTheBorderAreRefusedWithoutASnapshot) {
   EXPECT_EQ(t.host.Sounds(), std::vector<std::string>(4, "sound noway"));
   EXPECT_EQ(t.game.ModeData<ClicksState>().Grid, before);
   EXPECT_EQ(t.game.ModeData<ClicksState>().ClicksStep, 0);
-  EXPECT_EQ(t.game.TilesLeft, 4);
+  EXPECT_EQ(t.game.TilesLeft(), 4);
 }
 
 TEST(ClicksMove, TheMiddleButtonPlaysAndTheRightOneOnlyRedraws) {
   Table t;
   PutClicks(t, {"11"});
   ClickCell(t, kLeft, kBottom, MouseButton::Right);
-  EXPECT_EQ(t.game.TilesLeft, 2);
+  EXPECT_EQ(t.game.TilesLeft(), 2);
   EXPECT_TRUE(t.host.Has("paint full"));
   EXPECT_TRUE(t.host.Sounds().empty());
   ClickCell(t, kLeft + 1, kBottom, MouseButton::Middle);
-  EXPECT_EQ(t.game.TilesLeft, 0);
+  EXPECT_EQ(t.game.TilesLeft(), 0);
 }
 
 // The pictures overlap by 6 pixels: a point belongs to the cell whose picture is on top
@@ -135,7 +135,7 @@ TEST(ClicksSettle, TilesAboveARemovedGroupFallOntoWhatHoldsThem) {
                 "12"});
   ClickCell(t, kLeft, kBottom);
   EXPECT_EQ(ClicksPicture(t.game.ModeData<ClicksState>().Grid), "\n32\n42");
-  EXPECT_EQ(t.game.TilesLeft, 4);
+  EXPECT_EQ(t.game.TilesLeft(), 4);
 }
 
 TEST(ClicksSettle, WithTheAnimationOnEveryPassIsShownAsTheTilesFall) {
@@ -185,7 +185,7 @@ TEST(ClicksSettle, EmptyingTheRightMostColumnMovesNothing) {
   PutClicks(t, {top + "3", bottom + "3"});
   ClickCell(t, kClicksLastColumn, kBottom);
   EXPECT_EQ(ClicksPicture(t.game.ModeData<ClicksState>().Grid), "\n" + bottom);
-  EXPECT_EQ(t.game.TilesLeft, 17);
+  EXPECT_EQ(t.game.TilesLeft(), 17);
 }
 
 // ---------------------------------------------------------------- Moves left
@@ -221,10 +221,10 @@ TEST(ClicksUndo, BackAfterAColumnEmptiedRestoresTheGridAndTheCountExactly) {
 
   t.game.Back();
   EXPECT_EQ(t.game.ModeData<ClicksState>().Grid, afterOne);
-  EXPECT_EQ(t.game.TilesLeft, 6);
+  EXPECT_EQ(t.game.TilesLeft(), 6);
   t.game.Back();
   EXPECT_EQ(t.game.ModeData<ClicksState>().Grid, deal);
-  EXPECT_EQ(t.game.TilesLeft, 10);
+  EXPECT_EQ(t.game.TilesLeft(), 10);
   EXPECT_EQ(t.game.ModeData<ClicksState>().ClicksStep, 0);
   t.game.Back();  // nothing left to take back
   EXPECT_EQ(t.game.ModeData<ClicksState>().Grid, deal);
@@ -249,17 +249,17 @@ TEST(ClicksUndo, TheLongestGameGoesBackToTheDealAndItsLastMoveReachesTheTop) {
     }
   };
   play(107);
-  ASSERT_EQ(t.game.TilesLeft, 2);
+  ASSERT_EQ(t.game.TilesLeft(), 2);
   EXPECT_EQ(t.game.ModeData<ClicksState>().ClicksStep, 107);
   t.game.Restart();
   EXPECT_EQ(t.game.ModeData<ClicksState>().Grid, deal);
-  EXPECT_EQ(t.game.TilesLeft, 216);
+  EXPECT_EQ(t.game.TilesLeft(), 216);
   EXPECT_EQ(t.game.StatusMessage, "Game restarted.");
 
   t.Tick();
   t.host.log.clear();
   play(108);
-  EXPECT_EQ(t.game.TilesLeft, 0);
+  EXPECT_EQ(t.game.TilesLeft(), 0);
   EXPECT_EQ(t.game.GameMode, ModeGameOver) << "the redraw after the move notices the cleared grid";
   EXPECT_EQ(t.host.Only({"game over '", "add hall"}),
             (std::vector<std::string>{"game over 'You reached the top ! Great !' +hall", "add hall 120 0 0"}));
@@ -282,7 +282,7 @@ TEST(ClicksGiveUp, AskedOnceWhileOpenAndNoTakesBackOneMove) {
   t.Tick();
   EXPECT_EQ(t.host.Count("ask Game Over"), 1);
   EXPECT_EQ(t.game.ModeData<ClicksState>().Grid, deal) << "No takes the move back";
-  EXPECT_EQ(t.game.TilesLeft, 4);
+  EXPECT_EQ(t.game.TilesLeft(), 4);
   EXPECT_EQ(t.game.GameMode, ModeClicks);
   t.host.duringQuestion = nullptr;
   t.Tick();

@@ -70,8 +70,9 @@ TEST(Clock, ClicksCountsTilesNotSeconds) {
 
 TEST(StatusRefresh, TheGiveUpQuestionIsAskedOnceWhileItIsOpen) {
   Table t;
-  t.Put(kThreeMoves);
-  t.game.GameMode = ModeClicks;  // its grid is empty: no group is left
+  t.game.GameMode = ModeClicks;
+  ClicksState& clicks = t.game.ModeData<ClicksState>();
+  clicks.TilesLeft = clicks.TilesTotal = 6;  // its grid is empty: no group is left
   t.game.BoardNumber = 120;
   t.host.duringQuestion = [&] {
     for (int i = 0; i < 5; ++i) t.Tick();
@@ -288,9 +289,9 @@ TEST(MemoryReveal, HalfASecondLaterThePairGoesOrTurnsBack) {
   t.game.SecondSelected = 2;
   t.game.ModeData<MemoryState>().RevealCountdown = 10;
   for (int i = 0; i < 9; ++i) t.Tick();
-  EXPECT_EQ(t.game.TilesLeft, 4);
+  EXPECT_EQ(t.game.TilesLeft(), 4);
   t.Tick();
-  EXPECT_EQ(t.game.TilesLeft, 2);
+  EXPECT_EQ(t.game.TilesLeft(), 2);
   EXPECT_EQ(t.game.ModeData<MemoryState>().RevealCountdown, 0);
   EXPECT_TRUE(t.host.Has("sound done"));
   EXPECT_TRUE(Consistent(t.game));
@@ -302,7 +303,7 @@ TEST(MemoryReveal, HalfASecondLaterThePairGoesOrTurnsBack) {
   t.Tick();
   EXPECT_EQ(t.game.PenaltySeconds, penalty + 2);
   EXPECT_EQ(t.game.FirstSelected, 0);
-  EXPECT_EQ(t.game.TilesLeft, 2);
+  EXPECT_EQ(t.game.TilesLeft(), 2);
 }
 
 }  // namespace

@@ -30,17 +30,17 @@ TEST(WinnableDeal, ClearsInRemovalOrderUnderTheHorizontalRule) {
       t.options.Vertical = true;  // the promise holds for the horizontal rule only
       ASSERT_EQ(t.Deal(layout.text, number, true), DealResult::Dealt);
       t.options.Vertical = false;
-      ASSERT_EQ(t.game.TilesLeft, 144);
+      ASSERT_EQ(t.game.TilesLeft(), 144);
       ASSERT_TRUE(Consistent(t.game));
       for (int k = 1; k < 144; k += 2) {
-        const Cell p = t.game.PairList[k], q = t.game.PairList[k + 1];
-        const int a = t.game.Grid.at(p.x, p.y, p.z), b = t.game.Grid.at(q.x, q.y, q.z);
+        const Cell p = t.game.PairList()[k], q = t.game.PairList()[k + 1];
+        const int a = t.game.board().Grid().at(p.x, p.y, p.z), b = t.game.board().Grid().at(q.x, q.y, q.z);
         ASSERT_TRUE(a > 0 && b > 0 && MatchGroup(a) == MatchGroup(b)) << "pair " << k << t.Board();
         ASSERT_TRUE(t.game.Dispo(a) && t.game.Dispo(b))
             << "pair " << k << ": " << a << ", " << b << t.Board();
         t.Click(a);
         t.Click(b);
-        ASSERT_EQ(t.game.TilesLeft, 144 - k - 1) << t.Board();
+        ASSERT_EQ(t.game.TilesLeft(), 144 - k - 1) << t.Board();
       }
       ASSERT_TRUE(Consistent(t.game));
     }
@@ -61,8 +61,8 @@ TEST(GameNumber, SameNumberSameBoardWhateverCameBefore) {
     second.Deal(kWall, 12, !winnable);
     second.game.Generator.RandomInt(99);
     ASSERT_EQ(second.Deal(kTurtle, 4711, winnable), DealResult::Dealt);
-    EXPECT_EQ(first.game.Grid, second.game.Grid) << first.Board() << second.Board();
-    EXPECT_EQ(first.game.Records, second.game.Records);
+    EXPECT_EQ(first.game.board().Grid(), second.game.board().Grid()) << first.Board() << second.Board();
+    EXPECT_EQ(first.game.board().Records(), second.game.board().Records());
     EXPECT_EQ(first.game.Generator.GeneratorSeed, second.game.Generator.GeneratorSeed)
         << "same draws, same count";
   }
@@ -71,9 +71,9 @@ TEST(GameNumber, SameNumberSameBoardWhateverCameBefore) {
   winnable.Deal(kTurtle, 4711, true);
   otherLayout.Deal(kFewFree, 4711, false);
   otherNumber.Deal(kTurtle, 4712, false);
-  EXPECT_NE(plain.game.Records, winnable.game.Records);
-  EXPECT_NE(plain.game.Records, otherLayout.game.Records);
-  EXPECT_NE(plain.game.Records, otherNumber.game.Records);
+  EXPECT_NE(plain.game.board().Records(), winnable.game.board().Records());
+  EXPECT_NE(plain.game.board().Records(), otherLayout.game.board().Records());
+  EXPECT_NE(plain.game.board().Records(), otherNumber.game.board().Records());
   EXPECT_TRUE(plain.host.Has("status 'Specific Board started. Random Seed #4711'") ||
               plain.game.StatusMessage == "Specific Board started. Random Seed #4711");
 }
@@ -95,7 +95,7 @@ TEST(GameNumber, PlainDealDrawsColumnRowLayerForEachTileInTurn) {
     for (;;) {
       const int x = r.RandomInt(34) + 1, y = r.RandomInt(20) + 1, z = r.RandomInt(5) + 1;
       if (open.erase({x, y, z}) == 0) continue;
-      ASSERT_EQ(t.game.Records[i], (TileRecord{x, y, z})) << "tile " << i;
+      ASSERT_EQ(t.game.board().Records()[i], (TileRecord{x, y, z})) << "tile " << i;
       break;
     }
   }
@@ -108,7 +108,7 @@ TEST(GameNumber, ZeroOrNoNumberDealsFromTheClock) {
   b.host.timeOfDay = 2000;
   a.Deal(kTurtle, 0, false);
   b.Deal(kTurtle, 0, false);
-  EXPECT_NE(a.game.Records, b.game.Records);
+  EXPECT_NE(a.game.board().Records(), b.game.board().Records());
   EXPECT_FALSE(a.host.Has("status 'Specific Board started. Random Seed #0'"));
   EXPECT_EQ(a.game.StatusMessage, "New game started.");
 }
@@ -121,25 +121,25 @@ TEST(SpecificGame, TheDialogsNumberSeedsTheDeal) {
   EXPECT_TRUE(typed.host.Has("seed dialog"));
   EXPECT_TRUE(typed.options.RandomSeed1);
   direct.Deal(kTurtle, 31337, false);
-  EXPECT_EQ(typed.game.Records, direct.game.Records);
+  EXPECT_EQ(typed.game.board().Records(), direct.game.board().Records());
 
   // "New" and the random-game command never repeat a specific game.
   typed.game.NewGame();
   EXPECT_FALSE(typed.options.RandomSeed1);
-  EXPECT_NE(typed.game.Records, direct.game.Records);
+  EXPECT_NE(typed.game.board().Records(), direct.game.board().Records());
 }
 
 TEST(PlainDeal, SmallLayoutDealsItsOwnNumberOfTiles) {
   Table t;
   ASSERT_EQ(t.Deal("#.#.#.#\n.\n#.#.#.#", 5, false), DealResult::Dealt);
-  EXPECT_EQ(t.game.TilesLeft, 8);
-  EXPECT_EQ(t.game.TilesTotal, 8);
-  for (int n = 1; n <= 8; ++n) EXPECT_TRUE(t.game.Records[n].present()) << n;
-  for (int n = 9; n <= 144; ++n) ASSERT_FALSE(t.game.Records[n].present()) << n;
+  EXPECT_EQ(t.game.TilesLeft(), 8);
+  EXPECT_EQ(t.game.TilesTotal(), 8);
+  for (int n = 1; n <= 8; ++n) EXPECT_TRUE(t.game.board().Records()[n].present()) << n;
+  for (int n = 9; n <= 144; ++n) ASSERT_FALSE(t.game.board().Records()[n].present()) << n;
   EXPECT_TRUE(Consistent(t.game));
   // Nothing to undo after the deal: the history holds nothing of this game.
   t.game.Back();
-  EXPECT_EQ(t.game.TilesLeft, 8);
+  EXPECT_EQ(t.game.TilesLeft(), 8);
   EXPECT_TRUE(Consistent(t.game));
 }
 
@@ -147,8 +147,8 @@ TEST(Refusal, UndealableLayoutsLeaveTheRunningGameAlone) {
   Table t;
   ASSERT_EQ(t.Deal(kTurtle, 3, true), DealResult::Dealt);
   t.Tick(2000);
-  const BoardGrid grid = t.game.Grid;
-  const TileRecords records = t.game.Records;
+  const BoardGrid grid = t.game.board().Grid();
+  const TileRecords records = t.game.board().Records();
   const uint32_t start = t.game.StartTick;
   std::string tooMany;
   for (int y = 1; y <= 20; y += 2)
@@ -171,16 +171,16 @@ TEST(Refusal, UndealableLayoutsLeaveTheRunningGameAlone) {
     SCOPED_TRACE(c.layout);
     EXPECT_EQ(t.Deal(c.layout, 3, c.winnable), c.expected);
     EXPECT_NE(std::string(DealResultText(c.expected)), "");
-    EXPECT_EQ(t.game.Grid, grid);
-    EXPECT_EQ(t.game.Records, records);
-    EXPECT_EQ(t.game.TilesLeft, 144);
-    EXPECT_EQ(t.game.TilesTotal, 144);
+    EXPECT_EQ(t.game.board().Grid(), grid);
+    EXPECT_EQ(t.game.board().Records(), records);
+    EXPECT_EQ(t.game.TilesLeft(), 144);
+    EXPECT_EQ(t.game.TilesTotal(), 144);
     EXPECT_EQ(t.game.GameMode, ModeClassic);
     EXPECT_EQ(t.game.StartTick, start);
   }
   // The plain deal has no such promise to keep: the tower is dealt.
   EXPECT_EQ(t.Deal("layer 1\n#\nlayer 2\n#\nlayer 3\n#\nlayer 4\n#", 3, false), DealResult::Dealt);
-  EXPECT_EQ(t.game.TilesLeft, 4);
+  EXPECT_EQ(t.game.TilesLeft(), 4);
 }
 
 TEST(FillSlots, AnyNonZeroLayoutByteIsAPosition) {
@@ -190,7 +190,7 @@ TEST(FillSlots, AnyNonZeroLayoutByteIsAPosition) {
   t.options.RandomSeed1 = true;
   t.game.RandomSeed = 8;
   ASSERT_EQ(t.game.BeginGame(), DealResult::Dealt);
-  EXPECT_EQ(t.game.TilesLeft, 2);
+  EXPECT_EQ(t.game.TilesLeft(), 2);
   EXPECT_TRUE(Consistent(t.game)) << "no cell may hold a value without a tile record";
 }
 

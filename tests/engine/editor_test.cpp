@@ -2,7 +2,6 @@
 // gets, the four moves of the whole layout, and the ghost tile that follows the pointer.
 #include <gtest/gtest.h>
 
-#include "engine/board_check.h"
 #include "engine/pixel_geometry.h"
 #include "test_support.h"
 
@@ -39,30 +38,30 @@ struct Editor : Table {
     host.log.clear();
   }
   // Clicks as the window passes them: screen pixels, board origin included.
-  void LeftAt(int x, int y, int z) { ClickAt(MouseButton::Left, PointFor(game.Grid, x, y, z)); }
+  void LeftAt(int x, int y, int z) { ClickAt(MouseButton::Left, PointFor(game.board().Grid(), x, y, z)); }
   void RightOn(int tile) {
     int sx = 0, sy = 0;
     ASSERT_TRUE(ScreenPointOf(game, tile, sx, sy));
     game.ButtonDown(MouseButton::Right, sx, sy);
   }
   void ClickAt(MouseButton b, PixelPoint p) { game.ButtonDown(b, p.x + game.BoardOriginX, p.y + game.BoardOriginY); }
-  int TileAt(int x, int y, int z) const { return game.Grid.at(x, y, z); }
+  int TileAt(int x, int y, int z) const { return game.board().Grid().at(x, y, z); }
   // The layout, the grid and the records tell the same story, and the counter agrees.
   ::testing::AssertionResult Agrees() const {
     int anchors = 0;
     for (int z = 1; z <= kLayers; ++z)
       for (int y = 1; y <= kRows; ++y)
         for (int x = 1; x <= kColumns; ++x) {
-          const int n = game.Grid.at(x, y, z);
+          const int n = game.board().Grid().at(x, y, z);
           if ((n != 0) != (game.Layout.at(x, y, z) != 0))
             return ::testing::AssertionFailure() << "layout and grid differ at " << x << "," << y << "," << z;
           if (n == 0) continue;
           ++anchors;
-          if (game.Records[n] != TileRecord{x, y, z})
+          if (game.board().Records()[n] != TileRecord{x, y, z})
             return ::testing::AssertionFailure() << "record " << n << " is not " << x << "," << y << "," << z;
         }
     for (int n = 1; n <= kTileCount; ++n)
-      if (game.Records[n].present() && game.Grid.at(game.Records[n].x, game.Records[n].y, game.Records[n].z) != n)
+      if (game.board().Records()[n].present() && game.board().Grid().at(game.board().Records()[n].x, game.board().Records()[n].y, game.board().Records()[n].z) != n)
         return ::testing::AssertionFailure() << "record " << n << " points at a cell that does not hold it";
     if (game.ModeDataIf<EditorState>()->TilesLeft != kTileCount - anchors)
       return ::testing::AssertionFailure() << "counter " << game.ModeDataIf<EditorState>()->TilesLeft << " for " << anchors << " anchors";
@@ -89,7 +88,7 @@ TEST(EditorOpening, CreateStartsEmptyAndEditNumbersTheAnchorsInOrder) {
   EXPECT_EQ(edited.TileAt(3, 3, 1), 1);
   EXPECT_EQ(edited.TileAt(5, 3, 1), 2);
   EXPECT_EQ(edited.TileAt(4, 3, 2), 3);
-  EXPECT_FALSE(edited.game.Records[4].present());
+  EXPECT_FALSE(edited.game.board().Records()[4].present());
   EXPECT_TRUE(edited.Agrees());
   EXPECT_EQ(edited.game.RandomSeed, edited.game.RandomSeed);  // no deal was drawn
 }
@@ -117,8 +116,8 @@ TEST(EditorPlacing, ALeftClickPlacesWhereWhatAddPointsUnlessItOverlaps) {
   int overlapping = 0;
   for (int py = 40; py < 220; py += 3)
     for (int px = 140; px < 320; px += 3) {
-      const Cell c = WhatAdd(crowd.game.Grid, px, py);
-      if (c.z == 0 || !Overlaps(crowd.game.Grid, c)) continue;
+      const Cell c = WhatAdd(crowd.game.board().Grid(), px, py);
+      if (c.z == 0 || !Overlaps(crowd.game.board().Grid(), c)) continue;
       ++overlapping;
       crowd.ClickAt(MouseButton::Left, {px, py});
     }
@@ -133,7 +132,7 @@ TEST(EditorPlacing, ALeftClickPlacesWhereWhatAddPointsUnlessItOverlaps) {
   one.LeftAt(11, 6, 2);
   EXPECT_EQ(one.TileAt(11, 6, 2), 2);
   for (int py = 0; py < 480; py += 3)
-    for (int px = 0; px < 700; px += 3) ASSERT_NE(WhatAdd(one.game.Grid, px, py), (Cell{13, 5, 2}));
+    for (int px = 0; px < 700; px += 3) ASSERT_NE(WhatAdd(one.game.board().Grid(), px, py), (Cell{13, 5, 2}));
   EXPECT_TRUE(one.Agrees());
 }
 
@@ -186,12 +185,12 @@ TEST(EditorRemoving, ANewTileTakesTheLowestEmptyRecord) {
   Editor e;
   for (int i = 0; i < 20; ++i) e.LeftAt(2 + 2 * (i % 10), 3 + 4 * (i / 10), 1);
   ASSERT_EQ(e.game.Layout.count(), 20);
-  const TileRecord r17 = e.game.Records[17];
+  const TileRecord r17 = e.game.board().Records()[17];
   e.RightOn(17);
-  EXPECT_FALSE(e.game.Records[17].present());
+  EXPECT_FALSE(e.game.board().Records()[17].present());
   e.LeftAt(30, 15, 1);
   EXPECT_EQ(e.TileAt(30, 15, 1), 17);
-  EXPECT_NE(e.game.Records[17], r17);
+  EXPECT_NE(e.game.board().Records()[17], r17);
   EXPECT_TRUE(e.Agrees());
 }
 
@@ -210,12 +209,12 @@ TEST(EditorMoves, EachMoveIsRefusedAtItsEdgeAndShiftsEverythingTogether) {
        1
     )");
     const LayoutCells before = e.game.Layout;
-    const TileRecords records = e.game.Records;
+    const TileRecords records = e.game.board().Records();
     ASSERT_TRUE(MoveLayout(e.game, shift));
     EXPECT_TRUE(e.host.Has("paint full"));
     EXPECT_TRUE(e.Agrees());
     for (int n = 1; n <= 6; ++n)
-      EXPECT_EQ(e.game.Records[n], (TileRecord{records[n].x + d.x, records[n].y + d.y, records[n].z})) << n;
+      EXPECT_EQ(e.game.board().Records()[n], (TileRecord{records[n].x + d.x, records[n].y + d.y, records[n].z})) << n;
     // Moving back gives the layout it started from.
     const BoardShift back[] = {BoardShift::Right, BoardShift::Left, BoardShift::Bottom, BoardShift::Top};
     ASSERT_TRUE(MoveLayout(e.game, back[int(shift)]));
@@ -224,11 +223,11 @@ TEST(EditorMoves, EachMoveIsRefusedAtItsEdgeAndShiftsEverythingTogether) {
     // Pushed against the edge, the move does nothing, not even a redraw.
     while (MoveLayout(e.game, shift)) {}
     const LayoutCells atEdge = e.game.Layout;
-    const BoardGrid grid = e.game.Grid;
+    const BoardGrid grid = e.game.board().Grid();
     e.host.log.clear();
     EXPECT_FALSE(MoveLayout(e.game, shift));
     EXPECT_EQ(e.game.Layout, atEdge);
-    EXPECT_EQ(e.game.Grid, grid);
+    EXPECT_EQ(e.game.board().Grid(), grid);
     EXPECT_TRUE(e.host.log.empty());
     EXPECT_TRUE(e.Agrees());
   }
@@ -261,7 +260,7 @@ TEST(EditorGhost, FollowsThePointerRedrawingOnlyWhenItsPlaceChanges) {
     layer 2 at 10,5
      1
   )");
-  const PixelPoint first = PointFor(e.game.Grid, 20, 10, 1);
+  const PixelPoint first = PointFor(e.game.board().Grid(), 20, 10, 1);
   MoveGhost(e.game, first.x, first.y);
   EXPECT_EQ(e.game.ModeData<EditorState>().Ghost, (Cell{19, 9, 0}));
   // The first ghost after opening redraws the whole board, then its own box.
@@ -272,7 +271,7 @@ TEST(EditorGhost, FollowsThePointerRedrawingOnlyWhenItsPlaceChanges) {
   MoveGhost(e.game, first.x + 2, first.y + 1);  // same cell
   EXPECT_TRUE(e.host.log.empty());
 
-  const PixelPoint onTile = PointFor(e.game.Grid, 10, 5, 3);  // over the stack: the layer above
+  const PixelPoint onTile = PointFor(e.game.board().Grid(), 10, 5, 3);  // over the stack: the layer above
   MoveGhost(e.game, onTile.x, onTile.y);
   EXPECT_EQ(e.game.ModeData<EditorState>().Ghost, (Cell{9, 4, 2}));
   EXPECT_EQ(e.host.log.size(), 2u);
@@ -284,8 +283,8 @@ TEST(EditorGhost, FollowsThePointerRedrawingOnlyWhenItsPlaceChanges) {
   PixelPoint beside{-1, -1};
   for (int py = 0; py < 250 && beside.x < 0; ++py)
     for (int px = 0; px < 350 && beside.x < 0; ++px) {
-      const Cell c = WhatAdd(e.game.Grid, px, py);
-      if (c.z != 0 && Overlaps(e.game.Grid, c)) beside = {px, py};
+      const Cell c = WhatAdd(e.game.board().Grid(), px, py);
+      if (c.z != 0 && Overlaps(e.game.board().Grid(), c)) beside = {px, py};
     }
   ASSERT_GE(beside.x, 0);
   MoveGhost(e.game, beside.x, beside.y);
@@ -307,7 +306,7 @@ TEST(EditorLeaving, OnlyAFullLayoutIsFinishedAndLeavingTakesTheGhost) {
   // The game that follows deals the edited layout.
   EXPECT_EQ(e.game.BeginGame(), DealResult::Dealt);
   EXPECT_EQ(e.game.GameMode, ModeClassic);
-  EXPECT_EQ(e.game.TilesLeft, 144);
+  EXPECT_EQ(e.game.TilesLeft(), 144);
   EXPECT_TRUE(Consistent(e.game));
 }
 

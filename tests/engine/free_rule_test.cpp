@@ -76,7 +76,7 @@ TEST(FreeRule, EdgesOfThePlayfieldNeverBlock) {
   EXPECT_TRUE(t.game.Dispo(8));
   EXPECT_TRUE(t.game.Dispo_Vertical(1));
   EXPECT_TRUE(t.game.Dispo_Vertical(8));  // row 19 reaches row 20; below is margin
-  EXPECT_EQ(t.game.Records[4], (TileRecord{34, 1, 1}));
+  EXPECT_EQ(t.game.board().Records()[4], (TileRecord{34, 1, 1}));
 }
 
 TEST(FreeRule, RiversAndEditorAnswerFreeForAnyTile) {
@@ -108,7 +108,7 @@ TEST(MoveCount, EachGroupCountsItsFreeTilesLessOne) {
 
   // Outside a counting mode the figures stay as they were.
   t.game.GameMode = ModePaused;
-  t.game.Grid.clear();
+  t.game.board().NewDeal(0);
   t.game.IsItFree();
   EXPECT_EQ(t.game.MovesLeft, 6);
   t.game.GameMode = ModeMemory;
@@ -141,13 +141,13 @@ TEST(Selection, NoWaySelectSwitchAndMatch) {
   EXPECT_EQ(selectedWhilePainting, 9);
 
   t.Click(10);
-  EXPECT_EQ(t.game.TilesLeft, 6);
-  EXPECT_FALSE(t.game.Records[9].present());
-  EXPECT_FALSE(t.game.Records[10].present());
-  EXPECT_EQ(t.game.Grid.at(1, 3, 1), 0);
+  EXPECT_EQ(t.game.TilesLeft(), 6);
+  EXPECT_FALSE(t.game.board().Records()[9].present());
+  EXPECT_FALSE(t.game.board().Records()[10].present());
+  EXPECT_EQ(t.game.board().Grid().at(1, 3, 1), 0);
   EXPECT_EQ(t.game.FirstSelected, 0);
-  EXPECT_EQ(t.game.MoveHistory[0], (HistoryEntry{9, 1, 3, 1}));
-  EXPECT_EQ(t.game.MoveHistory[1], (HistoryEntry{10, 5, 3, 1}));
+  EXPECT_EQ(t.game.MoveHistory()[0], (HistoryEntry{9, 1, 3, 1}));
+  EXPECT_EQ(t.game.MoveHistory()[1], (HistoryEntry{10, 5, 3, 1}));
   EXPECT_EQ(t.host.Sounds(),
             (std::vector<std::string>{"sound select", "sound noway", "sound select", "sound done"}));
   EXPECT_TRUE(Consistent(t.game));
@@ -159,7 +159,7 @@ TEST(Selection, NoWaySelectSwitchAndMatch) {
   EXPECT_EQ(t.game.FirstSelected, 0);
   EXPECT_EQ(t.game.SecondSelected, 0);
   EXPECT_EQ(t.host.Sounds(), (std::vector<std::string>{"sound select", "sound select"}));
-  EXPECT_EQ(t.game.TilesLeft, 6);
+  EXPECT_EQ(t.game.TilesLeft(), 6);
 }
 
 TEST(Selection, ClicksBesideTheTilesOrOutOfPlayDoNothing) {
@@ -199,7 +199,7 @@ TEST(Selection, RightClickDropsSelectionAndHint) {
   // The two faces that lose their highlight are drawn again, then the panel is shown.
   EXPECT_EQ(t.host.Only({"paint", "panel copy"}),
             (std::vector<std::string>{PaintOf(t.game.TileFaceRect(1)), PaintOf(t.game.TileFaceRect(2)), "panel copy"}));
-  EXPECT_EQ(t.game.TilesLeft, 3);
+  EXPECT_EQ(t.game.TilesLeft(), 3);
 
   // Nothing highlighted: no face changes, but the redraw's first step still runs and notices
   // a cleared board, as a whole redraw would.
@@ -207,8 +207,7 @@ TEST(Selection, RightClickDropsSelectionAndHint) {
   t.Click(5, MouseButton::Right);
   EXPECT_TRUE(t.host.Only({"paint"}).empty());
   t.game.ElapsedSeconds = 3;
-  for (const int tile : {1, 2, 5}) TakeTile(t.game.Grid, t.game.Records, tile);
-  t.game.TilesLeft = 0;
+  for (const int tile : {1, 2, 5}) t.game.board().TakeTile(tile);
   t.game.ButtonDown(MouseButton::Right, 100, 100);
   EXPECT_TRUE(t.game.GameFinished);
 }

@@ -13,7 +13,7 @@ void WinAfter(Table& t, int seconds, int penalty) {
   t.host.now += seconds * 1000;
   t.Click(1);
   t.Click(2);
-  ASSERT_EQ(t.game.TilesLeft, 0);
+  ASSERT_EQ(t.game.TilesLeft(), 0);
   t.host.log.clear();
   t.Tick(1);  // the next tick's status refresh notices the cleared board
 }

@@ -59,9 +59,9 @@ TEST(KeyboardCursor, ATileUnderAnotherIsNeverReached) {
      4
   )");
   // Its edge shows and takes a click, but it is no tile to stand on.
-  EXPECT_TRUE(ClickPointOf(t.game.Grid, t.game.Records, 2).has_value());
-  EXPECT_FALSE(CursorCanStandOn(t.game.Grid, t.game.Records, 2));
-  EXPECT_TRUE(CursorCanStandOn(t.game.Grid, t.game.Records, 4));
+  EXPECT_TRUE(ClickPointOf(t.game.board().Grid(), t.game.board().Records(), 2).has_value());
+  EXPECT_FALSE(CursorCanStandOn(t.game.board().Grid(), t.game.board().Records(), 2));
+  EXPECT_TRUE(CursorCanStandOn(t.game.board().Grid(), t.game.board().Records(), 4));
   std::set<int> seen;
   for (const CursorStep s : {CursorStep::Left, CursorStep::Left, CursorStep::Left, CursorStep::Left, CursorStep::Right,
                              CursorStep::Right, CursorStep::Right, CursorStep::Up, CursorStep::Down}) {
@@ -88,31 +88,31 @@ TEST(KeyboardCursor, EveryClickableTileCanBeReachedOnTheShippedLayouts) {
     for (int round = 0; round < 2; ++round) {
       std::set<int> clickable;
       for (int n = 1; n <= kTileCount; ++n)
-        if (CursorCanStandOn(t.game.Grid, t.game.Records, n)) clickable.insert(n);
+        if (CursorCanStandOn(t.game.board().Grid(), t.game.board().Records(), n)) clickable.insert(n);
       // Every tile the arrows lead to from the reached ones, until nothing new comes.
-      const int start = NearestClickableTile(t.game.Grid, t.game.Records, {300, 200});
+      const int start = NearestClickableTile(t.game.board().Grid(), t.game.board().Records(), {300, 200});
       std::set<int> reached{start};
       std::vector<int> todo{start};
       while (!todo.empty()) {
         const int n = todo.back();
         todo.pop_back();
         for (const CursorStep s : {CursorStep::Left, CursorStep::Right, CursorStep::Up, CursorStep::Down}) {
-          const int next = NextClickableTile(t.game.Grid, t.game.Records, n, FaceMiddle(t.game.Records[size_t(n)]), s);
+          const int next = NextClickableTile(t.game.board().Grid(), t.game.board().Records(), n, FaceMiddle(t.game.board().Records()[size_t(n)]), s);
           if (reached.insert(next).second) todo.push_back(next);
         }
       }
       EXPECT_EQ(reached, clickable);
       for (int n : clickable)
         if (!reached.count(n)) {
-          const TileRecord& r = t.game.Records[size_t(n)];
+          const TileRecord& r = t.game.board().Records()[size_t(n)];
           ADD_FAILURE() << "unreached " << n << " at " << r.x << "," << r.y << "," << r.z << "\n" << t.Board();
         }
       // Half the tiles off, the free ones first, as a game goes.
       for (int taken = 0; taken < 72; ++taken) {
         int n = 1;
-        while (n <= kTileCount && !(t.game.Records[size_t(n)].present() && t.game.IsFreeNow(n))) ++n;
+        while (n <= kTileCount && !(t.game.board().Records()[size_t(n)].present() && t.game.IsFreeNow(n))) ++n;
         if (n > kTileCount) break;
-        TakeTile(t.game.Grid, t.game.Records, n);
+        t.game.board().TakeTile(n);
       }
     }
   }
@@ -131,7 +131,7 @@ TEST(KeyboardPlay, SpaceAndEnterClickTheCursorAndEscapeClearsTheChoice) {
   t.game.MoveKeyCursor(CursorStep::Right);
   EXPECT_EQ(CursorTile(t), 2);
   t.game.PressKeyCursor();  // tiles 1 and 2 match: the pair goes
-  EXPECT_EQ(t.game.TilesLeft, 2);
+  EXPECT_EQ(t.game.TilesLeft(), 2);
   EXPECT_TRUE(t.host.Has("sound done"));
   // The cursor's tile went: the next key goes on from where it stood.
   t.game.MoveKeyCursor(CursorStep::Right);

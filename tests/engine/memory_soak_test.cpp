@@ -18,10 +18,10 @@ int GameCount() { return SoakGameCount("SORIMO_SOAK_GAMES", 1000, 100); }
 
 // The removed pairs put back where the history says they were give the board as dealt.
 ::testing::AssertionResult HistoryLeadsBackToTheDeal(const Game& g, const BoardGrid& dealt) {
-  BoardGrid grid = g.Grid;
-  const int removed = g.TilesTotal - g.TilesLeft;
+  BoardGrid grid = g.board().Grid();
+  const int removed = g.TilesTotal() - g.TilesLeft();
   for (int k = 0; k < removed; ++k) {
-    const HistoryEntry& e = g.MoveHistory[size_t(k)];
+    const HistoryEntry& e = g.MoveHistory()[size_t(k)];
     if (grid.at(e.x, e.y, e.z) != 0) return ::testing::AssertionFailure() << "history entry " << k << " lands on a tile";
     grid.set(e.x, e.y, e.z, e.tile);
   }
@@ -67,10 +67,10 @@ class MemoryPlayer {
     const Game& g = t_.game;
     if (g.FirstSelected != 0 && Roll(4) != 0)
       for (const auto& [tile, group] : seen_)
-        if (tile != g.FirstSelected && group == MatchGroup(g.FirstSelected) && g.Records[tile].x != 0) return tile;
+        if (tile != g.FirstSelected && group == MatchGroup(g.FirstSelected) && g.board().Records()[tile].x != 0) return tile;
     std::vector<int> onBoard;
-    for (int n = 1; n <= g.TilesTotal; ++n)
-      if (g.Records[n].x != 0) onBoard.push_back(n);
+    for (int n = 1; n <= g.TilesTotal(); ++n)
+      if (g.board().Records()[n].x != 0) onBoard.push_back(n);
     return onBoard[size_t(Roll(int(onBoard.size())))];
   }
 
@@ -101,19 +101,19 @@ TEST(MemorySoak, GamesPlayedToTheEndKeepTheBoardWhole) {
     t.host.timeOfDay = 7919u * unsigned(i) + 11u;
     const int32_t column = i % 2 ? kMemoryHardColumn : kMemoryEasyColumn;
     ASSERT_EQ(t.game.StartMode(ModeMemory, column), DealResult::Dealt);
-    const BoardGrid dealt = t.game.Grid;
+    const BoardGrid dealt = t.game.board().Grid();
     MemoryPlayer player(t, unsigned(i));
     int penalties = 0, turns = 0;
-    while (t.game.TilesLeft > 0) {
+    while (t.game.TilesLeft() > 0) {
       ASSERT_LT(++turns, 20000) << "game " << i << " never ends";
       ++steps;
-      const int before = t.game.PenaltySeconds, left = t.game.TilesLeft;
+      const int before = t.game.PenaltySeconds, left = t.game.TilesLeft();
       player.Turn();
       if (::testing::Test::HasFatalFailure()) return;
       ASSERT_TRUE(Consistent(t.game)) << "game " << i;
       ASSERT_TRUE(HistoryLeadsBackToTheDeal(t.game, dealt)) << "game " << i;
       // A turn either takes a pair, costs two seconds, or changes neither.
-      const int paid = t.game.PenaltySeconds - before, taken = left - t.game.TilesLeft;
+      const int paid = t.game.PenaltySeconds - before, taken = left - t.game.TilesLeft();
       ASSERT_TRUE((paid == 0 && (taken == 0 || taken == 2)) || (paid == 2 && taken == 0)) << paid << " " << taken;
       penalties += paid;
     }

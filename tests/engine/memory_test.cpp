@@ -32,13 +32,13 @@ TEST(Memory, EasyAndHardDealTheirTilesIntoTheirBlockFaceDown) {
     EXPECT_EQ(g.GameMode, ModeMemory);
     EXPECT_EQ(g.BoardNumber, e.column);
     EXPECT_EQ(g.SavedBoardNumber, 7) << "the layout's list to come back to";
-    EXPECT_EQ(g.TilesLeft, e.tiles);
-    EXPECT_EQ(g.TilesTotal, e.tiles);
+    EXPECT_EQ(g.TilesLeft(), e.tiles);
+    EXPECT_EQ(g.TilesTotal(), e.tiles);
     EXPECT_EQ(g.StatusMessage, MemoryStartedText);
     EXPECT_TRUE(Consistent(g));
     std::set<std::pair<int, int>> places;
     for (int n = 1; n <= kTileCount; ++n) {
-      const TileRecord& r = g.Records[n];
+      const TileRecord& r = g.board().Records()[n];
       if (n > e.tiles) {
         EXPECT_EQ(r.x, 0) << "tile " << n << " is not dealt";
         continue;
@@ -55,10 +55,10 @@ TEST(Memory, EasyAndHardDealTheirTilesIntoTheirBlockFaceDown) {
 TEST(Memory, NewKeepsTheListAndASenderChangesIt) {
   MemoryTable t(kMemoryHardColumn);
   ASSERT_EQ(t.game.NewGame(), DealResult::Dealt);
-  EXPECT_EQ(t.game.TilesLeft, 84);
+  EXPECT_EQ(t.game.TilesLeft(), 84);
   EXPECT_EQ(t.game.BoardNumber, kMemoryHardColumn);
   ASSERT_EQ(t.game.StartMode(ModeMemory, kMemoryEasyColumn), DealResult::Dealt);
-  EXPECT_EQ(t.game.TilesLeft, 32);
+  EXPECT_EQ(t.game.TilesLeft(), 32);
   EXPECT_EQ(t.game.SavedBoardNumber, 7) << "an arcade list is never saved as the layout's";
 }
 
@@ -88,15 +88,15 @@ TEST(Memory, ClicksDuringTheHalfSecondAreLostAndAPairGoes) {
     ASSERT_EQ(t.game.FirstSelected, 1) << "tick " << tick;
     ASSERT_EQ(t.game.SecondSelected, 2) << "tick " << tick;
   }
-  EXPECT_EQ(t.game.TilesLeft, 32);
+  EXPECT_EQ(t.game.TilesLeft(), 32);
   t.Tick();
-  EXPECT_EQ(t.game.TilesLeft, 30);
+  EXPECT_EQ(t.game.TilesLeft(), 30);
   EXPECT_EQ(t.game.FirstSelected, 0);
   EXPECT_EQ(t.game.SecondSelected, 0);
   EXPECT_EQ(t.game.PenaltySeconds, 0);
   EXPECT_EQ(t.host.Sounds(), (std::vector<std::string>{"sound select", "sound select", "sound done"}));
-  EXPECT_EQ(t.game.MoveHistory[0].tile, 1);
-  EXPECT_EQ(t.game.MoveHistory[1].tile, 2);
+  EXPECT_EQ(t.game.MoveHistory()[0].tile, 1);
+  EXPECT_EQ(t.game.MoveHistory()[1].tile, 2);
   EXPECT_TRUE(Consistent(t.game));
 }
 
@@ -106,7 +106,7 @@ TEST(Memory, AMismatchTurnsBothBackForTwoSeconds) {
   t.Click(5);  // another group
   t.host.log.clear();
   t.Wait();
-  EXPECT_EQ(t.game.TilesLeft, 32);
+  EXPECT_EQ(t.game.TilesLeft(), 32);
   EXPECT_EQ(t.game.FirstSelected, 0);
   EXPECT_EQ(t.game.PenaltySeconds, 2);
   EXPECT_TRUE(t.host.Sounds().empty()) << "turning back makes no sound";
@@ -122,12 +122,12 @@ TEST(Memory, UndoHintShuffleAndTheMovesCountDoNothing) {
   t.Click(1);
   t.Click(2);
   t.Wait();
-  ASSERT_EQ(t.game.TilesLeft, 30);
+  ASSERT_EQ(t.game.TilesLeft(), 30);
   t.game.Back();
   t.game.Restart();
   t.game.Hint();
   t.game.Shuffle1Click();
-  EXPECT_EQ(t.game.TilesLeft, 30);
+  EXPECT_EQ(t.game.TilesLeft(), 30);
   EXPECT_EQ(t.game.PenaltySeconds, 0);
   EXPECT_EQ(t.game.HintFirst, 0);
   EXPECT_TRUE(Consistent(t.game));
@@ -141,7 +141,7 @@ TEST(Memory, AClearedBoardEndsWithTheTimeInTheMemoryList) {
     t.Click(a + 1);
     t.Wait();
   }
-  ASSERT_EQ(t.game.TilesLeft, 0);
+  ASSERT_EQ(t.game.TilesLeft(), 0);
   t.Tick();
   EXPECT_EQ(t.game.GameMode, ModeGameOver);
   const auto over = t.host.Only({"game over '", "add hall"});

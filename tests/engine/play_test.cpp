@@ -10,9 +10,9 @@ namespace {
 
 // Removes the next pair of the winnable deal's removal order.
 void NextPair(Table& t, int& k) {
-  const Cell p = t.game.PairList[k], q = t.game.PairList[k + 1];
-  t.Click(t.game.Grid.at(p.x, p.y, p.z));
-  t.Click(t.game.Grid.at(q.x, q.y, q.z));
+  const Cell p = t.game.PairList()[k], q = t.game.PairList()[k + 1];
+  t.Click(t.game.board().Grid().at(p.x, p.y, p.z));
+  t.Click(t.game.board().Grid().at(q.x, q.y, q.z));
   k += 2;
 }
 
@@ -20,41 +20,41 @@ TEST(Undo, BackRestoresEachEarlierBoardExactly) {
   Table t;
   ASSERT_EQ(t.Deal(kTurtle, 2024, true), DealResult::Dealt);
   t.game.Back();  // nothing to undo yet
-  EXPECT_EQ(t.game.TilesLeft, 144);
+  EXPECT_EQ(t.game.TilesLeft(), 144);
 
-  std::vector<BoardGrid> grids{t.game.Grid};
-  std::vector<TileRecords> records{t.game.Records};
+  std::vector<BoardGrid> grids{t.game.board().Grid()};
+  std::vector<TileRecords> records{t.game.board().Records()};
   int k = 1;
   for (int i = 0; i < 3; ++i) {
     NextPair(t, k);
-    grids.push_back(t.game.Grid);
-    records.push_back(t.game.Records);
+    grids.push_back(t.game.board().Grid());
+    records.push_back(t.game.board().Records());
   }
-  ASSERT_EQ(t.game.TilesLeft, 138);
+  ASSERT_EQ(t.game.TilesLeft(), 138);
   t.game.HintFirst = 5;
   t.game.HintSecond = 6;
   t.game.Back();
   EXPECT_EQ(t.game.HintFirst, 0) << "undo drops the hint";
-  EXPECT_EQ(t.game.Grid, grids[2]);
-  EXPECT_EQ(t.game.Records, records[2]);
+  EXPECT_EQ(t.game.board().Grid(), grids[2]);
+  EXPECT_EQ(t.game.board().Records(), records[2]);
   t.game.Back();
-  EXPECT_EQ(t.game.Grid, grids[1]) << t.Board();
-  EXPECT_EQ(t.game.Records, records[1]);
-  EXPECT_EQ(t.game.TilesLeft, 142);
+  EXPECT_EQ(t.game.board().Grid(), grids[1]) << t.Board();
+  EXPECT_EQ(t.game.board().Records(), records[1]);
+  EXPECT_EQ(t.game.TilesLeft(), 142);
   EXPECT_EQ(t.game.PenaltySeconds, 0) << "undo is free";
   EXPECT_TRUE(Consistent(t.game));
 
   // Play on to the end: once the board is clear there is nothing to take back.
   k = 3;
-  while (t.game.TilesLeft > 0) NextPair(t, k);
+  while (t.game.TilesLeft() > 0) NextPair(t, k);
   t.game.Back();
-  EXPECT_EQ(t.game.TilesLeft, 0);
+  EXPECT_EQ(t.game.TilesLeft(), 0);
 }
 
 TEST(Undo, RestartGoesBackToTheDealAndRestartsTheClock) {
   Table t;
   ASSERT_EQ(t.Deal(kFewFree, 11, true), DealResult::Dealt);
-  const BoardGrid dealt = t.game.Grid;
+  const BoardGrid dealt = t.game.board().Grid();
   int k = 1;
   for (int i = 0; i < 5; ++i) NextPair(t, k);
   t.Tick(30000);
@@ -62,8 +62,8 @@ TEST(Undo, RestartGoesBackToTheDealAndRestartsTheClock) {
   t.host.log.clear();
   t.host.now += 1234;
   t.game.Restart();
-  EXPECT_EQ(t.game.Grid, dealt);
-  EXPECT_EQ(t.game.TilesLeft, 144);
+  EXPECT_EQ(t.game.board().Grid(), dealt);
+  EXPECT_EQ(t.game.TilesLeft(), 144);
   EXPECT_EQ(t.game.ElapsedSeconds, 0);
   EXPECT_EQ(t.game.PenaltySeconds, 0);
   EXPECT_EQ(t.game.StartTick, t.host.now);
@@ -112,9 +112,7 @@ TEST(Hint, NoMoveNoHintNoPenalty) {
   t.Put("1 . . 2");
   t.Tick();
   ASSERT_EQ(t.game.MovesLeft, 1);
-  t.game.Grid.set(1, 1, 1, 0);
-  t.game.Records[1] = {};
-  t.game.TilesLeft = 1;
+  t.game.board().TakeTile(1);
   t.game.Hint();
   EXPECT_EQ(t.game.PenaltySeconds, 0);
 }
@@ -134,7 +132,7 @@ TEST(TwoPlayers, NoUndoNoHintAndEachPairPassesTheTurn) {
   EXPECT_TRUE(t.game.ModeData<TwoPlayerState>().PlayerTwoToMove);
   t.game.Back();
   t.game.Restart();
-  EXPECT_EQ(t.game.TilesLeft, 4) << "nothing is taken back in a two-player game";
+  EXPECT_EQ(t.game.TilesLeft(), 4) << "nothing is taken back in a two-player game";
   t.host.now += 5000;
   t.Click(5);
   t.Click(6);

@@ -35,7 +35,7 @@ struct Ends {
   bool at[35][21] = {};
 };
 Ends PathEnds(const Game& g, int a) {
-  const TileRecord ra = g.Records[a];
+  const TileRecord ra = g.board().Records()[a];
   constexpr int dx[4] = {2, -2, 0, 0}, dy[4] = {0, 0, 2, -2};
   Ends ends;
   uint8_t best[35][21][4];  // fewest segments arriving at (x, y) heading d
@@ -50,7 +50,7 @@ Ends PathEnds(const Game& g, int a) {
     queue.pop_front();
     const int x = n.x + dx[n.d], y = n.y + dy[n.d];
     if (!IsPathPlace(x, y)) continue;
-    if (g.Grid.at(x, y, ra.z) != 0) {
+    if (g.board().Grid().at(x, y, ra.z) != 0) {
       ends.at[x][y] = true;
       continue;
     }
@@ -68,13 +68,13 @@ Ends PathEnds(const Game& g, int a) {
 }
 
 bool Joins(const Game& g, const Ends& ends, int a, int b) {
-  const TileRecord ra = g.Records[a], rb = g.Records[b];
+  const TileRecord ra = g.board().Records()[a], rb = g.board().Records()[b];
   return b != a && ra.z == rb.z && ends.at[rb.x][rb.y];
 }
 
 bool OnTop(const Game& g, int t) {
-  const TileRecord& r = g.Records[t];
-  return g.Grid.at(r.x, r.y, r.z + 1) == 0;
+  const TileRecord& r = g.board().Records()[t];
+  return g.board().Grid().at(r.x, r.y, r.z + 1) == 0;
 }
 
 // The tiles with a reachable, uncovered partner of their group, in tile order, and the moves.
@@ -84,11 +84,11 @@ struct Count {
 };
 Count BruteForceCount(const Game& g) {
   Count c;
-  for (int t = 1; t <= g.TilesTotal; ++t) {
-    if (!g.Records[t].present() || !OnTop(g, t)) continue;
+  for (int t = 1; t <= g.TilesTotal(); ++t) {
+    if (!g.board().Records()[t].present() || !OnTop(g, t)) continue;
     const Ends ends = PathEnds(g, t);
-    for (int u = 1; u <= g.TilesTotal; ++u)
-      if (MatchGroup(u) == MatchGroup(t) && g.Records[u].present() && OnTop(g, u) && Joins(g, ends, t, u)) {
+    for (int u = 1; u <= g.TilesTotal(); ++u)
+      if (MatchGroup(u) == MatchGroup(t) && g.board().Records()[u].present() && OnTop(g, u) && Joins(g, ends, t, u)) {
         c.free.push_back(t);
         break;
       }
@@ -101,14 +101,14 @@ Count BruteForceCount(const Game& g) {
 
 // Taking every move back, on a copy of the board, fills the dealt places again with every tile.
 ::testing::AssertionResult UndoesToTheDeal(const Game& g, const BoardGrid& dealt, bool shuffled) {
-  BoardGrid grid = g.Grid;
-  TileRecords records = g.Records;
-  for (int k = g.TilesTotal - g.TilesLeft - 1; k >= 0; --k) {
-    const HistoryEntry& e = g.MoveHistory[k];
+  BoardGrid grid = g.board().Grid();
+  TileRecords records = g.board().Records();
+  for (int k = g.TilesTotal() - g.TilesLeft() - 1; k >= 0; --k) {
+    const HistoryEntry& e = g.MoveHistory()[k];
     if (grid.at(e.x, e.y, e.z) != 0) return ::testing::AssertionFailure() << "history entry " << k << " lands on a tile";
     PlaceTile(grid, records, e.tile, {e.x, e.y, e.z});
   }
-  for (int t = 1; t <= g.TilesTotal; ++t)
+  for (int t = 1; t <= g.TilesTotal(); ++t)
     if (!records[t].present()) return ::testing::AssertionFailure() << "tile " << t << " never comes back";
   for (int z = 1; z <= kLayers; ++z)
     for (int y = 1; y <= kRows; ++y)
@@ -156,7 +156,7 @@ class RiversPlayer {
   int AnyTile() {
     std::vector<int> on;
     for (int n = 1; n <= kTileCount; ++n)
-      if (t_.game.Records[n].present()) on.push_back(n);
+      if (t_.game.board().Records()[n].present()) on.push_back(n);
     return on.empty() ? 0 : on[Roll(static_cast<int>(on.size()))];
   }
 
@@ -203,8 +203,8 @@ void PlayRiversGames(int column, int tiles) {
     t.options.ShowGirls = n % 2 == 0;
     t.host.timeOfDay = 104729u * static_cast<unsigned>(n) + static_cast<unsigned>(tiles);
     ASSERT_EQ(t.game.StartMode(ModeRivers, column), DealResult::Dealt);
-    ASSERT_EQ(t.game.TilesLeft, tiles);
-    const BoardGrid dealt = t.game.Grid;
+    ASSERT_EQ(t.game.TilesLeft(), tiles);
+    const BoardGrid dealt = t.game.board().Grid();
     RiversPlayer player(t, static_cast<unsigned>(n));
     Count known = BruteForceCount(t.game);
     for (int step = 0; step < 3000 && t.game.GameMode == ModeRivers; ++step, ++steps) {
@@ -215,12 +215,12 @@ void PlayRiversGames(int column, int tiles) {
       ASSERT_TRUE(UndoesToTheDeal(t.game, dealt, player.shuffled)) << "game " << n << " step " << step;
       known = BruteForceCount(t.game);
       const std::vector<int> counted(t.game.FreeTiles.begin() + 1, t.game.FreeTiles.begin() + 1 + t.game.FreeCount);
-      ASSERT_EQ(counted, known.free) << "game " << n << " step " << step << "\n" << BoardToText(t.game.Grid);
+      ASSERT_EQ(counted, known.free) << "game " << n << " step " << step << "\n" << BoardToText(t.game.board().Grid());
       ASSERT_EQ(t.game.MovesLeft, known.moves) << "game " << n << " step " << step;
     }
     slides += t.host.Count("repaint");
     if (t.game.GameMode == ModeGameOver) {
-      ASSERT_EQ(t.game.TilesLeft, 0);
+      ASSERT_EQ(t.game.TilesLeft(), 0);
       ++cleared;
     }
   }

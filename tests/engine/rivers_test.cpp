@@ -14,19 +14,20 @@ namespace {
 using Place = std::pair<int, int>;
 
 // A running Rivers game on a hand-written board, nothing removed yet.
-void PutRivers(Table& t, const char* text) {
-  t.Put(text);
+void PutRivers(Table& t, const char* text, int dealt = 0) {
+  t.Put(text, dealt);
   t.game.GameMode = ModeRivers;
 }
 
-Place At(const Table& t, int tile) { return {t.game.Records[tile].x, t.game.Records[tile].y}; }
+Place At(const Table& t, int tile) { return {t.game.board().Records()[tile].x, t.game.board().Records()[tile].y}; }
 
-// Where `tile` stood at each redraw while it was travelling, repeats left out.
+// Where `tile` stood at each redraw while it was travelling, repeats and the moments between
+// two places left out.
 struct SlideWatch {
   std::vector<Place> places;
   void Attach(Table& t, int tile) {
     t.host.duringPaint = [this, &t, tile] {
-      if (!t.game.ModeData<RiversState>().RiverFound) return;
+      if (!t.game.ModeData<RiversState>().RiverFound || !t.game.board().Records()[tile].present()) return;
       const Place p = At(t, tile);
       if (places.empty() || places.back() != p) places.push_back(p);
     };
@@ -55,7 +56,7 @@ layer 1 at 4,5
   // The player's view: two clicks take the pair, with the "done" sound.
   t.Click(1);
   t.Click(2);
-  EXPECT_EQ(t.game.TilesLeft, 6);
+  EXPECT_EQ(t.game.TilesLeft(), 6);
   EXPECT_EQ(t.host.Sounds().back(), "sound done");
   EXPECT_TRUE(Consistent(t.game));
 }
@@ -139,14 +140,14 @@ TEST(RiversPath, APairThatNeedsThreeTurnsIsRefusedWithTheSelectSound) {
   EXPECT_FALSE(CanBeReached(t.game, 1, 2));
   EXPECT_FALSE(CanBeReached(t.game, 2, 1));
 
-  const BoardGrid before = t.game.Grid;
+  const BoardGrid before = t.game.board().Grid();
   t.Click(2);
   t.Click(1);
-  EXPECT_EQ(t.game.TilesLeft, 44) << "nothing was taken";
+  EXPECT_EQ(t.game.TilesLeft(), 44) << "nothing was taken";
   EXPECT_EQ(t.game.FirstSelected, 1) << "the second tile becomes the selection";
   EXPECT_EQ(t.game.SecondSelected, 0);
   EXPECT_EQ(t.host.Sounds().back(), "sound select");
-  EXPECT_EQ(t.game.Grid, before) << "nothing slid";
+  EXPECT_EQ(t.game.board().Grid(), before) << "nothing slid";
 }
 
 TEST(RiversPath, LayersNeitherBlockNorConnect) {
@@ -170,7 +171,7 @@ layer 2 at 4,3
   // Clicking tiles of two layers that stand side by side takes nothing.
   t.Click(3);
   t.Click(1);
-  EXPECT_EQ(t.game.TilesLeft, 8);
+  EXPECT_EQ(t.game.TilesLeft(), 8);
   EXPECT_EQ(t.game.FirstSelected, 1);
   EXPECT_EQ(t.host.Sounds().back(), "sound select");
 }
@@ -226,8 +227,8 @@ layer 1 at 2,5
     EXPECT_EQ(watch.places, c.expected);
     EXPECT_EQ(t.host.Count("repaint"), static_cast<int>(c.expected.size())) << "each step is shown at once";
     EXPECT_FALSE(t.game.ModeData<RiversState>().RiverFound);
-    EXPECT_FALSE(t.game.Records[1].present());
-    EXPECT_FALSE(t.game.Records[2].present());
+    EXPECT_FALSE(t.game.board().Records()[1].present());
+    EXPECT_FALSE(t.game.board().Records()[2].present());
     EXPECT_TRUE(Consistent(t.game));
   }
 }
@@ -240,7 +241,7 @@ TEST(RiversSlide, WithoutTheAnimationNothingMoves) {
   watch.Attach(t, 1);
   t.Click(1);
   t.Click(2);
-  EXPECT_EQ(t.game.TilesLeft, 0);
+  EXPECT_EQ(t.game.TilesLeft(), 0);
   EXPECT_TRUE(watch.places.empty());
   EXPECT_EQ(t.host.Count("repaint"), 0);
 }
@@ -262,13 +263,13 @@ layer 1 at 4,5
 .
 .
 9 . 10)");
-  const BoardGrid dealt = t.game.Grid;
+  const BoardGrid dealt = t.game.board().Grid();
   t.Click(1);
   t.Click(2);  // tile 1 slides to (6,5) before both go
-  ASSERT_EQ(t.game.TilesLeft, 4);
+  ASSERT_EQ(t.game.TilesLeft(), 4);
   t.Click(6);
   t.Click(5);
-  ASSERT_EQ(t.game.TilesLeft, 2);
+  ASSERT_EQ(t.game.TilesLeft(), 2);
 
   t.game.Back();
   EXPECT_EQ(At(t, 6), Place(4, 13));
@@ -276,15 +277,15 @@ layer 1 at 4,5
   t.game.Back();
   EXPECT_EQ(At(t, 1), Place(12, 13)) << "where it stood, not where it slid to";
   EXPECT_EQ(At(t, 2), Place(4, 5));
-  EXPECT_EQ(t.game.Grid, dealt);
+  EXPECT_EQ(t.game.board().Grid(), dealt);
   EXPECT_TRUE(Consistent(t.game));
 
   // Restart goes back to the deal in one command, too.
   t.Click(1);
   t.Click(2);
   t.game.Restart();
-  EXPECT_EQ(t.game.Grid, dealt);
-  EXPECT_EQ(t.game.TilesLeft, 6);
+  EXPECT_EQ(t.game.board().Grid(), dealt);
+  EXPECT_EQ(t.game.TilesLeft(), 6);
 }
 
 // ---------------------------------------------------------------- The move count
@@ -299,8 +300,7 @@ layer 1 at 4,3
 layer 2 at 10,3
 9
 layer 2 at 30,19
-3)");
-  t.game.TilesTotal = 16;  // every group is on the board
+3)", 16);  // every group is dealt
   t.game.IsItFree();
   std::vector<int> free(t.game.FreeTiles.begin() + 1, t.game.FreeTiles.begin() + 1 + t.game.FreeCount);
   EXPECT_EQ(free, (std::vector<int>{1, 2, 13, 14, 15, 16}));
@@ -310,23 +310,22 @@ layer 2 at 30,19
   // Tile 6 can still be taken: it is clicked where its edge shows.
   t.Click(5);
   t.Click(6);
-  EXPECT_EQ(t.game.TilesLeft, 8);
+  EXPECT_EQ(t.game.TilesLeft(), 8);
 }
 
 TEST(RiversMoves, CountingSlidesNothingAndLeavesTheOptionAsItWas) {
   Table t;
   PutRivers(t, "layer 1 at 4,5\n2\n.\n.\n.\n. . . . 1");
-  const BoardGrid before = t.game.Grid;
+  const BoardGrid before = t.game.board().Grid();
   t.Tick();
   EXPECT_EQ(t.game.MovesLeft, 1);
-  EXPECT_EQ(t.game.Grid, before);
+  EXPECT_EQ(t.game.board().Grid(), before);
   EXPECT_EQ(t.host.Count("repaint"), 0);
   EXPECT_TRUE(t.options.AnimateTileRivers);
   EXPECT_EQ(t.host.fields, "2|1|00:00");
 
   // Removed tiles never pair, whatever their records said before.
-  TakeTile(t.game.Grid, t.game.Records, 1);
-  t.game.TilesLeft = 1;
+  t.game.board().TakeTile(1);
   t.game.IsItFree();
   EXPECT_EQ(t.game.FreeCount, 0);
   EXPECT_EQ(t.game.MovesLeft, 0);
@@ -341,34 +340,34 @@ TEST(RiversStart, EasyAndHardFillTheirRectanglesAndTakeTheirLists) {
   EXPECT_EQ(t.game.GameMode, ModeRivers);
   EXPECT_EQ(t.game.BoardNumber, kRiversEasyColumn);
   EXPECT_EQ(t.game.SavedBoardNumber, 7);
-  EXPECT_EQ(t.game.TilesLeft, 84);
-  EXPECT_EQ(t.game.TilesTotal, 84);
+  EXPECT_EQ(t.game.TilesLeft(), 84);
+  EXPECT_EQ(t.game.TilesTotal(), 84);
   EXPECT_EQ(t.game.StatusMessage, RiversStartedText);
   for (int x = 4; x <= 30; x += 2)
-    for (int y = 5; y <= 15; y += 2) EXPECT_NE(t.game.Grid.at(x, y, 1), 0) << x << "," << y;
+    for (int y = 5; y <= 15; y += 2) EXPECT_NE(t.game.board().Grid().at(x, y, 1), 0) << x << "," << y;
   EXPECT_TRUE(Consistent(t.game)) << "84 tiles, all on layer 1, the others off the board";
 
   ASSERT_EQ(t.game.StartMode(ModeRivers, kRiversHardColumn), DealResult::Dealt);
   EXPECT_EQ(t.game.BoardNumber, kRiversHardColumn);
   EXPECT_EQ(t.game.SavedBoardNumber, 7) << "an arcade list is never the one kept";
-  EXPECT_EQ(t.game.TilesLeft, 144);
+  EXPECT_EQ(t.game.TilesLeft(), 144);
   for (int n = 1; n <= 144; ++n) {
-    const TileRecord& r = t.game.Records[n];
+    const TileRecord& r = t.game.board().Records()[n];
     EXPECT_EQ(r.z, n <= 72 ? 1 : 2) << n;
     EXPECT_TRUE(r.x >= 6 && r.x <= 28 && r.x % 2 == 0 && r.y >= 5 && r.y <= 15 && r.y % 2 == 1) << n;
   }
   EXPECT_TRUE(Consistent(t.game));
 
   // "New" repeats the kind of game, from the same seed the same deal.
-  const BoardGrid hard = t.game.Grid;
+  const BoardGrid hard = t.game.board().Grid();
   t.Click(73);
   ASSERT_EQ(t.game.NewGame(), DealResult::Dealt);
   EXPECT_EQ(t.game.BoardNumber, kRiversHardColumn);
-  EXPECT_EQ(t.game.Grid, hard) << "the time of day seeds the deal";
+  EXPECT_EQ(t.game.board().Grid(), hard) << "the time of day seeds the deal";
   EXPECT_EQ(t.game.FirstSelected, 0);
   t.host.timeOfDay += 1;
   t.game.NewGame();
-  EXPECT_NE(t.game.Grid, hard);
+  EXPECT_NE(t.game.board().Grid(), hard);
 
   // A classic game afterwards takes the chosen layout's list again.
   t.game.Layout = MustLayout(kTurtle);

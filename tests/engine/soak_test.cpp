@@ -96,8 +96,8 @@ FreeCount CountFree(const TileRecords& records, bool vertical) {
 class Recount {
  public:
   const FreeCount& Of(const Game& game, bool vertical) {
-    if (!valid_ || game.Records != records_ || vertical != vertical_) {
-      records_ = game.Records;
+    if (!valid_ || game.board().Records() != records_ || vertical != vertical_) {
+      records_ = game.board().Records();
       vertical_ = vertical;
       count_ = CountFree(records_, vertical);
       valid_ = true;
@@ -143,7 +143,7 @@ class Player {
     } else if (roll < 920) {
       t_.game.Back();
     } else if (roll < 935) {
-      if (t_.game.TilesLeft != fruitlessShuffleAt_) Shuffle();
+      if (t_.game.TilesLeft() != fruitlessShuffleAt_) Shuffle();
     } else if (roll < 960) {
       Hint();
     } else if (roll < 965) {
@@ -181,13 +181,13 @@ class Player {
     t_.game.Shuffle1Click();
     const int moves = recount.Of(t_.game, vertical()).moves;
     if (!twoPlayers) penalty += 10 * moves;
-    if (moves == 0) fruitlessShuffleAt_ = t_.game.TilesLeft;
+    if (moves == 0) fruitlessShuffleAt_ = t_.game.TilesLeft();
   }
 
   // Back to the deal, and the clock and penalties start again; nothing happens on a board
   // that is still whole.
   void Restart() {
-    const bool applies = t_.game.TilesLeft != t_.game.TilesTotal && !twoPlayers;
+    const bool applies = t_.game.TilesLeft() != t_.game.TilesTotal() && !twoPlayers;
     t_.game.Restart();
     if (applies) runningMs = penalty = 0;
   }
@@ -195,7 +195,7 @@ class Player {
   int AnyTile() {
     std::vector<int> on;
     for (int n = 1; n <= kTileCount; ++n)
-      if (t_.game.Records[n].present()) on.push_back(n);
+      if (t_.game.board().Records()[n].present()) on.push_back(n);
     return on.empty() ? 0 : on[Roll(static_cast<int>(on.size()))];
   }
 
@@ -219,7 +219,7 @@ class Player {
     // Stuck: take moves back or shuffle, as a player would. Once a shuffle found nothing
     // with this many tiles left (the last two stacked, say), the player no longer shuffles
     // there: the plain shuffle tries a hundred passes in vain each time.
-    if (t_.game.TilesLeft == fruitlessShuffleAt_ || Roll(2) == 0)
+    if (t_.game.TilesLeft() == fruitlessShuffleAt_ || Roll(2) == 0)
       t_.game.Back();
     else
       Shuffle();
@@ -231,7 +231,7 @@ class Player {
   // gets the click (for a free tile, nearly always the tile itself).
   void ClickFaceOf(int tile, MouseButton button) {
     if (tile == 0) return;
-    const TileRecord& r = t_.game.Records[tile];
+    const TileRecord& r = t_.game.board().Records()[tile];
     const PixelRect box = TileBox(r.x, r.y, r.z);
     t_.game.ButtonDown(button, box.left + 26 + t_.game.BoardOriginX, box.top + 25 + t_.game.BoardOriginY);
   }
@@ -249,19 +249,19 @@ class Player {
   const std::vector<int> engineFree(g.FreeTiles.begin() + 1, g.FreeTiles.begin() + 1 + std::max(g.FreeCount, 0));
   if (engineFree != c.tiles)
     return ::testing::AssertionFailure() << g.FreeCount << " tiles free, counted " << c.tiles.size() << "\n"
-                                         << BoardToText(g.Grid);
+                                         << BoardToText(g.board().Grid());
   if (g.MovesLeft != c.moves)
     return ::testing::AssertionFailure() << g.MovesLeft << " moves left, counted " << c.moves;
   if (g.ElapsedSeconds != player.runningMs / 1000 || g.PenaltySeconds != player.penalty)
     return ::testing::AssertionFailure() << "clock " << g.ElapsedSeconds << " s + " << g.PenaltySeconds
                                          << " s, expected " << player.runningMs / 1000 << " s + " << player.penalty;
   // Two players see no game time; their turns together are the time played.
-  const std::string shown = std::to_string(g.TilesLeft) + "|" + std::to_string(c.moves) + "|" +
+  const std::string shown = std::to_string(g.TilesLeft()) + "|" + std::to_string(c.moves) + "|" +
                             (player.twoPlayers ? "" : Clock(player.runningMs / 1000 + player.penalty));
   if (t.host.fields != shown) return ::testing::AssertionFailure() << "shown " << t.host.fields << ", expected " << shown;
   if (player.twoPlayers) {
     const TwoPlayerState& s = *g.ModeDataIf<TwoPlayerState>();
-    const int pairs = (g.TilesTotal - g.TilesLeft) / 2;
+    const int pairs = (g.TilesTotal() - g.TilesLeft()) / 2;
     if (s.PlayerTwoToMove != (pairs % 2 == 1))
       return ::testing::AssertionFailure() << pairs << " pairs taken, player " << (s.PlayerTwoToMove ? 2 : 1) << " to move";
     const uint32_t turnStart = s.PlayerTwoToMove ? s.PlayerTwoTurnStart : s.PlayerOneTurnStart;
@@ -301,7 +301,7 @@ TEST(Soak, ThousandsOfGamesKeepBoardCountsAndClockInStep) {
       }
     }
     if (t.game.GameMode == ModeGameOver) {
-      ASSERT_EQ(t.game.TilesLeft, 0);
+      ASSERT_EQ(t.game.TilesLeft(), 0);
       ASSERT_EQ(t.host.Count("game over closed"), 1);
       // The result announced is the time played plus the penalties.
       const std::string result =

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "engine/board_check.h"
 
 namespace sorimo::test {
 
@@ -22,11 +21,11 @@ BoardPicture MustBoard(const char* text) {
 }
 
 bool ScreenPointOf(const Game& game, int tile, int& x, int& y) {
-  if (tile < 1 || tile > kTileCount || !game.Records[tile].present()) return false;
-  const TileRecord& r = game.Records[tile];
+  if (tile < 1 || tile > kTileCount || !game.board().Records()[tile].present()) return false;
+  const TileRecord& r = game.board().Records()[tile];
   const PixelRect box = TileBox(r.x, r.y, r.z);
   const auto hit = [&](int px, int py) {
-    if (WhatTileThere(game.Grid, px, py) != tile) return false;
+    if (WhatTileThere(game.board().Grid(), px, py) != tile) return false;
     x = px + game.BoardOriginX;
     y = py + game.BoardOriginY;
     return true;
@@ -39,16 +38,14 @@ bool ScreenPointOf(const Game& game, int tile, int& x, int& y) {
 }
 
 ::testing::AssertionResult Consistent(const Game& g) {
-  const std::string why = BoardInconsistency(g);
+  const std::string why = g.Inconsistency();
   if (why.empty()) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << why << "\n" << BoardToText(g.Grid);
+  return ::testing::AssertionFailure() << why << "\n" << BoardToText(g.board().Grid());
 }
 
-void Table::Put(const char* text) {
-  const BoardPicture board = MustBoard(text);
-  game.Grid = board.grid;
-  game.Records = board.records;
-  game.TilesLeft = game.TilesTotal = board.tiles;
+void Table::Put(const char* text, int dealt) {
+  game.board() = BoardOf(MustBoard(text), dealt);
+  game.NewModeData<ModeState>();
   game.GameMode = ModeClassic;
   game.StartTick = host.now;
   game.ElapsedSeconds = game.PenaltySeconds = 0;

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "engine/board_text.h"
+#include "tests/support/board_text.h"
 #include "engine/game.h"
 #include "recorder_host.h"
 #include "test_layouts.h"
@@ -36,8 +36,9 @@ struct Table {
 
   Table() { options.PlayMusic = false; }
 
-  // A running classic game on a hand-written board, with nothing removed yet.
-  void Put(const char* text);
+  // A running classic game on a hand-written board, with nothing removed yet; `dealt` tiles
+  // were dealt (the tiles of the picture when 0).
+  void Put(const char* text, int dealt = 0);
   // A new game with this number on the layout, dealt as a specific game.
   DealResult Deal(const char* layoutText, int number, bool winnable);
   DealResult Deal(const LayoutCells& layout, int number, bool winnable);
@@ -46,7 +47,7 @@ struct Table {
     host.now += ms;
     game.Temps();
   }
-  std::string Board() const { return "\n" + BoardToText(game.Grid); }
+  std::string Board() const { return "\n" + BoardToText(game.board().Grid()); }
 };
 
 }  // namespace sorimo::test

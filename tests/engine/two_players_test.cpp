@@ -42,7 +42,7 @@ TEST(TwoPlayers, StartsAFreshGameOnTheChosenLayoutWithPlayerOneToMove) {
 
   ASSERT_EQ(t.game.StartMode(ModeTwoPlayer), DealResult::Dealt);
   EXPECT_EQ(t.game.GameMode, ModeTwoPlayer);
-  EXPECT_EQ(t.game.TilesLeft, 144);
+  EXPECT_EQ(t.game.TilesLeft(), 144);
   EXPECT_TRUE(Consistent(t.game));
   EXPECT_EQ(t.game.BoardNumber, 5) << "the chosen layout's list, not the arcade one";
   EXPECT_EQ(t.game.PenaltySeconds, 0);
@@ -72,7 +72,7 @@ TEST(TwoPlayers, ALayoutThatCannotBeDealtLeavesTheGameInPlay) {
   t.game.Layout = MustLayout("layer 1 at 1,1\n#.#.#\n");
   EXPECT_EQ(t.game.StartMode(ModeTwoPlayer), DealResult::OddLayout);
   EXPECT_EQ(t.game.GameMode, ModeClassic);
-  EXPECT_EQ(t.game.TilesLeft, 144);
+  EXPECT_EQ(t.game.TilesLeft(), 144);
 }
 
 struct Finish {
@@ -85,7 +85,7 @@ Finish PlayToTheEnd(uint32_t first, uint32_t second) {
   Table t;
   t.game.Layout = MustLayout(kRow);
   EXPECT_EQ(t.game.StartMode(ModeTwoPlayer), DealResult::Dealt);
-  for (int turn = 0; t.game.TilesLeft > 0; ++turn) {
+  for (int turn = 0; t.game.TilesLeft() > 0; ++turn) {
     t.host.now += turn % 2 == 0 ? first : second;
     if (!TakeAPair(t)) {
       ADD_FAILURE() << "no pair on a row" << t.Board();

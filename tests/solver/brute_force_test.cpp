@@ -30,9 +30,9 @@ Position NextBoard(std::mt19937& rng, bool vertical, int number) {
   if (layout.count() % 2 == 0 && rng() % 2 == 0) {
     Table t;
     EXPECT_EQ(t.Deal(layout, number, false), DealResult::Dealt);
-    p.grid = t.game.Grid;
-    p.records = t.game.Records;
-    p.tiles = t.game.TilesLeft;
+    p.grid = t.game.board().Grid();
+    p.records = t.game.board().Records();
+    p.tiles = t.game.TilesLeft();
   } else {
     p = RandomDeal(rng, layout);
   }

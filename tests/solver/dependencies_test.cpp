@@ -82,14 +82,14 @@ TEST(SolverDependencies, AgreeWithTheFreeRuleOnEveryShippedLayout) {
     for (int number = 1; number <= kDealsALayout; ++number) {
       Table t;
       ASSERT_EQ(t.Deal(layout.cells, number, false), DealResult::Dealt) << f;
-      const Position p{t.game.Grid, t.game.Records, t.game.TilesLeft};
+      const Position p{t.game.board().Grid(), t.game.board().Records(), t.game.TilesLeft()};
       CompareWhileEmptying(p, number % 2 == 0, rng, f.filename().c_str());
     }
   }
   // Tiles against every edge of the board, under both rules.
   Table t;
   ASSERT_EQ(t.Deal(kWall, 7, false), DealResult::Dealt);
-  const Position wall{t.game.Grid, t.game.Records, t.game.TilesLeft};
+  const Position wall{t.game.board().Grid(), t.game.board().Records(), t.game.TilesLeft()};
   CompareWhileEmptying(wall, false, rng, "wall");
   CompareWhileEmptying(wall, true, rng, "wall");
 }

@@ -154,9 +154,10 @@ bool ExhaustivelyClearable(const Position& p, bool vertical) {
 }
 
 void PutPosition(Table& t, const Position& p, bool vertical) {
-  t.game.Grid = p.grid;
-  t.game.Records = p.records;
-  t.game.TilesLeft = t.game.TilesTotal = p.tiles;
+  Board& board = t.game.board();
+  board.NewDeal(p.tiles);
+  for (int n = 1; n <= kTileCount; ++n)
+    if (p.records[n].present()) board.PlaceTile(n, {p.records[n].x, p.records[n].y, p.records[n].z});
   t.game.GameMode = ModeClassic;
   t.game.FirstSelected = t.game.SecondSelected = 0;
   t.game.GameFinished = t.game.GameOverHandled = false;
@@ -173,17 +174,17 @@ void PutPosition(Table& t, const Position& p, bool vertical) {
     if (pair.first == pair.second || MatchGroup(pair.first) != MatchGroup(pair.second))
       return ::testing::AssertionFailure() << "move " << step << ": tiles " << int(pair.first) << " and "
                                            << int(pair.second) << " do not match";
-    const int before = t.game.TilesLeft;
+    const int before = t.game.TilesLeft();
     if (click) {
       t.Click(pair.first);
       t.Click(pair.second);
     } else {
       t.game.RemovePair(pair.first, pair.second);
     }
-    if (t.game.TilesLeft != before - 2)
+    if (t.game.TilesLeft() != before - 2)
       return ::testing::AssertionFailure() << "move " << step << " did not take the pair" << t.Board();
   }
-  if (t.game.TilesLeft != 0) return ::testing::AssertionFailure() << t.game.TilesLeft << " tiles left" << t.Board();
+  if (t.game.TilesLeft() != 0) return ::testing::AssertionFailure() << t.game.TilesLeft() << " tiles left" << t.Board();
   return ::testing::AssertionSuccess();
 }
 

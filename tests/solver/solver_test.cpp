@@ -140,7 +140,7 @@ TEST(Solver, ClearingOrdersOfTraditionalDealsPlayInTheGame) {
     Table t;
     t.options.Vertical = vertical;
     ASSERT_EQ(t.Deal(layout, number, false), DealResult::Dealt);
-    const SolveResult r = SolveBoard(t.game.Grid, t.game.Records, vertical, kNoLimit);
+    const SolveResult r = SolveBoard(t.game.board().Grid(), t.game.board().Records(), vertical, kNoLimit);
     ASSERT_NE(r.verdict, SolveVerdict::Unknown);
     if (r.verdict != SolveVerdict::Clearable) continue;
     ++cleared;
@@ -151,8 +151,8 @@ TEST(Solver, ClearingOrdersOfTraditionalDealsPlayInTheGame) {
       t.Click(p.first);
       t.Click(p.second);
     }
-    ASSERT_EQ(t.game.TilesLeft, 72) << "game " << number;
-    const SolveResult rest = SolveBoard(t.game.Grid, t.game.Records, vertical, kNoLimit);
+    ASSERT_EQ(t.game.TilesLeft(), 72) << "game " << number;
+    const SolveResult rest = SolveBoard(t.game.board().Grid(), t.game.board().Records(), vertical, kNoLimit);
     ASSERT_EQ(rest.verdict, SolveVerdict::Clearable) << "game " << number;
     EXPECT_TRUE(ReplayClears(t, rest.order, true)) << "game " << number;
     t.Tick(1500);  // the clock reaches a second, and the tick notices the empty board
@@ -170,19 +170,19 @@ TEST(Solver, SmallBudgetsGiveUnknown) {
   for (const int number : {42, 683}) {
     Table t;
     ASSERT_EQ(t.Deal(layout, number, false), DealResult::Dealt);
-    const SolveResult full = SolveBoard(t.game.Grid, t.game.Records, false, kNoLimit);
+    const SolveResult full = SolveBoard(t.game.board().Grid(), t.game.board().Records(), false, kNoLimit);
     ASSERT_NE(full.verdict, SolveVerdict::Unknown);
     ASSERT_GT(full.nodes, 4) << "game " << number << " needs no search; pick a harder one";
     ++seen[full.verdict == SolveVerdict::Clearable ? 0 : 1];
     for (const int64_t budget : {int64_t{1}, full.nodes / 2, full.nodes - 1}) {
-      const SolveResult cut = SolveBoard(t.game.Grid, t.game.Records, false, {budget, 0.0});
+      const SolveResult cut = SolveBoard(t.game.board().Grid(), t.game.board().Records(), false, {budget, 0.0});
       EXPECT_EQ(cut.verdict, SolveVerdict::Unknown) << "game " << number << ", budget " << budget;
       EXPECT_TRUE(cut.order.empty());
     }
-    const SolveResult enough = SolveBoard(t.game.Grid, t.game.Records, false, {full.nodes, 0.0});
+    const SolveResult enough = SolveBoard(t.game.board().Grid(), t.game.board().Records(), false, {full.nodes, 0.0});
     EXPECT_EQ(enough.verdict, full.verdict) << "game " << number;
     // A time budget already spent stops the search at its first look at the clock.
-    EXPECT_EQ(SolveBoard(t.game.Grid, t.game.Records, false, {0, 1e-12}).verdict, SolveVerdict::Unknown);
+    EXPECT_EQ(SolveBoard(t.game.board().Grid(), t.game.board().Records(), false, {0, 1e-12}).verdict, SolveVerdict::Unknown);
   }
   EXPECT_EQ(seen[0], 1) << "one clearable deal";
   EXPECT_EQ(seen[1], 1) << "one impossible deal";

@@ -98,10 +98,10 @@ TEST(WindowClicks, AClearedGridReachesTheTopAndEntersTheHallOfFame) {
   ClicksGrid& grid = g.ModeData<ClicksState>().Grid;
   grid.fill(0);
   grid[size_t(ClicksIndex(2, 13))] = grid[size_t(ClicksIndex(3, 13))] = grid[size_t(ClicksIndex(3, 12))] = 4;
-  g.TilesLeft = g.TilesTotal = 3;
+  g.ModeData<ClicksState>().TilesLeft = g.ModeData<ClicksState>().TilesTotal = 3;
   w.Tick();
   QTest::mouseClick(w->boardImage(), Qt::LeftButton, Qt::NoModifier, CellPoint(g, 3, 12));
-  EXPECT_EQ(g.TilesLeft, 0);
+  EXPECT_EQ(g.TilesLeft(), 0);
   ASSERT_EQ(desktop.gameOvers.size(), 1u);
   EXPECT_EQ(desktop.gameOvers[0], "You reached the top ! Great ! +hall");
   EXPECT_EQ(g.GameMode, ModeGameOver);

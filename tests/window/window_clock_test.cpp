@@ -75,7 +75,7 @@ TEST(WindowClock, ThePauseCommandReadsWhatItWillDo) {
   w.Tick();
   std::string duringDialog;
   desktop.duringGameOver = [&] { duringDialog = w->action("Pause1")->text().toStdString(); };
-  w->game().TilesLeft = 0;
+  w->game().board().NewDeal(w->game().TilesTotal());  // every tile gone
   w.Tick();
   ASSERT_EQ(desktop.gameOvers.size(), 1u);
   EXPECT_EQ(duringDialog, "&Pause");
@@ -108,14 +108,14 @@ TEST(WindowClock, AMemoryMismatchMakesTheShownTimeJumpByTwoSeconds) {
   EXPECT_EQ(hard->shortcut(), QKeySequence("Shift+F4"));
   hard->trigger();
   EXPECT_EQ(w->game().BoardNumber, kMemoryHardColumn);
-  EXPECT_EQ(w->game().TilesLeft, 84);
+  EXPECT_EQ(w->game().TilesLeft(), 84);
   QAction* easy = w->action("MahJonggMemoryNewGame1");
   EXPECT_EQ(easy->shortcut(), QKeySequence("F4"));
   easy->trigger();
   Game& g = w->game();
   ASSERT_EQ(g.GameMode, ModeMemory);
   EXPECT_EQ(g.BoardNumber, kMemoryEasyColumn);
-  EXPECT_EQ(g.TilesLeft, 32);
+  EXPECT_EQ(g.TilesLeft(), 32);
   EXPECT_EQ(g.SavedBoardNumber, layoutList);
 
   desktop.now += 5000;
@@ -137,12 +137,10 @@ TEST(WindowClock, TheNoMoreMovesMessageSwingsInTheStatusLine) {
   Game& g = w->game();
   // Leave two tiles of different groups on the board: no move is left.
   for (int t = 1; t <= kTileCount; ++t) {
-    const TileRecord r = g.Records[size_t(t)];
+    const TileRecord r = g.board().Records()[size_t(t)];
     if (t == 1 || t == 5 || !r.present()) continue;
-    g.Grid.set(r.x, r.y, r.z, 0);
-    g.Records[size_t(t)] = TileRecord{};
+    g.board().TakeTile(t);
   }
-  g.TilesLeft = 2;
   w.Tick();
   EXPECT_EQ(g.MovesLeft, 0);
   EXPECT_TRUE(g.StatusBounce);

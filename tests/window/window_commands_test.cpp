@@ -159,11 +159,11 @@ TEST(WindowCommands, MenuToolbarAndWelcomeButtonRunTheSameCommand) {
   w->welcome()->button("BitBtn1")->click();
   ASSERT_EQ(w->game().GameMode, ModeClassic);
   EXPECT_FALSE(w->welcome()->isVisible());
-  const TileRecords first = w->game().Records;
+  const TileRecords first = w->game().board().Records();
   w->desktop().timeOfDayMs = [] { return uint32_t(4242); };  // the next deal's number
   w->toolButton("ExplorerButton1")->click();
   EXPECT_EQ(w->game().GameMode, ModeClassic);
-  EXPECT_NE(w->game().Records, first);
+  EXPECT_NE(w->game().board().Records(), first);
   // The option items flip their option once, whichever way they are reached.
   const bool moves = w->options().Moves;
   w->action("Moves")->trigger();

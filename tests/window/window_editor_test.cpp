@@ -33,7 +33,7 @@ void PlaceByClick(Window& w, const Cell& c) {
   const PixelRect b = TileBox(c.x, c.y, c.z);
   for (int py = b.top; py < b.top + 35; ++py)
     for (int px = b.left; px < b.left + 30; ++px)
-      if (WhatAdd(g.Grid, px, py) == c) {
+      if (WhatAdd(g.board().Grid(), px, py) == c) {
         QTest::mouseClick(w->boardImage(), Qt::LeftButton, Qt::NoModifier, QPoint(px + g.BoardOriginX, py + g.BoardOriginY));
         return;
       }
@@ -54,7 +54,7 @@ std::vector<Cell> StepsLayout() {
 void BuildSteps(Window& w) {
   for (const Cell& c : StepsLayout()) {
     PlaceByClick(w, c);
-    ASSERT_NE(w->game().Grid.at(c.x, c.y, c.z), 0) << c.x << "," << c.y << "," << c.z;
+    ASSERT_NE(w->game().board().Grid().at(c.x, c.y, c.z), 0) << c.x << "," << c.y << "," << c.z;
   }
 }
 
@@ -67,10 +67,10 @@ std::set<std::string> FilesIn(const fs::path& folder) {
 // Plays the winnable deal to its end: its positions in the order the deal freed them.
 void WinTheWinnableDeal(Window& w) {
   const Game& g = w->game();
-  const int n = g.TilesTotal;
-  std::vector<Cell> order(g.PairList.begin() + 1, g.PairList.begin() + 1 + n);
-  for (const Cell& c : order) w.ClickTile(g.Grid.at(c.x, c.y, c.z));
-  ASSERT_EQ(g.TilesLeft, 0);
+  const int n = g.TilesTotal();
+  std::vector<Cell> order(g.PairList().begin() + 1, g.PairList().begin() + 1 + n);
+  for (const Cell& c : order) w.ClickTile(g.board().Grid().at(c.x, c.y, c.z));
+  ASSERT_EQ(g.TilesLeft(), 0);
   w.desktop.now += 5000;
   w.Tick(2);
 }
@@ -104,7 +104,7 @@ TEST(WindowEditor, CreateLayoutShowsTheEditorsMenuAndPanelAndBuildsWithTheMouse)
   // The ghost has moved on from the spot just filled: it is never on a tile.
   const Cell ghost = w->game().ModeData<EditorState>().Ghost;
   if (ghost.x >= 0) {
-    EXPECT_EQ(w->game().Grid.at(ghost.x + 1, ghost.y + 1, ghost.z + 1), 0);
+    EXPECT_EQ(w->game().board().Grid().at(ghost.x + 1, ghost.y + 1, ghost.z + 1), 0);
   }
   // A right click on the lower tile removes nothing: the other rests on it.
   w.ClickTile(1);  // left on a tile: a tile goes on top if there is room, never under
@@ -120,7 +120,7 @@ TEST(WindowEditor, CreateLayoutShowsTheEditorsMenuAndPanelAndBuildsWithTheMouse)
   EXPECT_TRUE(w->editorPanel()->isVisible());
 
   w->action("Movetoright1")->trigger();
-  EXPECT_NE(w->game().Grid.at(11, 6, 1), 0);
+  EXPECT_NE(w->game().board().Grid().at(11, 6, 1), 0);
 
   // Unfinished: the message, and the editor stays.
   w->action("Cancel1")->trigger();
@@ -199,7 +199,7 @@ TEST(WindowEditor, TryItPlaysTheLayoutWritesNothingAndFilesNoResult) {
   BuildSteps(w);
   w->action("Cancel1")->trigger();
   EXPECT_EQ(w->game().GameMode, ModeClassic);
-  EXPECT_EQ(w->game().TilesLeft, 144);
+  EXPECT_EQ(w->game().TilesLeft(), 144);
   EXPECT_EQ(FilesIn(folder.path() / "Layouts"), before);
   EXPECT_TRUE(desktop.fileDialogs.empty());
   EXPECT_TRUE(w->game().LayoutUnsaved);

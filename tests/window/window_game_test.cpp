@@ -44,14 +44,14 @@ TEST(WindowGame, ClassicGameClearedByClickingEndsWithTheFinalTime) {
   w->action("RandomSolitaireGame1")->trigger();
   Game& g = w->game();
   ASSERT_EQ(g.GameMode, ModeClassic);
-  ASSERT_EQ(g.TilesLeft, 144);
+  ASSERT_EQ(g.TilesLeft(), 144);
   EXPECT_FALSE(w->welcome()->isVisible());
 
   // The pairs in the order the winnable deal took them off.
   std::vector<int> order;
   for (int k = 1; k <= 144; ++k) {
-    const Cell c = g.PairList[size_t(k)];
-    order.push_back(g.Grid.at(c.x, c.y, c.z));
+    const Cell c = g.PairList()[size_t(k)];
+    order.push_back(g.board().Grid().at(c.x, c.y, c.z));
   }
   desktop.now += 65 * 1000;  // a minute and five seconds of thinking
   w.Tick();
@@ -59,7 +59,7 @@ TEST(WindowGame, ClassicGameClearedByClickingEndsWithTheFinalTime) {
     w.ClickTile(order[i]);
     ASSERT_EQ(g.FirstSelected, order[i]) << "pair " << i / 2;
     w.ClickTile(order[i + 1]);
-    ASSERT_EQ(g.TilesLeft, 144 - int(i) - 2) << "pair " << i / 2;
+    ASSERT_EQ(g.TilesLeft(), 144 - int(i) - 2) << "pair " << i / 2;
   }
   w.Tick();
   ASSERT_EQ(desktop.gameOvers.size(), 1u);
@@ -94,19 +94,19 @@ TEST(WindowGame, TwoPlayerGameNamesTheWinnerAndEntersNoHall) {
 
   std::vector<int> order;
   for (int k = 1; k <= 144; ++k) {
-    const Cell c = g.PairList[size_t(k)];
-    order.push_back(g.Grid.at(c.x, c.y, c.z));
+    const Cell c = g.PairList()[size_t(k)];
+    order.push_back(g.board().Grid().at(c.x, c.y, c.z));
   }
   // Player 1 thinks one second a turn, player 2 two seconds.
   for (size_t i = 0; i < order.size(); i += 2) {
     desktop.now += (i / 2) % 2 == 0 ? 1000 : 2000;
     w.ClickTile(order[i]);
     w.ClickTile(order[i + 1]);
-    ASSERT_EQ(g.TilesLeft, 144 - int(i) - 2) << "pair " << i / 2;
+    ASSERT_EQ(g.TilesLeft(), 144 - int(i) - 2) << "pair " << i / 2;
     if (i == 0) {
       w->action("Undo1")->trigger();
       w->action("GiveHint")->trigger();
-      ASSERT_EQ(g.TilesLeft, 142) << "no move is taken back";
+      ASSERT_EQ(g.TilesLeft(), 142) << "no move is taken back";
       ASSERT_EQ(g.PenaltySeconds, 0);
     }
   }
@@ -221,7 +221,7 @@ TEST(WindowGame, ChoosingALayoutStartsAGameAndABadFileKeepsTheGame) {
   ASSERT_NE(other, nullptr);
   other->trigger();  // the layout in play is not the broken one
   ASSERT_TRUE(other->isChecked());
-  const TileRecords before = g.Records;
+  const TileRecords before = g.board().Records();
   const int boardBefore = g.BoardNumber;
   const std::string fileBefore = w->currentLayoutFile(), nameBefore = w->layoutName();
   const std::string statusBefore = g.StatusMessage;
@@ -230,7 +230,7 @@ TEST(WindowGame, ChoosingALayoutStartsAGameAndABadFileKeepsTheGame) {
     if (a->data().toInt() == -2 && a->isChecked()) checkedBefore = a;
   ASSERT_NE(checkedBefore, nullptr);
   const auto keepsTheLayoutInPlay = [&, before](const char* why) {
-    EXPECT_EQ(g.Records, before) << why;
+    EXPECT_EQ(g.board().Records(), before) << why;
     EXPECT_EQ(g.GameMode, ModeClassic) << why;
     EXPECT_EQ(g.BoardNumber, boardBefore) << why << ": results would be filed under the wrong layout";
     EXPECT_EQ(w->currentLayoutFile(), fileBefore) << why;
@@ -260,7 +260,7 @@ TEST(WindowGame, ChoosingALayoutStartsAGameAndABadFileKeepsTheGame) {
   EXPECT_TRUE(other->isChecked());
   EXPECT_FALSE(traditional->isChecked());
   EXPECT_EQ(w->layoutName(), other->text().toStdString());
-  EXPECT_EQ(g.TilesLeft, 144);
+  EXPECT_EQ(g.TilesLeft(), 144);
   EXPECT_EQ(g.StatusMessage.rfind("Layout ", 0), 0u) << g.StatusMessage;
 }
 
@@ -301,7 +301,7 @@ TEST(WindowGame, AnExternalLayoutIsListedPlayedAndRemembered) {
     field->trigger();
     Game& g = w->game();
     ASSERT_EQ(g.GameMode, ModeClassic);
-    EXPECT_EQ(g.TilesLeft, 144);
+    EXPECT_EQ(g.TilesLeft(), 144);
     EXPECT_EQ(g.Layout.at(2, 2, 1), 1);
     EXPECT_EQ(g.Layout.at(32, 18, 1), 1);
     EXPECT_EQ(w->layoutName(), path);
@@ -315,14 +315,14 @@ TEST(WindowGame, AnExternalLayoutIsListedPlayedAndRemembered) {
     EXPECT_EQ(g.StatusMessage, "Layout " + upper.toStdString() + " selected.");
 
     // A file that does not follow the format changes nothing.
-    const TileRecords before = g.Records;
+    const TileRecords before = g.board().Records();
     broken->trigger();
     ASSERT_EQ(desktop.messages.size(), 1u);
     EXPECT_EQ(desktop.messages[0], "Sorimo: Broken.shp is not a valid layout file: it has 1 lines instead of 144.");
     EXPECT_TRUE(field->isChecked());
     EXPECT_FALSE(broken->isChecked());
     EXPECT_EQ(g.BoardNumber, fieldEntry);
-    EXPECT_EQ(g.Records, before);
+    EXPECT_EQ(g.board().Records(), before);
   }
   Window again(folder, desktop);
   EXPECT_EQ(again->game().BoardNumber, fieldEntry);
@@ -340,7 +340,7 @@ TEST(WindowGame, TheLayoutChooserHoldsTheGameAndPlaysWhatIsChosen) {
   Game& g = w->game();
   desktop.now += 3000;
   w.Tick();
-  const TileRecords before = g.Records;
+  const TileRecords before = g.board().Records();
   int pyramid = -1;
   desktop.chooseLayout = [&](const ChooseLayoutModel& model) {
     EXPECT_EQ(g.GameMode, ModePaused);
@@ -356,7 +356,7 @@ TEST(WindowGame, TheLayoutChooserHoldsTheGameAndPlaysWhatIsChosen) {
   ASSERT_TRUE(w->toolButton("LayoutButton")->isEnabled());
   w->toolButton("LayoutButton")->click();
   EXPECT_EQ(g.GameMode, ModeClassic) << "Cancel: the game goes on";
-  EXPECT_EQ(g.Records, before);
+  EXPECT_EQ(g.board().Records(), before);
   w.Tick();
   EXPECT_EQ(w->statusLine()->time(), "00:03") << "the minute in the chooser is not counted";
 

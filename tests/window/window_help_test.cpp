@@ -118,7 +118,7 @@ TEST(WindowHelp, AGameWaitsWhileTheHelpIsOpenAndGoesOnWhereItWas) {
   Window w(folder, desktop);
   StartClassic(w);
   Game& g = w->game();
-  const BoardGrid dealt = g.Grid;
+  const BoardGrid dealt = g.board().Grid();
   desktop.now += 30 * 1000;
   w.Tick();
   ASSERT_EQ(w->statusLine()->time(), "00:30");
@@ -129,7 +129,7 @@ TEST(WindowHelp, AGameWaitsWhileTheHelpIsOpenAndGoesOnWhereItWas) {
     w.Tick();
   });
   EXPECT_EQ(g.GameMode, ModeClassic);
-  EXPECT_TRUE(g.Grid == dealt);
+  EXPECT_TRUE(g.board().Grid() == dealt);
   w.Tick();
   EXPECT_EQ(w->statusLine()->time(), "00:30") << "the time spent reading is not counted";
 }

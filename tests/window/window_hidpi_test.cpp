@@ -84,7 +84,7 @@ TEST(HiDpi, ClicksAndThePointerHighlightFindTheTileUnderThePointer) {
     ASSERT_EQ(g.FirstSelected, 0);
   }
   const int t = g.FreeTiles[1];
-  const TileRecord& r = g.Records[size_t(t)];
+  const TileRecord& r = g.board().Records()[size_t(t)];
   const QPoint face(CoordX(r.x - 1, r.z - 1, g.BoardOriginX) + 20, CoordY(r.y - 1, r.z - 1, g.BoardOriginY) + 25);
   QTest::mouseMove(w->boardImage(), w->boardImage()->pointAt(face));
   EXPECT_EQ(g.HoverTile, t);
@@ -98,13 +98,13 @@ TEST(HiDpi, TheEditorsGhostStandsWhereAClickWouldPlaceATile) {
   Game& g = w->game();
   ASSERT_EQ(g.GameMode, ModeEditor);
   for (const QPoint board : {QPoint(200, 150), QPoint(333, 222), QPoint(501, 377)}) {
-    const Cell want = WhatAdd(g.Grid, board.x(), board.y());
+    const Cell want = WhatAdd(g.board().Grid(), board.x(), board.y());
     ASSERT_NE(want.x, 0);
     QTest::mouseMove(w->boardImage(), w->boardImage()->pointAt(board + QPoint(g.BoardOriginX, g.BoardOriginY)));
     EXPECT_EQ(g.ModeData<EditorState>().Ghost, (Cell{want.x - 1, want.y - 1, want.z - 1})) << board.x() << "," << board.y();
     QTest::mouseClick(w->boardImage(), Qt::LeftButton, Qt::NoModifier,
                       w->boardImage()->pointAt(board + QPoint(g.BoardOriginX, g.BoardOriginY)));
-    EXPECT_EQ(g.Grid.at(want.x, want.y, want.z), g.Layout.count()) << "the new tile stands where the ghost stood";
+    EXPECT_EQ(g.board().Grid().at(want.x, want.y, want.z), g.Layout.count()) << "the new tile stands where the ghost stood";
   }
 }
 

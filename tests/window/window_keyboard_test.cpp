@@ -1,7 +1,7 @@
 // A whole game played with the keyboard alone, in the real window.
 #include <gtest/gtest.h>
 
-#include "engine/board_text.h"
+#include "tests/support/board_text.h"
 #include "tests/window/window_test_support.h"
 
 namespace sorimo::testing {
@@ -10,9 +10,9 @@ namespace {
 // Two free tiles that match, or {0, 0}.
 std::pair<int, int> AFreePair(Game& g) {
   for (int a = 1; a <= kTileCount; ++a) {
-    if (!g.Records[size_t(a)].present() || !g.IsFreeNow(a)) continue;
+    if (!g.board().Records()[size_t(a)].present() || !g.IsFreeNow(a)) continue;
     for (int b = a + 1; b <= kTileCount; ++b)
-      if (g.Records[size_t(b)].present() && MatchGroup(a) == MatchGroup(b) && g.IsFreeNow(b)) return {a, b};
+      if (g.board().Records()[size_t(b)].present() && MatchGroup(a) == MatchGroup(b) && g.IsFreeNow(b)) return {a, b};
   }
   return {0, 0};
 }
@@ -45,7 +45,7 @@ TEST(WindowKeyboard, AWholeGameIsPlayedWithKeysAlone) {
   )");
   w->options().Winnable = true;
   StartClassic(w);
-  ASSERT_EQ(g.TilesLeft, 22);
+  ASSERT_EQ(g.TilesLeft(), 22);
 
   // Escape after a choice clears it.
   const auto [a, b] = AFreePair(g);
@@ -56,15 +56,15 @@ TEST(WindowKeyboard, AWholeGameIsPlayedWithKeysAlone) {
   EXPECT_EQ(g.FirstSelected, 0);
 
   // The winnable deal's own order of pairs clears it, whatever the deal.
-  const std::vector<Cell> order(g.PairList.begin() + 1, g.PairList.begin() + 1 + g.TilesTotal);
+  const std::vector<Cell> order(g.PairList().begin() + 1, g.PairList().begin() + 1 + g.TilesTotal());
   for (size_t k = 0; k < order.size(); k += 2) {
-    const int x = g.Grid.at(order[k].x, order[k].y, order[k].z);
-    const int y = g.Grid.at(order[k + 1].x, order[k + 1].y, order[k + 1].z);
+    const int x = g.board().Grid().at(order[k].x, order[k].y, order[k].z);
+    const int y = g.board().Grid().at(order[k + 1].x, order[k + 1].y, order[k + 1].z);
     PressOn(w, x);
     PressOn(w, y);
-    ASSERT_FALSE(g.Records[size_t(x)].present()) << BoardToText(g.Grid);
+    ASSERT_FALSE(g.board().Records()[size_t(x)].present()) << BoardToText(g.board().Grid());
   }
-  EXPECT_EQ(g.TilesLeft, 0);
+  EXPECT_EQ(g.TilesLeft(), 0);
   desktop.now += 5000;
   w.Tick(2);
   EXPECT_EQ(desktop.gameOvers.size(), 1u);

@@ -20,7 +20,7 @@ TEST(WindowPause, ChangingTheLookWhilePausedKeepsTheGame) {
   Window w(folder, desktop);
   StartClassic(w);
   Game& g = w->game();
-  const BoardGrid dealt = g.Grid;
+  const BoardGrid dealt = g.board().Grid();
   desktop.now += 42 * 1000;
   w.Tick();
   w->action("Pause1")->trigger();
@@ -39,7 +39,7 @@ TEST(WindowPause, ChangingTheLookWhilePausedKeepsTheGame) {
   desktop.now += 5 * 60 * 1000;
   w->action("Pause1")->trigger();
   EXPECT_EQ(g.GameMode, ModeClassic);
-  EXPECT_TRUE(g.Grid == dealt) << "the same game goes on";
+  EXPECT_TRUE(g.board().Grid() == dealt) << "the same game goes on";
   w.Tick();
   EXPECT_EQ(w->statusLine()->time(), "00:42");
 }
@@ -56,14 +56,14 @@ TEST(WindowKeys, SpaceOrEnterNeverReplaceTheGameInPlay) {
   Game& g = w->game();
   ASSERT_EQ(g.GameMode, ModeClassic);
   ASSERT_FALSE(w->welcome()->isVisible());
-  const BoardGrid dealt = g.Grid;
+  const BoardGrid dealt = g.board().Grid();
   for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
     // The key goes where the keyboard focus is; a hidden welcome button would still click.
     QWidget* focus = QApplication::focusWidget();
     ASSERT_TRUE(focus == nullptr || !w->welcome()->isAncestorOf(focus)) << "the welcome panel keeps the keys";
     QTest::keyClick(focus ? focus : w.window.get(), key);
     QApplication::processEvents();
-    EXPECT_TRUE(g.Grid == dealt) << "key " << key;
+    EXPECT_TRUE(g.board().Grid() == dealt) << "key " << key;
     EXPECT_EQ(g.GameMode, ModeClassic);
   }
 }
@@ -84,23 +84,23 @@ TEST(WindowPointer, BackLeavesNoRectangleWhereThePointerIsNot) {
     for (int i = 1; i < g.FreeCount && a == 0; ++i) {
       const int s = g.FreeTiles[size_t(i)], t = g.FreeTiles[size_t(i + 1)];
       if (MatchGroup(s) != MatchGroup(t)) continue;
-      if (g.Records[size_t(s)].z > 1 || g.Records[size_t(t)].z > 1) {
-        a = g.Records[size_t(s)].z > 1 ? s : t;
+      if (g.board().Records()[size_t(s)].z > 1 || g.board().Records()[size_t(t)].z > 1) {
+        a = g.board().Records()[size_t(s)].z > 1 ? s : t;
         b = a == s ? t : s;
       }
     }
   }
   ASSERT_NE(a, 0);
-  const TileRecord ra = g.Records[size_t(a)];
+  const TileRecord ra = g.board().Records()[size_t(a)];
   const int px = CoordX(ra.x - 1, ra.z - 1, g.BoardOriginX) + 20, py = CoordY(ra.y - 1, ra.z - 1, g.BoardOriginY) + 25;
   w.ClickTile(a);
   w.ClickTile(b);
-  ASSERT_FALSE(g.Records[size_t(a)].present());
+  ASSERT_FALSE(g.board().Records()[size_t(a)].present());
   w->FormMouseMove(px, py);  // over the place where tile a was: the tile below it
   ASSERT_NE(g.HoverTile, 0);
   ASSERT_NE(g.HoverTile, a);
   w->action("Undo1")->trigger();
-  ASSERT_TRUE(g.Records[size_t(a)].present());
+  ASSERT_TRUE(g.board().Records()[size_t(a)].present());
   EXPECT_EQ(g.HoverTile, 0) << "no rectangle is left on a tile the pointer has not been over";
   w->FormMouseMove(px, py);  // the pointer moves on the tile that came back
   EXPECT_EQ(g.HoverTile, a);

@@ -34,7 +34,7 @@ namespace {
 }
 
 QPoint FaceMiddle(const Game& g, int tile) {
-  const TileRecord& r = g.Records[size_t(tile)];
+  const TileRecord& r = g.board().Records()[size_t(tile)];
   return {CoordX(r.x - 1, r.z - 1, g.BoardOriginX) + 20, CoordY(r.y - 1, r.z - 1, g.BoardOriginY) + 25};
 }
 
@@ -47,7 +47,7 @@ std::vector<int> FreeTiles(Game& g) {
 QPoint BesideTheTiles(const Game& g) {
   for (int y = 0; y < 440; y += 5)
     for (int x = 0; x < 680; x += 5)
-      if (WhatTileThere(g.Grid, x, y) == 0) return {x + g.BoardOriginX, y + g.BoardOriginY};
+      if (WhatTileThere(g.board().Grid(), x, y) == 0) return {x + g.BoardOriginX, y + g.BoardOriginY};
   return {};
 }
 std::pair<int, int> APair(Game& g) {
@@ -97,15 +97,15 @@ TEST(WindowRedraw, QuickRedrawsShowWhatAWholeRedrawShows) {
   // Tiles high in their stacks first: selected and drawn again on their own.
   std::vector<int> tiles;
   for (int n = 1; n <= kTileCount; ++n)
-    if (g.Records[size_t(n)].present()) tiles.push_back(n);
-  std::stable_sort(tiles.begin(), tiles.end(), [&](int a, int b) { return g.Records[size_t(a)].z > g.Records[size_t(b)].z; });
-  ASSERT_GE(g.Records[size_t(tiles[0])].z, 4);
+    if (g.board().Records()[size_t(n)].present()) tiles.push_back(n);
+  std::stable_sort(tiles.begin(), tiles.end(), [&](int a, int b) { return g.board().Records()[size_t(a)].z > g.board().Records()[size_t(b)].z; });
+  ASSERT_GE(g.board().Records()[size_t(tiles[0])].z, 4);
   for (size_t i = 0; i < 12; ++i) {
     const int before = g.FirstSelected;
     g.FirstSelected = uint8_t(tiles[i]);
     if (before) g.RedrawTile(before);
     g.RedrawTile(tiles[i]);
-    EXPECT_TRUE(SameAsWholeRedraw(*w)) << "tile " << tiles[i] << " on layer " << g.Records[size_t(tiles[i])].z;
+    EXPECT_TRUE(SameAsWholeRedraw(*w)) << "tile " << tiles[i] << " on layer " << g.board().Records()[size_t(tiles[i])].z;
   }
   g.FirstSelected = 0;
   g.FullRedraw();
@@ -116,7 +116,7 @@ TEST(WindowRedraw, QuickRedrawsShowWhatAWholeRedrawShows) {
     ASSERT_NE(a, 0);
     w.ClickTile(a);
     w.ClickTile(b);
-    ASSERT_FALSE(g.Records[size_t(b)].present());
+    ASSERT_FALSE(g.board().Records()[size_t(b)].present());
     EXPECT_TRUE(SameAsWholeRedraw(*w)) << "pair " << a << ", " << b;
   }
 }

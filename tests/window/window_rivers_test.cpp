@@ -55,7 +55,7 @@ TEST(WindowRivers, EachMenuItemShortcutAndWelcomeButtonStartsItsGame) {
     way.start();
     EXPECT_EQ(g.GameMode, ModeRivers);
     EXPECT_EQ(g.BoardNumber, way.column);
-    EXPECT_EQ(g.TilesLeft, way.tiles);
+    EXPECT_EQ(g.TilesLeft(), way.tiles);
     EXPECT_EQ(g.SavedBoardNumber, layout) << "the layout's list comes back after the game";
     EXPECT_FALSE(w->welcome()->isVisible());
     w.Tick();
@@ -67,13 +67,13 @@ TEST(WindowRivers, EachMenuItemShortcutAndWelcomeButtonStartsItsGame) {
   ASSERT_TRUE(w->welcome()->isVisible());
   QTest::mouseClick(w->welcome()->button("BitBtn4"), Qt::LeftButton);
   EXPECT_EQ(g.BoardNumber, kRiversHardColumn);
-  EXPECT_EQ(g.TilesLeft, 144);
+  EXPECT_EQ(g.TilesLeft(), 144);
 }
 
 // A pair that a path joins; looking slides nothing.
 std::pair<int, int> JoinedPair(Game& g) {
-  for (int a = 1; a <= g.TilesTotal; ++a)
-    for (int b = a + 1; b <= g.TilesTotal; ++b)
+  for (int a = 1; a <= g.TilesTotal(); ++a)
+    for (int b = a + 1; b <= g.TilesTotal(); ++b)
       if (MatchGroup(a) == MatchGroup(b) && CanBeReachedStill(g, b, a)) return {a, b};
   return {0, 0};
 }
@@ -89,20 +89,20 @@ TEST(WindowRivers, APairGoesByTwoClicksAndBackPutsItWhereItStood) {
   for (int pair = 0; pair < 3; ++pair) {
     const auto [a, b] = JoinedPair(g);
     ASSERT_NE(a, 0) << "a full Easy board always has a pair on its outside";
-    const TileRecord whereA = g.Records[a], whereB = g.Records[b];
+    const TileRecord whereA = g.board().Records()[a], whereB = g.board().Records()[b];
     w.ClickTile(a);
     EXPECT_EQ(g.FirstSelected, a);
     w.ClickTile(b);
-    EXPECT_EQ(g.TilesLeft, 84 - 2 * (pair + 1));
-    EXPECT_FALSE(g.Records[a].present());
-    EXPECT_FALSE(g.Records[b].present());
+    EXPECT_EQ(g.TilesLeft(), 84 - 2 * (pair + 1));
+    EXPECT_FALSE(g.board().Records()[a].present());
+    EXPECT_FALSE(g.board().Records()[b].present());
     EXPECT_FALSE(g.ModeData<RiversState>().RiverFound);
     w.Tick();
-    EXPECT_EQ(w->statusLine()->tiles().toStdString(), std::to_string(g.TilesLeft));
+    EXPECT_EQ(w->statusLine()->tiles().toStdString(), std::to_string(g.TilesLeft()));
 
     w->action("Undo1")->trigger();
-    EXPECT_EQ(g.Records[a], whereA) << "the tile that slid is back where it stood";
-    EXPECT_EQ(g.Records[b], whereB);
+    EXPECT_EQ(g.board().Records()[a], whereA) << "the tile that slid is back where it stood";
+    EXPECT_EQ(g.board().Records()[b], whereB);
     w.ClickTile(a);
     w.ClickTile(b);
   }

@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "app/window/status_bar.h"
-#include "engine/board_text.h"
+#include "tests/support/board_text.h"
 #include "tests/window/window_test_support.h"
 
 namespace sorimo::testing {
@@ -23,9 +23,7 @@ void PutTrap(Window& w) {
   )");
   ASSERT_TRUE(board);
   Game& g = w->game();
-  g.Grid = board->grid;
-  g.Records = board->records;
-  g.TilesLeft = g.TilesTotal = board->tiles;
+  g.board() = BoardOf(*board);
   g.FullRedraw();
 }
 
@@ -71,7 +69,7 @@ TEST(WindowSolver, SolveThisBoardClearsAWinnableBoardAndEntersNothingInTheHall) 
   w->action("Winnable")->trigger();
   StartClassic(w);
   Game& g = w->game();
-  ASSERT_EQ(g.TilesLeft, 144);
+  ASSERT_EQ(g.TilesLeft(), 144);
   EXPECT_TRUE(solve->isEnabled());
   const int column = g.BoardNumber;
   const std::string bestBefore = w->hallTable().At(1, column);
@@ -80,8 +78,8 @@ TEST(WindowSolver, SolveThisBoardClearsAWinnableBoardAndEntersNothingInTheHall) 
   w.Tick();
   solve->trigger();
   ASSERT_TRUE(g.SolvePlay.running);
-  for (int ticks = 0; g.TilesLeft > 0 && ticks < 5000; ++ticks) w.Tick();
-  EXPECT_EQ(g.TilesLeft, 0);
+  for (int ticks = 0; g.TilesLeft() > 0 && ticks < 5000; ++ticks) w.Tick();
+  EXPECT_EQ(g.TilesLeft(), 0);
   w.Tick(2);
   ASSERT_EQ(desktop.gameOvers.size(), 1u);
   EXPECT_EQ(desktop.gameOvers[0].find("+hall"), std::string::npos) << desktop.gameOvers[0];
@@ -108,9 +106,9 @@ TEST(WindowSolver, AnyKeyOrClickOnlyStopsIt) {
   EXPECT_FALSE(g.SolvePlay.running);
   EXPECT_EQ(g.FirstSelected, 0);
   EXPECT_EQ(g.Cursor.tile, 0) << "the key moved no cursor";
-  EXPECT_EQ(g.TilesLeft, 144);
+  EXPECT_EQ(g.TilesLeft(), 144);
   w.Tick(20);
-  EXPECT_EQ(g.TilesLeft, 144);
+  EXPECT_EQ(g.TilesLeft(), 144);
 
   // A click on the board takes no tile.
   solve->trigger();
@@ -121,7 +119,7 @@ TEST(WindowSolver, AnyKeyOrClickOnlyStopsIt) {
   w.ClickTile(pair.second);
   EXPECT_FALSE(g.SolvePlay.running);
   EXPECT_EQ(g.FirstSelected, 0);
-  EXPECT_EQ(g.TilesLeft, 144);
+  EXPECT_EQ(g.TilesLeft(), 144);
 
   // A click on the menu bar opens no menu.
   solve->trigger();
@@ -132,10 +130,10 @@ TEST(WindowSolver, AnyKeyOrClickOnlyStopsIt) {
   // A command stops it and then does its own work; the solve command only stops it.
   solve->trigger();
   w.Tick(16);
-  ASSERT_EQ(g.TilesLeft, 142);
+  ASSERT_EQ(g.TilesLeft(), 142);
   w->action("Undo1")->trigger();
   EXPECT_FALSE(g.SolvePlay.running);
-  EXPECT_EQ(g.TilesLeft, 144);
+  EXPECT_EQ(g.TilesLeft(), 144);
   solve->trigger();
   ASSERT_TRUE(g.SolvePlay.running);
   solve->trigger();

@@ -113,7 +113,7 @@ void Window::Tick(int times) {
 
 void Window::ClickTile(int tile) {
   const Game& g = window->game();
-  const TileRecord& r = g.Records[size_t(tile)];
+  const TileRecord& r = g.board().Records()[size_t(tile)];
   ASSERT_TRUE(r.present()) << "tile " << tile << " is not on the board";
   // The middle of the tile's face in the visible board image.
   const int fx = CoordX(r.x - 1, r.z - 1, g.BoardOriginX);

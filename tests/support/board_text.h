@@ -36,6 +36,9 @@ struct BoardPicture {
   int tiles = 0;  // tiles on the board ('#' slots are not tiles)
 };
 std::optional<BoardPicture> BoardFromText(std::string_view text, std::string* error = nullptr);
+// The picture's tiles placed on a board one by one (its '#' slots are left out), in a game
+// that dealt `dealt` tiles (those of the picture when 0).
+Board BoardOf(const BoardPicture& picture, int dealt = 0);
 // Every layer that holds anything, cut to the box that holds all of it.
 std::string BoardToText(const BoardGrid& grid);
 

@@ -1,4 +1,4 @@
-#include "engine/board_text.h"
+#include "tests/support/board_text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -190,6 +190,16 @@ std::string BoardToText(const BoardGrid& grid) {
                    std::snprintf(text, sizeof text, "%4d", v);
                    return std::string(text);
                  });
+}
+
+Board BoardOf(const BoardPicture& picture, int dealt) {
+  Board board;
+  board.NewDeal(dealt > 0 ? dealt : picture.tiles);
+  for (int n = 1; n <= kTileCount; ++n) {
+    const TileRecord& r = picture.records[n];
+    if (r.present()) board.PlaceTile(n, {r.x, r.y, r.z});
+  }
+  return board;
 }
 
 }  // namespace sorimo

@@ -32,12 +32,12 @@ std::string UnclearableText(const BacksNeeded& b) {
 }
 
 void Game::WatchClearable() {
-  ClearableWatchState& w = ClearableWatch;
+  ClearableWatchState& w = aid.ClearableWatch;
   if (w.judged && w.position == board_.Records()) return;
   const SolveResult r = SolveBoard(board_.Grid(), board_.Records(), options_.Vertical, {0, kJudgeSeconds});
   const bool wasImpossible = w.judged && w.verdict == SolveVerdict::Impossible;
   // The walk back compares its first step with the position judged before this one.
-  if (r.verdict == SolveVerdict::Impossible && !wasImpossible) ShowStatus(UnclearableText(BacksToClearable()));
+  if (r.verdict == SolveVerdict::Impossible && !wasImpossible) status.ShowStatus(UnclearableText(BacksToClearable()));
   w.judged = true;
   w.position = board_.Records();
   w.verdict = r.verdict;
@@ -50,8 +50,8 @@ BacksNeeded Game::BacksToClearable() const {
   // Each step is one press of Back, made on the copy.
   for (int backs = 1; PutBackPair(copy); ++backs) {
     // The position before the last move is usually the one judged before: no need to solve it.
-    if (backs == 1 && ClearableWatch.judged && ClearableWatch.verdict == SolveVerdict::Clearable &&
-        ClearableWatch.position == copy.Records())
+    if (backs == 1 && aid.ClearableWatch.judged && aid.ClearableWatch.verdict == SolveVerdict::Clearable &&
+        aid.ClearableWatch.position == copy.Records())
       return {BacksNeeded::Kind::Found, 1};
     const double spent = std::chrono::duration<double>(Clock::now() - start).count();
     const double remaining = kWalkBackSeconds - spent;

@@ -36,6 +36,12 @@ struct SolvePlayState {
   bool used = false;        // the solver played in this game: its result enters no hall of fame
 };
 
+// The game's part of it: the warning's judgement and the solver's play.
+struct ClearingAid {
+  ClearableWatchState ClearableWatch;
+  SolvePlayState SolvePlay;
+};
+
 // How many times Back leads to a position that can be cleared.
 struct BacksNeeded {
   enum class Kind {

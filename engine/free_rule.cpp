@@ -52,8 +52,8 @@ bool Game::IsFreeNow(int n) const { return options_.Vertical ? Dispo_Vertical(n)
 
 void Game::IsItFree() {
   if (!Traits(GameMode).countsMoves) return;  // the last figures stay as they were
-  FreeCount = 0;
-  MovesLeft = 0;
+  moves.FreeCount = 0;
+  moves.MovesLeft = 0;
   Rules().CountMoves(*this);
 }
 

@@ -1,8 +1,9 @@
-// The game: one board, one game at a time, kept as plain fields that the window, the renderer
-// and the tests read directly. The routines every mode shares live here; each mode's own rules
-// are in engine/modes/ and its own state is one plain struct below. Everything the game needs
-// from the outside (drawing, sounds, questions, scores, music, time) goes through the
-// interfaces of GameHost; every option is read from Options at the moment it matters.
+// The game: one board, one game at a time. Its public face is the commands and events the
+// window sends and the state the window and the tests read; the routines every mode shares
+// are private, open to the modes' rules through ModeRules (engine/modes/mode_rules.h). Each
+// mode's own rules and state are in engine/modes/. Everything the game needs from the outside
+// (drawing, sounds, questions, scores, music, time) goes through the interfaces of GameHost;
+// every option is read from Options at the moment it matters.
 #pragma once
 
 #include <array>
@@ -15,15 +16,19 @@
 #include "engine/board_scene.h"
 #include "engine/clearing_aid.h"
 #include "engine/host.h"
+#include "engine/game_parts.h"
 #include "engine/keyboard_cursor.h"
 #include "engine/modes/clicks.h"
 #include "engine/modes/editor.h"
 #include "engine/modes/memory.h"
 #include "engine/modes/mode_rules.h"
+#include "engine/modes/mode_state.h"
 #include "engine/modes/rivers.h"
 #include "engine/modes/two_players.h"
 #include "engine/options.h"
+#include "engine/pixel_geometry.h"
 #include "engine/random.h"
+#include "engine/status_line.h"
 
 namespace sorimo {
 
@@ -74,15 +79,19 @@ struct HistoryEntry {
   bool operator==(const HistoryEntry&) const = default;
 };
 
+// The tiles drawn selected or hinted, to be handed back to RedrawHighlightChanges after the
+// selection or the hint changed.
+struct Highlights {
+  int first = 0, second = 0, hintFirst = 0, hintSecond = 0;
+};
+
 class Game {
  public:
   Game(const GameHost& host, Options& options);
-  Game(const Game&) = delete;
-  Game& operator=(const Game&) = delete;
 
   const GameHost& host() const { return host_; }
-  Options& options() { return options_; }
-  const Options& options() const { return options_; }
+  // The program's options, which the game reads at the moment they matter (it does not own them).
+  Options& options() const { return options_; }
   // The rules of the running mode; of the game under the pause while paused is RulesOf(ModeBeforePause).
   const ModeRules& Rules() const { return RulesOf(GameMode); }
 
@@ -100,58 +109,6 @@ class Game {
   // What is wrong with the game's board, in one sentence (empty when nothing): grid, records
   // and count disagree, the selections are off the board, or a removed pair's place is taken.
   std::string Inconsistency() const;
-
-  // ---- State (the names are those of the glossary in docs/architecture.md) ----
-  uint8_t GameMode = ModeIdle;
-  uint8_t ModeBeforePause = ModeStopped;
-
-  LayoutCells Layout;  // the layout every new classic deal is built from
-
-  uint8_t FirstSelected = 0;
-  uint8_t SecondSelected = 0;
-  int32_t PreviousSecond = 0;
-  bool ClickConsumed = false;
-  int32_t HintIndex = 0;
-  int32_t HintFirst = 0;
-  int32_t HintSecond = 0;
-  bool GameFinished = false;
-  bool GameOverHandled = false;
-
-  // Clock: tick values are the host's 32-bit millisecond counter; differences wrap safely.
-  int32_t ElapsedSeconds = 0;
-  int32_t PenaltySeconds = 0;
-  uint32_t StartTick = 0;
-  int32_t PausedElapsed = 0;
-
-
-  // Status line animation.
-  std::string StatusMessage;
-  int32_t StatusLength = 0;
-  int32_t StatusPosition = 0;  // 1-based first character shown
-  bool StatusBounce = false;
-  int32_t StatusStep = 1;
-
-  // Free tiles (1-based, increasing tile number) and the moves they give.
-  std::array<uint8_t, kTileCount + 1> FreeTiles{};
-  int32_t FreeCount = 0;
-  int32_t MovesLeft = 0;
-
-  int32_t RandomSeed = 0;   // the game number of a specific game; only > 0 seeds a deal
-  int32_t BoardNumber = 1;  // hall column: 1..99 a layout, 100.. the arcade games
-  int32_t SavedBoardNumber = 1;
-  // The layout in memory was tried from the editor and is saved in no file: its games are
-  // filed in no hall of fame list, not even the one of the layout chosen in the menu.
-  bool LayoutUnsaved = false;
-  uint8_t HoverTile = 0;
-  KeyboardCursor Cursor;  // play by keyboard (keyboard_play.cpp)
-  ClearableWatchState ClearableWatch;  // the warning of an unclearable board (clearable_warning.cpp)
-  SolvePlayState SolvePlay;            // "Solve this board" (solve_this_board.cpp)
-  bool HofRefreshPending = false;
-  int32_t BoardOriginX = 36;
-  int32_t BoardOriginY = 25;
-
-  Random Generator;
-
 
   // The running mode's own state (engine/modes/): a start makes it afresh (NewModeData), and it
   // stays through a pause and the end of the game until another game starts. ModeData finds it;
@@ -172,18 +129,31 @@ class Game {
     return dynamic_cast<const State*>(modeData_.get());
   }
 
+  // ---- State (the names are those of the glossary in docs/architecture.md) ----
+  uint8_t GameMode = ModeIdle;
+  uint8_t ModeBeforePause = ModeStopped;
+  LayoutCells Layout;  // the layout every new classic deal is built from
+  Choice choice;       // the selection, the hint and the tile under the pointer
+  bool GameFinished = false;
+  bool GameOverHandled = false;
+  GameClock clock;
+  StatusLine status;
+  MoveCount moves;  // as IsItFree counted them last
+  int32_t RandomSeed = 0;   // the game number of a specific game; only > 0 seeds a deal
+  int32_t BoardNumber = 1;  // hall column: 1..99 a layout, 100.. the arcade games
+  int32_t SavedBoardNumber = 1;
+  // The layout in memory was tried from the editor and is saved in no file: its games are
+  // filed in no hall of fame list, not even the one of the layout chosen in the menu.
+  bool LayoutUnsaved = false;
+  KeyboardCursor Cursor;  // play by keyboard (keyboard_play.cpp)
+  ClearingAid aid;        // the warning of an unclearable board and "Solve this board"
+  PixelPoint BoardOrigin{36, 25};  // where the board's pixel (0, 0) is in the board buffer
+  bool HofRefreshPending = false;  // the side panel is redrawn before the next board redraw
+  Random Generator;
+
   // ---- Game mode and starting games (start.cpp) ----
   void IM(uint8_t mode);
   DealResult BeginGame();
-  // What the classic and two-player starts share: the layout checked, the list set back to
-  // the chosen layout's, a new deal on it, and the game fields reset. A layout that cannot be
-  // dealt changes nothing.
-  DealResult DealOnChosenLayout(DealDrawing drawing);
-  // What every start command clears: the end flags, the selection and hint, the clock and
-  // penalties, the pause offset and the no-moves warning. (The mode's own state is its start's.)
-  void ResetGameFields();
-  // An arcade game's list becomes the current one; a layout's list is kept to come back to.
-  void EnterArcadeList(int32_t column);
   DealResult NewGame();
   DealResult RandomSolitaireGame1Click();
   DealResult NewSpecificGame1Click();
@@ -191,117 +161,107 @@ class Game {
   // easy or hard; 0, as "New" sends, keeps the list shown when it is the game's, else its easy one.
   DealResult StartMode(uint8_t mode, int32_t column = 0);
 
-  // ---- Deals (deal.cpp) ----
-  DealResult LayoutCheck() const;          // can Layout be dealt at all? Dealt when it can
+  // ---- Commands and events of a game ----
+  void ButtonDown(MouseButton button, int x, int y);  // selection.cpp
+  // The tile under the pointer, framed as the highlight options say; 0 for none (hover.cpp).
+  void HoverOver(int tile);
+  bool IsFreeNow(int n) const;  // the free rule the Vertical option selects (free_rule.cpp)
+  void IsItFree();              // counts the free tiles and moves again (free_rule.cpp)
+  void VerticalClick();
+  void Back();  // undo.cpp
+  void Restart();
+  void Hint();           // hint.cpp
+  void Shuffle1Click();  // shuffle.cpp
+  void Temps();          // clock.cpp: the 50 ms tick
+  void SolveThisBoard();  // the Play menu's command; while the solver plays, it stops it
+  bool StopSolving();     // any key or click; true when the solver was playing
+  void PauseClick();     // pause.cpp
+  void GameOver();       // game_over.cpp
+  void Stop();
+
+  // ---- Drawing (redraw.cpp, scene.cpp) ----
+  BoardScene Scene() const;  // what the renderer draws now; the window adds its highlight pen
+  void FullRedraw();
+  void RedrawTile(int n);
+  void HLRedrawTile(int n);
+  void RedrawBox(const DirtyRect& box);
+
+ private:
+  friend class ModeRules;  // the routines a mode's rules build on (mode_rules.h)
+  friend struct GameTestPeer;  // the tests' way to the deals' work (tests/engine/test_support.h)
+
+  // Starts (start.cpp). What the classic and two-player starts share: the layout checked, the
+  // list set back to the chosen layout's, a new deal on it, and the game fields reset. A layout
+  // that cannot be dealt changes nothing.
+  DealResult DealOnChosenLayout(DealDrawing drawing);
+  // What every start command clears: the end flags, the selection and hint, the clock and
+  // penalties, the pause offset and the no-moves warning. (The mode's own state is its start's.)
+  void ResetGameFields();
+  // An arcade game's list becomes the current one; a layout's list is kept to come back to.
+  void EnterArcadeList(int32_t column);
+
+  // Deals (deal.cpp).
+  DealResult LayoutCheck() const;            // can Layout be dealt at all? Dealt when it can
   DealResult DealStep(DealDrawing drawing);  // fill, count and deal a new game from Layout
   void FillSlots();
   bool CanBeTaken(int x, int y, int z) const;  // on the positions still to deal
   DealResult CreateBoard();
   ShuffleResult ShuffleBoard();
   void PlainShuffle(bool keepLayers);  // every tile swaps places with a random one
-
-  // ---- Free rule (free_rule.cpp; the cell test itself is in free_rule.h) ----
-  bool Dispo(int n) const;
-  bool Dispo_Vertical(int n) const;
-  bool IsFreeNow(int n) const;  // under the rule the Vertical option selects
-  void IsItFree();
-  void TestStile2();
-  void VerticalClick();
-
-  // ---- Clicks on the board (selection.cpp) ----
-  void ButtonDown(MouseButton button, int x, int y);
-  void ChoisitPai(int px, int py, int column, int row, MouseButton button);
-  void SonOK(int n);
-  // Off the board and onto the history; `firstFrom`, where undo puts the first tile back
-  // (Rivers: where it stood before it slid), by default where it stands.
-  void RemovePair(int first, int second, std::optional<Cell> firstFrom = std::nullopt);
-
-  // ---- Undo (undo.cpp) ----
-  void Back();
-  void GoBack();
-  void BackHistory();
-  void TakeBackPair();  // the last pair of the history back onto the board
-  // What TakeBackPair puts back, on any board of this game's history (the game's own, or a
-  // copy); false when no pair is left.
-  bool PutBackPair(Board& board) const;
-  void Restart();
-
-  // ---- Play by keyboard (keyboard_play.cpp): in every game mode but the editor ----
-  bool KeysPlay() const;
-  void MoveKeyCursor(CursorStep step);  // the arrow keys
-  void PressKeyCursor();                // Space or Enter: a left click on the cursor
-  void EscapeKey();                     // Escape: a right click, which clears the choice
-  DirtyRect KeyCursorRect() const;      // where the cursor is drawn, to redraw it
-
-  // ---- What the solver does for the player (clearable_warning.cpp, solve_this_board.cpp) ----
-  // The status refresh, with the warning on: judges a new position and says when the board
-  // just became impossible to clear.
-  void WatchClearable();
-  // How many presses of Back reach a position that can be cleared, judged on copies.
-  BacksNeeded BacksToClearable() const;
-  void SolveThisBoard();  // the Play menu's command; while the solver plays, it stops it
-  void StepSolving();     // the tick: the next tile of the solver's play
-  bool StopSolving();     // any key or click; true when the solver was playing
-
-  void Hint();           // hint.cpp
-  void Shuffle1Click();  // shuffle.cpp
-
-  // ---- The end of a game (game_over.cpp) ----
-  // Whether a redraw may notice that the board was cleared and end the game.
-  enum class EndCheck { Now, Later };
-  // The finished-game and pause test that opens every redraw; true when the board is not drawn.
-  bool RedrawEntryEndsGame(EndCheck check);
-  void GameOver();
-  void Stop();
-
-  // What the renderer draws now (scene.cpp); the window adds its highlight pen.
-  BoardScene Scene() const;
-
-  // ---- Redraws (redraw.cpp) ----
-  void FullRedraw();
-  void Redraw(const DirtyRect& dirty, EndCheck check);  // the box the host paints; full() for all
-  void RedrawTile(int n);
-  void HLRedrawTile(int n);
-  void RedrawBox(const DirtyRect& box);
-  DirtyRect TileRedrawRect(int n) const;  // the box RedrawTile repaints
-  DirtyRect TileFaceRect(int n) const;    // the face HLRedrawTile repaints
-  // The tiles drawn selected or hinted, to be handed back to RedrawHighlightChanges after
-  // the selection or the hint changed.
-  struct Highlights {
-    int first = 0, second = 0, hintFirst = 0, hintSecond = 0;
-  };
-  Highlights HighlightsNow() const { return {FirstSelected, SecondSelected, HintFirst, HintSecond}; }
-  // Redraws the faces of the tiles whose highlight is not what it was `before`: the picture
-  // a whole redraw would give, for two to four faces. The redraw entry runs once, as it would
-  // for a whole redraw, even when no face changed.
-  void RedrawHighlightChanges(const Highlights& before);
-
-  // ---- Clock and status line (clock.cpp, status.cpp) ----
-  void Temps();
-  void RunGameClock();  // elapsed seconds from the millisecond counter; the 100-minute stop
-  void ShowStatus(const std::string& text);
-  void WriteScore();
-
-  // ---- Pause (pause.cpp) ----
-  void PauseClick();
-  void FormActivate();
-  void FormDeactivate();
-  void CheckPause();
-  void UnCheckPause();
-
- private:
   bool DrawsDealOverGame() const;
   bool DrawsDeal(DealDrawing drawing) const;
   bool DrawsShuffle() const;
   void SeedDeal();
   void RefreshAfterFailedDeal();
-  void AnimateStatus();
-  void EndNoMovesWarning();
   int CountFreeSlots() const;
   Cell DrawFreeSlot(int n, const Cell* different);
   void TakeFreePair(int n, int k);
   void RestoreSlotsFromLayout();
 
+  // The free rule (free_rule.cpp; the cell test itself is in free_rule.h).
+  bool Dispo(int n) const;
+  bool Dispo_Vertical(int n) const;
+
+  // Choosing and taking tiles (selection.cpp).
+  void ChoisitPai(int px, int py, int column, int row, MouseButton button);
+  void SonOK(int n);
+  void TestStile2();
+  // Off the board and onto the history; `firstFrom`, where undo puts the first tile back
+  // (Rivers: where it stood before it slid), by default where it stands.
+  void RemovePair(int first, int second, std::optional<Cell> firstFrom = std::nullopt);
+
+  // Undo (undo.cpp).
+  void GoBack();
+  void BackHistory();
+  void TakeBackPair();  // the last pair of the history back onto the board, choice cleared
+  // What TakeBackPair puts back, on any board of this game's history (the game's own, or a
+  // copy); false when no pair is left.
+  bool PutBackPair(Board& board) const;
+
+  // What the solver does for the player (clearable_warning.cpp, solve_this_board.cpp): the
+  // status refresh's judgement of a new position, with the warning on; how many presses of
+  // Back reach a position that can be cleared, judged on copies; the tick's next step of the
+  // solver's play.
+  void WatchClearable();
+  BacksNeeded BacksToClearable() const;
+  void StepSolving();
+
+  // Redraws (redraw.cpp). Whether a redraw may notice that the board was cleared and end the game.
+  enum class EndCheck { Now, Later };
+  void Redraw(const DirtyRect& dirty, EndCheck check);
+  // The finished-game and pause test that opens every redraw; true when the board is not drawn.
+  bool RedrawEntryEndsGame(EndCheck check);
+  Highlights HighlightsNow() const;
+  // Redraws the faces of the tiles whose highlight is not what it was `before`: the picture
+  // a whole redraw would give, for two to four faces. The redraw entry runs once, as it would
+  // for a whole redraw, even when no face changed.
+  void RedrawHighlightChanges(const Highlights& before);
+
+  // The clock and the status refresh (clock.cpp, status.cpp).
+  void RunGameClock();  // elapsed seconds from the millisecond counter; the 100-minute stop
+  void WriteScore();
+  void AnimateStatus();
+  void EndNoMovesWarning();
   // The mode whose game is on the board: the running one, or the one under the pause.
   uint8_t PlayedMode() const { return GameMode == ModePaused ? ModeBeforePause : GameMode; }
 
@@ -310,14 +270,24 @@ class Game {
   Board board_;
   // A stack without a counter: the pair removed at TilesTotal - TilesLeft = k sits at k, k + 1.
   std::array<HistoryEntry, kTileCount> moveHistory_{};
+  std::unique_ptr<ModeState> modeData_ = std::make_unique<ModeState>();
   // Work of the deals and shuffles: the positions still to deal as slot markers, and the
   // lists of the winnable deals, 1-based (pairList_ in removal order).
   BoardGrid slots_;
   std::array<Cell, kTileCount + 1> slotList_{};
   int32_t slotCount_ = 0;
   std::array<Cell, kTileCount + 1> pairList_{};
-  std::unique_ptr<ModeState> modeData_ = std::make_unique<ModeState>();
 };
+
+// The box RedrawTile repaints, and the face HLRedrawTile repaints, of tile n where it stands.
+DirtyRect TileRedrawRect(const Game& g, int n);
+DirtyRect TileFaceRect(const Game& g, int n);
+
+// Pause and resume around the window's focus and the program's own modal windows (pause.cpp).
+void FormActivate(Game& g);
+void FormDeactivate(Game& g);
+void CheckPause(Game& g);
+void UnCheckPause(Game& g);
 
 // MM:SS of a count of seconds: two-digit minutes, colon, two-digit seconds (00:00..99:59).
 std::string TimeText(int seconds);

@@ -19,7 +19,7 @@ std::string Game::Inconsistency() const {
   const int left = board_.TilesLeft(), total = board_.TilesTotal();
   if (left % 2 != 0 || left > total) return "TilesLeft out of range";
   const TileRecords& records = board_.Records();
-  for (const int s : {static_cast<int>(FirstSelected), static_cast<int>(SecondSelected)})
+  for (const int s : {static_cast<int>(choice.FirstSelected), static_cast<int>(choice.SecondSelected)})
     if (s != 0 && !records[s].present()) return "a selected tile is not on the board";
   for (int k = 0; k < total - left; ++k) {
     const HistoryEntry& e = moveHistory_[size_t(k)];

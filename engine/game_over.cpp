@@ -6,7 +6,7 @@ namespace sorimo {
 bool Game::RedrawEntryEndsGame(EndCheck check) {
   // The redraws of the last pair's two tiles do not notice the end: the next redraw does (the
   // tick's status refresh requests a whole one), so the pair is seen to go first.
-  if (check == EndCheck::Now && TilesLeft() == 0 && Traits(GameMode).endsWhenEmpty && ElapsedSeconds > 0)
+  if (check == EndCheck::Now && TilesLeft() == 0 && Traits(GameMode).endsWhenEmpty && clock.ElapsedSeconds > 0)
     GameFinished = true;
   if (GameFinished) {
     GameOver();
@@ -42,9 +42,9 @@ void Game::GameOver() {
 
 // Without a game there are no moves to miss: the swinging warning goes from the status line.
 void Game::EndNoMovesWarning() {
-  if (!StatusBounce) return;
-  StatusBounce = false;
-  ShowStatus("");
+  if (!status.StatusBounce) return;
+  status.StatusBounce = false;
+  status.ShowStatus("");
   host_.feedback.SetStatusLine("");
 }
 

@@ -5,22 +5,22 @@ namespace sorimo {
 
 void Game::Hint() {
   if (!Traits(GameMode).allowsHint) return;
-  if (MovesLeft == 0) return;
+  if (moves.MovesLeft == 0) return;
   const Highlights before = HighlightsNow();
-  HintFirst = HintSecond = 0;
+  choice.HintFirst = choice.HintSecond = 0;
   IsItFree();
-  if (FreeCount < 2 || MovesLeft == 0) return;  // no move, no penalty
-  HintIndex = HintIndex % MovesLeft + 1;
+  if (moves.FreeCount < 2 || moves.MovesLeft == 0) return;  // no move, no penalty
+  choice.HintIndex = choice.HintIndex % moves.MovesLeft + 1;
   int count = 0;
-  for (int i = 1; i < FreeCount; ++i) {
-    if (MatchGroup(FreeTiles[i]) != MatchGroup(FreeTiles[i + 1])) continue;
-    if (++count == HintIndex) {
-      HintFirst = FreeTiles[i];
-      HintSecond = FreeTiles[i + 1];
+  for (int i = 1; i < moves.FreeCount; ++i) {
+    if (MatchGroup(moves.FreeTiles[i]) != MatchGroup(moves.FreeTiles[i + 1])) continue;
+    if (++count == choice.HintIndex) {
+      choice.HintFirst = moves.FreeTiles[i];
+      choice.HintSecond = moves.FreeTiles[i + 1];
       break;
     }
   }
-  PenaltySeconds += 40;
+  clock.PenaltySeconds += 40;
   RedrawHighlightChanges(before);
 }
 

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "engine/board.h"
+#include "engine/host.h"
 #include "engine/modes/clicks_grid.h"
 #include "engine/pixel_geometry.h"
 
@@ -41,6 +42,16 @@ int NearestClickableTile(const BoardGrid& grid, const TileRecords& records, Pixe
 // when there is none.
 int NextClickableTile(const BoardGrid& grid, const TileRecords& records, int current, PixelPoint from,
                       CursorStep step);
+
+class Game;
+
+// Play by keyboard in every game mode but the editor (keyboard_play.cpp): the arrow keys move
+// the cursor, Space or Enter click where it stands, Escape clicks the right button.
+bool KeysPlay(const Game& g);
+void MoveKeyCursor(Game& g, CursorStep step);
+void PressKeyCursor(Game& g);
+void EscapeKey(Game& g);
+DirtyRect KeyCursorRect(const Game& g);  // where the cursor is drawn, to redraw it
 
 // Clicks: the neighbouring cell of the play area that way; the same cell at the border.
 ClicksCell NextClicksCell(ClicksCell from, CursorStep step);

@@ -18,62 +18,62 @@ DirtyRect ClicksCellRect(ClicksCell c, int originX, int originY) {
 
 }  // namespace
 
-bool Game::KeysPlay() const { return Traits(GameMode).takesClicks && Describe(GameMode).cursor != CursorKind::None; }
+bool KeysPlay(const Game& g) { return Traits(g.GameMode).takesClicks && Describe(g.GameMode).cursor != CursorKind::None; }
 
-DirtyRect Game::KeyCursorRect() const {
-  if (Describe(GameMode).cursor == CursorKind::Cell) return ClicksCellRect(Cursor.cell, BoardOriginX, BoardOriginY);
-  return TileFaceRect(Cursor.tile);
+DirtyRect KeyCursorRect(const Game& g) {
+  if (Describe(g.GameMode).cursor == CursorKind::Cell) return ClicksCellRect(g.Cursor.cell, g.BoardOrigin.x, g.BoardOrigin.y);
+  return TileFaceRect(g, g.Cursor.tile);
 }
 
-void Game::MoveKeyCursor(CursorStep step) {
-  if (!KeysPlay()) return;
-  if (Describe(GameMode).cursor == CursorKind::Cell) {
-    const ClicksCell old = Cursor.cell;
+void MoveKeyCursor(Game& g, CursorStep step) {
+  if (!KeysPlay(g)) return;
+  if (Describe(g.GameMode).cursor == CursorKind::Cell) {
+    const ClicksCell old = g.Cursor.cell;
     // The first key shows the cursor on the bottom row, in the middle, where the tiles are.
-    Cursor.cell = old.column == 0 ? ClicksCell{(kClicksFirstColumn + kClicksLastColumn) / 2, kClicksBottomRow}
+    g.Cursor.cell = old.column == 0 ? ClicksCell{(kClicksFirstColumn + kClicksLastColumn) / 2, kClicksBottomRow}
                                   : NextClicksCell(old, step);
-    if (old.column != 0) RedrawBox(ClicksCellRect(old, BoardOriginX, BoardOriginY));
-    RedrawBox(KeyCursorRect());
+    if (old.column != 0) g.RedrawBox(ClicksCellRect(old, g.BoardOrigin.x, g.BoardOrigin.y));
+    g.RedrawBox(KeyCursorRect(g));
     return;
   }
-  const int old = Cursor.tile != 0 && board_.Records()[Cursor.tile].present() ? Cursor.tile : 0;
+  const int old = g.Cursor.tile != 0 && g.board().Records()[g.Cursor.tile].present() ? g.Cursor.tile : 0;
   int next = 0;
   if (old != 0) {
-    next = NextClickableTile(board_.Grid(), board_.Records(), old, FaceMiddle(board_.Records()[old]), step);
-  } else if (Cursor.at.x >= 0) {
+    next = NextClickableTile(g.board().Grid(), g.board().Records(), old, FaceMiddle(g.board().Records()[old]), step);
+  } else if (g.Cursor.at.x >= 0) {
     // Its tile went: on from where it stood, or to the nearest tile when none lies that way.
-    next = NextClickableTile(board_.Grid(), board_.Records(), 0, Cursor.at, step);
-    if (next == 0) next = NearestClickableTile(board_.Grid(), board_.Records(), Cursor.at);
+    next = NextClickableTile(g.board().Grid(), g.board().Records(), 0, g.Cursor.at, step);
+    if (next == 0) next = NearestClickableTile(g.board().Grid(), g.board().Records(), g.Cursor.at);
   } else {
-    next = NearestClickableTile(board_.Grid(), board_.Records(), kBoardMiddle);
+    next = NearestClickableTile(g.board().Grid(), g.board().Records(), kBoardMiddle);
   }
   if (next == 0 || next == old) return;
-  Cursor.tile = next;
-  Cursor.at = FaceMiddle(board_.Records()[next]);
-  if (old != 0) HLRedrawTile(old);
-  HLRedrawTile(next);
+  g.Cursor.tile = next;
+  g.Cursor.at = FaceMiddle(g.board().Records()[next]);
+  if (old != 0) g.HLRedrawTile(old);
+  g.HLRedrawTile(next);
 }
 
-void Game::PressKeyCursor() {
-  if (!KeysPlay()) return;
-  if (Describe(GameMode).cursor == CursorKind::Cell) {
-    if (Cursor.cell.column == 0) return;
-    const PixelPoint p = ClicksCellPoint(Cursor.cell);
-    ButtonDown(MouseButton::Left, p.x + BoardOriginX, p.y + BoardOriginY);
+void PressKeyCursor(Game& g) {
+  if (!KeysPlay(g)) return;
+  if (Describe(g.GameMode).cursor == CursorKind::Cell) {
+    if (g.Cursor.cell.column == 0) return;
+    const PixelPoint p = ClicksCellPoint(g.Cursor.cell);
+    g.ButtonDown(MouseButton::Left, p.x + g.BoardOrigin.x, p.y + g.BoardOrigin.y);
     // The group fell: the cursor is drawn again over what stands there now.
-    if (Cursor.cell.column != 0 && Describe(GameMode).cursor == CursorKind::Cell) RedrawBox(KeyCursorRect());
+    if (g.Cursor.cell.column != 0 && Describe(g.GameMode).cursor == CursorKind::Cell) g.RedrawBox(KeyCursorRect(g));
     return;
   }
-  if (Cursor.tile == 0) return;
-  const std::optional<PixelPoint> p = ClickPointOf(board_.Grid(), board_.Records(), Cursor.tile);
+  if (g.Cursor.tile == 0) return;
+  const std::optional<PixelPoint> p = ClickPointOf(g.board().Grid(), g.board().Records(), g.Cursor.tile);
   if (!p) return;
-  ButtonDown(MouseButton::Left, p->x + BoardOriginX, p->y + BoardOriginY);
+  g.ButtonDown(MouseButton::Left, p->x + g.BoardOrigin.x, p->y + g.BoardOrigin.y);
 }
 
-void Game::EscapeKey() {
-  if (!KeysPlay()) return;
+void EscapeKey(Game& g) {
+  if (!KeysPlay(g)) return;
   // Off the board: the right button's choice-clearing, never a tile's own right click.
-  ButtonDown(MouseButton::Right, -1000, -1000);
+  g.ButtonDown(MouseButton::Right, -1000, -1000);
 }
 
 }  // namespace sorimo

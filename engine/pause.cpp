@@ -19,28 +19,28 @@ void Game::PauseClick() {
   }
 }
 
-void Game::FormDeactivate() {
-  if (GameMode != ModePaused) PauseClick();
+void FormDeactivate(Game& g) {
+  if (g.GameMode != ModePaused) g.PauseClick();
 }
 
-void Game::FormActivate() {
-  if (GameMode == ModePaused) PauseClick();
+void FormActivate(Game& g) {
+  if (g.GameMode == ModePaused) g.PauseClick();
 }
 
-void Game::CheckPause() {
-  if (!options_.GoCheckPause) return;
-  if (GameMode != ModePaused) {
-    const uint8_t before = GameMode;
-    PauseClick();
+void CheckPause(Game& g) {
+  if (!g.options().GoCheckPause) return;
+  if (g.GameMode != ModePaused) {
+    const uint8_t before = g.GameMode;
+    g.PauseClick();
     // Nothing was running (welcome screen, game over, editor): remember where we were, so
     // that closing the window returns there and not to a game stopped long ago.
-    if (GameMode != ModePaused) ModeBeforePause = before;
+    if (g.GameMode != ModePaused) g.ModeBeforePause = before;
   }
-  GameMode = ModePaused;
+  g.GameMode = ModePaused;
 }
 
-void Game::UnCheckPause() {
-  if (GameMode == ModePaused && options_.GoCheckPause) PauseClick();
+void UnCheckPause(Game& g) {
+  if (g.GameMode == ModePaused && g.options().GoCheckPause) g.PauseClick();
 }
 
 }  // namespace sorimo

@@ -16,27 +16,33 @@ void Game::Redraw(const DirtyRect& dirty, EndCheck check) {
   host_.board.PaintBoard(dirty);
 }
 
-DirtyRect Game::TileRedrawRect(int n) const {
-  return RedrawTileRect(board_.Records()[n], BoardOriginX, BoardOriginY, options_.Shadows);
+DirtyRect TileRedrawRect(const Game& g, int n) {
+  return RedrawTileRect(g.board().Records()[n], g.BoardOrigin.x, g.BoardOrigin.y, g.options().Shadows);
 }
 
-DirtyRect Game::TileFaceRect(int n) const { return HLRedrawTileRect(board_.Records()[n], BoardOriginX, BoardOriginY); }
+DirtyRect TileFaceRect(const Game& g, int n) {
+  return HLRedrawTileRect(g.board().Records()[n], g.BoardOrigin.x, g.BoardOrigin.y);
+}
+
+Highlights Game::HighlightsNow() const {
+  return {choice.FirstSelected, choice.SecondSelected, choice.HintFirst, choice.HintSecond};
+}
 
 void Game::RedrawBox(const DirtyRect& box) { Redraw(box, EndCheck::Now); }
 
 void Game::RedrawTile(int n) {
   if (n < 1 || n > kTileCount) return;
-  RedrawBox(TileRedrawRect(n));
+  RedrawBox(TileRedrawRect(*this, n));
 }
 
 void Game::HLRedrawTile(int n) {
   if (n < 1 || n > kTileCount) return;
-  RedrawBox(TileFaceRect(n));
+  RedrawBox(TileFaceRect(*this, n));
 }
 
 namespace {
 // How a tile is highlighted: bit 0 selected, bit 1 hinted.
-int HighlightOf(const Game::Highlights& h, int tile) {
+int HighlightOf(const Highlights& h, int tile) {
   return (tile == h.first || tile == h.second ? 1 : 0) | (tile == h.hintFirst || tile == h.hintSecond ? 2 : 0);
 }
 }  // namespace
@@ -52,7 +58,7 @@ void Game::RedrawHighlightChanges(const Highlights& before) {
     if (HighlightOf(before, t) == HighlightOf(after, t)) continue;
     if (std::find(seen.begin(), seen.begin() + count, t) != seen.begin() + count) continue;
     seen[count] = t;
-    faces[count++] = TileFaceRect(t);
+    faces[count++] = TileFaceRect(*this, t);
   }
   if (HofRefreshPending) host_.board.ShowPanelHOF();
   if (RedrawEntryEndsGame(EndCheck::Now)) return;

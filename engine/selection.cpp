@@ -8,8 +8,8 @@ void Game::ButtonDown(MouseButton button, int x, int y) {
   // Board clicks act on release.
   if (!Traits(GameMode).takesClicks) return;
   if (StopSolving()) return;  // a click while the solver plays only stops it
-  ClickConsumed = false;
-  Rules().ButtonDown(*this, button, x - BoardOriginX, y - BoardOriginY);
+  choice.ClickConsumed = false;
+  Rules().ButtonDown(*this, button, x - BoardOrigin.x, y - BoardOrigin.y);
 }
 
 void Game::ChoisitPai(int px, int py, int column, int row, MouseButton button) {
@@ -27,9 +27,9 @@ void Game::RemovePair(int first, int second, std::optional<Cell> firstFrom) {
     moveHistory_[k] = {static_cast<uint8_t>(first), from.x, from.y, from.z};
     moveHistory_[k + 1] = {static_cast<uint8_t>(second), b.x, b.y, b.z};
   }
-  FirstSelected = SecondSelected = 0;
+  choice.FirstSelected = choice.SecondSelected = 0;
   for (const int t : {first, second}) {
-    const DirtyRect box = TileRedrawRect(t);  // found through the record, before it goes
+    const DirtyRect box = TileRedrawRect(*this, t);  // found through the record, before it goes
     board_.TakeTile(t);
     Redraw(box, EndCheck::Later);
   }
@@ -42,11 +42,11 @@ void Game::SonOK(int n) {
 }
 
 void Game::TestStile2() {
-  ClickConsumed = true;
-  int redraw = SecondSelected;
-  if (SecondSelected == FirstSelected) {  // the selected tile again: cancel the selection
-    redraw = FirstSelected;
-    FirstSelected = SecondSelected = 0;
+  choice.ClickConsumed = true;
+  int redraw = choice.SecondSelected;
+  if (choice.SecondSelected == choice.FirstSelected) {  // the selected tile again: cancel the selection
+    redraw = choice.FirstSelected;
+    choice.FirstSelected = choice.SecondSelected = 0;
     host_.feedback.PlaySound(Sound::Select);
   }
   if (redraw > 0) RedrawTile(redraw);

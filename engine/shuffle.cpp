@@ -7,11 +7,11 @@ namespace sorimo {
 void Game::Shuffle1Click() {
   if (GameFinished) return;
   if (!Traits(GameMode).allowsShuffle) return;
-  HintFirst = HintSecond = 0;
-  FirstSelected = SecondSelected = 0;
+  choice.HintFirst = choice.HintSecond = 0;
+  choice.FirstSelected = choice.SecondSelected = 0;
   Rules().Shuffle(*this);
   // A new position not reached by a move: the warning judges it afresh.
-  ClearableWatch = ClearableWatchState{};
+  aid.ClearableWatch = ClearableWatchState{};
   FullRedraw();
   host_.board.ProcessEvents();
 }
@@ -36,7 +36,7 @@ void Game::PlainShuffle(bool keepLayers) {
           board_.SwapTiles(t1, t2);
         }
     IsItFree();
-    if (MovesLeft > 0) break;
+    if (moves.MovesLeft > 0) break;
   }
 }
 

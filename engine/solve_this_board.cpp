@@ -18,28 +18,28 @@ void Game::SolveThisBoard() {
   if (StopSolving()) return;
   const SolveResult r = SolveBoard(board_.Grid(), board_.Records(), options_.Vertical, {0, kSolveCommandSeconds});
   if (r.verdict == SolveVerdict::Impossible) {
-    ShowStatus(UnclearableText(BacksToClearable()));
+    status.ShowStatus(UnclearableText(BacksToClearable()));
     return;
   }
   if (r.verdict == SolveVerdict::Unknown || r.order.empty()) {
-    ShowStatus(SolveNotFoundText);
+    status.ShowStatus(SolveNotFoundText);
     return;
   }
   // The player's choice and the hint make way for the solver's.
   const Highlights before = HighlightsNow();
-  FirstSelected = SecondSelected = 0;
-  HintFirst = HintSecond = 0;
+  choice.FirstSelected = choice.SecondSelected = 0;
+  choice.HintFirst = choice.HintSecond = 0;
   RedrawHighlightChanges(before);
-  SolvePlay = SolvePlayState{};
-  SolvePlay.running = true;
-  SolvePlay.used = true;
-  SolvePlay.order = r.order;
-  SolvePlay.stepTick = host_.time.TickCount();
-  ShowStatus(SolvingText);
+  aid.SolvePlay = SolvePlayState{};
+  aid.SolvePlay.running = true;
+  aid.SolvePlay.used = true;
+  aid.SolvePlay.order = r.order;
+  aid.SolvePlay.stepTick = host_.time.TickCount();
+  status.ShowStatus(SolvingText);
 }
 
 void Game::StepSolving() {
-  SolvePlayState& s = SolvePlay;
+  SolvePlayState& s = aid.SolvePlay;
   if (!s.running) return;
   if (!Describe(GameMode).solverPlays || GameFinished || s.next >= s.order.size()) {
     s.running = false;
@@ -57,7 +57,7 @@ void Game::StepSolving() {
     return;
   }
   if (!s.firstShown) {
-    FirstSelected = p.first;
+    choice.FirstSelected = p.first;
     SonOK(p.first);
     s.firstShown = true;
     return;
@@ -70,16 +70,16 @@ void Game::StepSolving() {
 }
 
 bool Game::StopSolving() {
-  SolvePlayState& s = SolvePlay;
+  SolvePlayState& s = aid.SolvePlay;
   if (!s.running) return false;
   s.running = false;
-  if (s.firstShown && FirstSelected != 0) {
-    const int shown = FirstSelected;
-    FirstSelected = 0;
+  if (s.firstShown && choice.FirstSelected != 0) {
+    const int shown = choice.FirstSelected;
+    choice.FirstSelected = 0;
     RedrawTile(shown);
   }
   s.firstShown = false;
-  ShowStatus(SolveStoppedText);
+  status.ShowStatus(SolveStoppedText);
   return true;
 }
 

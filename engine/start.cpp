@@ -41,30 +41,30 @@ DealResult Game::DealOnChosenLayout(DealDrawing drawing) {
 DealResult Game::BeginGame() {
   if (const DealResult r = DealOnChosenLayout(DealDrawing::UnlessSpecific); r != DealResult::Dealt) return r;
   IM(ModeClassic);
-  if (RandomSeed > 0 && options_.RandomSeed1) ShowStatus(SpecificBoardText + std::to_string(RandomSeed));
+  if (RandomSeed > 0 && options_.RandomSeed1) status.ShowStatus(SpecificBoardText + std::to_string(RandomSeed));
   FullRedraw();
   host_.board.ShowPanelHOF();
   // A message still sliding in (the specific-board one, a layout choice) is left alone.
-  if (StatusPosition <= 1 || StatusMessage == NoMovesText) ShowStatus(NewGameText);
-  StartTick = host_.time.TickCount();
+  if (status.StatusPosition <= 1 || status.StatusMessage == NoMovesText) status.ShowStatus(NewGameText);
+  clock.StartTick = host_.time.TickCount();
   return DealResult::Dealt;
 }
 
 void Game::ResetGameFields() {
   GameFinished = false;
   GameOverHandled = false;
-  ClickConsumed = false;
-  HintIndex = 0;
-  HintFirst = HintSecond = 0;
-  ElapsedSeconds = 0;
-  PenaltySeconds = 0;
-  FirstSelected = SecondSelected = 0;
-  HoverTile = 0;
+  choice.ClickConsumed = false;
+  choice.HintIndex = 0;
+  choice.HintFirst = choice.HintSecond = 0;
+  clock.ElapsedSeconds = 0;
+  clock.PenaltySeconds = 0;
+  choice.FirstSelected = choice.SecondSelected = 0;
+  choice.HoverTile = 0;
   Cursor = KeyboardCursor{};
-  PausedElapsed = 0;
-  StatusBounce = false;
-  ClearableWatch = ClearableWatchState{};
-  SolvePlay = SolvePlayState{};
+  clock.PausedElapsed = 0;
+  status.StatusBounce = false;
+  aid.ClearableWatch = ClearableWatchState{};
+  aid.SolvePlay = SolvePlayState{};
 }
 
 // "New" repeats the game being played, or the game whose list is shown (the arcade games

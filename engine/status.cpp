@@ -13,19 +13,19 @@ void Game::WriteScore() {
     return;
   }
   IsItFree();
-  if (options_.WarnUnclearable && traits.solverJudges && MovesLeft > 0 && !SolvePlay.running) WatchClearable();
+  if (options_.WarnUnclearable && traits.solverJudges && moves.MovesLeft > 0 && !aid.SolvePlay.running) WatchClearable();
   host_.feedback.SetStatusFields(
-      std::to_string(TilesLeft()), options_.Moves && traits.countsMoves ? std::to_string(MovesLeft) : std::string(),
-      traits.showsTime && options_.ShowTime ? TimeText(ElapsedSeconds + PenaltySeconds) : std::string());
-  if (MovesLeft > 0) StatusBounce = false;
+      std::to_string(TilesLeft()), options_.Moves && traits.countsMoves ? std::to_string(moves.MovesLeft) : std::string(),
+      traits.showsTime && options_.ShowTime ? TimeText(clock.ElapsedSeconds + clock.PenaltySeconds) : std::string());
+  if (moves.MovesLeft > 0) status.StatusBounce = false;
 
-  if (MovesLeft == 0 && Rules().OfferGiveUp(*this)) return;
+  if (moves.MovesLeft == 0 && Rules().OfferGiveUp(*this)) return;
   if (TilesLeft() == 0) {
     if (!GameOverHandled) FullRedraw();  // its first step notices the end
-  } else if (MovesLeft == 0 && !StatusBounce && traits.warnsNoMoves) {
-    StatusStep = 1;
-    ShowStatus(NoMovesText);
-    StatusBounce = true;
+  } else if (moves.MovesLeft == 0 && !status.StatusBounce && traits.warnsNoMoves) {
+    status.StatusStep = 1;
+    status.ShowStatus(NoMovesText);
+    status.StatusBounce = true;
   }
 }
 

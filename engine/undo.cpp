@@ -12,7 +12,7 @@ void Game::GoBack() {
   if (!Traits(GameMode).allowsUndo) return;
   BackHistory();
   // The tiles under the pointer have changed: its rectangle waits for the pointer's next move.
-  HoverTile = 0;
+  choice.HoverTile = 0;
   FullRedraw();
   if (options_.ShowGirls) host_.board.ShowPanelHOF();
   host_.board.RepaintNow();
@@ -23,8 +23,8 @@ void Game::BackHistory() { Rules().BackHistory(*this); }
 // The pair games' history: the pair removed at TilesTotal - TilesLeft = k sits at k, k + 1.
 void Game::TakeBackPair() {
   if (!PutBackPair(board_)) return;
-  FirstSelected = SecondSelected = 0;
-  HintFirst = HintSecond = 0;
+  choice.FirstSelected = choice.SecondSelected = 0;
+  choice.HintFirst = choice.HintSecond = 0;
 }
 
 bool Game::PutBackPair(Board& board) const {
@@ -46,12 +46,12 @@ void Game::Restart() {
     GoBack();  // each step is drawn, so the board visibly fills up again
     if (TilesLeft() == before) break;
   }
-  ElapsedSeconds = 0;
-  PenaltySeconds = 0;
-  HoverTile = 0;
-  PausedElapsed = 0;
-  StartTick = host_.time.TickCount();
-  ShowStatus(RestartedText);
+  clock.ElapsedSeconds = 0;
+  clock.PenaltySeconds = 0;
+  choice.HoverTile = 0;
+  clock.PausedElapsed = 0;
+  clock.StartTick = host_.time.TickCount();
+  status.ShowStatus(RestartedText);
 }
 
 }  // namespace sorimo

@@ -21,25 +21,25 @@ HallWindowModel TSorimo::HallModel() {
 
 // The hall of fame window from the menu, the toolbar or the welcome panel; the game waits.
 void TSorimo::ShowScores() {
-  game_.CheckPause();
+  CheckPause(game_);
   if (desktop_.hallWindow) {
     desktop_.hallWindow(false);
   } else {
     THallWindow w(this, HallModel());
     w.exec();
   }
-  game_.UnCheckPause();
+  UnCheckPause(game_);
 }
 
 void TSorimo::About1Click() {
-  game_.CheckPause();
+  CheckPause(game_);
   if (desktop_.aboutWindow) {
     desktop_.aboutWindow();
   } else {
     TAboutBox box(this, {BackdropPicture});
     box.exec();
   }
-  game_.UnCheckPause();
+  UnCheckPause(game_);
 }
 
 }  // namespace sorimo

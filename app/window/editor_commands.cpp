@@ -98,7 +98,7 @@ void TSorimo::OpenEditor(bool create) {
   if (create) LayoutName = NewLayoutName;
   editorPanel_->setLayoutName(LayoutName);
   editorPanel_->setTilesLeft(game_.ModeData<EditorState>().TilesLeft);
-  game_.ShowStatus("      ");
+  game_.status.ShowStatus("      ");
   StartGameCommand(&Game::NewGame);
 }
 

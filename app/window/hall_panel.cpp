@@ -7,7 +7,7 @@ namespace sorimo {
 PanelModel TSorimo::PanelModelNow() {
   return {game_, options_, hall_, game_.BoardNumber, NewEntryRank, [this] {
             game_.IsItFree();
-            return int(game_.MovesLeft);
+            return int(game_.moves.MovesLeft);
           }};
 }
 

@@ -18,12 +18,12 @@ void TSorimo::French1Click() { CallHelp(HelpPage::French); }
 void TSorimo::ViewTiles1Click() { CallHelp(HelpPage::Tiles); }
 
 void TSorimo::CallHelp(HelpPage page) {
-  game_.CheckPause();
+  CheckPause(game_);
   HelpForm->ShowPage(page);
   // Drawn at every opening, so the overview shows the tileset in use now.
   HelpForm->DrawTileOverview(ImageOf(renderer_.texture()));
   HelpForm->exec();
-  game_.UnCheckPause();
+  UnCheckPause(game_);
   ShowPanelHOF();
 }
 

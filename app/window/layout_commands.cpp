@@ -101,10 +101,10 @@ void TSorimo::UseLayout(const LayoutReadResult& read) {
   LayoutName = read.name;
   NewEntryRank = 0;
   if (StartupLoad) {
-    game_.ShowStatus("Welcome to Sorimo 6.21 !");
+    game_.status.ShowStatus("Welcome to Sorimo 6.21 !");
     return;
   }
-  game_.ShowStatus(LayoutSelectedText(LayoutName));
+  game_.status.ShowStatus(LayoutSelectedText(LayoutName));
   ReportDeal(game_.BeginGame());
 }
 
@@ -128,7 +128,7 @@ ChooseLayoutModel TSorimo::ChooserModel() {
 // "Select Layout" and the toolbar's "Layout": the game waits while the player looks, and a
 // layout chosen there is played as its menu item would play it.
 void TSorimo::SelectLayout1Click() {
-  game_.CheckPause();
+  CheckPause(game_);
   int chosen = -1;
   if (desktop_.chooseLayout) {
     chosen = desktop_.chooseLayout(ChooserModel());
@@ -137,7 +137,7 @@ void TSorimo::SelectLayout1Click() {
     if (chooser.exec() == QDialog::Accepted) chosen = chooser.chosen();
   }
   if (chosen >= 0) PlayLayoutEntry(chosen + 1);
-  game_.UnCheckPause();
+  UnCheckPause(game_);
 }
 
 // Writes the layout in memory to CurrentLayoutFile, asking for a file first when there is

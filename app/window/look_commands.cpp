@@ -222,9 +222,9 @@ void TSorimo::ActiveTilesetBackground() {
 }
 
 void TSorimo::HighlightClick(const ChoiceRow& row) {
-  if (game_.HoverTile) {
-    const int h = game_.HoverTile;
-    game_.HoverTile = 0;
+  if (game_.choice.HoverTile) {
+    const int h = game_.choice.HoverTile;
+    game_.choice.HoverTile = 0;
     game_.RedrawTile(h);
   }
   options_.HighlightMode = row.number;  // the pen follows when the command ends (GameChanged)

@@ -16,60 +16,38 @@ void TSorimo::FormMouseMove(int X, int Y) {
   if (mode.pointer == PointerKind::None) return;
   const bool ghost = mode.pointer == PointerKind::Ghost;
   if (options_.HighlightMode == HighlightNone && !ghost) return;
-  const BoardPointer p = PointerOnBoard(X, Y, game_.BoardOriginX, game_.BoardOriginY);
+  const BoardPointer p = PointerOnBoard(X, Y, game_.BoardOrigin.x, game_.BoardOrigin.y);
   if (ghost && p.onBoard) {
     MoveGhost(game_, p.x, p.y);
     return;
   }
 
-  PreviousPointerTile = PointerTile;
-  if (!p.onBoard || ghost) return;
+  if (!p.onBoard || ghost) return;  // off the board the frame stays where it is
   const int t = WhatTileThere(game_.board().Grid(), p.x, p.y);
   const bool eligible = t > 0 && (!options_.OnlyPossibleMoves || mode.hoverAnyTile || game_.IsFreeNow(t));
-  const bool preview = options_.ShowCurrentTile && mode.tilePreview;
-  if (eligible) {
-    PointerTile = t;
-    if (preview) {
-      // A tile with another exactly on top of it is never shown: only its edge is visible.
-      const TileRecord& r = game_.board().Records()[size_t(t)];
-      if (r.z < kLayers && game_.board().Grid().at(r.x, r.y, r.z + 1) != 0)
-        hof_->ClearTilePreview();
-      else
-        hof_->DrawTilePreview(t, renderer_.textureGeneration(),
-                              [this](PixelBuffer& area, int tile) { renderer_.DrawTileSprite(area, 0, 0, tile); });
-    }
-    // Still over the same tile, and it still shows the rectangle (an undo clears it).
-    if (PreviousPointerTile == PointerTile && game_.HoverTile == PointerTile) return;
-    if (PreviousPointerTile != 0) {
-      const int h = game_.HoverTile;
-      game_.HoverTile = 0;
-      if (h) game_.HLRedrawTile(h);
-    }
-    game_.HoverTile = uint8_t(PointerTile);
-    game_.HLRedrawTile(game_.HoverTile);
-  } else {
-    if (preview) hof_->ClearTilePreview();
-    if (game_.HoverTile > 0) {
-      const int h = game_.HoverTile;
-      game_.HoverTile = 0;
-      game_.HLRedrawTile(h);
-    }
-    PointerTile = 0;
-    PreviousPointerTile = 0;
+  if (options_.ShowCurrentTile && mode.tilePreview) {
+    // A tile with another exactly on top of it is never shown: only its edge is visible.
+    const TileRecord& r = game_.board().Records()[size_t(t)];
+    if (!eligible || (r.z < kLayers && game_.board().Grid().at(r.x, r.y, r.z + 1) != 0))
+      hof_->ClearTilePreview();
+    else
+      hof_->DrawTilePreview(t, renderer_.textureGeneration(),
+                            [this](PixelBuffer& area, int tile) { renderer_.DrawTileSprite(area, 0, 0, tile); });
   }
+  game_.HoverOver(eligible ? t : 0);
 }
 
 bool TSorimo::BoardKey(int key) {
-  if (!game_.KeysPlay()) return false;
+  if (!KeysPlay(game_)) return false;
   switch (key) {
-    case Qt::Key_Left: game_.MoveKeyCursor(CursorStep::Left); return true;
-    case Qt::Key_Right: game_.MoveKeyCursor(CursorStep::Right); return true;
-    case Qt::Key_Up: game_.MoveKeyCursor(CursorStep::Up); return true;
-    case Qt::Key_Down: game_.MoveKeyCursor(CursorStep::Down); return true;
+    case Qt::Key_Left: MoveKeyCursor(game_, CursorStep::Left); return true;
+    case Qt::Key_Right: MoveKeyCursor(game_, CursorStep::Right); return true;
+    case Qt::Key_Up: MoveKeyCursor(game_, CursorStep::Up); return true;
+    case Qt::Key_Down: MoveKeyCursor(game_, CursorStep::Down); return true;
     case Qt::Key_Space:
     case Qt::Key_Return:
-    case Qt::Key_Enter: game_.PressKeyCursor(); return true;
-    case Qt::Key_Escape: game_.EscapeKey(); return true;
+    case Qt::Key_Enter: PressKeyCursor(game_); return true;
+    case Qt::Key_Escape: EscapeKey(game_); return true;
     default: return false;
   }
 }

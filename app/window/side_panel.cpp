@@ -140,7 +140,7 @@ void SidePanel::ShowPanelHOF(const PanelModel& model) {
   const int PanelShift = PanelShiftFor(game.GameMode, model.options);
   int girl = -1;
   if (PanelShift == kGirlPanelShift)
-    girl = GirlPicture(game.GameMode, game.ModeBeforePause, game.ElapsedSeconds + game.PenaltySeconds,
+    girl = GirlPicture(game.GameMode, game.ModeBeforePause, game.clock.ElapsedSeconds + game.clock.PenaltySeconds,
                        model.countMoves());
   QRect changed = Compose(PanelTextsOf(model, PanelShift), girl);
   // A fresh panel has no preview.

@@ -17,7 +17,7 @@ bool TSorimo::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick || type == QEvent::KeyPress) &&
-      game_.SolvePlay.running) {
+      game_.aid.SolvePlay.running) {
     game_.StopSolving();
     GameChanged();
     swallowRelease_ = type != QEvent::KeyPress;

@@ -298,8 +298,6 @@ class TSorimo : public QMainWindow,
   };
   LayoutBeforeEditor beforeEditor_;
   uint32_t penColour_ = kPenGreen;
-  int PointerTile = 0;          // the tile under the pointer at the last move
-  int PreviousPointerTile = 0;  // PointerTile before the current move
 
   BoardImage* board_ = nullptr;
   WelcomePanel* welcome_ = nullptr;

@@ -56,11 +56,11 @@ void TSorimo::Init() {
 
   // The board sits further in on screens wide enough for it.
   if (desktop_.screenWidth() >= 800) {
-    game_.BoardOriginX = 36;
-    game_.BoardOriginY = 25;
+    game_.BoardOrigin.x = 36;
+    game_.BoardOrigin.y = 25;
   } else {
-    game_.BoardOriginX = -5;
-    game_.BoardOriginY = 0;
+    game_.BoardOrigin.x = -5;
+    game_.BoardOrigin.y = 0;
   }
 
   // Bars and the side panel as the options say.
@@ -237,9 +237,9 @@ void TSorimo::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (event->type() != QEvent::ActivationChange || !shownOnce_ || closing_) return;
   if (isActiveWindow())
-    game_.FormActivate();
+    FormActivate(game_);
   else
-    game_.FormDeactivate();
+    FormDeactivate(game_);
   // Only the marks: a dialog that takes the focus may have set the paused mode without
   // pausing a game, and the pause captions must not say otherwise while it is open.
   commands_->SyncChecks();

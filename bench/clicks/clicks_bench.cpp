@@ -78,9 +78,9 @@ void ClicksMove(benchmark::State& state) {
     game.ModeData<ClicksState>().ClicksStep = 0;
     game.ModeData<ClicksState>().TilesLeft = kClicksPlayCells;
     const auto [c, r] = cells[next++ % cells.size()];
-    game.ButtonDown(MouseButton::Left, 32 * (c - 1) + 11 + game.BoardOriginX, 32 * (r - 1) + 3 + game.BoardOriginY);
+    game.ButtonDown(MouseButton::Left, 32 * (c - 1) + 11 + game.BoardOrigin.x, 32 * (r - 1) + 3 + game.BoardOrigin.y);
     game.IsItFree();
-    benchmark::DoNotOptimize(game.MovesLeft);
+    benchmark::DoNotOptimize(game.moves.MovesLeft);
   }
   const double cpu = seconds() - cpuStart;
   const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <chrono>
 
+#include "tests/support/game_test_peer.h"
 #include "tests/support/board_text.h"
 #include "engine/game.h"
 #include "quiet_host.h"
@@ -95,7 +96,7 @@ void BM_IsItFree_FullBoard(benchmark::State& state) {
   Bench b(test::kTurtle);
   const double ns = Measure(state, [&] {
     b.game.IsItFree();
-    benchmark::DoNotOptimize(b.game.MovesLeft);
+    benchmark::DoNotOptimize(b.game.moves.MovesLeft);
   });
   state.counters["tick_share"] = ns / 50e6;
 }
@@ -118,7 +119,7 @@ void BM_Deal(benchmark::State& state, const char* layout, bool winnable) {
   int number = 1;
   Measure(state, [&] {
     b.game.RandomSeed = number++;
-    benchmark::DoNotOptimize(b.game.DealStep(true));
+    benchmark::DoNotOptimize(GameTestPeer::DealStep(b.game, DealDrawing::UnlessSpecific));
   });
 }
 BENCHMARK_CAPTURE(BM_Deal, PlainTurtle, test::kTurtle, false);
@@ -130,7 +131,7 @@ BENCHMARK_CAPTURE(BM_Deal, CreateBoardWall, test::kWall, true);
 
 void BM_ShuffleBoard(benchmark::State& state) {
   Bench b(test::kTurtle);
-  Measure(state, [&] { benchmark::DoNotOptimize(b.game.ShuffleBoard()); });
+  Measure(state, [&] { benchmark::DoNotOptimize(GameTestPeer::ShuffleBoard(b.game)); });
 }
 BENCHMARK(BM_ShuffleBoard);
 

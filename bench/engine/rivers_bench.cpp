@@ -43,7 +43,7 @@ double CountNs(Game& g, int repeats) {
     const double start = CpuNs();
     for (int i = 0; i < repeats; ++i) {
       g.IsItFree();
-      benchmark::DoNotOptimize(g.MovesLeft);
+      benchmark::DoNotOptimize(g.moves.MovesLeft);
     }
     best = std::min(best, (CpuNs() - start) / repeats);
   }
@@ -126,7 +126,7 @@ Game& WorstHardBoard() {
       const double ns = ClimbToWorstBoard(*t, removed);
       t->game.IsItFree();
       std::fprintf(stderr, "climb from %d pairs gone: %d tiles, %d listed, %d moves, %.0f ns CPU\n", removed,
-                   t->game.TilesLeft, t->game.FreeCount, t->game.MovesLeft, ns);
+                   t->game.TilesLeft, t->game.moves.FreeCount, t->game.moves.MovesLeft, ns);
       if (ns > bestNs) {
         delete best;
         best = t;
@@ -144,7 +144,7 @@ void Report(benchmark::State& state, Game& g) {
   const double start = CpuNs();
   for (auto _ : state) {
     g.IsItFree();
-    benchmark::DoNotOptimize(g.MovesLeft);
+    benchmark::DoNotOptimize(g.moves.MovesLeft);
   }
   const double ns = (CpuNs() - start) / static_cast<double>(std::max<benchmark::IterationCount>(state.iterations(), 1));
   state.counters["tick_share"] = ns / 50e6;

@@ -26,6 +26,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/game_test_peer.h"
 #include "bench_timing.h"
 #include "engine/free_rule.h"
 #include "engine/game.h"
@@ -61,7 +62,7 @@ struct Dealer {
   }
   void Deal(int number) {
     game.RandomSeed = number;
-    game.DealStep(false);
+    GameTestPeer::DealStep(game, DealDrawing::OverGameUnderWay);
     if (!uniform) return;
     // The same positions, the tiles 1..N in a uniformly random order.
     std::vector<Cell> cells;

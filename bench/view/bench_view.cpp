@@ -58,13 +58,13 @@ struct Fixture {
     game.RandomSeed = 1;
     if (game.BeginGame() != DealResult::Dealt) Fail("the layout does not deal");
     game.IsItFree();
-    if (game.FreeCount < 4) Fail("too few free tiles");
+    if (game.moves.FreeCount < 4) Fail("too few free tiles");
     scene.grid = &game.board().Grid();
     scene.options = &options;
-    scene.firstSelected = game.FreeTiles[1];
-    scene.hintFirst = game.FreeTiles[2];
-    scene.hintSecond = game.FreeTiles[3];
-    scene.hoverTile = game.FreeTiles[4];
+    scene.firstSelected = game.moves.FreeTiles[1];
+    scene.hintFirst = game.moves.FreeTiles[2];
+    scene.hintSecond = game.moves.FreeTiles[3];
+    scene.hoverTile = game.moves.FreeTiles[4];
   }
   void Baseline() {
     BlockTransfer(b, 0, 0, kBoardWidth, kBoardHeight, a, 0, 0, RasterOp::Copy);

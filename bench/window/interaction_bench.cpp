@@ -60,7 +60,7 @@ struct Session {
   // The middle of a tile's face in the board image.
   QPoint FaceOf(int tile) const {
     const sorimo::TileRecord& r = game.board().Records()[size_t(tile)];
-    const sorimo::PixelPoint f = sorimo::FaceCorner(r.x, r.y, r.z, game.BoardOriginX, game.BoardOriginY);
+    const sorimo::PixelPoint f = sorimo::FaceCorner(r.x, r.y, r.z, game.BoardOrigin.x, game.BoardOrigin.y);
     return {f.x + 20, f.y + 25};
   }
   void Click(int tile) {
@@ -71,10 +71,10 @@ struct Session {
   std::pair<int, int> Pair(int k) {
     game.IsItFree();
     int found = 0;
-    for (int i = 1; i < game.FreeCount; ++i)
-      if (sorimo::MatchGroup(game.FreeTiles[i]) == sorimo::MatchGroup(game.FreeTiles[i + 1]) &&
-          found++ == k % game.MovesLeft)
-        return {game.FreeTiles[i], game.FreeTiles[i + 1]};
+    for (int i = 1; i < game.moves.FreeCount; ++i)
+      if (sorimo::MatchGroup(game.moves.FreeTiles[i]) == sorimo::MatchGroup(game.moves.FreeTiles[i + 1]) &&
+          found++ == k % game.moves.MovesLeft)
+        return {game.moves.FreeTiles[i], game.moves.FreeTiles[i + 1]};
     std::abort();
   }
 };
@@ -187,12 +187,12 @@ void BM_Hint(benchmark::State& state) {
   Session& s = Shared();
   const double seconds = LeastSecondsPerCall(
       [&] {
-        s.game.PenaltySeconds = 0;  // the penalties would end the game at the time limit
+        s.game.clock.PenaltySeconds = 0;  // the penalties would end the game at the time limit
         s.game.Hint();
         QApplication::processEvents();
       },
       50);
-  if (s.game.GameMode != sorimo::ModeClassic || s.game.HintFirst == 0) std::abort();
+  if (s.game.GameMode != sorimo::ModeClassic || s.game.choice.HintFirst == 0) std::abort();
   for (auto _ : state) benchmark::DoNotOptimize(seconds);
   Report(state, seconds);
 }

@@ -10,39 +10,39 @@ namespace sorimo {
 
 void ClassicRules::ChoisitPai(Game& g, int px, int py, int column, int row, MouseButton) const {
   const int t = WhatTileThere(g.board().Grid(), px, py);
-  if (column >= 0 && column <= kColumns && row >= 0 && row <= kRows && !g.ClickConsumed && t > 0 &&
+  if (column >= 0 && column <= kColumns && row >= 0 && row <= kRows && !g.choice.ClickConsumed && t > 0 &&
       t <= kTileCount) {
-    if (g.FirstSelected == 0) {
-      g.FirstSelected = static_cast<uint8_t>(t);
+    if (g.choice.FirstSelected == 0) {
+      g.choice.FirstSelected = static_cast<uint8_t>(t);
       if (g.IsFreeNow(t)) {
-        g.SonOK(t);
+        SonOK(g, t);
       } else {
-        g.FirstSelected = 0;
+        g.choice.FirstSelected = 0;
         g.host().feedback.PlaySound(Sound::NoWay);
       }
     } else {
-      g.PreviousSecond = g.SecondSelected;
-      g.SecondSelected = static_cast<uint8_t>(t);
+      g.choice.PreviousSecond = g.choice.SecondSelected;
+      g.choice.SecondSelected = static_cast<uint8_t>(t);
       if (g.IsFreeNow(t)) {
-        g.TestStile2();
+        TestStile2(g);
       } else {
-        g.SecondSelected = static_cast<uint8_t>(g.PreviousSecond);
+        g.choice.SecondSelected = static_cast<uint8_t>(g.choice.PreviousSecond);
         g.host().feedback.PlaySound(Sound::NoWay);
       }
     }
   }
 
-  if (g.FirstSelected == 0 || g.SecondSelected == 0) return;
-  if (MatchGroup(g.FirstSelected) == MatchGroup(g.SecondSelected) && g.FirstSelected != g.SecondSelected) {
-    g.RemovePair(g.FirstSelected, g.SecondSelected);
+  if (g.choice.FirstSelected == 0 || g.choice.SecondSelected == 0) return;
+  if (MatchGroup(g.choice.FirstSelected) == MatchGroup(g.choice.SecondSelected) && g.choice.FirstSelected != g.choice.SecondSelected) {
+    RemovePair(g, g.choice.FirstSelected, g.choice.SecondSelected);
     if (g.options().ShowGirls) g.host().board.ShowPanelHOF();
     AfterPair(g);
   } else {
     // The second tile becomes the selection. The selection moves before the old tile is
     // redrawn, so that the redraw shows it unselected.
-    const int old = g.FirstSelected;
-    g.FirstSelected = g.SecondSelected;
-    g.SecondSelected = 0;
+    const int old = g.choice.FirstSelected;
+    g.choice.FirstSelected = g.choice.SecondSelected;
+    g.choice.SecondSelected = 0;
     g.RedrawTile(old);
     g.host().feedback.PlaySound(Sound::Select);
   }
@@ -52,27 +52,27 @@ void ClassicRules::CountMoves(Game& g) const {
   // Every tile number is looked at, not only 1..TilesTotal: a tile that is not on the board
   // fails the rule anyway, and a board whose numbers do not start at 1 still counts right.
   for (int n = 1; n <= kTileCount; ++n)
-    if (g.IsFreeNow(n)) g.FreeTiles[++g.FreeCount] = static_cast<uint8_t>(n);
+    if (g.IsFreeNow(n)) g.moves.FreeTiles[++g.moves.FreeCount] = static_cast<uint8_t>(n);
   // The list is in tile order and a group is four consecutive numbers, so a group with k
   // free tiles counts k - 1 moves, not the number of pairs it could form.
-  for (int i = 1; i < g.FreeCount; ++i)
-    if (MatchGroup(g.FreeTiles[i]) == MatchGroup(g.FreeTiles[i + 1])) ++g.MovesLeft;
+  for (int i = 1; i < g.moves.FreeCount; ++i)
+    if (MatchGroup(g.moves.FreeTiles[i]) == MatchGroup(g.moves.FreeTiles[i + 1])) ++g.moves.MovesLeft;
 }
 
 void ClassicRules::Shuffle(Game& g) const {
   if (g.options().Shuffable)
-    g.ShuffleBoard();
+    ShuffleBoard(g);
   else
-    g.PlainShuffle(false);
+    PlainShuffle(g, false);
   g.IsItFree();
-  const int m = g.MovesLeft;
+  const int m = g.moves.MovesLeft;
   if (m >= 2)
-    g.ShowStatus("Tiles shuffled. " + std::to_string(m) + " new moves found.");
+    g.status.ShowStatus("Tiles shuffled. " + std::to_string(m) + " new moves found.");
   else if (m == 1)
-    g.ShowStatus("Tiles shuffled. 1 new move found.");
+    g.status.ShowStatus("Tiles shuffled. 1 new move found.");
   else
-    g.ShowStatus(NoShuffleMovesText);
-  g.PenaltySeconds += ShufflePenalty(m);
+    g.status.ShowStatus(NoShuffleMovesText);
+  g.clock.PenaltySeconds += ShufflePenalty(m);
 }
 
 namespace {

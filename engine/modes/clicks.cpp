@@ -27,11 +27,11 @@ class ClicksRules : public ModeRules {
     ClicksState& s = g.NewModeData<ClicksState>();
     DealClicks(s.Grid, g.Generator, ColoursOf(g.BoardNumber));
     s.ClicksStep = 0;
-    g.ResetGameFields();
+    ResetGameFields(g);
     s.TilesLeft = s.TilesTotal = kClicksPlayCells;
-    g.ElapsedSeconds = kClicksPlayCells;  // the score, as every tick sets it
-    g.StartTick = g.host().time.TickCount();
-    g.ShowStatus(kClicksStartedText);
+    g.clock.ElapsedSeconds = kClicksPlayCells;  // the score, as every tick sets it
+    g.clock.StartTick = g.host().time.TickCount();
+    g.status.ShowStatus(kClicksStartedText);
     g.IM(ModeClicks);  // a paused game's controls come back with the mode
     g.FullRedraw();
     g.host().board.ShowPanelHOF();
@@ -50,7 +50,7 @@ class ClicksRules : public ModeRules {
     Move(g, cell.column, cell.row);
   }
 
-  void CountMoves(Game& g) const override { g.MovesLeft = g.FreeCount = CountGroups(g.ModeData<ClicksState>().Grid); }
+  void CountMoves(Game& g) const override { g.moves.MovesLeft = g.moves.FreeCount = CountGroups(g.ModeData<ClicksState>().Grid); }
 
   void BackHistory(Game& g) const override {
     ClicksState& s = g.ModeData<ClicksState>();
@@ -61,7 +61,7 @@ class ClicksRules : public ModeRules {
   }
 
   // The score is the tiles left, not a time.
-  void Tick(Game& g) const override { g.ElapsedSeconds = g.TilesLeft(); }
+  void Tick(Game& g) const override { g.clock.ElapsedSeconds = g.TilesLeft(); }
 
   bool OfferGiveUp(Game& g) const override {
     ClicksState& s = g.ModeData<ClicksState>();
@@ -75,7 +75,7 @@ class ClicksRules : public ModeRules {
       g.GameFinished = true;
       g.GameOver();
     } else {
-      g.GoBack();
+      GoBack(g);
     }
     s.GiveUpAsked = false;
     return true;
@@ -88,10 +88,10 @@ class ClicksRules : public ModeRules {
   // The grid stays on screen under the dialogs; a cleared grid scores zero.
   bool BoardStaysAtEnd() const override { return true; }
   void FinalScore(Game& g) const override {
-    if (g.TilesLeft() == 0) g.ElapsedSeconds = 0;
+    if (g.TilesLeft() == 0) g.clock.ElapsedSeconds = 0;
   }
   // Only a cleared grid has a word for the player; any result may enter the hall of fame.
-  std::string ResultText(const Game& g) const override { return g.ElapsedSeconds == 0 ? ClicksTopText : ""; }
+  std::string ResultText(const Game& g) const override { return g.clock.ElapsedSeconds == 0 ? ClicksTopText : ""; }
 
  private:
   static void Move(Game& g, int c, int r) {

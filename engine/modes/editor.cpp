@@ -23,10 +23,10 @@ class EditorRules : public ModeRules {
     g.host().board.ClearBoardBuffer();
     if (g.BoardNumber >= kFirstArcadeColumn) g.BoardNumber = g.options().LayoutChoice;
     PlaceEditorTiles(g);
-    g.ResetGameFields();
+    ResetGameFields(g);
     g.FullRedraw();
     g.host().board.ShowPanelHOF();
-    g.StartTick = g.host().time.TickCount();
+    g.clock.StartTick = g.host().time.TickCount();
     return DealResult::Dealt;
   }
 
@@ -153,7 +153,7 @@ void MoveGhost(Game& g, int px, int py) {
     return;
   }
   const Cell ghost{c.x - 1, c.y - 1, c.z - 1};
-  const DirtyRect box = RedrawTileRect(TileRecord{c.x, c.y, c.z}, g.BoardOriginX, g.BoardOriginY, g.options().Shadows);
+  const DirtyRect box = RedrawTileRect(TileRecord{c.x, c.y, c.z}, g.BoardOrigin.x, g.BoardOrigin.y, g.options().Shadows);
   if (ghost == e.Ghost && box == e.GhostRect) return;
   e.Ghost = kNoGhost;
   g.RedrawBox(e.GhostRect);  // the full value at opening redraws the whole board

@@ -39,10 +39,10 @@ class MemoryRules : public ModeRules {
       } while (g.board().Grid().at(x, y, 1) != 0);
       g.board().PlaceTile(a, {x, y, 1});
     }
-    g.ResetGameFields();
+    ResetGameFields(g);
     g.NewModeData<MemoryState>();
-    g.StartTick = g.host().time.TickCount();
-    g.ShowStatus(MemoryStartedText);
+    g.clock.StartTick = g.host().time.TickCount();
+    g.status.ShowStatus(MemoryStartedText);
     g.IM(ModeMemory);
     g.FullRedraw();
     g.host().board.ShowPanelHOF();
@@ -54,14 +54,14 @@ class MemoryRules : public ModeRules {
   void ChoisitPai(Game& g, int px, int py, int, int, MouseButton) const override {
     const int t = WhatTileThere(g.board().Grid(), px, py);
     if (t <= 0 || t > kTileCount) return;
-    if (g.FirstSelected == 0) {
-      g.FirstSelected = static_cast<uint8_t>(t);
-      g.SonOK(t);
+    if (g.choice.FirstSelected == 0) {
+      g.choice.FirstSelected = static_cast<uint8_t>(t);
+      SonOK(g, t);
       return;
     }
-    g.SecondSelected = static_cast<uint8_t>(t);
-    if (t == g.FirstSelected) return;
-    g.SonOK(t);
+    g.choice.SecondSelected = static_cast<uint8_t>(t);
+    if (t == g.choice.FirstSelected) return;
+    SonOK(g, t);
     g.ModeData<MemoryState>().RevealCountdown = kRevealTicks;
   }
 
@@ -69,6 +69,19 @@ class MemoryRules : public ModeRules {
   void ButtonDown(Game& g, MouseButton button, int px, int py) const override {
     if (g.ModeData<MemoryState>().RevealCountdown > 0) return;
     ModeRules::ButtonDown(g, button, px, py);
+  }
+
+  // Half a second after the second tile was turned up, the pair goes or both turn back.
+  static void ResolveReveal(Game& g) {
+    if (g.options().ShowGirls) g.host().board.ShowPanelHOF();
+    const int first = g.choice.FirstSelected, second = g.choice.SecondSelected;
+    if (first > 0 && second > 0 && first != second && MatchGroup(first) == MatchGroup(second)) {
+      RemovePair(g, first, second);
+      return;
+    }
+    g.choice.FirstSelected = g.choice.SecondSelected = 0;
+    g.FullRedraw();  // both face down again
+    if (first > 0 && second > 0) g.clock.PenaltySeconds += 2;
   }
 
   // The right button only redraws: the tiles turned up stay up.
@@ -82,18 +95,6 @@ class MemoryRules : public ModeRules {
 };
 
 }  // namespace
-
-void ResolveReveal(Game& g) {
-  if (g.options().ShowGirls) g.host().board.ShowPanelHOF();
-  const int first = g.FirstSelected, second = g.SecondSelected;
-  if (first > 0 && second > 0 && first != second && MatchGroup(first) == MatchGroup(second)) {
-    g.RemovePair(first, second);
-    return;
-  }
-  g.FirstSelected = g.SecondSelected = 0;
-  g.FullRedraw();  // both face down again
-  if (first > 0 && second > 0) g.PenaltySeconds += 2;
-}
 
 namespace {
 

@@ -14,7 +14,4 @@ struct MemoryState : ModeState {
   int32_t RevealCountdown = 0;
 };
 
-// Half a second after the second tile was turned up, the pair goes or both turn back.
-void ResolveReveal(Game& g);
-
 }  // namespace sorimo

@@ -14,7 +14,7 @@ DealResult ModeRules::Start(Game& g) const { return g.RandomSolitaireGame1Click(
 
 void ModeRules::ButtonDown(Game& g, MouseButton button, int px, int py) const {
   if (button == MouseButton::Right) {
-    const Game::Highlights before = g.HighlightsNow();
+    const Highlights before = g.HighlightsNow();
     ClearChoice(g);
     g.RedrawHighlightChanges(before);
     g.host().board.RedrawHOF();
@@ -28,9 +28,20 @@ void ModeRules::ChooseAt(Game& g, MouseButton button, int px, int py) {
   g.ChoisitPai(px, py, cell.column, cell.row, button);
 }
 
+DealResult ModeRules::DealOnChosenLayout(Game& g, DealDrawing drawing) { return g.DealOnChosenLayout(drawing); }
+void ModeRules::ResetGameFields(Game& g) { g.ResetGameFields(); }
+void ModeRules::SonOK(Game& g, int n) { g.SonOK(n); }
+void ModeRules::TestStile2(Game& g) { g.TestStile2(); }
+void ModeRules::RemovePair(Game& g, int first, int second, std::optional<Cell> firstFrom) {
+  g.RemovePair(first, second, firstFrom);
+}
+ShuffleResult ModeRules::ShuffleBoard(Game& g) { return g.ShuffleBoard(); }
+void ModeRules::PlainShuffle(Game& g, bool keepLayers) { g.PlainShuffle(keepLayers); }
+void ModeRules::GoBack(Game& g) { g.GoBack(); }
+
 void ModeRules::ClearChoice(Game& g) const {
-  g.HintFirst = g.HintSecond = 0;
-  g.FirstSelected = g.SecondSelected = 0;
+  g.choice.HintFirst = g.choice.HintSecond = 0;
+  g.choice.FirstSelected = g.choice.SecondSelected = 0;
 }
 
 void ModeRules::ChoisitPai(Game&, int, int, int, int, MouseButton) const {}
@@ -46,30 +57,30 @@ void ModeRules::Tick(Game& g) const {
 }
 
 void ModeRules::StorePauseClocks(Game& g) const {
-  g.PausedElapsed = static_cast<int32_t>(g.host().time.TickCount() - g.StartTick);
+  g.clock.PausedElapsed = static_cast<int32_t>(g.host().time.TickCount() - g.clock.StartTick);
 }
 
 void ModeRules::RestartPauseClocks(Game& g) const {
-  g.StartTick = g.host().time.TickCount() - static_cast<uint32_t>(g.PausedElapsed);
+  g.clock.StartTick = g.host().time.TickCount() - static_cast<uint32_t>(g.clock.PausedElapsed);
 }
 
 bool ModeRules::OfferGiveUp(Game&) const { return false; }
 
 std::string ModeRules::ResultText(const Game& g) const {
-  return FinalTimeText + TimeText(g.ElapsedSeconds + g.PenaltySeconds);
+  return FinalTimeText + TimeText(g.clock.ElapsedSeconds + g.clock.PenaltySeconds);
 }
 
 void ModeRules::AnnounceResult(Game& g) const {
-  const int total = g.ElapsedSeconds + g.PenaltySeconds;
+  const int total = g.clock.ElapsedSeconds + g.clock.PenaltySeconds;
   // The list the result belongs to decides how it reads.
   const std::string message = RulesOf(ModeOfColumn(g.BoardNumber)).ResultText(g);
   // Strictly better than the tenth entry: an equal total does not push it out.
   // Nor does a game the solver played in.
-  const bool filed = !(g.LayoutUnsaved && IsLayoutColumn(g.BoardNumber)) && !g.SolvePlay.used;
+  const bool filed = !(g.LayoutUnsaved && IsLayoutColumn(g.BoardNumber)) && !g.aid.SolvePlay.used;
   const bool entersHall = g.options().EnableHall && filed && total < g.host().scores.HallTenthTotal(g.BoardNumber);
   if (!message.empty()) g.host().questions.ShowGameOver(message, entersHall);
   if (entersHall) {
-    g.host().scores.AddHall(g.BoardNumber, total, g.PenaltySeconds);
+    g.host().scores.AddHall(g.BoardNumber, total, g.clock.PenaltySeconds);
     g.host().board.ShowPanelHOF();
     g.host().questions.ShowHallAfterWin();
   }

@@ -1,11 +1,13 @@
 // One game mode's own rules, behind the interface the shared routines dispatch to: the start
 // command, the clicks on the board, the counting of moves, taking a move back, the mode's part
-// of the tick and of the end of a game. Each mode is a class of its own in engine/modes/; its
-// state is a plain struct on `Game` (engine/modes/*_state.h), so the rules objects are
-// stateless and shared. What a mode merely allows or forbids is a trait (mode_traits.h).
+// of the tick and of the end of a game. Each mode is a class of its own in its file in
+// engine/modes/, which also describes the mode (mode_description.h); its state is a ModeState
+// of its own that its start makes (Game::NewModeData), so the rules objects are stateless and
+// shared. What a mode merely allows or forbids is a trait (mode_traits.h).
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "engine/modes/mode_traits.h"
@@ -15,7 +17,9 @@ namespace sorimo {
 class Game;
 struct BoardScene;
 enum class DealResult;
+enum class DealDrawing;
 enum class MouseButton;
+enum class ShuffleResult;
 
 class ModeRules {
  public:
@@ -66,8 +70,17 @@ class ModeRules {
   virtual void AnnounceResult(Game& g) const;
 
  protected:
+  // The shared routines a mode's rules build on; the game keeps them from everyone else.
   // The shared step of a click: the cell under the board-relative point goes to ChoisitPai.
   static void ChooseAt(Game& g, MouseButton button, int px, int py);
+  static DealResult DealOnChosenLayout(Game& g, DealDrawing drawing);
+  static void ResetGameFields(Game& g);
+  static void SonOK(Game& g, int n);
+  static void TestStile2(Game& g);
+  static void RemovePair(Game& g, int first, int second, std::optional<Cell> firstFrom = std::nullopt);
+  static ShuffleResult ShuffleBoard(Game& g);
+  static void PlainShuffle(Game& g, bool keepLayers);
+  static void GoBack(Game& g);
 };
 
 // The rules of a GameMode value. Idle, game over, the welcome panel and pause share one

@@ -47,11 +47,11 @@ class RiversRules : public ModeRules {
       FillRectangle(g, 1, 84, 14, 0, 1);
     }
 
-    g.ResetGameFields();
+    ResetGameFields(g);
     g.NewModeData<RiversState>();
-    g.StartTick = g.host().time.TickCount();
+    g.clock.StartTick = g.host().time.TickCount();
 
-    g.ShowStatus(RiversStartedText);
+    g.status.ShowStatus(RiversStartedText);
     g.IM(ModeRivers);
     g.FullRedraw();
     g.host().board.ShowPanelHOF();
@@ -62,32 +62,32 @@ class RiversRules : public ModeRules {
   // tile sliding to the second along it.
   void ChoisitPai(Game& g, int px, int py, int column, int row, MouseButton) const override {
     const int t = WhatTileThere(g.board().Grid(), px, py);
-    if (column >= 0 && column <= kColumns && row >= 0 && row <= kRows && !g.ClickConsumed && t > 0 &&
+    if (column >= 0 && column <= kColumns && row >= 0 && row <= kRows && !g.choice.ClickConsumed && t > 0 &&
         t <= kTileCount) {
-      if (g.FirstSelected == 0) {
-        g.FirstSelected = static_cast<uint8_t>(t);
-        g.SonOK(t);
+      if (g.choice.FirstSelected == 0) {
+        g.choice.FirstSelected = static_cast<uint8_t>(t);
+        SonOK(g, t);
       } else {
-        g.PreviousSecond = g.SecondSelected;
-        g.SecondSelected = static_cast<uint8_t>(t);
-        g.TestStile2();  // the selected tile again cancels the selection
+        g.choice.PreviousSecond = g.choice.SecondSelected;
+        g.choice.SecondSelected = static_cast<uint8_t>(t);
+        TestStile2(g);  // the selected tile again cancels the selection
       }
     }
-    if (g.FirstSelected == 0 || g.SecondSelected == 0) return;
+    if (g.choice.FirstSelected == 0 || g.choice.SecondSelected == 0) return;
 
-    const int first = g.FirstSelected, second = g.SecondSelected;
+    const int first = g.choice.FirstSelected, second = g.choice.SecondSelected;
     if (MatchGroup(first) == MatchGroup(second)) {
       const TileRecord before = g.board().Records()[first];  // where it stands before it slides
       if (g.options().ShowGirls) g.host().board.ShowPanelHOF();
       if (CanBeReached(g, second, first)) {
         // Undo puts the first tile back where it stood, not where it slid to.
-        g.RemovePair(first, second, Cell{before.x, before.y, before.z});
+        RemovePair(g, first, second, Cell{before.x, before.y, before.z});
         return;
       }
     }
     // No pair: the second tile becomes the only selection.
-    g.FirstSelected = static_cast<uint8_t>(second);
-    g.SecondSelected = 0;
+    g.choice.FirstSelected = static_cast<uint8_t>(second);
+    g.choice.SecondSelected = 0;
     g.RedrawTile(first);
     g.host().feedback.PlaySound(Sound::Select);
   }
@@ -106,10 +106,10 @@ class RiversRules : public ModeRules {
           if (CanBeReachedStill(g, a, b)) marked[i] = marked[j] = true;
         }
       for (int i = 0; i < 4; ++i)
-        if (marked[i]) g.FreeTiles[++g.FreeCount] = static_cast<uint8_t>(s + i);
+        if (marked[i]) g.moves.FreeTiles[++g.moves.FreeCount] = static_cast<uint8_t>(s + i);
     }
-    for (int i = 1; i < g.FreeCount; ++i)
-      if (MatchGroup(g.FreeTiles[i]) == MatchGroup(g.FreeTiles[i + 1])) ++g.MovesLeft;
+    for (int i = 1; i < g.moves.FreeCount; ++i)
+      if (MatchGroup(g.moves.FreeTiles[i]) == MatchGroup(g.moves.FreeTiles[i + 1])) ++g.moves.MovesLeft;
   }
 
   // While a tile travels it shows its plain face.
@@ -119,9 +119,9 @@ class RiversRules : public ModeRules {
 
   // The tiles change places on their own layers, for a flat penalty.
   void Shuffle(Game& g) const override {
-    g.PlainShuffle(true);
-    g.ShowStatus(RiversShuffleText);
-    g.PenaltySeconds += 40;
+    PlainShuffle(g, true);
+    g.status.ShowStatus(RiversShuffleText);
+    g.clock.PenaltySeconds += 40;
   }
 };
 

@@ -108,7 +108,7 @@ bool CanBeReachedStill(Game& g, int start, int target) { return Search(g, start,
 
 void MoveRiverTiles(Game& g, int col, int row, int z) {
   RiversState& r = g.ModeData<RiversState>();
-  const DirtyRect old = g.TileRedrawRect(r.RiverTile);
+  const DirtyRect old = TileRedrawRect(g, r.RiverTile);
   g.board().TakeTile(r.RiverTile);
   r.RiverCol = col;
   r.RiverRow = row;

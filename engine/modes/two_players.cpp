@@ -13,15 +13,15 @@ class TwoPlayerRules : public ClassicRules {
   // A classic deal of the chosen layout, with player 1 to move and both clocks at zero. The
   // deal is drawn at once, never tile by tile.
   DealResult Start(Game& g) const override {
-    if (const DealResult r = g.DealOnChosenLayout(DealDrawing::OverGameUnderWay); r != DealResult::Dealt) return r;
+    if (const DealResult r = DealOnChosenLayout(g, DealDrawing::OverGameUnderWay); r != DealResult::Dealt) return r;
     TwoPlayerState& s = g.NewModeData<TwoPlayerState>();  // player 1 to move, both clocks at zero
-    g.ShowStatus(TwoPlayerStartedText);
+    g.status.ShowStatus(TwoPlayerStartedText);
     g.IM(ModeTwoPlayer);
-    if (g.RandomSeed > 0 && g.options().RandomSeed1) g.ShowStatus(SpecificBoardText + std::to_string(g.RandomSeed));
+    if (g.RandomSeed > 0 && g.options().RandomSeed1) g.status.ShowStatus(SpecificBoardText + std::to_string(g.RandomSeed));
     g.host().board.ShowPanelHOF();
     g.FullRedraw();
     // The message just set is still sliding in, so "New game started." does not replace it.
-    g.StartTick = s.PlayerOneTurnStart = s.PlayerTwoTurnStart = g.host().time.TickCount();
+    g.clock.StartTick = s.PlayerOneTurnStart = s.PlayerTwoTurnStart = g.host().time.TickCount();
     return DealResult::Dealt;
   }
 

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "tests/support/game_test_peer.h"
 #include "engine/game.h"
 #include "layouts/layout_reader.h"
 #include "tests/engine/recorder_host.h"
@@ -42,7 +43,7 @@ TEST(ShippedLayouts, EveryWinnableDealClearsTheBoardWhenReplayed) {
         const int a = game.board().Grid().at(p.x, p.y, p.z), b = game.board().Grid().at(q.x, q.y, q.z);
         ASSERT_TRUE(a > 0 && b > 0 && a != b && MatchGroup(a) == MatchGroup(b))
             << file.filename() << " game " << number << " pair " << k;
-        ASSERT_TRUE(game.Dispo(a) && game.Dispo(b)) << file.filename() << " game " << number << " pair " << k;
+        ASSERT_TRUE(GameTestPeer::Dispo(game, a) && GameTestPeer::Dispo(game, b)) << file.filename() << " game " << number << " pair " << k;
         for (const int t : {a, b}) game.board().TakeTile(t);
       }
       for (int t = 1; t <= kTileCount; ++t) ASSERT_FALSE(game.board().Records()[size_t(t)].present());

@@ -17,7 +17,7 @@ constexpr const char* kTrap = R"(
   1
 )";
 
-bool Warned(const Table& t) { return t.game.StatusMessage.rfind("This board", 0) == 0; }
+bool Warned(const Table& t) { return t.game.status.StatusMessage.rfind("This board", 0) == 0; }
 
 void Take(Table& t, int a, int b) {
   t.Click(a);
@@ -35,7 +35,7 @@ TEST(ClearableWarning, ComesOnTheMoveThatLosesTheBoardAndNotBefore) {
   Take(t, 5, 6);
   EXPECT_FALSE(Warned(t)) << "still clearable";
   Take(t, 3, 4);
-  EXPECT_EQ(t.game.StatusMessage, "This board can no longer be cleared: press Back once.");
+  EXPECT_EQ(t.game.status.StatusMessage, "This board can no longer be cleared: press Back once.");
   // Once said, it is not said again on the next moves of a lost board.
   t.Tick(1000);
   Take(t, 7, 8);
@@ -58,7 +58,7 @@ TEST(ClearableWarning, CountsThePressesOfBackWhenTurnedOnLate) {
   Take(t, 5, 6);
   t.options.WarnUnclearable = true;
   t.Tick();
-  EXPECT_EQ(t.game.StatusMessage, "This board can no longer be cleared: press Back 2 times.");
+  EXPECT_EQ(t.game.status.StatusMessage, "This board can no longer be cleared: press Back 2 times.");
   t.game.Back();
   t.game.Back();
   EXPECT_EQ(SolveBoard(t.game.board().Grid(), t.game.board().Records(), false, {}).verdict, SolveVerdict::Clearable);
@@ -90,7 +90,7 @@ TEST(ClearableWarning, FollowsTheFreeRuleInUseAndKnowsALostDeal) {
   vertical.options.Vertical = true;
   vertical.Put(kColumnOfTwoGroups);
   vertical.Tick();
-  EXPECT_EQ(vertical.game.StatusMessage, "This board cannot be cleared, not even from the start.");
+  EXPECT_EQ(vertical.game.status.StatusMessage, "This board cannot be cleared, not even from the start.");
 }
 
 TEST(ClearableWarning, StaysSilentInTheGamesItDoesNotJudge) {
@@ -105,7 +105,7 @@ TEST(ClearableWarning, StaysSilentInTheGamesItDoesNotJudge) {
 // Plays the solver's steps until it stops, a step every kSolveStepMs.
 int PlaySolver(Table& t) {
   int steps = 0;
-  while (t.game.SolvePlay.running && steps < 1000) {
+  while (t.game.aid.SolvePlay.running && steps < 1000) {
     t.Tick(int(kSolveStepMs));
     ++steps;
   }
@@ -126,15 +126,15 @@ TEST(SolveThisBoard, PlaysTheOrderATileAtATimeAndTheResultEntersNoHall) {
   ASSERT_EQ(t.Deal(kSmallLayout, 4711, true), DealResult::Dealt);
   t.Tick(3000);
   t.game.SolveThisBoard();
-  ASSERT_TRUE(t.game.SolvePlay.running);
-  EXPECT_EQ(t.game.StatusMessage, SolvingText);
-  const TilePair first = t.game.SolvePlay.order.front();
+  ASSERT_TRUE(t.game.aid.SolvePlay.running);
+  EXPECT_EQ(t.game.status.StatusMessage, SolvingText);
+  const TilePair first = t.game.aid.SolvePlay.order.front();
 
   // Too soon: nothing yet. Then the first tile is shown selected, then the pair goes.
   t.Tick(50);
-  EXPECT_EQ(t.game.FirstSelected, 0);
+  EXPECT_EQ(t.game.choice.FirstSelected, 0);
   t.Tick(int(kSolveStepMs));
-  EXPECT_EQ(t.game.FirstSelected, first.first);
+  EXPECT_EQ(t.game.choice.FirstSelected, first.first);
   EXPECT_EQ(t.game.TilesLeft(), 22);
   t.Tick(int(kSolveStepMs));
   EXPECT_EQ(t.game.TilesLeft(), 20);
@@ -159,7 +159,7 @@ TEST(SolveThisBoard, PlaysTheOrderATileAtATimeAndTheResultEntersNoHall) {
   Table byHand;
   ASSERT_EQ(byHand.Deal(kSmallLayout, 4711, true), DealResult::Dealt);
   byHand.Tick(3000);
-  for (const TilePair& p : t.game.SolvePlay.order) {
+  for (const TilePair& p : t.game.aid.SolvePlay.order) {
     byHand.Click(p.first);
     byHand.Click(p.second);
   }
@@ -175,22 +175,22 @@ TEST(SolveThisBoard, AClickOnlyStopsItAndTheGameStaysOutOfTheHall) {
   ASSERT_EQ(t.Deal(kSmallLayout, 99, true), DealResult::Dealt);
   t.Tick(3000);
   t.game.SolveThisBoard();
-  const TilePair first = t.game.SolvePlay.order.front();
+  const TilePair first = t.game.aid.SolvePlay.order.front();
   t.Tick(int(kSolveStepMs));
-  ASSERT_EQ(t.game.FirstSelected, first.first);
+  ASSERT_EQ(t.game.choice.FirstSelected, first.first);
 
   // A click on the second tile of the pair: it stops the solver, takes nothing, and the
   // tile the solver had shown is no longer selected.
   t.Click(first.second);
-  EXPECT_FALSE(t.game.SolvePlay.running);
-  EXPECT_EQ(t.game.StatusMessage, SolveStoppedText);
-  EXPECT_EQ(t.game.FirstSelected, 0);
+  EXPECT_FALSE(t.game.aid.SolvePlay.running);
+  EXPECT_EQ(t.game.status.StatusMessage, SolveStoppedText);
+  EXPECT_EQ(t.game.choice.FirstSelected, 0);
   EXPECT_EQ(t.game.TilesLeft(), 22);
   t.Tick(5000);
   EXPECT_EQ(t.game.TilesLeft(), 22) << "the ticks play no more";
 
   // The player finishes by hand; the solver was used in this game all the same.
-  const std::vector<TilePair> order = t.game.SolvePlay.order;
+  const std::vector<TilePair> order = t.game.aid.SolvePlay.order;
   for (const TilePair& p : order) {
     t.Click(p.first);
     t.Click(p.second);
@@ -201,7 +201,7 @@ TEST(SolveThisBoard, AClickOnlyStopsItAndTheGameStaysOutOfTheHall) {
 
   // A new game is the player's own again.
   ASSERT_EQ(t.Deal(kSmallLayout, 100, true), DealResult::Dealt);
-  EXPECT_FALSE(t.game.SolvePlay.used);
+  EXPECT_FALSE(t.game.aid.SolvePlay.used);
 }
 
 TEST(SolveThisBoard, APauseOrTheCommandAgainStopsIt) {
@@ -209,12 +209,12 @@ TEST(SolveThisBoard, APauseOrTheCommandAgainStopsIt) {
   ASSERT_EQ(t.Deal(kSmallLayout, 5, true), DealResult::Dealt);
   t.game.SolveThisBoard();
   t.game.PauseClick();
-  EXPECT_FALSE(t.game.SolvePlay.running);
+  EXPECT_FALSE(t.game.aid.SolvePlay.running);
   t.game.PauseClick();
   t.game.SolveThisBoard();
-  ASSERT_TRUE(t.game.SolvePlay.running);
+  ASSERT_TRUE(t.game.aid.SolvePlay.running);
   t.game.SolveThisBoard();
-  EXPECT_FALSE(t.game.SolvePlay.running);
+  EXPECT_FALSE(t.game.aid.SolvePlay.running);
   EXPECT_EQ(t.game.TilesLeft(), 22);
 }
 
@@ -224,9 +224,9 @@ TEST(SolveThisBoard, OnALostBoardSaysHowFarBackInstead) {
   Take(t, 3, 4);
   Take(t, 5, 6);
   t.game.SolveThisBoard();
-  EXPECT_FALSE(t.game.SolvePlay.running);
-  EXPECT_FALSE(t.game.SolvePlay.used) << "nothing was played";
-  EXPECT_EQ(t.game.StatusMessage, "This board can no longer be cleared: press Back 2 times.");
+  EXPECT_FALSE(t.game.aid.SolvePlay.running);
+  EXPECT_FALSE(t.game.aid.SolvePlay.used) << "nothing was played";
+  EXPECT_EQ(t.game.status.StatusMessage, "This board can no longer be cleared: press Back 2 times.");
 }
 
 }  // namespace

@@ -159,7 +159,7 @@ bool PlayOne(bool hard, unsigned seed, Outcome& outcome) {
       ClickCell(t, x + 2, y + 2);
     } else if (r < 800) {  // anywhere on the board image, or beside it
       const int px = roll(720) - 10, py = roll(480) - 10;
-      const ClicksCell cell = ClicksCellAt(px - t.game.BoardOriginX, py - t.game.BoardOriginY);
+      const ClicksCell cell = ClicksCellAt(px - t.game.BoardOrigin.x, py - t.game.BoardOrigin.y);
       x = cell.column - 2, y = cell.row - 2;
       t.game.ButtonDown(roll(4) ? MouseButton::Left : MouseButton::Right, px, py);
     } else if (r < 840) {
@@ -197,7 +197,7 @@ bool PlayOne(bool hard, unsigned seed, Outcome& outcome) {
     EXPECT_EQ(t.game.TilesLeft(), CountClicksTiles(s.Grid));
     if (t.game.GameMode == ModeClicks) {
       t.game.IsItFree();
-      EXPECT_EQ(t.game.MovesLeft, GroupsOf(ModelOf(s.Grid)));
+      EXPECT_EQ(t.game.moves.MovesLeft, GroupsOf(ModelOf(s.Grid)));
     }
     if (::testing::Test::HasFailure()) return false;
   }

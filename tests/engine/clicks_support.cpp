@@ -20,7 +20,7 @@ void PutClicks(Table& t, const std::vector<std::string>& bottomRows) {
     }
   ClicksState& s = t.game.ModeData<ClicksState>();
   s.TilesLeft = s.TilesTotal = CountClicksTiles(g);
-  t.game.ElapsedSeconds = t.game.TilesLeft();
+  t.game.clock.ElapsedSeconds = t.game.TilesLeft();
   t.host.log.clear();
 }
 
@@ -46,8 +46,8 @@ std::string ClicksPicture(const ClicksGrid& g) {
 
 void ClickCell(Table& t, int c, int r, MouseButton button) {
   // The picture of (C, R) is 38 x 38 with its corner at (32 (C - 1) - 8, 32 (R - 1) - 16).
-  const int x = 32 * (c - 1) - 8 + 19 + t.game.BoardOriginX;
-  const int y = 32 * (r - 1) - 16 + 19 + t.game.BoardOriginY;
+  const int x = 32 * (c - 1) - 8 + 19 + t.game.BoardOrigin.x;
+  const int y = 32 * (r - 1) - 16 + 19 + t.game.BoardOrigin.y;
   t.game.ButtonDown(button, x, y);
 }
 

@@ -42,7 +42,7 @@ TEST(ClicksDeal, EasyFillsTheGridWithFourColoursAndHardWithSix) {
     EXPECT_EQ(t.game.SavedBoardNumber, 7) << "the layout's list comes back after the game";
     EXPECT_EQ(t.game.TilesLeft(), 216);
     EXPECT_EQ(t.game.TilesTotal(), 216);
-    EXPECT_EQ(t.game.StatusMessage, "Mahjongg Clicks started.");
+    EXPECT_EQ(t.game.status.StatusMessage, "Mahjongg Clicks started.");
   }
 }
 
@@ -198,10 +198,10 @@ TEST(ClicksMovesLeft, EachTouchingGroupCountsOnceAndLoneTilesNotAtAll) {
                 "3443"});
   t.Tick();
   // The 2s on top, the 1s in the middle, the 4s: three groups; diagonals do not join.
-  EXPECT_EQ(t.game.MovesLeft, 3);
-  EXPECT_EQ(t.game.FreeCount, 3);
+  EXPECT_EQ(t.game.moves.MovesLeft, 3);
+  EXPECT_EQ(t.game.moves.FreeCount, 3);
   EXPECT_EQ(t.host.fields, "12|3|") << "tiles and moves, never a time";
-  EXPECT_EQ(t.game.ElapsedSeconds, 12) << "the score is the tiles left";
+  EXPECT_EQ(t.game.clock.ElapsedSeconds, 12) << "the score is the tiles left";
 }
 
 // ---------------------------------------------------------------- Undo and restart
@@ -254,7 +254,7 @@ TEST(ClicksUndo, TheLongestGameGoesBackToTheDealAndItsLastMoveReachesTheTop) {
   t.game.Restart();
   EXPECT_EQ(t.game.ModeData<ClicksState>().Grid, deal);
   EXPECT_EQ(t.game.TilesLeft(), 216);
-  EXPECT_EQ(t.game.StatusMessage, "Game restarted.");
+  EXPECT_EQ(t.game.status.StatusMessage, "Game restarted.");
 
   t.Tick();
   t.host.log.clear();

@@ -47,7 +47,7 @@ TEST(Clock, AHintMakesTheShownTimeJumpForty) {
 TEST(Clock, StopsSilentlyAtOneHundredMinutesPenaltiesIncluded) {
   Table t;
   t.Put(kThreeMoves);
-  t.game.PenaltySeconds = 180;
+  t.game.clock.PenaltySeconds = 180;
   t.Tick((6000 - 180) * 1000 - 1);  // 96:59.999 of play plus three minutes
   EXPECT_EQ(t.game.GameMode, ModeClassic);
   EXPECT_EQ(TimeShown(t), "99:59");
@@ -55,7 +55,7 @@ TEST(Clock, StopsSilentlyAtOneHundredMinutesPenaltiesIncluded) {
   EXPECT_EQ(t.game.GameMode, ModeStopped);
   EXPECT_EQ(t.host.fields, "||");
   EXPECT_FALSE(t.host.Has("game over closed"));
-  EXPECT_EQ(t.game.StatusMessage.find("SORRY"), std::string::npos);
+  EXPECT_EQ(t.game.status.StatusMessage.find("SORRY"), std::string::npos);
 }
 
 TEST(Clock, ClicksCountsTilesNotSeconds) {
@@ -64,7 +64,7 @@ TEST(Clock, ClicksCountsTilesNotSeconds) {
   t.game.GameMode = ModeClicks;
   t.host.answers = {false};  // keep playing when asked to give up
   t.Tick(5000);
-  EXPECT_EQ(t.game.ElapsedSeconds, 6);
+  EXPECT_EQ(t.game.clock.ElapsedSeconds, 6);
   EXPECT_EQ(TimeShown(t), "");
 }
 
@@ -94,7 +94,7 @@ TEST(StatusRefresh, TheGiveUpQuestionIsAskedOnceWhileItIsOpen) {
 
 TEST(StatusLine, CoolStatusSlidesInOneCharacterATick) {
   Table t;
-  t.game.ShowStatus("Hello");
+  t.game.status.ShowStatus("Hello");
   std::vector<std::string> shown;
   for (int i = 0; i < 6; ++i) {
     t.host.statusLine = "(unchanged)";
@@ -104,12 +104,12 @@ TEST(StatusLine, CoolStatusSlidesInOneCharacterATick) {
   EXPECT_EQ(shown, (std::vector<std::string>{"lo", "llo", "ello", "Hello", "(unchanged)", "(unchanged)"}));
 
   t.options.CoolStatus = false;
-  t.game.ShowStatus("Whole at once");
+  t.game.status.ShowStatus("Whole at once");
   t.Tick();
   EXPECT_EQ(t.host.statusLine, "Whole at once");
 
   t.host.statusLine = "(before)";
-  t.game.ShowStatus("X");  // a one-character message is never shown
+  t.game.status.ShowStatus("X");  // a one-character message is never shown
   t.Tick();
   t.Tick();
   EXPECT_EQ(t.host.statusLine, "(before)");
@@ -118,14 +118,14 @@ TEST(StatusLine, CoolStatusSlidesInOneCharacterATick) {
 // Layout names come from file names: the slide steps by characters, never inside one.
 TEST(StatusLine, SlidesByCharactersNotBytes) {
   Table t;
-  t.game.ShowStatus("Élan été");
+  t.game.status.ShowStatus("Élan été");
   std::vector<std::string> shown;
   for (int i = 0; i < 7; ++i) {
     t.Tick();
     shown.push_back(t.host.statusLine);
   }
   EXPECT_EQ(shown, (std::vector<std::string>{"té", "été", " été", "n été", "an été", "lan été", "Élan été"}));
-  t.game.ShowStatus("日本");
+  t.game.status.ShowStatus("日本");
   t.Tick();
   EXPECT_EQ(t.host.statusLine, "日本");
 }
@@ -134,8 +134,8 @@ TEST(StatusLine, NoMoreMovesSwingsUntilAMoveExistsAgain) {
   Table t;
   t.Put("1 . . 5");  // no move
   t.Tick();
-  ASSERT_TRUE(t.game.StatusBounce);
-  ASSERT_EQ(t.game.StatusMessage, NoMovesText);
+  ASSERT_TRUE(t.game.status.StatusBounce);
+  ASSERT_EQ(t.game.status.StatusMessage, NoMovesText);
   const int length = static_cast<int>(std::string(NoMovesText).size());
   std::vector<int> visible;
   for (int i = 0; i < 2 * length + 2; ++i) {
@@ -154,46 +154,46 @@ TEST(StatusLine, NoMoreMovesSwingsUntilAMoveExistsAgain) {
   EXPECT_EQ(visible, expected);
 
   // A shuffle that finds a move ends the swinging; the warning may come back later.
-  t.game.StatusBounce = true;
+  t.game.status.StatusBounce = true;
   t.Put("1 . . 2");
-  t.game.StatusBounce = true;
+  t.game.status.StatusBounce = true;
   t.Tick();
-  EXPECT_FALSE(t.game.StatusBounce);
+  EXPECT_FALSE(t.game.status.StatusBounce);
 }
 
 TEST(StatusLine, ANewGameKeepsAMessageStillSlidingIn) {
   Table t;
   t.game.Layout = MustLayout(kTurtle);
-  t.game.ShowStatus("Layout selected.");
+  t.game.status.ShowStatus("Layout selected.");
   t.game.RandomSolitaireGame1Click();
-  EXPECT_EQ(t.game.StatusMessage, "Layout selected.");
+  EXPECT_EQ(t.game.status.StatusMessage, "Layout selected.");
   for (int i = 0; i < 20; ++i) t.Tick();
   t.game.RandomSolitaireGame1Click();
-  EXPECT_EQ(t.game.StatusMessage, NewGameText);
+  EXPECT_EQ(t.game.status.StatusMessage, NewGameText);
 }
 
 TEST(Focus, LosingTheFocusPausesAndRegainingItResumes) {
   Table t;
   t.Put(kThreeMoves);
   t.Tick(7000);
-  t.game.FormDeactivate();
+  FormDeactivate(t.game);
   EXPECT_EQ(t.game.GameMode, ModePaused);
   EXPECT_EQ(t.host.log.back(), "changed");
   t.host.now += 60000;
-  t.game.FormActivate();
+  FormActivate(t.game);
   EXPECT_EQ(t.game.GameMode, ModeClassic);
   t.Tick(1);
   EXPECT_EQ(TimeShown(t), "00:07");
 
   // A game paused by hand resumes too when the window gets the focus back.
   t.game.PauseClick();
-  t.game.FormDeactivate();
-  t.game.FormActivate();
+  FormDeactivate(t.game);
+  FormActivate(t.game);
   EXPECT_EQ(t.game.GameMode, ModeClassic);
 
   // On the welcome screen there is nothing to pause.
   t.game.Stop();
-  t.game.FormDeactivate();
+  FormDeactivate(t.game);
   t.game.PauseClick();
   EXPECT_EQ(t.game.GameMode, ModeStopped);
 }
@@ -201,13 +201,13 @@ TEST(Focus, LosingTheFocusPausesAndRegainingItResumes) {
 TEST(Focus, ModalWindowsPauseAroundThemselvesWhenAsked) {
   Table t;
   t.Put(kThreeMoves);
-  t.game.CheckPause();
+  CheckPause(t.game);
   EXPECT_EQ(t.game.GameMode, ModePaused);
-  t.game.UnCheckPause();
+  UnCheckPause(t.game);
   EXPECT_EQ(t.game.GameMode, ModeClassic);
 
   t.options.GoCheckPause = false;
-  t.game.CheckPause();
+  CheckPause(t.game);
   EXPECT_EQ(t.game.GameMode, ModeClassic);
   t.options.GoCheckPause = true;
 
@@ -216,14 +216,14 @@ TEST(Focus, ModalWindowsPauseAroundThemselvesWhenAsked) {
   t.game.PauseClick();
   t.game.PauseClick();
   t.game.Stop();
-  t.game.CheckPause();
+  CheckPause(t.game);
   EXPECT_EQ(t.game.GameMode, ModePaused);
   t.host.log.clear();
-  t.game.UnCheckPause();
+  UnCheckPause(t.game);
   EXPECT_EQ(t.game.GameMode, ModeStopped);
   EXPECT_TRUE(t.host.Only({"paint"}).empty()) << "the stopped board stays hidden";
-  t.game.CheckPause();
-  t.game.FormActivate();  // the same through the focus
+  CheckPause(t.game);
+  FormActivate(t.game);  // the same through the focus
   EXPECT_EQ(t.game.GameMode, ModeStopped);
 }
 
@@ -231,7 +231,7 @@ TEST(Focus, TwoPlayerPauseShiftsBothTurnStarts) {
   Table t;
   t.Put(kThreeMoves);
   t.game.GameMode = ModeTwoPlayer;
-  t.game.ModeData<TwoPlayerState>().PlayerOneTurnStart = t.game.ModeData<TwoPlayerState>().PlayerTwoTurnStart = t.game.StartTick = t.host.now;
+  t.game.ModeData<TwoPlayerState>().PlayerOneTurnStart = t.game.ModeData<TwoPlayerState>().PlayerTwoTurnStart = t.game.clock.StartTick = t.host.now;
   t.host.now += 4000;
   t.game.PauseClick();
   t.host.now += 100000;
@@ -239,7 +239,7 @@ TEST(Focus, TwoPlayerPauseShiftsBothTurnStarts) {
   EXPECT_EQ(t.host.now - t.game.ModeData<TwoPlayerState>().PlayerOneTurnStart, 4000u);
   // The game clock, which only the 100-minute limit reads here, stands still too: a long pause
   // must not end the game.
-  EXPECT_EQ(t.game.StartTick + 4000, t.host.now);
+  EXPECT_EQ(t.game.clock.StartTick + 4000, t.host.now);
 }
 
 TEST(TwoPlayerPanel, TheWaitingClockStandsAndThePlayerToMoveBlinks) {
@@ -285,8 +285,8 @@ TEST(MemoryReveal, HalfASecondLaterThePairGoesOrTurnsBack) {
   Table t;
   t.Put("1 . . 2 . . 5 . . 9");
   t.game.GameMode = ModeMemory;
-  t.game.FirstSelected = 1;
-  t.game.SecondSelected = 2;
+  t.game.choice.FirstSelected = 1;
+  t.game.choice.SecondSelected = 2;
   t.game.ModeData<MemoryState>().RevealCountdown = 10;
   for (int i = 0; i < 9; ++i) t.Tick();
   EXPECT_EQ(t.game.TilesLeft(), 4);
@@ -296,13 +296,13 @@ TEST(MemoryReveal, HalfASecondLaterThePairGoesOrTurnsBack) {
   EXPECT_TRUE(t.host.Has("sound done"));
   EXPECT_TRUE(Consistent(t.game));
 
-  t.game.FirstSelected = 5;
-  t.game.SecondSelected = 9;
+  t.game.choice.FirstSelected = 5;
+  t.game.choice.SecondSelected = 9;
   t.game.ModeData<MemoryState>().RevealCountdown = 1;
-  const int penalty = t.game.PenaltySeconds;
+  const int penalty = t.game.clock.PenaltySeconds;
   t.Tick();
-  EXPECT_EQ(t.game.PenaltySeconds, penalty + 2);
-  EXPECT_EQ(t.game.FirstSelected, 0);
+  EXPECT_EQ(t.game.clock.PenaltySeconds, penalty + 2);
+  EXPECT_EQ(t.game.choice.FirstSelected, 0);
   EXPECT_EQ(t.game.TilesLeft(), 2);
 }
 

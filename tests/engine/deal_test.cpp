@@ -5,6 +5,7 @@
 #include <set>
 #include <tuple>
 
+#include "tests/support/game_test_peer.h"
 #include "test_support.h"
 
 namespace sorimo::test {
@@ -36,7 +37,7 @@ TEST(WinnableDeal, ClearsInRemovalOrderUnderTheHorizontalRule) {
         const Cell p = t.game.PairList()[k], q = t.game.PairList()[k + 1];
         const int a = t.game.board().Grid().at(p.x, p.y, p.z), b = t.game.board().Grid().at(q.x, q.y, q.z);
         ASSERT_TRUE(a > 0 && b > 0 && MatchGroup(a) == MatchGroup(b)) << "pair " << k << t.Board();
-        ASSERT_TRUE(t.game.Dispo(a) && t.game.Dispo(b))
+        ASSERT_TRUE(GameTestPeer::Dispo(t.game, a) && GameTestPeer::Dispo(t.game, b))
             << "pair " << k << ": " << a << ", " << b << t.Board();
         t.Click(a);
         t.Click(b);
@@ -50,7 +51,7 @@ TEST(WinnableDeal, FewFreeLayoutReallyHasFewFreeTiles) {
   Table t;
   ASSERT_EQ(t.Deal(kFewFree, 7, true), DealResult::Dealt);
   t.game.IsItFree();
-  EXPECT_EQ(t.game.FreeCount, 6) << t.Board();
+  EXPECT_EQ(t.game.moves.FreeCount, 6) << t.Board();
 }
 
 TEST(GameNumber, SameNumberSameBoardWhateverCameBefore) {
@@ -75,7 +76,7 @@ TEST(GameNumber, SameNumberSameBoardWhateverCameBefore) {
   EXPECT_NE(plain.game.board().Records(), otherLayout.game.board().Records());
   EXPECT_NE(plain.game.board().Records(), otherNumber.game.board().Records());
   EXPECT_TRUE(plain.host.Has("status 'Specific Board started. Random Seed #4711'") ||
-              plain.game.StatusMessage == "Specific Board started. Random Seed #4711");
+              plain.game.status.StatusMessage == "Specific Board started. Random Seed #4711");
 }
 
 TEST(GameNumber, PlainDealDrawsColumnRowLayerForEachTileInTurn) {
@@ -110,7 +111,7 @@ TEST(GameNumber, ZeroOrNoNumberDealsFromTheClock) {
   b.Deal(kTurtle, 0, false);
   EXPECT_NE(a.game.board().Records(), b.game.board().Records());
   EXPECT_FALSE(a.host.Has("status 'Specific Board started. Random Seed #0'"));
-  EXPECT_EQ(a.game.StatusMessage, "New game started.");
+  EXPECT_EQ(a.game.status.StatusMessage, "New game started.");
 }
 
 TEST(SpecificGame, TheDialogsNumberSeedsTheDeal) {
@@ -149,7 +150,7 @@ TEST(Refusal, UndealableLayoutsLeaveTheRunningGameAlone) {
   t.Tick(2000);
   const BoardGrid grid = t.game.board().Grid();
   const TileRecords records = t.game.board().Records();
-  const uint32_t start = t.game.StartTick;
+  const uint32_t start = t.game.clock.StartTick;
   std::string tooMany;
   for (int y = 1; y <= 20; y += 2)
     tooMany += "layer 1 at 1," + std::to_string(y) + "\n#.#.#.#.#.#.#.#.#.#.#.#.#.#.#.#.#\n";
@@ -176,7 +177,7 @@ TEST(Refusal, UndealableLayoutsLeaveTheRunningGameAlone) {
     EXPECT_EQ(t.game.TilesLeft(), 144);
     EXPECT_EQ(t.game.TilesTotal(), 144);
     EXPECT_EQ(t.game.GameMode, ModeClassic);
-    EXPECT_EQ(t.game.StartTick, start);
+    EXPECT_EQ(t.game.clock.StartTick, start);
   }
   // The plain deal has no such promise to keep: the tower is dealt.
   EXPECT_EQ(t.Deal("layer 1\n#\nlayer 2\n#\nlayer 3\n#\nlayer 4\n#", 3, false), DealResult::Dealt);

@@ -44,7 +44,7 @@ struct Editor : Table {
     ASSERT_TRUE(ScreenPointOf(game, tile, sx, sy));
     game.ButtonDown(MouseButton::Right, sx, sy);
   }
-  void ClickAt(MouseButton b, PixelPoint p) { game.ButtonDown(b, p.x + game.BoardOriginX, p.y + game.BoardOriginY); }
+  void ClickAt(MouseButton b, PixelPoint p) { game.ButtonDown(b, p.x + game.BoardOrigin.x, p.y + game.BoardOrigin.y); }
   int TileAt(int x, int y, int z) const { return game.board().Grid().at(x, y, z); }
   // The layout, the grid and the records tell the same story, and the counter agrees.
   ::testing::AssertionResult Agrees() const {

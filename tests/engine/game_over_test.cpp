@@ -9,7 +9,7 @@ namespace {
 // A two-tile game about to be won: the last pair goes at `seconds` into the game.
 void WinAfter(Table& t, int seconds, int penalty) {
   t.Put("1 . . 2");
-  t.game.PenaltySeconds = penalty;
+  t.game.clock.PenaltySeconds = penalty;
   t.host.now += seconds * 1000;
   t.Click(1);
   t.Click(2);
@@ -76,16 +76,16 @@ TEST(GameOver, TicksAndFocusDuringTheDialogsChangeNothing) {
     t.host.duringGameOverDialog = [&] {
       ++dialogs;
       for (int i = 0; i < 100; ++i) t.Tick();  // the modal loop keeps ticking
-      t.game.FormDeactivate();
+      FormDeactivate(t.game);
     };
     t.host.duringHallWindow = [&] {
-      t.game.FormActivate();  // the main window gets the focus back: a nested end only
+      FormActivate(t.game);  // the main window gets the focus back: a nested end only
       t.Tick();
     };
     WinAfter(t, 61, 0);
     EXPECT_EQ(dialogs, 1);
     EXPECT_EQ(t.host.Count("add hall 1 61 0"), 1);
-    EXPECT_EQ(t.game.ElapsedSeconds, 61);
+    EXPECT_EQ(t.game.clock.ElapsedSeconds, 61);
     EXPECT_EQ(t.game.GameMode, ModeGameOver);
   }
 }
@@ -123,10 +123,10 @@ TEST(GameOver, ARedrawWhilePausedKeepsTheGamePaused) {
   t.host.now += 60000;
   t.game.PauseClick();
   EXPECT_EQ(t.game.GameMode, ModeClassic);
-  EXPECT_EQ(t.game.FirstSelected, 1) << "the selection waited too";
+  EXPECT_EQ(t.game.choice.FirstSelected, 1) << "the selection waited too";
   EXPECT_EQ(t.host.Only({"paint"}), std::vector<std::string>{"paint full"});
   t.Tick(1);
-  EXPECT_EQ(t.game.ElapsedSeconds, 3);
+  EXPECT_EQ(t.game.clock.ElapsedSeconds, 3);
 }
 
 // However a game ends, the "no more moves" warning stops swinging.
@@ -135,7 +135,7 @@ TEST(GameOver, TheNoMoreMovesWarningStopsWithTheGame) {
     Table t;
     t.Put("1 . . 5");
     t.Tick(1000);
-    ASSERT_TRUE(t.game.StatusBounce);
+    ASSERT_TRUE(t.game.status.StatusBounce);
     if (stop) {
       t.game.Stop();
     } else {
@@ -143,7 +143,7 @@ TEST(GameOver, TheNoMoreMovesWarningStopsWithTheGame) {
       t.game.FullRedraw();
       ASSERT_EQ(t.game.GameMode, ModeGameOver);
     }
-    EXPECT_FALSE(t.game.StatusBounce);
+    EXPECT_FALSE(t.game.status.StatusBounce);
     EXPECT_EQ(t.host.statusLine, "");
     for (int i = 0; i < 10; ++i) t.Tick();
     EXPECT_EQ(t.host.statusLine, "") << "the warning does not come back";

@@ -26,25 +26,25 @@ TEST(KeyboardCursor, ArrowsReadTheRowsAcrossAndGoToTheNearestTileUpOrDown) {
      . . . . .
      4 . 5 . 6
   )");
-  t.game.MoveKeyCursor(CursorStep::Right);  // the first key shows it on the tile nearest the middle
+  MoveKeyCursor(t.game, CursorStep::Right);  // the first key shows it on the tile nearest the middle
   EXPECT_EQ(CursorTile(t), 6);
-  t.game.MoveKeyCursor(CursorStep::Left);
-  t.game.MoveKeyCursor(CursorStep::Left);
+  MoveKeyCursor(t.game, CursorStep::Left);
+  MoveKeyCursor(t.game, CursorStep::Left);
   EXPECT_EQ(CursorTile(t), 4);
-  t.game.MoveKeyCursor(CursorStep::Left);  // on to the end of the row above
+  MoveKeyCursor(t.game, CursorStep::Left);  // on to the end of the row above
   EXPECT_EQ(CursorTile(t), 3);
-  t.game.MoveKeyCursor(CursorStep::Down);
+  MoveKeyCursor(t.game, CursorStep::Down);
   EXPECT_EQ(CursorTile(t), 6);
-  t.game.MoveKeyCursor(CursorStep::Up);
-  t.game.MoveKeyCursor(CursorStep::Left);
-  t.game.MoveKeyCursor(CursorStep::Left);
+  MoveKeyCursor(t.game, CursorStep::Up);
+  MoveKeyCursor(t.game, CursorStep::Left);
+  MoveKeyCursor(t.game, CursorStep::Left);
   EXPECT_EQ(CursorTile(t), 1);
   t.host.log.clear();
-  for (const CursorStep s : {CursorStep::Left, CursorStep::Up}) t.game.MoveKeyCursor(s);  // the edges: it stays
+  for (const CursorStep s : {CursorStep::Left, CursorStep::Up}) MoveKeyCursor(t.game, s);  // the edges: it stays
   EXPECT_EQ(CursorTile(t), 1);
   EXPECT_TRUE(t.host.Only({"paint"}).empty()) << "a key that moves nothing redraws nothing";
   // A move redraws the two faces, nothing else.
-  t.game.MoveKeyCursor(CursorStep::Down);
+  MoveKeyCursor(t.game, CursorStep::Down);
   EXPECT_EQ(CursorTile(t), 4);
   EXPECT_EQ(t.host.Only({"paint"}), (std::vector<std::string>{PaintOf(HLRedrawTileRect({2, 2, 1}, 36, 25)),
                                                                PaintOf(HLRedrawTileRect({2, 4, 1}, 36, 25))}));
@@ -65,7 +65,7 @@ TEST(KeyboardCursor, ATileUnderAnotherIsNeverReached) {
   std::set<int> seen;
   for (const CursorStep s : {CursorStep::Left, CursorStep::Left, CursorStep::Left, CursorStep::Left, CursorStep::Right,
                              CursorStep::Right, CursorStep::Right, CursorStep::Up, CursorStep::Down}) {
-    t.game.MoveKeyCursor(s);
+    MoveKeyCursor(t.game, s);
     seen.insert(CursorTile(t));
   }
   EXPECT_EQ(seen, (std::set<int>{1, 3, 4}));
@@ -121,20 +121,20 @@ TEST(KeyboardCursor, EveryClickableTileCanBeReachedOnTheShippedLayouts) {
 TEST(KeyboardPlay, SpaceAndEnterClickTheCursorAndEscapeClearsTheChoice) {
   Table t;
   t.Put("1 . . 2 . . 5 . 3");
-  t.game.MoveKeyCursor(CursorStep::Left);
-  while (CursorTile(t) != 1) t.game.MoveKeyCursor(CursorStep::Left);
-  t.game.PressKeyCursor();
-  EXPECT_EQ(t.game.FirstSelected, 1);
-  t.game.EscapeKey();
-  EXPECT_EQ(t.game.FirstSelected, 0);
-  t.game.PressKeyCursor();
-  t.game.MoveKeyCursor(CursorStep::Right);
+  MoveKeyCursor(t.game, CursorStep::Left);
+  while (CursorTile(t) != 1) MoveKeyCursor(t.game, CursorStep::Left);
+  PressKeyCursor(t.game);
+  EXPECT_EQ(t.game.choice.FirstSelected, 1);
+  EscapeKey(t.game);
+  EXPECT_EQ(t.game.choice.FirstSelected, 0);
+  PressKeyCursor(t.game);
+  MoveKeyCursor(t.game, CursorStep::Right);
   EXPECT_EQ(CursorTile(t), 2);
-  t.game.PressKeyCursor();  // tiles 1 and 2 match: the pair goes
+  PressKeyCursor(t.game);  // tiles 1 and 2 match: the pair goes
   EXPECT_EQ(t.game.TilesLeft(), 2);
   EXPECT_TRUE(t.host.Has("sound done"));
   // The cursor's tile went: the next key goes on from where it stood.
-  t.game.MoveKeyCursor(CursorStep::Right);
+  MoveKeyCursor(t.game, CursorStep::Right);
   EXPECT_EQ(CursorTile(t), 5);
   EXPECT_TRUE(Consistent(t.game));
 
@@ -146,28 +146,28 @@ TEST(KeyboardPlay, SpaceAndEnterClickTheCursorAndEscapeClearsTheChoice) {
 TEST(KeyboardPlay, InClicksTheCursorWalksTheCellsAndSpaceTakesAGroup) {
   Table t;
   ASSERT_EQ(t.game.StartMode(ModeClicks, kClicksEasyColumn), DealResult::Dealt);
-  t.game.MoveKeyCursor(CursorStep::Up);
+  MoveKeyCursor(t.game, CursorStep::Up);
   EXPECT_EQ(t.game.Cursor.cell, (ClicksCell{10, kClicksBottomRow}));
-  for (int i = 0; i < 30; ++i) t.game.MoveKeyCursor(CursorStep::Left);
+  for (int i = 0; i < 30; ++i) MoveKeyCursor(t.game, CursorStep::Left);
   EXPECT_EQ(t.game.Cursor.cell.column, kClicksFirstColumn);
   // Walk the bottom row until a cell starts a group, and take it.
   while (!StartsGroup(t.game.ModeData<ClicksState>().Grid, t.game.Cursor.cell.column, t.game.Cursor.cell.row))
-    t.game.MoveKeyCursor(CursorStep::Right);
+    MoveKeyCursor(t.game, CursorStep::Right);
   const int before = t.game.ModeData<ClicksState>().ClicksStep;
-  t.game.PressKeyCursor();
+  PressKeyCursor(t.game);
   EXPECT_EQ(t.game.ModeData<ClicksState>().ClicksStep, before + 1);
 }
 
 TEST(KeyboardPlay, TheEditorAndTheScreensBetweenGamesTakeNoKeys) {
   Table t;
-  t.game.MoveKeyCursor(CursorStep::Right);
-  t.game.PressKeyCursor();
+  MoveKeyCursor(t.game, CursorStep::Right);
+  PressKeyCursor(t.game);
   EXPECT_EQ(t.game.Cursor, KeyboardCursor{});
   EXPECT_TRUE(t.host.log.empty());
   OpenEditor(t.game, true);
   t.game.RandomSolitaireGame1Click();
-  t.game.MoveKeyCursor(CursorStep::Right);
-  t.game.PressKeyCursor();
+  MoveKeyCursor(t.game, CursorStep::Right);
+  PressKeyCursor(t.game);
   EXPECT_EQ(t.game.Layout.count(), 0);
 }
 

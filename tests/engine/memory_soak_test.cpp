@@ -39,7 +39,7 @@ class MemoryPlayer {
     if (roll < 70) {
       Reveal(Pick());
     } else if (roll < 80) {
-      Reveal(t_.game.FirstSelected ? t_.game.FirstSelected : Pick());  // the tile already up
+      Reveal(t_.game.choice.FirstSelected ? t_.game.choice.FirstSelected : Pick());  // the tile already up
     } else if (roll < 88) {
       Click(Pick(), MouseButton::Right);
     } else if (roll < 94) {
@@ -49,12 +49,12 @@ class MemoryPlayer {
       t_.Tick(Roll(3000));
       t_.game.PauseClick();
     }
-    const uint8_t first = t_.game.FirstSelected, second = t_.game.SecondSelected;
+    const uint8_t first = t_.game.choice.FirstSelected, second = t_.game.choice.SecondSelected;
     while (t_.game.ModeData<MemoryState>().RevealCountdown > 0) {
       // Every click during the half second is lost.
       if (Roll(3) == 0) Click(Pick(), Roll(2) ? MouseButton::Left : MouseButton::Right);
-      ASSERT_EQ(t_.game.FirstSelected, first);
-      ASSERT_EQ(t_.game.SecondSelected, second);
+      ASSERT_EQ(t_.game.choice.FirstSelected, first);
+      ASSERT_EQ(t_.game.choice.SecondSelected, second);
       t_.Tick();
     }
   }
@@ -65,9 +65,9 @@ class MemoryPlayer {
   // The partner of a tile seen before when one is up, else any tile still on the board.
   int Pick() {
     const Game& g = t_.game;
-    if (g.FirstSelected != 0 && Roll(4) != 0)
+    if (g.choice.FirstSelected != 0 && Roll(4) != 0)
       for (const auto& [tile, group] : seen_)
-        if (tile != g.FirstSelected && group == MatchGroup(g.FirstSelected) && g.board().Records()[tile].x != 0) return tile;
+        if (tile != g.choice.FirstSelected && group == MatchGroup(g.choice.FirstSelected) && g.board().Records()[tile].x != 0) return tile;
     std::vector<int> onBoard;
     for (int n = 1; n <= g.TilesTotal(); ++n)
       if (g.board().Records()[n].x != 0) onBoard.push_back(n);
@@ -107,20 +107,20 @@ TEST(MemorySoak, GamesPlayedToTheEndKeepTheBoardWhole) {
     while (t.game.TilesLeft() > 0) {
       ASSERT_LT(++turns, 20000) << "game " << i << " never ends";
       ++steps;
-      const int before = t.game.PenaltySeconds, left = t.game.TilesLeft();
+      const int before = t.game.clock.PenaltySeconds, left = t.game.TilesLeft();
       player.Turn();
       if (::testing::Test::HasFatalFailure()) return;
       ASSERT_TRUE(Consistent(t.game)) << "game " << i;
       ASSERT_TRUE(HistoryLeadsBackToTheDeal(t.game, dealt)) << "game " << i;
       // A turn either takes a pair, costs two seconds, or changes neither.
-      const int paid = t.game.PenaltySeconds - before, taken = left - t.game.TilesLeft();
+      const int paid = t.game.clock.PenaltySeconds - before, taken = left - t.game.TilesLeft();
       ASSERT_TRUE((paid == 0 && (taken == 0 || taken == 2)) || (paid == 2 && taken == 0)) << paid << " " << taken;
       penalties += paid;
     }
     t.Tick();
     ASSERT_EQ(t.game.GameMode, ModeGameOver) << "game " << i;
-    const int total = t.game.ElapsedSeconds + t.game.PenaltySeconds;
-    EXPECT_EQ(t.game.PenaltySeconds, penalties);
+    const int total = t.game.clock.ElapsedSeconds + t.game.clock.PenaltySeconds;
+    EXPECT_EQ(t.game.clock.PenaltySeconds, penalties);
     EXPECT_EQ(t.host.Count("add hall " + std::to_string(column) + " " + std::to_string(total) + " " +
                            std::to_string(penalties)),
               total < t.host.tenthTotal ? 1 : 0);

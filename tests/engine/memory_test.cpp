@@ -34,7 +34,7 @@ TEST(Memory, EasyAndHardDealTheirTilesIntoTheirBlockFaceDown) {
     EXPECT_EQ(g.SavedBoardNumber, 7) << "the layout's list to come back to";
     EXPECT_EQ(g.TilesLeft(), e.tiles);
     EXPECT_EQ(g.TilesTotal(), e.tiles);
-    EXPECT_EQ(g.StatusMessage, MemoryStartedText);
+    EXPECT_EQ(g.status.StatusMessage, MemoryStartedText);
     EXPECT_TRUE(Consistent(g));
     std::set<std::pair<int, int>> places;
     for (int n = 1; n <= kTileCount; ++n) {
@@ -65,15 +65,15 @@ TEST(Memory, NewKeepsTheListAndASenderChangesIt) {
 TEST(Memory, TheRevealedTileClickedAgainChangesNothing) {
   MemoryTable t;
   t.Click(1);
-  EXPECT_EQ(t.game.FirstSelected, 1);
+  EXPECT_EQ(t.game.choice.FirstSelected, 1);
   EXPECT_EQ(t.host.Sounds(), std::vector<std::string>{"sound select"});
   t.Click(1);
   EXPECT_EQ(t.game.ModeData<MemoryState>().RevealCountdown, 0);
-  EXPECT_EQ(t.game.FirstSelected, 1) << "it stays face up";
+  EXPECT_EQ(t.game.choice.FirstSelected, 1) << "it stays face up";
   EXPECT_EQ(t.host.Sounds().size(), 1u);
   // The next tile is the second one.
   t.Click(2);
-  EXPECT_EQ(t.game.SecondSelected, 2);
+  EXPECT_EQ(t.game.choice.SecondSelected, 2);
   EXPECT_EQ(t.game.ModeData<MemoryState>().RevealCountdown, 10);
 }
 
@@ -85,15 +85,15 @@ TEST(Memory, ClicksDuringTheHalfSecondAreLostAndAPairGoes) {
     t.Tick();
     t.Click(5);  // a third tile
     t.Click(1, MouseButton::Right);
-    ASSERT_EQ(t.game.FirstSelected, 1) << "tick " << tick;
-    ASSERT_EQ(t.game.SecondSelected, 2) << "tick " << tick;
+    ASSERT_EQ(t.game.choice.FirstSelected, 1) << "tick " << tick;
+    ASSERT_EQ(t.game.choice.SecondSelected, 2) << "tick " << tick;
   }
   EXPECT_EQ(t.game.TilesLeft(), 32);
   t.Tick();
   EXPECT_EQ(t.game.TilesLeft(), 30);
-  EXPECT_EQ(t.game.FirstSelected, 0);
-  EXPECT_EQ(t.game.SecondSelected, 0);
-  EXPECT_EQ(t.game.PenaltySeconds, 0);
+  EXPECT_EQ(t.game.choice.FirstSelected, 0);
+  EXPECT_EQ(t.game.choice.SecondSelected, 0);
+  EXPECT_EQ(t.game.clock.PenaltySeconds, 0);
   EXPECT_EQ(t.host.Sounds(), (std::vector<std::string>{"sound select", "sound select", "sound done"}));
   EXPECT_EQ(t.game.MoveHistory()[0].tile, 1);
   EXPECT_EQ(t.game.MoveHistory()[1].tile, 2);
@@ -107,14 +107,14 @@ TEST(Memory, AMismatchTurnsBothBackForTwoSeconds) {
   t.host.log.clear();
   t.Wait();
   EXPECT_EQ(t.game.TilesLeft(), 32);
-  EXPECT_EQ(t.game.FirstSelected, 0);
-  EXPECT_EQ(t.game.PenaltySeconds, 2);
+  EXPECT_EQ(t.game.choice.FirstSelected, 0);
+  EXPECT_EQ(t.game.clock.PenaltySeconds, 2);
   EXPECT_TRUE(t.host.Sounds().empty()) << "turning back makes no sound";
   EXPECT_TRUE(t.host.Has("paint full")) << "both face down again";
   // A right click keeps tiles face up; it only redraws.
   t.Click(9);
   t.Click(9, MouseButton::Right);
-  EXPECT_EQ(t.game.FirstSelected, 9);
+  EXPECT_EQ(t.game.choice.FirstSelected, 9);
 }
 
 TEST(Memory, UndoHintShuffleAndTheMovesCountDoNothing) {
@@ -128,8 +128,8 @@ TEST(Memory, UndoHintShuffleAndTheMovesCountDoNothing) {
   t.game.Hint();
   t.game.Shuffle1Click();
   EXPECT_EQ(t.game.TilesLeft(), 30);
-  EXPECT_EQ(t.game.PenaltySeconds, 0);
-  EXPECT_EQ(t.game.HintFirst, 0);
+  EXPECT_EQ(t.game.clock.PenaltySeconds, 0);
+  EXPECT_EQ(t.game.choice.HintFirst, 0);
   EXPECT_TRUE(Consistent(t.game));
 }
 

@@ -6,6 +6,7 @@
 #include <set>
 #include <vector>
 
+#include "tests/support/game_test_peer.h"
 #include "engine/hall_columns.h"
 #include "engine/modes/mode_description.h"
 #include "test_support.h"
@@ -67,10 +68,10 @@ TEST(ModeRules, TheSharedCommandsFollowTheRunningMode) {
     t.Put(kThreeMoves);
     t.game.GameMode = mode;
     t.game.IsItFree();
-    const bool movesCounted = t.game.MovesLeft > 0;  // Rivers: no path joins tiles off its places
+    const bool movesCounted = t.game.moves.MovesLeft > 0;  // Rivers: no path joins tiles off its places
     t.game.Hint();
-    EXPECT_EQ(t.game.PenaltySeconds > 0, Traits(mode).allowsHint && movesCounted);
-    t.game.PenaltySeconds = 0;
+    EXPECT_EQ(t.game.clock.PenaltySeconds > 0, Traits(mode).allowsHint && movesCounted);
+    t.game.clock.PenaltySeconds = 0;
     t.Click(1);
     t.Click(2);
     const bool matched = t.game.TilesLeft() == 4;
@@ -109,12 +110,12 @@ TEST(BoardCheck, NoticesEachWayGridAndRecordsCanDisagree) {
   };
   // The board's own three views (grid, records, count) can only change together; what the
   // game keeps beside them can still disagree with it.
-  EXPECT_TRUE(damaged([](Game& g) { g.FirstSelected = 1; })) << "a removed tile selected";
+  EXPECT_TRUE(damaged([](Game& g) { g.choice.FirstSelected = 1; })) << "a removed tile selected";
   EXPECT_TRUE(damaged([](Game& g) { g.board().PlaceTile(1, {1, 1, 1}); })) << "a removed tile back";
   EXPECT_TRUE(damaged([](Game& g) { g.board().TakeTile(5); })) << "a tile gone without its history";
   EXPECT_TRUE(damaged([](Game& g) { g.board().PlaceTile(3, {1, 1, 1}); })) << "a removed pair's place taken";
   EXPECT_FALSE(damaged([](Game& g) { g.board().SwapTiles(5, 10); })) << "a swap keeps the story";
-  EXPECT_FALSE(damaged([](Game& g) { g.RemovePair(5, 6); })) << "a removed pair keeps the story";
+  EXPECT_FALSE(damaged([](Game& g) { GameTestPeer::RemovePair(g, 5, 6); })) << "a removed pair keeps the story";
 }
 
 }  // namespace

@@ -31,17 +31,17 @@ TEST(Undo, BackRestoresEachEarlierBoardExactly) {
     records.push_back(t.game.board().Records());
   }
   ASSERT_EQ(t.game.TilesLeft(), 138);
-  t.game.HintFirst = 5;
-  t.game.HintSecond = 6;
+  t.game.choice.HintFirst = 5;
+  t.game.choice.HintSecond = 6;
   t.game.Back();
-  EXPECT_EQ(t.game.HintFirst, 0) << "undo drops the hint";
+  EXPECT_EQ(t.game.choice.HintFirst, 0) << "undo drops the hint";
   EXPECT_EQ(t.game.board().Grid(), grids[2]);
   EXPECT_EQ(t.game.board().Records(), records[2]);
   t.game.Back();
   EXPECT_EQ(t.game.board().Grid(), grids[1]) << t.Board();
   EXPECT_EQ(t.game.board().Records(), records[1]);
   EXPECT_EQ(t.game.TilesLeft(), 142);
-  EXPECT_EQ(t.game.PenaltySeconds, 0) << "undo is free";
+  EXPECT_EQ(t.game.clock.PenaltySeconds, 0) << "undo is free";
   EXPECT_TRUE(Consistent(t.game));
 
   // Play on to the end: once the board is clear there is nothing to take back.
@@ -58,16 +58,16 @@ TEST(Undo, RestartGoesBackToTheDealAndRestartsTheClock) {
   int k = 1;
   for (int i = 0; i < 5; ++i) NextPair(t, k);
   t.Tick(30000);
-  t.game.PenaltySeconds = 40;
+  t.game.clock.PenaltySeconds = 40;
   t.host.log.clear();
   t.host.now += 1234;
   t.game.Restart();
   EXPECT_EQ(t.game.board().Grid(), dealt);
   EXPECT_EQ(t.game.TilesLeft(), 144);
-  EXPECT_EQ(t.game.ElapsedSeconds, 0);
-  EXPECT_EQ(t.game.PenaltySeconds, 0);
-  EXPECT_EQ(t.game.StartTick, t.host.now);
-  EXPECT_EQ(t.game.StatusMessage, "Game restarted.");
+  EXPECT_EQ(t.game.clock.ElapsedSeconds, 0);
+  EXPECT_EQ(t.game.clock.PenaltySeconds, 0);
+  EXPECT_EQ(t.game.clock.StartTick, t.host.now);
+  EXPECT_EQ(t.game.status.StatusMessage, "Game restarted.");
   EXPECT_EQ(t.host.Count("repaint"), 5) << "every step back is shown";
   EXPECT_TRUE(Consistent(t.game));
 }
@@ -77,44 +77,44 @@ TEST(Hint, FiveHintsCycleThroughThreeMovesForTwoHundredSeconds) {
   // Three moves: (1, 2), (5, 6) and (9, 10); 13 stands alone.
   t.Put("1 . . 2 . . 5 . . 6 . . 9 . . 10 . . 13 . . 17");
   t.Tick();  // the status refresh counts the moves
-  ASSERT_EQ(t.game.MovesLeft, 3);
+  ASSERT_EQ(t.game.moves.MovesLeft, 3);
   std::vector<std::pair<int, int>> shown;
   for (int i = 0; i < 5; ++i) {
     const std::pair<int, int> before = shown.empty() ? std::pair{0, 0} : shown.back();
     t.host.log.clear();
     t.game.Hint();
-    shown.push_back({t.game.HintFirst, t.game.HintSecond});
+    shown.push_back({t.game.choice.HintFirst, t.game.choice.HintSecond});
     // Only the faces that change are drawn: the pair that loses the hint and the one that gets it.
     std::vector<std::string> faces;
-    for (const int tile : {before.first, before.second, t.game.HintFirst, t.game.HintSecond})
-      if (tile) faces.push_back(PaintOf(t.game.TileFaceRect(tile)));
+    for (const int tile : {before.first, before.second, t.game.choice.HintFirst, t.game.choice.HintSecond})
+      if (tile) faces.push_back(PaintOf(TileFaceRect(t.game, tile)));
     EXPECT_EQ(t.host.Only({"paint"}), faces) << "hint " << i + 1;
   }
   EXPECT_EQ(shown, (std::vector<std::pair<int, int>>{{1, 2}, {5, 6}, {9, 10}, {1, 2}, {5, 6}}));
-  EXPECT_EQ(t.game.PenaltySeconds, 200);
+  EXPECT_EQ(t.game.clock.PenaltySeconds, 200);
 
   // A removal does not clear the hint; it just stops being shown with its tiles.
   t.Click(1);
   t.Click(2);
-  EXPECT_EQ(t.game.HintFirst, 5);
+  EXPECT_EQ(t.game.choice.HintFirst, 5);
 }
 
 TEST(Hint, NoMoveNoHintNoPenalty) {
   Table t;
   t.Put("1 . . 5");
   t.Tick();
-  ASSERT_EQ(t.game.MovesLeft, 0);
+  ASSERT_EQ(t.game.moves.MovesLeft, 0);
   t.game.Hint();
-  EXPECT_EQ(t.game.PenaltySeconds, 0);
-  EXPECT_EQ(t.game.HintFirst, 0);
+  EXPECT_EQ(t.game.clock.PenaltySeconds, 0);
+  EXPECT_EQ(t.game.choice.HintFirst, 0);
 
   // A stale count is checked again: the moves went away since the last tick.
   t.Put("1 . . 2");
   t.Tick();
-  ASSERT_EQ(t.game.MovesLeft, 1);
+  ASSERT_EQ(t.game.moves.MovesLeft, 1);
   t.game.board().TakeTile(1);
   t.game.Hint();
-  EXPECT_EQ(t.game.PenaltySeconds, 0);
+  EXPECT_EQ(t.game.clock.PenaltySeconds, 0);
 }
 
 TEST(TwoPlayers, NoUndoNoHintAndEachPairPassesTheTurn) {
@@ -124,7 +124,7 @@ TEST(TwoPlayers, NoUndoNoHintAndEachPairPassesTheTurn) {
   t.Tick();
   t.game.ModeData<TwoPlayerState>().PlayerOneTurnStart = t.game.ModeData<TwoPlayerState>().PlayerTwoTurnStart = t.host.now;
   t.game.Hint();
-  EXPECT_EQ(t.game.HintFirst, 0);
+  EXPECT_EQ(t.game.choice.HintFirst, 0);
 
   t.host.now += 3000;
   t.Click(1);
@@ -142,7 +142,7 @@ TEST(TwoPlayers, NoUndoNoHintAndEachPairPassesTheTurn) {
   EXPECT_TRUE(t.game.ModeData<TwoPlayerState>().PlayerTwoToMove);
   EXPECT_EQ(t.game.ModeData<TwoPlayerState>().PlayerOneTime, 5000);
   EXPECT_EQ(t.game.ModeData<TwoPlayerState>().PlayerTwoTime, 5000);
-  EXPECT_EQ(t.game.PenaltySeconds, 0);
+  EXPECT_EQ(t.game.clock.PenaltySeconds, 0);
 }
 
 }  // namespace

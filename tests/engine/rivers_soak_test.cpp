@@ -178,8 +178,8 @@ class RiversPlayer {
       return;
     }
     const auto [a, b] = pairs[Roll(static_cast<int>(pairs.size()))];
-    if (g.FirstSelected != a) {
-      if (g.FirstSelected != 0) g.ButtonDown(MouseButton::Right, 300, 200);
+    if (g.choice.FirstSelected != a) {
+      if (g.choice.FirstSelected != 0) g.ButtonDown(MouseButton::Right, 300, 200);
       ClickTile(a);
     }
     ClickTile(b);
@@ -214,9 +214,9 @@ void PlayRiversGames(int column, int tiles) {
       ASSERT_TRUE(Consistent(t.game)) << "game " << n << " step " << step;
       ASSERT_TRUE(UndoesToTheDeal(t.game, dealt, player.shuffled)) << "game " << n << " step " << step;
       known = BruteForceCount(t.game);
-      const std::vector<int> counted(t.game.FreeTiles.begin() + 1, t.game.FreeTiles.begin() + 1 + t.game.FreeCount);
+      const std::vector<int> counted(t.game.moves.FreeTiles.begin() + 1, t.game.moves.FreeTiles.begin() + 1 + t.game.moves.FreeCount);
       ASSERT_EQ(counted, known.free) << "game " << n << " step " << step << "\n" << BoardToText(t.game.board().Grid());
-      ASSERT_EQ(t.game.MovesLeft, known.moves) << "game " << n << " step " << step;
+      ASSERT_EQ(t.game.moves.MovesLeft, known.moves) << "game " << n << " step " << step;
     }
     slides += t.host.Count("repaint");
     if (t.game.GameMode == ModeGameOver) {

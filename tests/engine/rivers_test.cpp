@@ -144,8 +144,8 @@ TEST(RiversPath, APairThatNeedsThreeTurnsIsRefusedWithTheSelectSound) {
   t.Click(2);
   t.Click(1);
   EXPECT_EQ(t.game.TilesLeft(), 44) << "nothing was taken";
-  EXPECT_EQ(t.game.FirstSelected, 1) << "the second tile becomes the selection";
-  EXPECT_EQ(t.game.SecondSelected, 0);
+  EXPECT_EQ(t.game.choice.FirstSelected, 1) << "the second tile becomes the selection";
+  EXPECT_EQ(t.game.choice.SecondSelected, 0);
   EXPECT_EQ(t.host.Sounds().back(), "sound select");
   EXPECT_EQ(t.game.board().Grid(), before) << "nothing slid";
 }
@@ -172,7 +172,7 @@ layer 2 at 4,3
   t.Click(3);
   t.Click(1);
   EXPECT_EQ(t.game.TilesLeft(), 8);
-  EXPECT_EQ(t.game.FirstSelected, 1);
+  EXPECT_EQ(t.game.choice.FirstSelected, 1);
   EXPECT_EQ(t.host.Sounds().back(), "sound select");
 }
 
@@ -302,10 +302,10 @@ layer 2 at 10,3
 layer 2 at 30,19
 3)", 16);  // every group is dealt
   t.game.IsItFree();
-  std::vector<int> free(t.game.FreeTiles.begin() + 1, t.game.FreeTiles.begin() + 1 + t.game.FreeCount);
+  std::vector<int> free(t.game.moves.FreeTiles.begin() + 1, t.game.moves.FreeTiles.begin() + 1 + t.game.moves.FreeCount);
   EXPECT_EQ(free, (std::vector<int>{1, 2, 13, 14, 15, 16}));
   // Counted as in the classic game: k listed tiles of a group give k - 1 moves.
-  EXPECT_EQ(t.game.MovesLeft, 1 + 3);
+  EXPECT_EQ(t.game.moves.MovesLeft, 1 + 3);
 
   // Tile 6 can still be taken: it is clicked where its edge shows.
   t.Click(5);
@@ -318,7 +318,7 @@ TEST(RiversMoves, CountingSlidesNothingAndLeavesTheOptionAsItWas) {
   PutRivers(t, "layer 1 at 4,5\n2\n.\n.\n.\n. . . . 1");
   const BoardGrid before = t.game.board().Grid();
   t.Tick();
-  EXPECT_EQ(t.game.MovesLeft, 1);
+  EXPECT_EQ(t.game.moves.MovesLeft, 1);
   EXPECT_EQ(t.game.board().Grid(), before);
   EXPECT_EQ(t.host.Count("repaint"), 0);
   EXPECT_TRUE(t.options.AnimateTileRivers);
@@ -327,8 +327,8 @@ TEST(RiversMoves, CountingSlidesNothingAndLeavesTheOptionAsItWas) {
   // Removed tiles never pair, whatever their records said before.
   t.game.board().TakeTile(1);
   t.game.IsItFree();
-  EXPECT_EQ(t.game.FreeCount, 0);
-  EXPECT_EQ(t.game.MovesLeft, 0);
+  EXPECT_EQ(t.game.moves.FreeCount, 0);
+  EXPECT_EQ(t.game.moves.MovesLeft, 0);
 }
 
 // ---------------------------------------------------------------- Starting a game
@@ -342,7 +342,7 @@ TEST(RiversStart, EasyAndHardFillTheirRectanglesAndTakeTheirLists) {
   EXPECT_EQ(t.game.SavedBoardNumber, 7);
   EXPECT_EQ(t.game.TilesLeft(), 84);
   EXPECT_EQ(t.game.TilesTotal(), 84);
-  EXPECT_EQ(t.game.StatusMessage, RiversStartedText);
+  EXPECT_EQ(t.game.status.StatusMessage, RiversStartedText);
   for (int x = 4; x <= 30; x += 2)
     for (int y = 5; y <= 15; y += 2) EXPECT_NE(t.game.board().Grid().at(x, y, 1), 0) << x << "," << y;
   EXPECT_TRUE(Consistent(t.game)) << "84 tiles, all on layer 1, the others off the board";
@@ -364,7 +364,7 @@ TEST(RiversStart, EasyAndHardFillTheirRectanglesAndTakeTheirLists) {
   ASSERT_EQ(t.game.NewGame(), DealResult::Dealt);
   EXPECT_EQ(t.game.BoardNumber, kRiversHardColumn);
   EXPECT_EQ(t.game.board().Grid(), hard) << "the time of day seeds the deal";
-  EXPECT_EQ(t.game.FirstSelected, 0);
+  EXPECT_EQ(t.game.choice.FirstSelected, 0);
   t.host.timeOfDay += 1;
   t.game.NewGame();
   EXPECT_NE(t.game.board().Grid(), hard);
@@ -380,14 +380,14 @@ TEST(RiversStart, AGameStartedWhilePausedRunsAndItsClockStartsAtZero) {
   Table t;
   t.Put("1 . . 2");
   t.Tick(30000);
-  t.game.PenaltySeconds = 80;
+  t.game.clock.PenaltySeconds = 80;
   t.game.PauseClick();
   ASSERT_EQ(t.game.GameMode, ModePaused);
   ASSERT_EQ(t.game.StartMode(ModeRivers, kRiversEasyColumn), DealResult::Dealt);
   EXPECT_EQ(t.game.GameMode, ModeRivers);
   t.Tick(2000);
-  EXPECT_EQ(t.game.ElapsedSeconds, 2);
-  EXPECT_EQ(t.game.PenaltySeconds, 0);
+  EXPECT_EQ(t.game.clock.ElapsedSeconds, 2);
+  EXPECT_EQ(t.game.clock.PenaltySeconds, 0);
 }
 
 }  // namespace

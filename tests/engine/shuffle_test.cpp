@@ -6,6 +6,7 @@
 #include <set>
 #include <tuple>
 
+#include "tests/support/game_test_peer.h"
 #include "test_support.h"
 
 namespace sorimo::test {
@@ -44,7 +45,7 @@ TEST(ShuffleBoard, SameTilesSamePlacesNewAssignmentStillWinnable) {
     const auto tiles = TilesOn(t.game);
     const TileRecords before = t.game.board().Records();
     t.host.timeOfDay += 1000 * number;
-    ASSERT_EQ(t.game.ShuffleBoard(), ShuffleResult::Shuffled);
+    ASSERT_EQ(GameTestPeer::ShuffleBoard(t.game), ShuffleResult::Shuffled);
     EXPECT_EQ(t.game.TilesLeft(), 124);
     EXPECT_EQ(Places(t.game), places);
     EXPECT_EQ(TilesOn(t.game), tiles);
@@ -54,7 +55,7 @@ TEST(ShuffleBoard, SameTilesSamePlacesNewAssignmentStillWinnable) {
     for (int k = 1; k < 124; k += 2) {
       const Cell p = t.game.PairList()[k], q = t.game.PairList()[k + 1];
       const int a = t.game.board().Grid().at(p.x, p.y, p.z), b = t.game.board().Grid().at(q.x, q.y, q.z);
-      ASSERT_TRUE(t.game.Dispo(a) && t.game.Dispo(b) && MatchGroup(a) == MatchGroup(b)) << k << t.Board();
+      ASSERT_TRUE(GameTestPeer::Dispo(t.game, a) && GameTestPeer::Dispo(t.game, b) && MatchGroup(a) == MatchGroup(b)) << k << t.Board();
       t.Click(a);
       t.Click(b);
     }
@@ -67,7 +68,7 @@ TEST(ShuffleBoard, GivesUpAndLeavesTheBoardAsItWas) {
   // Two tiles stacked: only the top one is free.
   t.Put("layer 1\n1\nlayer 2\n2");
   BoardGrid grid = t.game.board().Grid();
-  EXPECT_EQ(t.game.ShuffleBoard(), ShuffleResult::TooFewFree);
+  EXPECT_EQ(GameTestPeer::ShuffleBoard(t.game), ShuffleResult::TooFewFree);
   EXPECT_EQ(t.game.board().Grid(), grid);
   EXPECT_TRUE(Consistent(t.game));
 
@@ -76,7 +77,7 @@ TEST(ShuffleBoard, GivesUpAndLeavesTheBoardAsItWas) {
   t.Put("layer 1\n1 . . . 2\nlayer 2\n3\nlayer 3\n4");
   grid = t.game.board().Grid();
   const TileRecords records = t.game.board().Records();
-  EXPECT_EQ(t.game.ShuffleBoard(), ShuffleResult::GaveUp);
+  EXPECT_EQ(GameTestPeer::ShuffleBoard(t.game), ShuffleResult::GaveUp);
   EXPECT_EQ(t.game.board().Grid(), grid);
   EXPECT_EQ(t.game.board().Records(), records);
 }
@@ -86,35 +87,35 @@ TEST(Shuffle1Click, PenaltyAndMessageFollowTheMovesFound) {
   t.options.Shuffable = false;
   // Six lone tiles, all free wherever they go: groups 0 and 1 with three tiles each.
   t.Put("1 . . 2 . . 3 . . 5 . . 6 . . 7");
-  t.game.PenaltySeconds = 5;
+  t.game.clock.PenaltySeconds = 5;
   t.game.Shuffle1Click();
-  EXPECT_EQ(t.game.StatusMessage, "Tiles shuffled. 4 new moves found.");
-  EXPECT_EQ(t.game.PenaltySeconds, 45);
+  EXPECT_EQ(t.game.status.StatusMessage, "Tiles shuffled. 4 new moves found.");
+  EXPECT_EQ(t.game.clock.PenaltySeconds, 45);
   EXPECT_TRUE(Consistent(t.game));
   EXPECT_EQ(t.host.Only({"paint", "events"}), (std::vector<std::string>{"paint full", "events"}));
 
   t.Put("1 . . . . 2");
   t.game.Shuffle1Click();
-  EXPECT_EQ(t.game.StatusMessage, "Tiles shuffled. 1 new move found.");
-  EXPECT_EQ(t.game.PenaltySeconds, 10);
+  EXPECT_EQ(t.game.status.StatusMessage, "Tiles shuffled. 1 new move found.");
+  EXPECT_EQ(t.game.clock.PenaltySeconds, 10);
 
   t.Put("layer 1\n1\nlayer 2\n2");  // stacked: no arrangement gives a move
   t.game.Shuffle1Click();
-  EXPECT_EQ(t.game.StatusMessage, "No moves found. Try to press Back a few times.");
-  EXPECT_EQ(t.game.PenaltySeconds, 0);
+  EXPECT_EQ(t.game.status.StatusMessage, "No moves found. Try to press Back a few times.");
+  EXPECT_EQ(t.game.clock.PenaltySeconds, 0);
   EXPECT_TRUE(Consistent(t.game));
 
   t.Put("1 . . 2 . . 3 . . 5 . . 6 . . 7");
   t.game.GameMode = ModeTwoPlayer;  // free of charge
   t.game.Shuffle1Click();
-  EXPECT_EQ(t.game.PenaltySeconds, 0);
-  EXPECT_EQ(t.game.StatusMessage, "Tiles shuffled. 4 new moves found.");
+  EXPECT_EQ(t.game.clock.PenaltySeconds, 0);
+  EXPECT_EQ(t.game.status.StatusMessage, "Tiles shuffled. 4 new moves found.");
 
   t.Put("layer 2\n1 . . 2 . . 3 . . 5\nlayer 1\n6 . . 7");
   t.game.GameMode = ModeRivers;  // a flat 40 seconds, and every tile keeps its layer
   t.game.Shuffle1Click();
-  EXPECT_EQ(t.game.PenaltySeconds, 40);
-  EXPECT_EQ(t.game.StatusMessage, "Tiles shuffled. 40 seconds penalty.");
+  EXPECT_EQ(t.game.clock.PenaltySeconds, 40);
+  EXPECT_EQ(t.game.status.StatusMessage, "Tiles shuffled. 40 seconds penalty.");
   for (int n : {1, 2, 3, 5}) EXPECT_EQ(t.game.board().Records()[n].z, 2) << n;
   for (int n : {6, 7}) EXPECT_EQ(t.game.board().Records()[n].z, 1) << n;
   EXPECT_TRUE(Consistent(t.game));

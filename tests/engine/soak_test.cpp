@@ -155,8 +155,8 @@ class Player {
     } else if (roll < 976) {
       Restart();
     } else if (roll < 986) {
-      t_.game.FormDeactivate();
-      t_.game.FormActivate();
+      FormDeactivate(t_.game);
+      FormActivate(t_.game);
     }
   }
 
@@ -203,7 +203,7 @@ class Player {
     // The free tiles as counted, which the engine's count was just checked against.
     const std::vector<int>& free = recount.Of(t_.game, vertical()).tiles;
     std::vector<int> partners;
-    const int first = t_.game.FirstSelected;
+    const int first = t_.game.choice.FirstSelected;
     for (const int n : free)
       if (first != 0 && n != first && MatchGroup(n) == MatchGroup(first)) partners.push_back(n);
     if (!partners.empty()) return ClickTile(partners[Roll(static_cast<int>(partners.size()))]);
@@ -233,7 +233,7 @@ class Player {
     if (tile == 0) return;
     const TileRecord& r = t_.game.board().Records()[tile];
     const PixelRect box = TileBox(r.x, r.y, r.z);
-    t_.game.ButtonDown(button, box.left + 26 + t_.game.BoardOriginX, box.top + 25 + t_.game.BoardOriginY);
+    t_.game.ButtonDown(button, box.left + 26 + t_.game.BoardOrigin.x, box.top + 25 + t_.game.BoardOrigin.y);
   }
 
   Table& t_;
@@ -246,14 +246,14 @@ class Player {
 ::testing::AssertionResult CountsAndClockAgree(const Table& t, Player& player) {
   const Game& g = t.game;
   const FreeCount& c = player.recount.Of(g, t.options.Vertical);
-  const std::vector<int> engineFree(g.FreeTiles.begin() + 1, g.FreeTiles.begin() + 1 + std::max(g.FreeCount, 0));
+  const std::vector<int> engineFree(g.moves.FreeTiles.begin() + 1, g.moves.FreeTiles.begin() + 1 + std::max(g.moves.FreeCount, 0));
   if (engineFree != c.tiles)
-    return ::testing::AssertionFailure() << g.FreeCount << " tiles free, counted " << c.tiles.size() << "\n"
+    return ::testing::AssertionFailure() << g.moves.FreeCount << " tiles free, counted " << c.tiles.size() << "\n"
                                          << BoardToText(g.board().Grid());
-  if (g.MovesLeft != c.moves)
-    return ::testing::AssertionFailure() << g.MovesLeft << " moves left, counted " << c.moves;
-  if (g.ElapsedSeconds != player.runningMs / 1000 || g.PenaltySeconds != player.penalty)
-    return ::testing::AssertionFailure() << "clock " << g.ElapsedSeconds << " s + " << g.PenaltySeconds
+  if (g.moves.MovesLeft != c.moves)
+    return ::testing::AssertionFailure() << g.moves.MovesLeft << " moves left, counted " << c.moves;
+  if (g.clock.ElapsedSeconds != player.runningMs / 1000 || g.clock.PenaltySeconds != player.penalty)
+    return ::testing::AssertionFailure() << "clock " << g.clock.ElapsedSeconds << " s + " << g.clock.PenaltySeconds
                                          << " s, expected " << player.runningMs / 1000 << " s + " << player.penalty;
   // Two players see no game time; their turns together are the time played.
   const std::string shown = std::to_string(g.TilesLeft()) + "|" + std::to_string(c.moves) + "|" +

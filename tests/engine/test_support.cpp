@@ -26,8 +26,8 @@ bool ScreenPointOf(const Game& game, int tile, int& x, int& y) {
   const PixelRect box = TileBox(r.x, r.y, r.z);
   const auto hit = [&](int px, int py) {
     if (WhatTileThere(game.board().Grid(), px, py) != tile) return false;
-    x = px + game.BoardOriginX;
-    y = py + game.BoardOriginY;
+    x = px + game.BoardOrigin.x;
+    y = py + game.BoardOrigin.y;
     return true;
   };
   if (hit(box.left + 6 + kFaceWidth / 2, box.top + kFaceHeight / 2)) return true;
@@ -47,13 +47,13 @@ void Table::Put(const char* text, int dealt) {
   game.board() = BoardOf(MustBoard(text), dealt);
   game.NewModeData<ModeState>();
   game.GameMode = ModeClassic;
-  game.StartTick = host.now;
-  game.ElapsedSeconds = game.PenaltySeconds = 0;
-  game.FirstSelected = game.SecondSelected = 0;
-  game.HintIndex = game.HintFirst = game.HintSecond = 0;
+  game.clock.StartTick = host.now;
+  game.clock.ElapsedSeconds = game.clock.PenaltySeconds = 0;
+  game.choice.FirstSelected = game.choice.SecondSelected = 0;
+  game.choice.HintIndex = game.choice.HintFirst = game.choice.HintSecond = 0;
   game.GameFinished = game.GameOverHandled = false;
-  game.StatusBounce = false;
-  game.MovesLeft = 0;
+  game.status.StatusBounce = false;
+  game.moves.MovesLeft = 0;
 }
 
 DealResult Table::Deal(const char* layoutText, int number, bool winnable) {

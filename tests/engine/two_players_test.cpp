@@ -16,11 +16,11 @@ layer 1 at 1,1
 // Takes the first pair of free matching tiles, as a player would; false when there is none.
 bool TakeAPair(Table& t) {
   t.game.IsItFree();
-  for (int i = 1; i <= t.game.FreeCount; ++i)
-    for (int j = i + 1; j <= t.game.FreeCount; ++j)
-      if (MatchGroup(t.game.FreeTiles[i]) == MatchGroup(t.game.FreeTiles[j])) {
-        t.Click(t.game.FreeTiles[i]);
-        t.Click(t.game.FreeTiles[j]);
+  for (int i = 1; i <= t.game.moves.FreeCount; ++i)
+    for (int j = i + 1; j <= t.game.moves.FreeCount; ++j)
+      if (MatchGroup(t.game.moves.FreeTiles[i]) == MatchGroup(t.game.moves.FreeTiles[j])) {
+        t.Click(t.game.moves.FreeTiles[i]);
+        t.Click(t.game.moves.FreeTiles[j]);
         return true;
       }
   return false;
@@ -31,8 +31,8 @@ TEST(TwoPlayers, StartsAFreshGameOnTheChosenLayoutWithPlayerOneToMove) {
   // A classic game with penalties, an arcade list shown and player 2 left to move.
   t.game.Layout = MustLayout(kTurtle);
   ASSERT_EQ(t.game.RandomSolitaireGame1Click(), DealResult::Dealt);
-  t.game.PenaltySeconds = 120;
-  t.game.ElapsedSeconds = 300;
+  t.game.clock.PenaltySeconds = 120;
+  t.game.clock.ElapsedSeconds = 300;
   t.game.ModeData<TwoPlayerState>().PlayerTwoToMove = true;
   t.game.ModeData<TwoPlayerState>().PlayerOneTime = 7000;
   t.game.BoardNumber = kRiversEasyColumn;
@@ -45,16 +45,16 @@ TEST(TwoPlayers, StartsAFreshGameOnTheChosenLayoutWithPlayerOneToMove) {
   EXPECT_EQ(t.game.TilesLeft(), 144);
   EXPECT_TRUE(Consistent(t.game));
   EXPECT_EQ(t.game.BoardNumber, 5) << "the chosen layout's list, not the arcade one";
-  EXPECT_EQ(t.game.PenaltySeconds, 0);
-  EXPECT_EQ(t.game.ElapsedSeconds, 0);
+  EXPECT_EQ(t.game.clock.PenaltySeconds, 0);
+  EXPECT_EQ(t.game.clock.ElapsedSeconds, 0);
   const TwoPlayerState& s = t.game.ModeData<TwoPlayerState>();
   EXPECT_FALSE(s.PlayerTwoToMove);
   EXPECT_EQ(s.PlayerOneTime, 0);
   EXPECT_EQ(s.PlayerTwoTime, 0);
   EXPECT_EQ(s.PlayerOneTurnStart, 555000u);
   EXPECT_EQ(s.PlayerTwoTurnStart, 555000u);
-  EXPECT_EQ(t.game.StartTick, 555000u);
-  EXPECT_EQ(t.game.StatusMessage, TwoPlayerStartedText);
+  EXPECT_EQ(t.game.clock.StartTick, 555000u);
+  EXPECT_EQ(t.game.status.StatusMessage, TwoPlayerStartedText);
   // The deal is shown at once: no tile is drawn on its own while dealing.
   for (const std::string& e : t.host.Only({"paint"})) EXPECT_EQ(e, "paint full");
 
@@ -62,7 +62,7 @@ TEST(TwoPlayers, StartsAFreshGameOnTheChosenLayoutWithPlayerOneToMove) {
   t.Tick(2000);
   ASSERT_EQ(t.game.NewGame(), DealResult::Dealt);
   EXPECT_EQ(t.game.GameMode, ModeTwoPlayer);
-  EXPECT_EQ(t.game.StatusMessage, TwoPlayerStartedText);
+  EXPECT_EQ(t.game.status.StatusMessage, TwoPlayerStartedText);
 }
 
 TEST(TwoPlayers, ALayoutThatCannotBeDealtLeavesTheGameInPlay) {
@@ -125,7 +125,7 @@ TEST(TwoPlayers, OnlyARemovedPairEndsATurn) {
   t.Click(5, MouseButton::Right);
   t.game.Shuffle1Click();
   EXPECT_FALSE(t.game.ModeData<TwoPlayerState>().PlayerTwoToMove);
-  EXPECT_EQ(t.game.PenaltySeconds, 0) << "a shuffle helps both players alike";
+  EXPECT_EQ(t.game.clock.PenaltySeconds, 0) << "a shuffle helps both players alike";
   EXPECT_EQ(t.game.ModeData<TwoPlayerState>().PlayerOneTime, 0);
 }
 

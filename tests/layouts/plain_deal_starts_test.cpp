@@ -25,7 +25,7 @@ std::vector<int> StuckByTheGame(const LayoutCells& layout, int deals, bool verti
     game.RandomSeed = number;
     EXPECT_EQ(game.BeginGame(), DealResult::Dealt);
     game.IsItFree();
-    if (game.MovesLeft == 0) stuck.push_back(number);
+    if (game.moves.MovesLeft == 0) stuck.push_back(number);
   }
   return stuck;
 }

@@ -1,3 +1,4 @@
+#include "tests/support/game_test_peer.h"
 #include "solver_support.h"
 
 #include <algorithm>
@@ -159,7 +160,7 @@ void PutPosition(Table& t, const Position& p, bool vertical) {
   for (int n = 1; n <= kTileCount; ++n)
     if (p.records[n].present()) board.PlaceTile(n, {p.records[n].x, p.records[n].y, p.records[n].z});
   t.game.GameMode = ModeClassic;
-  t.game.FirstSelected = t.game.SecondSelected = 0;
+  t.game.choice.FirstSelected = t.game.choice.SecondSelected = 0;
   t.game.GameFinished = t.game.GameOverHandled = false;
   t.options.Vertical = vertical;
 }
@@ -179,7 +180,7 @@ void PutPosition(Table& t, const Position& p, bool vertical) {
       t.Click(pair.first);
       t.Click(pair.second);
     } else {
-      t.game.RemovePair(pair.first, pair.second);
+      GameTestPeer::RemovePair(t.game, pair.first, pair.second);
     }
     if (t.game.TilesLeft() != before - 2)
       return ::testing::AssertionFailure() << "move " << step << " did not take the pair" << t.Board();

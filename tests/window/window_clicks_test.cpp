@@ -18,7 +18,7 @@ namespace {
 
 // The middle of the picture of cell (C, R) in the board image.
 QPoint CellPoint(const Game& g, int c, int r) {
-  return {32 * (c - 1) - 8 + 19 + g.BoardOriginX, 32 * (r - 1) - 16 + 19 + g.BoardOriginY};
+  return {32 * (c - 1) - 8 + 19 + g.BoardOrigin.x, 32 * (r - 1) - 16 + 19 + g.BoardOrigin.y};
 }
 
 TEST(WindowClicks, EachStartCommandPlaysItsListAndNewRepeatsIt) {

@@ -91,9 +91,9 @@ TEST(WindowClock, AHintMakesTheShownTimeJumpByFortySeconds) {
   desktop.now += 5000;
   w.Tick();
   ASSERT_EQ(w->statusLine()->time(), "00:05");
-  ASSERT_GT(w->game().MovesLeft, 0);
+  ASSERT_GT(w->game().moves.MovesLeft, 0);
   w->action("GiveHint")->trigger();
-  EXPECT_NE(w->game().HintFirst, 0);
+  EXPECT_NE(w->game().choice.HintFirst, 0);
   w.Tick();
   EXPECT_EQ(w->statusLine()->time(), "00:45");
 }
@@ -125,7 +125,7 @@ TEST(WindowClock, AMemoryMismatchMakesTheShownTimeJumpByTwoSeconds) {
   w.ClickTile(5);  // another group
   EXPECT_EQ(g.ModeData<MemoryState>().RevealCountdown, 10);
   w.Tick(10);  // half a second
-  EXPECT_EQ(g.FirstSelected, 0);
+  EXPECT_EQ(g.choice.FirstSelected, 0);
   EXPECT_EQ(w->statusLine()->time(), "00:07");
 }
 
@@ -142,8 +142,8 @@ TEST(WindowClock, TheNoMoreMovesMessageSwingsInTheStatusLine) {
     g.board().TakeTile(t);
   }
   w.Tick();
-  EXPECT_EQ(g.MovesLeft, 0);
-  EXPECT_TRUE(g.StatusBounce);
+  EXPECT_EQ(g.moves.MovesLeft, 0);
+  EXPECT_TRUE(g.status.StatusBounce);
   std::vector<QString> shown;
   for (int i = 0; i < 70; ++i) {
     w.Tick();

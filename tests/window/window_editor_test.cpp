@@ -34,7 +34,7 @@ void PlaceByClick(Window& w, const Cell& c) {
   for (int py = b.top; py < b.top + 35; ++py)
     for (int px = b.left; px < b.left + 30; ++px)
       if (WhatAdd(g.board().Grid(), px, py) == c) {
-        QTest::mouseClick(w->boardImage(), Qt::LeftButton, Qt::NoModifier, QPoint(px + g.BoardOriginX, py + g.BoardOriginY));
+        QTest::mouseClick(w->boardImage(), Qt::LeftButton, Qt::NoModifier, QPoint(px + g.BoardOrigin.x, py + g.BoardOrigin.y));
         return;
       }
   FAIL() << "no point of the board chooses " << c.x << "," << c.y << "," << c.z;
@@ -110,7 +110,7 @@ TEST(WindowEditor, CreateLayoutShowsTheEditorsMenuAndPanelAndBuildsWithTheMouse)
   w.ClickTile(1);  // left on a tile: a tile goes on top if there is room, never under
   const int placed = w->game().Layout.count();
   QTest::mouseClick(w->boardImage(), Qt::RightButton, Qt::NoModifier,
-                    QPoint(CoordX(9, 0, w->game().BoardOriginX) + 3, CoordY(5, 0, w->game().BoardOriginY) + 45));
+                    QPoint(CoordX(9, 0, w->game().BoardOrigin.x) + 3, CoordY(5, 0, w->game().BoardOrigin.y) + 45));
   EXPECT_EQ(w->game().Layout.count(), placed);
 
   w->action("Toolbar1")->trigger();

@@ -57,7 +57,7 @@ TEST(WindowGame, ClassicGameClearedByClickingEndsWithTheFinalTime) {
   w.Tick();
   for (size_t i = 0; i < order.size(); i += 2) {
     w.ClickTile(order[i]);
-    ASSERT_EQ(g.FirstSelected, order[i]) << "pair " << i / 2;
+    ASSERT_EQ(g.choice.FirstSelected, order[i]) << "pair " << i / 2;
     w.ClickTile(order[i + 1]);
     ASSERT_EQ(g.TilesLeft(), 144 - int(i) - 2) << "pair " << i / 2;
   }
@@ -107,7 +107,7 @@ TEST(WindowGame, TwoPlayerGameNamesTheWinnerAndEntersNoHall) {
       w->action("Undo1")->trigger();
       w->action("GiveHint")->trigger();
       ASSERT_EQ(g.TilesLeft(), 142) << "no move is taken back";
-      ASSERT_EQ(g.PenaltySeconds, 0);
+      ASSERT_EQ(g.clock.PenaltySeconds, 0);
     }
   }
   w.Tick();
@@ -224,7 +224,7 @@ TEST(WindowGame, ChoosingALayoutStartsAGameAndABadFileKeepsTheGame) {
   const TileRecords before = g.board().Records();
   const int boardBefore = g.BoardNumber;
   const std::string fileBefore = w->currentLayoutFile(), nameBefore = w->layoutName();
-  const std::string statusBefore = g.StatusMessage;
+  const std::string statusBefore = g.status.StatusMessage;
   QAction* checkedBefore = nullptr;
   for (QAction* a : layoutMenu->actions())
     if (a->data().toInt() == -2 && a->isChecked()) checkedBefore = a;
@@ -235,7 +235,7 @@ TEST(WindowGame, ChoosingALayoutStartsAGameAndABadFileKeepsTheGame) {
     EXPECT_EQ(g.BoardNumber, boardBefore) << why << ": results would be filed under the wrong layout";
     EXPECT_EQ(w->currentLayoutFile(), fileBefore) << why;
     EXPECT_EQ(w->layoutName(), nameBefore) << why;
-    EXPECT_EQ(g.StatusMessage, statusBefore) << why;
+    EXPECT_EQ(g.status.StatusMessage, statusBefore) << why;
     for (QAction* a : layoutMenu->actions())
       if (a->data().toInt() == -2) {
         EXPECT_EQ(a->isChecked(), a == checkedBefore) << why << ": " << a->text().toStdString();
@@ -261,7 +261,7 @@ TEST(WindowGame, ChoosingALayoutStartsAGameAndABadFileKeepsTheGame) {
   EXPECT_FALSE(traditional->isChecked());
   EXPECT_EQ(w->layoutName(), other->text().toStdString());
   EXPECT_EQ(g.TilesLeft(), 144);
-  EXPECT_EQ(g.StatusMessage.rfind("Layout ", 0), 0u) << g.StatusMessage;
+  EXPECT_EQ(g.status.StatusMessage.rfind("Layout ", 0), 0u) << g.status.StatusMessage;
 }
 
 // A save killed half-way leaves its new content beside the file; the next start removes it.
@@ -312,7 +312,7 @@ TEST(WindowGame, AnExternalLayoutIsListedPlayedAndRemembered) {
     QString upper = QString::fromStdString(path);
     for (QChar& c : upper)
       if (c >= 'a' && c <= 'z') c = c.toUpper();
-    EXPECT_EQ(g.StatusMessage, "Layout " + upper.toStdString() + " selected.");
+    EXPECT_EQ(g.status.StatusMessage, "Layout " + upper.toStdString() + " selected.");
 
     // A file that does not follow the format changes nothing.
     const TileRecords before = g.board().Records();
@@ -366,7 +366,7 @@ TEST(WindowGame, TheLayoutChooserHoldsTheGameAndPlaysWhatIsChosen) {
   EXPECT_EQ(g.BoardNumber, pyramid + 1);
   EXPECT_EQ(w->layoutName(), "Pyramid");
   EXPECT_EQ(w->currentLayoutFile(), folder.exeDir() + "Layouts/Pyramid.lay");
-  EXPECT_EQ(g.ElapsedSeconds, 0) << "a new game";
+  EXPECT_EQ(g.clock.ElapsedSeconds, 0) << "a new game";
   for (QAction* item : LayoutMenu(*w)->actions()) {
     if (item->data().toInt() != -2) continue;
     EXPECT_EQ(item->isChecked(), item->text() == "Pyramid") << item->text().toStdString();

@@ -56,7 +56,7 @@ TEST(HiDpi, TheBoardAndThePanelAreDrawnInWholeBlocksOfDevicePixels) {
   EXPECT_EQ(w->boardImage()->scale().devicePerPixel(), k);
   EXPECT_EQ(w->boardImage()->size(), QSize(int(std::ceil(704 * k / Ratio())), int(std::ceil(468 * k / Ratio()))));
 
-  w->game().FirstSelected = w->game().FreeTiles[1];  // a highlight drawn into the picture too
+  w->game().choice.FirstSelected = w->game().moves.FreeTiles[1];  // a highlight drawn into the picture too
   w->game().FullRedraw();
   EXPECT_TRUE(WholeBlocks(w->boardImage()->grab().toImage(), BoardPicture(*w), k));
   auto* panel = w->findChild<SidePanel*>("HofBox");
@@ -75,19 +75,19 @@ TEST(HiDpi, ClicksAndThePointerHighlightFindTheTileUnderThePointer) {
   StartClassic(w);
   Game& g = w->game();
   g.IsItFree();
-  ASSERT_GE(g.FreeCount, 2);
-  for (int i = 1; i <= g.FreeCount; ++i) {
-    const int t = g.FreeTiles[size_t(i)];
+  ASSERT_GE(g.moves.FreeCount, 2);
+  for (int i = 1; i <= g.moves.FreeCount; ++i) {
+    const int t = g.moves.FreeTiles[size_t(i)];
     w.ClickTile(t);
-    ASSERT_EQ(g.FirstSelected, t) << "free tile " << t;
+    ASSERT_EQ(g.choice.FirstSelected, t) << "free tile " << t;
     w.ClickTile(t);  // the same tile again lets it go
-    ASSERT_EQ(g.FirstSelected, 0);
+    ASSERT_EQ(g.choice.FirstSelected, 0);
   }
-  const int t = g.FreeTiles[1];
+  const int t = g.moves.FreeTiles[1];
   const TileRecord& r = g.board().Records()[size_t(t)];
-  const QPoint face(CoordX(r.x - 1, r.z - 1, g.BoardOriginX) + 20, CoordY(r.y - 1, r.z - 1, g.BoardOriginY) + 25);
+  const QPoint face(CoordX(r.x - 1, r.z - 1, g.BoardOrigin.x) + 20, CoordY(r.y - 1, r.z - 1, g.BoardOrigin.y) + 25);
   QTest::mouseMove(w->boardImage(), w->boardImage()->pointAt(face));
-  EXPECT_EQ(g.HoverTile, t);
+  EXPECT_EQ(g.choice.HoverTile, t);
 }
 
 TEST(HiDpi, TheEditorsGhostStandsWhereAClickWouldPlaceATile) {
@@ -100,10 +100,10 @@ TEST(HiDpi, TheEditorsGhostStandsWhereAClickWouldPlaceATile) {
   for (const QPoint board : {QPoint(200, 150), QPoint(333, 222), QPoint(501, 377)}) {
     const Cell want = WhatAdd(g.board().Grid(), board.x(), board.y());
     ASSERT_NE(want.x, 0);
-    QTest::mouseMove(w->boardImage(), w->boardImage()->pointAt(board + QPoint(g.BoardOriginX, g.BoardOriginY)));
+    QTest::mouseMove(w->boardImage(), w->boardImage()->pointAt(board + QPoint(g.BoardOrigin.x, g.BoardOrigin.y)));
     EXPECT_EQ(g.ModeData<EditorState>().Ghost, (Cell{want.x - 1, want.y - 1, want.z - 1})) << board.x() << "," << board.y();
     QTest::mouseClick(w->boardImage(), Qt::LeftButton, Qt::NoModifier,
-                      w->boardImage()->pointAt(board + QPoint(g.BoardOriginX, g.BoardOriginY)));
+                      w->boardImage()->pointAt(board + QPoint(g.BoardOrigin.x, g.BoardOrigin.y)));
     EXPECT_EQ(g.board().Grid().at(want.x, want.y, want.z), g.Layout.count()) << "the new tile stands where the ghost stood";
   }
 }
@@ -117,8 +117,8 @@ TEST(HiDpi, AScreenTooSmallForTheLargerScaleGetsTheSmallerOne) {
   EXPECT_EQ(w->boardImage()->scale().devicePerPixel(), 1);
   EXPECT_EQ(w->boardImage()->size(), QSize(int(std::ceil(704 / Ratio())), int(std::ceil(468 / Ratio()))));
   StartClassic(w);
-  w.ClickTile(w->game().FreeTiles[1]);
-  EXPECT_EQ(w->game().FirstSelected, w->game().FreeTiles[1]);
+  w.ClickTile(w->game().moves.FreeTiles[1]);
+  EXPECT_EQ(w->game().choice.FirstSelected, w->game().moves.FreeTiles[1]);
 }
 
 }  // namespace

@@ -51,9 +51,9 @@ TEST(WindowKeyboard, AWholeGameIsPlayedWithKeysAlone) {
   const auto [a, b] = AFreePair(g);
   ASSERT_NE(a, 0);
   PressOn(w, a);
-  EXPECT_EQ(g.FirstSelected, a);
+  EXPECT_EQ(g.choice.FirstSelected, a);
   QTest::keyClick(w->boardImage(), Qt::Key_Escape);
-  EXPECT_EQ(g.FirstSelected, 0);
+  EXPECT_EQ(g.choice.FirstSelected, 0);
 
   // The winnable deal's own order of pairs clears it, whatever the deal.
   const std::vector<Cell> order(g.PairList().begin() + 1, g.PairList().begin() + 1 + g.TilesTotal());

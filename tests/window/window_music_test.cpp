@@ -215,7 +215,7 @@ TEST(WindowMusic, SoundEffectsPlayOnlyWithPlaySoundEffects) {
   w->action("PlaySounds")->trigger();
   EXPECT_FALSE(w->options().PlaySounds);
   w.ClickTile(5);
-  EXPECT_EQ(w->game().SecondSelected, 5);
+  EXPECT_EQ(w->game().choice.SecondSelected, 5);
   w->PlaySound(Sound::Done);
   EXPECT_EQ(desktop.sounds, (Log{"effect SELECT"}));
 }

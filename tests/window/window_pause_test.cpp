@@ -81,8 +81,8 @@ TEST(WindowPointer, BackLeavesNoRectangleWhereThePointerIsNot) {
   for (int deal = 0; deal < 50 && a == 0; ++deal) {
     w->action("RandomSolitaireGame1")->trigger();
     g.IsItFree();
-    for (int i = 1; i < g.FreeCount && a == 0; ++i) {
-      const int s = g.FreeTiles[size_t(i)], t = g.FreeTiles[size_t(i + 1)];
+    for (int i = 1; i < g.moves.FreeCount && a == 0; ++i) {
+      const int s = g.moves.FreeTiles[size_t(i)], t = g.moves.FreeTiles[size_t(i + 1)];
       if (MatchGroup(s) != MatchGroup(t)) continue;
       if (g.board().Records()[size_t(s)].z > 1 || g.board().Records()[size_t(t)].z > 1) {
         a = g.board().Records()[size_t(s)].z > 1 ? s : t;
@@ -92,18 +92,18 @@ TEST(WindowPointer, BackLeavesNoRectangleWhereThePointerIsNot) {
   }
   ASSERT_NE(a, 0);
   const TileRecord ra = g.board().Records()[size_t(a)];
-  const int px = CoordX(ra.x - 1, ra.z - 1, g.BoardOriginX) + 20, py = CoordY(ra.y - 1, ra.z - 1, g.BoardOriginY) + 25;
+  const int px = CoordX(ra.x - 1, ra.z - 1, g.BoardOrigin.x) + 20, py = CoordY(ra.y - 1, ra.z - 1, g.BoardOrigin.y) + 25;
   w.ClickTile(a);
   w.ClickTile(b);
   ASSERT_FALSE(g.board().Records()[size_t(a)].present());
   w->FormMouseMove(px, py);  // over the place where tile a was: the tile below it
-  ASSERT_NE(g.HoverTile, 0);
-  ASSERT_NE(g.HoverTile, a);
+  ASSERT_NE(g.choice.HoverTile, 0);
+  ASSERT_NE(g.choice.HoverTile, a);
   w->action("Undo1")->trigger();
   ASSERT_TRUE(g.board().Records()[size_t(a)].present());
-  EXPECT_EQ(g.HoverTile, 0) << "no rectangle is left on a tile the pointer has not been over";
+  EXPECT_EQ(g.choice.HoverTile, 0) << "no rectangle is left on a tile the pointer has not been over";
   w->FormMouseMove(px, py);  // the pointer moves on the tile that came back
-  EXPECT_EQ(g.HoverTile, a);
+  EXPECT_EQ(g.choice.HoverTile, a);
 }
 
 }  // namespace

@@ -19,8 +19,8 @@ TEST(WindowPlacement, FirstRunOpensAtTheSavedCornerNotCentred) {
   Window w(folder, desktop);
   // Without settings the last screen width is this one, so the saved position (0, 0) applies.
   EXPECT_EQ(w->pos(), QPoint(0, 0));
-  EXPECT_EQ(w->game().BoardOriginX, 36);
-  EXPECT_EQ(w->game().BoardOriginY, 25);
+  EXPECT_EQ(w->game().BoardOrigin.x, 36);
+  EXPECT_EQ(w->game().BoardOrigin.y, 25);
 }
 
 // A position from another screen arrangement, or typed by hand, never hides the window.
@@ -68,8 +68,8 @@ TEST(WindowPlacement, ASmallScreenDropsPanelAndToolbarAndMovesTheBoard) {
     EXPECT_FALSE(w->options().Toolbar1);
     EXPECT_EQ(w->pos(), QPoint(0, 0));
     EXPECT_EQ(w->width(), 640);
-    EXPECT_EQ(w->game().BoardOriginX, -5);
-    EXPECT_EQ(w->game().BoardOriginY, 0);
+    EXPECT_EQ(w->game().BoardOrigin.x, -5);
+    EXPECT_EQ(w->game().BoardOrigin.y, 0);
   }
   // The next run at 640 keeps the saved position and the (now off) panel and toolbar.
   Window again(folder, desktop);
@@ -83,7 +83,7 @@ TEST(WindowPlacement, TheBoardOriginChangesAtEightHundredPixels) {
     FakeDesktop desktop;
     desktop.width = width;
     Window w(folder, desktop);
-    EXPECT_EQ(w->game().BoardOriginX, x) << width;
+    EXPECT_EQ(w->game().BoardOrigin.x, x) << width;
   }
 }
 

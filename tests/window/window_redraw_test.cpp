@@ -35,19 +35,19 @@ namespace {
 
 QPoint FaceMiddle(const Game& g, int tile) {
   const TileRecord& r = g.board().Records()[size_t(tile)];
-  return {CoordX(r.x - 1, r.z - 1, g.BoardOriginX) + 20, CoordY(r.y - 1, r.z - 1, g.BoardOriginY) + 25};
+  return {CoordX(r.x - 1, r.z - 1, g.BoardOrigin.x) + 20, CoordY(r.y - 1, r.z - 1, g.BoardOrigin.y) + 25};
 }
 
 // The free tiles of the board, and its first available pair.
 std::vector<int> FreeTiles(Game& g) {
   g.IsItFree();
-  return std::vector<int>(g.FreeTiles.begin() + 1, g.FreeTiles.begin() + 1 + g.FreeCount);
+  return std::vector<int>(g.moves.FreeTiles.begin() + 1, g.moves.FreeTiles.begin() + 1 + g.moves.FreeCount);
 }
 // A point of the board image over the board but over no tile.
 QPoint BesideTheTiles(const Game& g) {
   for (int y = 0; y < 440; y += 5)
     for (int x = 0; x < 680; x += 5)
-      if (WhatTileThere(g.board().Grid(), x, y) == 0) return {x + g.BoardOriginX, y + g.BoardOriginY};
+      if (WhatTileThere(g.board().Grid(), x, y) == 0) return {x + g.BoardOrigin.x, y + g.BoardOrigin.y};
   return {};
 }
 std::pair<int, int> APair(Game& g) {
@@ -71,27 +71,27 @@ TEST(WindowRedraw, QuickRedrawsShowWhatAWholeRedrawShows) {
   for (const int tile : {free[0], free[1], free[1], free[2]}) {
     const QPoint p = FaceMiddle(g, tile);
     w->FormMouseMove(p.x(), p.y());
-    ASSERT_EQ(g.HoverTile, tile);
+    ASSERT_EQ(g.choice.HoverTile, tile);
     EXPECT_TRUE(SameAsWholeRedraw(*w)) << "pointer on " << tile;
   }
   const QPoint beside = BesideTheTiles(g);
   w->FormMouseMove(beside.x(), beside.y());
-  EXPECT_EQ(g.HoverTile, 0);
+  EXPECT_EQ(g.choice.HoverTile, 0);
   EXPECT_TRUE(SameAsWholeRedraw(*w)) << "pointer off the tiles";
 
   // A selection, then hints that step through the moves and cover the selected tile.
   w.ClickTile(free[3]);
-  ASSERT_EQ(g.FirstSelected, free[3]);
+  ASSERT_EQ(g.choice.FirstSelected, free[3]);
   for (int i = 0; i < 4; ++i) {
     g.Hint();
-    ASSERT_NE(g.HintFirst, 0);
+    ASSERT_NE(g.choice.HintFirst, 0);
     EXPECT_TRUE(SameAsWholeRedraw(*w)) << "hint " << i + 1;
   }
   // The right button drops the selection and the hint.
   const QPoint p = FaceMiddle(g, free[0]);
   QTest::mouseClick(w->boardImage(), Qt::RightButton, Qt::NoModifier, p);
-  ASSERT_EQ(g.FirstSelected, 0);
-  ASSERT_EQ(g.HintFirst, 0);
+  ASSERT_EQ(g.choice.FirstSelected, 0);
+  ASSERT_EQ(g.choice.HintFirst, 0);
   EXPECT_TRUE(SameAsWholeRedraw(*w)) << "right-click";
 
   // Tiles high in their stacks first: selected and drawn again on their own.
@@ -101,13 +101,13 @@ TEST(WindowRedraw, QuickRedrawsShowWhatAWholeRedrawShows) {
   std::stable_sort(tiles.begin(), tiles.end(), [&](int a, int b) { return g.board().Records()[size_t(a)].z > g.board().Records()[size_t(b)].z; });
   ASSERT_GE(g.board().Records()[size_t(tiles[0])].z, 4);
   for (size_t i = 0; i < 12; ++i) {
-    const int before = g.FirstSelected;
-    g.FirstSelected = uint8_t(tiles[i]);
+    const int before = g.choice.FirstSelected;
+    g.choice.FirstSelected = uint8_t(tiles[i]);
     if (before) g.RedrawTile(before);
     g.RedrawTile(tiles[i]);
     EXPECT_TRUE(SameAsWholeRedraw(*w)) << "tile " << tiles[i] << " on layer " << g.board().Records()[size_t(tiles[i])].z;
   }
-  g.FirstSelected = 0;
+  g.choice.FirstSelected = 0;
   g.FullRedraw();
 
   // Pairs taken away by clicks, the tiles beneath showing through.
@@ -155,14 +155,14 @@ QImage FreshPanel(TSorimo& w, const SidePanel& panel) {
   const PanelModel model{w.game(), w.options(), w.hallTable(), w.game().BoardNumber, w.newEntryRank(),
                          [&w] {
                            w.game().IsItFree();
-                           return int(w.game().MovesLeft);
+                           return int(w.game().moves.MovesLeft);
                          }};
   QImage fresh = panel.HofPic().copy();
   const int shift = PanelShiftFor(w.game().GameMode, w.options());
   if (shift == kGirlPanelShift)
     DrawTransparent(fresh, 0, 302,
                     panel.Girl(GirlPicture(w.game().GameMode, w.game().ModeBeforePause,
-                                           w.game().ElapsedSeconds + w.game().PenaltySeconds, model.countMoves())),
+                                           w.game().clock.ElapsedSeconds + w.game().clock.PenaltySeconds, model.countMoves())),
                     kGirlTransparent);
   DrawPanelTexts(fresh, PanelTextsOf(model, shift));
   return fresh;
@@ -209,7 +209,7 @@ TEST(WindowRedraw, TheKeptSidePanelEqualsOneDrawnAfresh) {
   // Moves: the girl's mood follows the moves left; play until she has changed twice.
   auto girlNow = [&] {
     g.IsItFree();
-    return GirlPicture(g.GameMode, g.ModeBeforePause, 0, g.MovesLeft);
+    return GirlPicture(g.GameMode, g.ModeBeforePause, 0, g.moves.MovesLeft);
   };
   int changes = 0;
   for (int k = 0; k < 60 && changes < 2; ++k) {

@@ -91,7 +91,7 @@ TEST(WindowRivers, APairGoesByTwoClicksAndBackPutsItWhereItStood) {
     ASSERT_NE(a, 0) << "a full Easy board always has a pair on its outside";
     const TileRecord whereA = g.board().Records()[a], whereB = g.board().Records()[b];
     w.ClickTile(a);
-    EXPECT_EQ(g.FirstSelected, a);
+    EXPECT_EQ(g.choice.FirstSelected, a);
     w.ClickTile(b);
     EXPECT_EQ(g.TilesLeft(), 84 - 2 * (pair + 1));
     EXPECT_FALSE(g.board().Records()[a].present());

@@ -77,7 +77,7 @@ TEST(WindowSolver, SolveThisBoardClearsAWinnableBoardAndEntersNothingInTheHall) 
   desktop.now += 20 * 1000;
   w.Tick();
   solve->trigger();
-  ASSERT_TRUE(g.SolvePlay.running);
+  ASSERT_TRUE(g.aid.SolvePlay.running);
   for (int ticks = 0; g.TilesLeft() > 0 && ticks < 5000; ++ticks) w.Tick();
   EXPECT_EQ(g.TilesLeft(), 0);
   w.Tick(2);
@@ -101,10 +101,10 @@ TEST(WindowSolver, AnyKeyOrClickOnlyStopsIt) {
   // A key: the solver stops and the key does nothing else (Space would click the cursor's tile).
   solve->trigger();
   w.Tick(8);
-  ASSERT_NE(g.FirstSelected, 0) << "the first tile is shown";
+  ASSERT_NE(g.choice.FirstSelected, 0) << "the first tile is shown";
   QTest::keyClick(w->boardImage(), Qt::Key_Space);
-  EXPECT_FALSE(g.SolvePlay.running);
-  EXPECT_EQ(g.FirstSelected, 0);
+  EXPECT_FALSE(g.aid.SolvePlay.running);
+  EXPECT_EQ(g.choice.FirstSelected, 0);
   EXPECT_EQ(g.Cursor.tile, 0) << "the key moved no cursor";
   EXPECT_EQ(g.TilesLeft(), 144);
   w.Tick(20);
@@ -113,18 +113,18 @@ TEST(WindowSolver, AnyKeyOrClickOnlyStopsIt) {
   // A click on the board takes no tile.
   solve->trigger();
   w.Tick(8);
-  const int shown = g.FirstSelected;
+  const int shown = g.choice.FirstSelected;
   ASSERT_NE(shown, 0);
-  const TilePair pair = g.SolvePlay.order.front();
+  const TilePair pair = g.aid.SolvePlay.order.front();
   w.ClickTile(pair.second);
-  EXPECT_FALSE(g.SolvePlay.running);
-  EXPECT_EQ(g.FirstSelected, 0);
+  EXPECT_FALSE(g.aid.SolvePlay.running);
+  EXPECT_EQ(g.choice.FirstSelected, 0);
   EXPECT_EQ(g.TilesLeft(), 144);
 
   // A click on the menu bar opens no menu.
   solve->trigger();
   QTest::mouseClick(w->menuBar(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 5));
-  EXPECT_FALSE(g.SolvePlay.running);
+  EXPECT_FALSE(g.aid.SolvePlay.running);
   EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 
   // A command stops it and then does its own work; the solve command only stops it.
@@ -132,12 +132,12 @@ TEST(WindowSolver, AnyKeyOrClickOnlyStopsIt) {
   w.Tick(16);
   ASSERT_EQ(g.TilesLeft(), 142);
   w->action("Undo1")->trigger();
-  EXPECT_FALSE(g.SolvePlay.running);
+  EXPECT_FALSE(g.aid.SolvePlay.running);
   EXPECT_EQ(g.TilesLeft(), 144);
   solve->trigger();
-  ASSERT_TRUE(g.SolvePlay.running);
+  ASSERT_TRUE(g.aid.SolvePlay.running);
   solve->trigger();
-  EXPECT_FALSE(g.SolvePlay.running);
+  EXPECT_FALSE(g.aid.SolvePlay.running);
   EXPECT_EQ(w->statusLine()->message().isEmpty(), false);
 }
 

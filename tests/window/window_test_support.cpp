@@ -116,8 +116,8 @@ void Window::ClickTile(int tile) {
   const TileRecord& r = g.board().Records()[size_t(tile)];
   ASSERT_TRUE(r.present()) << "tile " << tile << " is not on the board";
   // The middle of the tile's face in the visible board image.
-  const int fx = CoordX(r.x - 1, r.z - 1, g.BoardOriginX);
-  const int fy = CoordY(r.y - 1, r.z - 1, g.BoardOriginY);
+  const int fx = CoordX(r.x - 1, r.z - 1, g.BoardOrigin.x);
+  const int fy = CoordY(r.y - 1, r.z - 1, g.BoardOrigin.y);
   QTest::mouseClick(window->boardImage(), Qt::LeftButton, Qt::NoModifier, window->boardImage()->pointAt(QPoint(fx + 20, fy + 25)));
 }
 

@@ -1,8 +1,10 @@
 // The hall of fame file: read into the table once at start-up, written back once at shutdown.
 // One section per layout that holds a real result (the layout name with every blank removed,
-// so names that differ only in blanks share one section) and the six arcade sections
-// "Rivers", "Rivers2", "Memory", "Memory2", "Clicks" and "Clicks2", each with the keys
-// "Rank1" to "Rank10".
+// so names that differ only in blanks share one section; a layout named like an arcade list
+// gets "Layout " in front, see LayoutSectionName) and the six arcade sections "Rivers",
+// "Rivers2", "Memory", "Memory2", "Clicks" and "Clicks2", each with the keys "Rank1" to
+// "Rank10". A section that stands in the file twice is read as one list holding the real
+// results of both, and saved as one.
 #pragma once
 
 #include <span>

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/store/profile_values.h"
+#include "files/file_lock.h"
 
 namespace sorimo {
 
@@ -117,6 +118,11 @@ void SaveHallTo(ProfileDocument& doc, std::span<const std::string> layoutNames, 
 
 WriteResult SaveHall(const SectionKeyStore& store, std::span<const std::string> layoutNames,
                      HallTable& table) {
+  // Another copy saving at the same moment must not read the file before this one replaced
+  // it, or the later replacement would drop the earlier one's results. The lock is held for
+  // the read, the merge and the replacement only. Without it (a folder nobody can write to,
+  // a holder that hangs) the save goes on as it would alone.
+  const FileLock lock(LockPathFor(store.path()), kHallLockPatience);
   StoreEdit edit = store.Edit();
   // A copy, so that cells the file does not hold (columns past this run's layouts) stay as
   // they are; the table is big, so it lives on the heap.

@@ -7,6 +7,7 @@
 // results of both, and saved as one.
 #pragma once
 
+#include <chrono>
 #include <span>
 #include <string>
 #include <string_view>
@@ -41,7 +42,10 @@ void SaveHallTo(ProfileDocument& doc, std::span<const std::string> layoutNames, 
 // Reads the file as it is now, merges the table's changes into it (hall_changes.h) and writes
 // the result with SaveHallTo, in one file replacement: results that another copy of the
 // program saved meanwhile are kept. On success the table becomes what was written and its
-// changes are cleared; on failure the table and the file stay as they were.
+// changes are cleared; on failure the table and the file stay as they were. Copies saving at
+// once take turns through the lock file "Hallfame.ini.lock" beside it (files/file_lock.h),
+// waiting for each other at most kHallLockPatience.
+constexpr std::chrono::milliseconds kHallLockPatience{10000};
 WriteResult SaveHall(const SectionKeyStore& store, std::span<const std::string> layoutNames,
                      HallTable& table);
 

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/store/profile_values.h"
@@ -350,6 +352,33 @@ TEST(HallFile, ARenamedResultIsSavedUnderItsNewNameAndBetterResultsPushOutWorse)
   ASSERT_TRUE(RenameNewestEntry(roomy.second, 1, roomy.secondRank, "Zoe"));
   ASSERT_TRUE(SaveHall(roomy.store, kLayouts, roomy.second).ok());
   EXPECT_EQ(roomy.Reloaded().At(2, 1), "Zoe       290    0");
+}
+
+// Two copies closed at the same moment (a logout ends both) save at once, again and again:
+// each save reads, merges and replaces the file while the other cannot step in between.
+TEST(HallFile, CopiesSavingAtTheSameMomentKeepEveryResult) {
+  TempFolder folder;
+  const SectionKeyStore store(folder.File("Hallfame.ini"));
+  constexpr int kSaves = 30;
+  std::vector<std::string> layouts;
+  for (int column = 1; column <= 2 * kSaves; ++column) layouts.push_back("L" + std::to_string(column));
+  auto copy = [&](int firstColumn) {
+    auto table = std::make_unique<HallTable>();
+    LoadHall(store, layouts, *table);
+    for (int save = 0; save < kSaves; ++save) {
+      int NewEntryRank = 0;
+      ASSERT_TRUE(AddHall(*table, firstColumn + save, 299, 0, "P", NewEntryRank));
+      ASSERT_TRUE(SaveHall(store, layouts, *table).ok());
+    }
+  };
+  std::thread first(copy, 1), second(copy, 1 + kSaves);
+  first.join();
+  second.join();
+  auto saved = std::make_unique<HallTable>();
+  LoadHall(store, layouts, *saved);
+  for (int column = 1; column <= 2 * kSaves; ++column)
+    EXPECT_EQ(saved->At(1, column), "P         299    0") << layouts[static_cast<size_t>(column - 1)];
+  EXPECT_EQ(folder.Names(), (std::vector<std::string>{"Hallfame.ini", "Hallfame.ini.lock"}));
 }
 
 }  // namespace

@@ -19,7 +19,8 @@ struct FileWriteResult {
 // system allows it); a new file gets 0666 less the umask. A folder at path is refused with
 // EISDIR before anything is written, and a read-only file (no write permission) with EACCES:
 // replacing it by a rename would ignore what its owner asked. On failure the new file is removed and whatever was at
-// path is untouched.
+// path is untouched. A path that is a symbolic link (or a chain of them) replaces the file the
+// links end at, in that file's folder, and the links stay; a loop of links fails with ELOOP.
 FileWriteResult ReplaceFileAtomically(const std::string& path, std::string_view bytes);
 
 }  // namespace sorimo

@@ -34,13 +34,6 @@ std::string FolderOf(const std::string& path) {
   return path.substr(0, slash);
 }
 
-// A name beside path that no other writer, in this process or another, is using. The counter
-// is shared by every caller in the process, so two threads never pick the same name.
-std::string TemporaryName(const std::string& path) {
-  static std::atomic<unsigned> counter{0};
-  return path + ".new-" + std::to_string(::getpid()) + "-" + std::to_string(++counter);
-}
-
 // The file a replacement of path must replace: path itself, or where its chain of links ends
 // (a relative link read from the link's own folder), which need not exist yet. Renaming over
 // the link would cut it, and its target (a synced or backed-up folder) would silently stop
@@ -64,6 +57,13 @@ int FollowLinks(const std::string& path, std::string& target) {
 
 }  // namespace
 
+// A name beside path that no other writer, in this process or another, is using. The counter
+// is shared by every caller in the process, so two threads never pick the same name.
+std::string ReplacementName(const std::string& path) {
+  static std::atomic<unsigned> counter{0};
+  return path + kReplacementMark + std::to_string(::getpid()) + "-" + std::to_string(++counter);
+}
+
 FileWriteResult ReplaceFileAtomically(const std::string& linkOrPath, std::string_view bytes) {
   std::string path;
   if (const int error = FollowLinks(linkOrPath, path)) return {error};
@@ -78,7 +78,7 @@ FileWriteResult ReplaceFileAtomically(const std::string& linkOrPath, std::string
   int raw = -1;
   // A name is taken only when a crashed writer left its file behind; try a few more.
   for (int attempt = 0; attempt < 100 && raw < 0; ++attempt) {
-    temporary = TemporaryName(path);
+    temporary = ReplacementName(path);
     raw = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (raw < 0 && errno != EEXIST) return {errno};
   }

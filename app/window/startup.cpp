@@ -44,8 +44,13 @@ void TSorimo::Init() {
   // The player's folders of an installed program may not exist yet.
   if (ConfigDir != ExeDir) MakeFolders(ConfigDir);
   // Saves that a kill cut short left their new content beside the file; it was never used.
-  RemoveStaleReplacements(ConfigDir);
-  RemoveStaleReplacements(UserLayoutsDir);
+  // Only the leftovers of files this program writes there go.
+  RemoveStaleReplacements(ConfigDir, [](const std::string& base) {
+    return base == kSettingsFileName || base == kHallFileName;
+  });
+  RemoveStaleReplacements(UserLayoutsDir, [](const std::string& base) {
+    return base.size() > 4 && base.ends_with(".lay");
+  });
 
   // Settings, before anything that depends on them.
   values_.ScreenWidth = desktop_.screenWidth();

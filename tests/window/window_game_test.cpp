@@ -381,13 +381,17 @@ TEST(WindowGame, TheStartRemovesWhatKilledSavesLeftBehind) {
   ProgramFolder folder;
   const fs::path settingsLeft = folder.path() / ("Sorimo.ini.new-" + std::to_string(gone) + "-1");
   const fs::path layoutLeft = folder.path() / "Layouts" / ("Arena.lay.tmp" + std::to_string(gone) + "-0");
-  const fs::path notOurs = folder.path() / "Sorimo.ini.bak";
-  for (const fs::path& p : {settingsLeft, layoutLeft, notOurs}) std::ofstream(p) << "x";
+  // The player's own files, however much they look like leftovers, stay.
+  const std::vector<fs::path> notOurs = {
+      folder.path() / "Sorimo.ini.bak", folder.path() / ("Scores backup.new-" + std::to_string(gone) + "-11"),
+      folder.path() / "Layouts" / ("notes.new-" + std::to_string(gone) + "-2")};
+  for (const fs::path& p : {settingsLeft, layoutLeft}) std::ofstream(p) << "x";
+  for (const fs::path& p : notOurs) std::ofstream(p) << "x";
   FakeDesktop desktop;
   Window w(folder, desktop);
   EXPECT_FALSE(fs::exists(settingsLeft));
   EXPECT_FALSE(fs::exists(layoutLeft));
-  EXPECT_TRUE(fs::exists(notOurs));
+  for (const fs::path& p : notOurs) EXPECT_TRUE(fs::exists(p)) << p;
 }
 
 // A layout whose file name is not valid UTF-8 (an old Latin-1 name) is listed and opens.

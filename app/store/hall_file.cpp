@@ -116,6 +116,15 @@ void SaveHallTo(ProfileDocument& doc, std::span<const std::string> layoutNames, 
   for (int column : kArcadeColumns) WriteColumn(doc, ArcadeSectionName(column), column, table);
 }
 
+void MergeHallInto(ProfileDocument& doc, std::span<const std::string> layoutNames,
+                   const HallTable& table, HallTable& merged) {
+  // Cells the file does not hold (columns past this run's layouts) stay as the table has them.
+  merged = table;
+  LoadHallFrom(doc, layoutNames, merged);
+  MergeHallChanges(table.changes(), merged);
+  SaveHallTo(doc, layoutNames, merged);
+}
+
 WriteResult SaveHall(const SectionKeyStore& store, std::span<const std::string> layoutNames,
                      HallTable& table) {
   // Another copy saving at the same moment must not read the file before this one replaced
@@ -124,12 +133,9 @@ WriteResult SaveHall(const SectionKeyStore& store, std::span<const std::string> 
   // a holder that hangs) the save goes on as it would alone.
   const FileLock lock(LockPathFor(store.path()), kHallLockPatience);
   StoreEdit edit = store.Edit();
-  // A copy, so that cells the file does not hold (columns past this run's layouts) stay as
-  // they are; the table is big, so it lives on the heap.
-  auto merged = std::make_unique<HallTable>(table);
-  LoadHallFrom(edit.document(), layoutNames, *merged);
-  MergeHallChanges(table.changes(), *merged);
-  SaveHallTo(edit.document(), layoutNames, *merged);
+  // The table is big, so the merged one lives on the heap.
+  auto merged = std::make_unique<HallTable>();
+  MergeHallInto(edit.document(), layoutNames, table, *merged);
   const WriteResult result = edit.Commit();
   if (result.ok()) table = *merged;
   return result;

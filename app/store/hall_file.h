@@ -39,6 +39,11 @@ HallLoadResult LoadHall(const SectionKeyStore& store, std::span<const std::strin
 // result to keep in it. The six arcade sections are always written.
 void SaveHallTo(ProfileDocument& doc, std::span<const std::string> layoutNames, const HallTable& table);
 
+// The heart of SaveHall on a document: loads what doc holds into `merged`, merges the table's
+// changes into it and writes it into doc. `merged` keeps no changes.
+void MergeHallInto(ProfileDocument& doc, std::span<const std::string> layoutNames,
+                   const HallTable& table, HallTable& merged);
+
 // Reads the file as it is now, merges the table's changes into it (hall_changes.h) and writes
 // the result with SaveHallTo, in one file replacement: results that another copy of the
 // program saved meanwhile are kept. On success the table becomes what was written and its

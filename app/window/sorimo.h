@@ -333,6 +333,9 @@ class TSorimo : public QMainWindow,
 
   bool startupFailed_ = false;
   std::string startupError_;
+  // The store files named at start-up as unusable; the player chose to go on without them,
+  // so their failing saves at exit are not asked about again.
+  std::vector<std::string> unusableStores_;
   bool shownOnce_ = false;
   bool closing_ = false;
 };

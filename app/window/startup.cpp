@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <algorithm>
+#include <iostream>
 
 #include "app/dialogs/pixel_image.h"
 #include "app/store/settings_file.h"
@@ -15,6 +16,7 @@
 #include "assets/picture_file.h"
 #include "app/window/sorimo.h"
 #include "app/window/board_image.h"
+#include "app/window/quit_signals.h"
 #include "app/window/side_panel.h"
 #include "app/window/status_bar.h"
 #include "app/window/tool_panel.h"
@@ -25,6 +27,29 @@
 #include "files/program_folders.h"
 
 namespace sorimo {
+
+namespace {
+
+// A settings or hall of fame file that is there but cannot be used (a folder, a FIFO, a loop
+// of links, no permission, garbage, UTF-16) is named once now, not at exit after a session
+// whose record it would lose; the player may stop and mend it. False when the player stops.
+bool ReportUnusableStores(DesktopServices& desktop, std::initializer_list<const SectionKeyStore*> stores,
+                          std::vector<std::string>& unusable) {
+  std::string text;
+  for (const SectionKeyStore* store : stores) {
+    if (store == nullptr) continue;
+    const std::string problem = store->Problem();
+    if (problem.empty()) continue;
+    unusable.push_back(store->path());
+    text += problem + "\n";
+  }
+  if (text.empty()) return true;
+  text += unusable.size() == 1 ? "\nWhat this session changes will not be kept in it."
+                               : "\nWhat this session changes will not be kept in them.";
+  return desktop.ask("Sorimo", text + "\n\nStart all the same?", true);
+}
+
+}  // namespace
 
 void TSorimo::Init() {
   // The program folder is where every data file is looked for.
@@ -77,6 +102,10 @@ void TSorimo::Init() {
 
   LoadFiles();
   if (startupFailed_) return;
+  if (!ReportUnusableStores(desktop_, {SettingsStore.get(), HallStore.get()}, unusableStores_)) {
+    startupFailed_ = true;  // the player's choice, already made: nothing more to say
+    return;
+  }
 
   ApplyCursor();
   ApplyCoolMenu();
@@ -212,7 +241,10 @@ void TSorimo::closeEvent(QCloseEvent* event) {
 // cannot be written the player is told and chooses: close without saving, or keep the window.
 bool TSorimo::FormCloseQuery() {
   if (startupFailed_) return true;
-  if (!LeaveEditorAtExit()) return false;
+  // A quit signal (a logout) waits for no answer: what can be saved is, the rest is said on
+  // the error output, and the program ends.
+  const bool onQuitSignal = ClosingOnQuitSignal(this);
+  if (!onQuitSignal && !LeaveEditorAtExit()) return false;
   values_.BoardNumber = BoardNumberForNextStart();
   values_.RandomSeed = game_.RandomSeed;
   values_.XPos = x();
@@ -221,14 +253,19 @@ bool TSorimo::FormCloseQuery() {
   values_.HPos = height();
   values_.ScreenWidth = desktop_.screenWidth();
 
+  // Both files failing are both named: the player decides knowing what would be lost. A file
+  // named at start-up is not asked about again.
   std::string failure;
-  const WriteResult settings = WriteSettings(*SettingsStore, options_, values_, game_.SavedBoardNumber);
-  if (!settings.ok()) failure = settings.message();
-  if (HallStore) {
-    const WriteResult hall = SaveHall(*HallStore, layouts_.names, hall_);
-    // Both files failing are both named: the player decides knowing what would be lost.
-    if (!hall.ok()) failure += (failure.empty() ? "" : "\n") + hall.message();
-  }
+  auto note = [&](const SectionKeyStore& store, const WriteResult& result) {
+    if (result.ok()) return;
+    const bool told = std::find(unusableStores_.begin(), unusableStores_.end(), store.path()) != unusableStores_.end();
+    if (told || onQuitSignal)
+      std::cerr << "Sorimo: " << result.message() << "\n";
+    else
+      failure += (failure.empty() ? "" : "\n") + result.message();
+  };
+  note(*SettingsStore, WriteSettings(*SettingsStore, options_, values_, game_.SavedBoardNumber));
+  if (HallStore) note(*HallStore, SaveHall(*HallStore, layouts_.names, hall_));
   if (!failure.empty() &&
       !desktop_.ask("Sorimo", failure + "\n\nClose without saving?", true))
     return false;

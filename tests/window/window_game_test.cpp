@@ -10,10 +10,12 @@
 #include <QMenuBar>
 #include <QToolButton>
 #include <cerrno>
+#include <csignal>
 #include <fstream>
 
 #include "app/window/status_bar.h"
 #include "app/window/welcome_panel.h"
+#include "app/window/quit_signals.h"
 #include "tests/window/window_test_support.h"
 
 namespace sorimo::testing {
@@ -157,9 +159,10 @@ TEST(WindowGame, OptionsAndChoicesSurviveARestart) {
 TEST(WindowGame, AWindowThatCannotSaveAsksBeforeClosing) {
   ProgramFolder folder;
   FakeDesktop desktop;
-  // A folder where the settings file should be: the file cannot be written.
-  fs::create_directories(folder.path() / "Sorimo.ini" / "blocked");
   Window w(folder, desktop);
+  ASSERT_TRUE(desktop.questions.empty());
+  // Meanwhile a folder took the settings file's place: the file cannot be written.
+  fs::create_directories(folder.path() / "Sorimo.ini" / "blocked");
   desktop.answers = {false};
   w->close();
   QApplication::processEvents();
@@ -173,6 +176,60 @@ TEST(WindowGame, AWindowThatCannotSaveAsksBeforeClosing) {
   EXPECT_FALSE(w->isVisible());
   EXPECT_EQ(desktop.questions.size(), 2u);
   w.window.reset();
+}
+
+// Files that are there but cannot be used are named once at the start, not after a session
+// whose results they would lose; the player may decline to start. Nothing is added to them.
+TEST(WindowGame, DamagedStoresAreNamedAtTheStartAndLeftAsTheyAre) {
+  ProgramFolder folder;
+  fs::create_directories(folder.path() / "Sorimo.ini" / "blocked");
+  const std::string utf16("\xFF\xFE[\0R\0i\0v\0e\0r\0s\0]\0\n\0", 20);
+  std::ofstream(folder.path() / "Hallfame.ini", std::ios::binary) << utf16;
+  auto hallBytes = [&] {
+    std::ifstream in(folder.path() / "Hallfame.ini", std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  };
+  {
+    FakeDesktop desktop;
+    desktop.answers = {false};
+    TSorimo declined(ProgramFolders{.data = folder.exeDir(), .config = folder.exeDir(),
+                                    .userLayouts = folder.exeDir() + "Layouts/"},
+                     desktop.services());
+    EXPECT_TRUE(declined.startupFailed());
+    EXPECT_EQ(declined.startupError(), "");
+    EXPECT_EQ(desktop.questions.size(), 1u);
+  }
+  FakeDesktop desktop;
+  Window w(folder, desktop);
+  ASSERT_EQ(desktop.questions.size(), 1u);
+  for (const char* name : {"Sorimo.ini", "Hallfame.ini"})
+    EXPECT_NE(desktop.questions[0].find(folder.exeDir() + name), std::string::npos) << desktop.questions[0];
+  EXPECT_NE(desktop.questions[0].find("will not be kept"), std::string::npos);
+  w->close();
+  QApplication::processEvents();
+  EXPECT_FALSE(w->isVisible());
+  EXPECT_EQ(desktop.questions.size(), 1u) << "the player was told at the start";
+  w.window.reset();
+  EXPECT_EQ(hallBytes(), utf16);
+  EXPECT_TRUE(fs::is_directory(folder.path() / "Sorimo.ini"));
+}
+
+// A logout's quit signal waits for no answer: what cannot be saved is said on the error output.
+TEST(WindowGame, AQuitSignalEndsWithoutAQuestion) {
+  ProgramFolder folder;
+  FakeDesktop desktop;
+  Window w(folder, desktop);
+  fs::create_directories(folder.path() / "Sorimo.ini" / "blocked");
+  CatchQuitSignals();
+  CloseOnQuitSignal(w.window.get());
+  ::testing::internal::CaptureStderr();
+  ASSERT_EQ(::raise(SIGTERM), 0);
+  for (int i = 0; i < 100 && w->isVisible(); ++i) QApplication::processEvents(QEventLoop::AllEvents, 10);
+  const std::string said = ::testing::internal::GetCapturedStderr();
+  EXPECT_FALSE(w->isVisible());
+  EXPECT_TRUE(desktop.questions.empty());
+  EXPECT_NE(said.find("Unable to write to " + folder.exeDir() + "Sorimo.ini"), std::string::npos) << said;
+  EXPECT_TRUE(fs::exists(folder.path() / "Hallfame.ini")) << "what could be saved was";
 }
 
 // Files the player made read-only are not replaced behind their back: closing asks, and the

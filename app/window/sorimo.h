@@ -336,6 +336,14 @@ class TSorimo : public QMainWindow,
   // The store files named at start-up as unusable; the player chose to go on without them,
   // so their failing saves at exit are not asked about again.
   std::vector<std::string> unusableStores_;
+  // A chosen layout that could not be used at start-up (damaged, a FIFO, gone for a moment):
+  // the entry played instead this run, and the stored choice, which goes back to the settings
+  // at exit unless the player chose another layout meanwhile.
+  struct LayoutStandIn {
+    int32_t standIn = 0;
+    int32_t stored = 0;
+  } layoutStandIn_;
+  void LoadFirstLayout();
   bool shownOnce_ = false;
   bool closing_ = false;
 };

@@ -118,10 +118,7 @@ void TSorimo::Init() {
   game_.TilesLeft = game_.TilesTotal = kTileCount;
   ShowPanelHOF();
 
-  // The first layout, without starting a game.
-  StartupLoad = true;
-  RunLayout(CurrentLayoutFile);
-  StartupLoad = false;
+  LoadFirstLayout();
 
   ActiveTilesetBackground();
   if (options_.PlayMusic) CallMusic();
@@ -129,6 +126,31 @@ void TSorimo::Init() {
   // that no item has checks none.
   GameChanged();
   Timer.start();
+}
+
+// The first layout, without starting a game. A chosen layout that cannot be read (replaced by
+// garbage or UTF-16) is named once, and the first listed layout that reads is played instead,
+// so that New deals tiles; the stored choice is kept for the next start.
+void TSorimo::LoadFirstLayout() {
+  LayoutReadResult read = LoadLayoutFile(CurrentLayoutFile);
+  if (read.status != LayoutReadStatus::Loaded) {
+    ShowError(read.status == LayoutReadStatus::Refused ? read.message
+                                                        : "Cannot use " + CurrentLayoutFile + ": it is not a layout file.");
+    for (size_t entry = 0; entry < layouts_.names.size(); ++entry) {
+      const std::string path = LayoutPathOf(layouts_.names[entry]);
+      LayoutReadResult other = LoadLayoutFile(path);
+      if (other.status != LayoutReadStatus::Loaded) continue;
+      if (layoutStandIn_.standIn == 0) layoutStandIn_.stored = game_.BoardNumber;
+      layoutStandIn_.standIn = int32_t(entry) + 1;
+      CurrentLayoutFile = path;
+      ChooseLayout(layoutStandIn_.standIn);
+      read = std::move(other);
+      break;
+    }
+  }
+  StartupLoad = true;
+  if (read.status == LayoutReadStatus::Loaded) UseLayout(read);
+  StartupLoad = false;
 }
 
 // Window placement: the saved position when the screen is as wide as last time; on a
@@ -196,6 +218,10 @@ void TSorimo::LoadFiles() {
   const ResolvedLayout resolved = ResolveLayoutFile([this](const std::string& entry) { return LayoutsDirOf(entry); },
                                                     layouts_.names, layouts_.boardNumber, IsRegularFile);
   CurrentLayoutFile = resolved.path;
+  // The chosen file is not there as a file now (a FIFO, a link that points nowhere for the
+  // moment): entry 1 stands in for this run only.
+  if (resolved.boardNumber != layouts_.boardNumber)
+    layoutStandIn_ = {.standIn = resolved.boardNumber, .stored = layouts_.boardNumber};
   ChooseLayout(resolved.boardNumber);
   LoadMusicList();
 
@@ -246,6 +272,11 @@ bool TSorimo::FormCloseQuery() {
   const bool onQuitSignal = ClosingOnQuitSignal(this);
   if (!onQuitSignal && !LeaveEditorAtExit()) return false;
   values_.BoardNumber = BoardNumberForNextStart();
+  int32_t savedBoard = game_.SavedBoardNumber;
+  const int32_t layoutInPlay = IsLayoutColumn(values_.BoardNumber) ? values_.BoardNumber : savedBoard;
+  if (layoutStandIn_.standIn != 0 && layoutInPlay == layoutStandIn_.standIn) {
+    values_.BoardNumber = savedBoard = layoutStandIn_.stored;
+  }
   values_.RandomSeed = game_.RandomSeed;
   values_.XPos = x();
   values_.YPos = y();
@@ -264,7 +295,7 @@ bool TSorimo::FormCloseQuery() {
     else
       failure += (failure.empty() ? "" : "\n") + result.message();
   };
-  note(*SettingsStore, WriteSettings(*SettingsStore, options_, values_, game_.SavedBoardNumber));
+  note(*SettingsStore, WriteSettings(*SettingsStore, options_, values_, savedBoard));
   if (HallStore) note(*HallStore, SaveHall(*HallStore, layouts_.names, hall_));
   if (!failure.empty() &&
       !desktop_.ask("Sorimo", failure + "\n\nClose without saving?", true))

@@ -232,6 +232,37 @@ TEST(WindowGame, AQuitSignalEndsWithoutAQuestion) {
   EXPECT_TRUE(fs::exists(folder.path() / "Hallfame.ini")) << "what could be saved was";
 }
 
+// The chosen layout's file was damaged (UTF-16, garbage): it is named once, and the first
+// listed layout that reads is played instead, for this run; the stored choice stays.
+TEST(WindowGame, ADamagedChosenLayoutIsNamedAndTheFirstGoodOneIsPlayed) {
+  ProgramFolder folder;
+  std::ofstream(folder.path() / "Sorimo.ini") << "[Sorimo]\nBoardNumber=23\n";
+  std::ofstream(folder.path() / "Layouts" / "Traditional.lay", std::ios::binary)
+      << std::string("\xFF\xFES\0o\0r\0i\0m\0o\0\n\0", 16);
+  FakeDesktop desktop;
+  {
+    Window w(folder, desktop);
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_NE(desktop.messages[0].find("Traditional.lay"), std::string::npos) << desktop.messages[0];
+    EXPECT_EQ(w->currentLayoutFile(), folder.exeDir() + "Layouts/Arena.lay");
+    EXPECT_EQ(w->layoutName(), "Arena");
+    w->game().NewGame();
+    EXPECT_EQ(w->game().TilesLeft, kTileCount);
+    EXPECT_EQ(desktop.messages.size(), 1u) << desktop.messages.back();
+  }
+  auto storedChoice = [&] {
+    std::ifstream settings(folder.path() / "Sorimo.ini");
+    const std::string text((std::istreambuf_iterator<char>(settings)), std::istreambuf_iterator<char>());
+    return text.find("BoardNumber=23\n") != std::string::npos;
+  };
+  EXPECT_TRUE(storedChoice());
+  // A FIFO in its place for a while: another layout is played, the choice stays.
+  fs::remove(folder.path() / "Layouts" / "Traditional.lay");
+  ASSERT_EQ(::mkfifo((folder.path() / "Layouts" / "Traditional.lay").c_str(), 0600), 0);
+  Window(folder, desktop).Close();
+  EXPECT_TRUE(storedChoice());
+}
+
 // Files the player made read-only are not replaced behind their back: closing asks, and the
 // question names every file that could not be saved.
 TEST(WindowGame, ReadOnlySettingsAndScoresAreRespectedAndBothNamed) {

@@ -344,6 +344,17 @@ class TSorimo : public QMainWindow,
     int32_t stored = 0;
   } layoutStandIn_;
   void LoadFirstLayout();
+  // The background and tileset choices as the settings held them, and as start-up left them
+  // when a picture could not be read and a stand-in is shown: while the look is still the
+  // stand-in at exit, the stored choices are written back, not the stand-in.
+  struct LookChoices {
+    int32_t background = 0, tileset = 0;
+    std::string lastBackground, lastTileset;
+    bool operator==(const LookChoices&) const = default;
+  };
+  LookChoices storedLook_, startupLook_;
+  LookChoices CurrentLook() const;
+  void CarryOverStoresBesideTheProgram();
   bool shownOnce_ = false;
   bool closing_ = false;
 };

@@ -11,6 +11,7 @@
 
 #include "app/dialogs/pixel_image.h"
 #include "app/store/settings_file.h"
+#include "files/atomic_replace.h"
 #include "files/stale_replacements.h"
 #include "files/whole_file_read.h"
 #include "assets/picture_file.h"
@@ -68,6 +69,7 @@ void TSorimo::Init() {
 
   // The player's folders of an installed program may not exist yet.
   if (ConfigDir != ExeDir) MakeFolders(ConfigDir);
+  CarryOverStoresBesideTheProgram();
   // Saves that a kill cut short left their new content beside the file; it was never used.
   // Only the leftovers of files this program writes there go.
   RemoveStaleReplacements(ConfigDir, [](const std::string& base) {
@@ -100,6 +102,7 @@ void TSorimo::Init() {
   ApplyPixelScale();
   PlaceWindow();
 
+  storedLook_ = CurrentLook();
   LoadFiles();
   if (startupFailed_) return;
   if (!ReportUnusableStores(desktop_, {SettingsStore.get(), HallStore.get()}, unusableStores_)) {
@@ -121,6 +124,7 @@ void TSorimo::Init() {
   LoadFirstLayout();
 
   ActiveTilesetBackground();
+  startupLook_ = CurrentLook();
   if (options_.PlayMusic) CallMusic();
   // The check marks show the options as start-up left them: a background or tileset number
   // that no item has checks none.
@@ -151,6 +155,30 @@ void TSorimo::LoadFirstLayout() {
   StartupLoad = true;
   if (read.status == LayoutReadStatus::Loaded) UseLayout(read);
   StartupLoad = false;
+}
+
+// A copy whose folder cannot be written keeps the player's files in the player's own folder.
+// Settings and a hall of fame left beside the program (when it could still write there) are
+// the player's: each is copied there once, when that folder holds none yet, and the player is
+// told where they now live.
+void TSorimo::CarryOverStoresBesideTheProgram() {
+  if (ConfigDir == ExeDir) return;
+  std::string carried;
+  int count = 0;
+  for (const std::string_view name : {kSettingsFileName, kHallFileName}) {
+    const std::string from = ExeDir + std::string(name), to = ConfigDir + std::string(name);
+    if (!IsRegularFile(from) || ReadWholeFile(to, 0).status != FileReadStatus::Missing) continue;
+    const WholeFile file = ReadWholeFile(from, kMaxStoreFileBytes);
+    if (!file.ok() || !ReplaceFileAtomically(to, file.bytes).ok()) continue;
+    carried += (count++ == 0 ? "" : " and ") + std::string(name);
+  }
+  if (count > 0)
+    ShowError(ExeDir + " cannot be written to: " + carried + (count == 1 ? " is" : " are") + " now kept in " +
+              ConfigDir + ".");
+}
+
+TSorimo::LookChoices TSorimo::CurrentLook() const {
+  return {options_.Background, options_.Tileset, values_.LastLoadedBackground, values_.LastLoadedTileset};
 }
 
 // Window placement: the saved position when the screen is as wide as last time; on a
@@ -295,7 +323,17 @@ bool TSorimo::FormCloseQuery() {
     else
       failure += (failure.empty() ? "" : "\n") + result.message();
   };
-  note(*SettingsStore, WriteSettings(*SettingsStore, options_, values_, savedBoard));
+  // A look start-up had to stand in for a picture that could not be read, and that the
+  // player kept: the choices of the settings go back, for the start after the file is mended.
+  Options written = options_;
+  SettingsValues writtenValues = values_;
+  if (CurrentLook() == startupLook_ && startupLook_ != storedLook_) {
+    written.Background = storedLook_.background;
+    written.Tileset = storedLook_.tileset;
+    writtenValues.LastLoadedBackground = storedLook_.lastBackground;
+    writtenValues.LastLoadedTileset = storedLook_.lastTileset;
+  }
+  note(*SettingsStore, WriteSettings(*SettingsStore, written, writtenValues, savedBoard));
   if (HallStore) note(*HallStore, SaveHall(*HallStore, layouts_.names, hall_));
   if (!failure.empty() &&
       !desktop_.ask("Sorimo", failure + "\n\nClose without saving?", true))

@@ -263,6 +263,49 @@ TEST(WindowGame, ADamagedChosenLayoutIsNamedAndTheFirstGoodOneIsPlayed) {
   EXPECT_TRUE(storedChoice());
 }
 
+// A picture that fails once (damaged, on a folder not mounted yet) shows a stand-in for this
+// run; the player's choices stay in the settings for the start after it is mended.
+TEST(WindowGame, APictureThatFailsOnceLeavesTheStoredChoices) {
+  ProgramFolder folder;
+  const std::string choices = "Background=5\nLastLoadedBackground=" + folder.exeDir() + "away/mine.jpg\n";
+  std::ofstream(folder.path() / "Sorimo.ini") << "[Sorimo]\n" << choices;
+  std::ofstream(folder.path() / "Backgrounds" / "catpats.jpg") << "not a picture";
+  FakeDesktop desktop;
+  Window w(folder, desktop);
+  EXPECT_EQ(desktop.messages.size(), 1u);
+  EXPECT_NE(w->options().Background, 5) << "the stand-in is shown";
+  w.Close();
+  std::ifstream settings(folder.path() / "Sorimo.ini");
+  const std::string text((std::istreambuf_iterator<char>(settings)), std::istreambuf_iterator<char>());
+  EXPECT_NE(text.find(choices), std::string::npos) << text;
+}
+
+// A copy whose folder became read-only keeps the player's files in the player's own folder:
+// those beside the program are carried over once, and the player is told where they now are.
+TEST(WindowGame, FilesBesideAReadOnlyCopyAreCarriedToThePlayersFolder) {
+  ProgramFolder folder;
+  std::ofstream(folder.path() / "Sorimo.ini") << "[Sorimo]\nCurrentPlayer1=Zed\n";
+  std::ofstream(folder.path() / "Hallfame.ini") << "[Rivers]\nRank1=Zed        40    0\n";
+  const fs::path config = folder.path() / "home" / "sorimo";
+  FakeDesktop desktop;
+  {
+    Window w(ProgramFolders{.data = folder.exeDir(), .config = config.string() + "/",
+                            .userLayouts = folder.exeDir() + "Layouts/"},
+             desktop);
+    EXPECT_EQ(w->settingsValues().CurrentPlayer1, "Zed");
+    EXPECT_EQ(w->hallTable().At(1, kRiversEasyColumn), "Zed        40    0");
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_NE(desktop.messages[0].find(config.string()), std::string::npos) << desktop.messages[0];
+  }
+  EXPECT_TRUE(fs::exists(config / "Sorimo.ini"));
+  EXPECT_TRUE(fs::exists(config / "Hallfame.ini"));
+  // Once carried over, the player's folder is where they live: nothing more is said.
+  Window(ProgramFolders{.data = folder.exeDir(), .config = config.string() + "/",
+                        .userLayouts = folder.exeDir() + "Layouts/"},
+         desktop).Close();
+  EXPECT_EQ(desktop.messages.size(), 1u);
+}
+
 // Files the player made read-only are not replaced behind their back: closing asks, and the
 // question names every file that could not be saved.
 TEST(WindowGame, ReadOnlySettingsAndScoresAreRespectedAndBothNamed) {

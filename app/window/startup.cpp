@@ -248,8 +248,12 @@ void TSorimo::LoadFiles() {
   CurrentLayoutFile = resolved.path;
   // The chosen file is not there as a file now (a FIFO, a link that points nowhere for the
   // moment): entry 1 stands in for this run only.
-  if (resolved.boardNumber != layouts_.boardNumber)
+  if (resolved.boardNumber != layouts_.boardNumber) {
     layoutStandIn_ = {.standIn = resolved.boardNumber, .stored = layouts_.boardNumber};
+    // The read says why in words that name the file.
+    const LayoutReadResult chosen = LoadLayoutFile(LayoutPathOf(layouts_.names[size_t(layouts_.boardNumber - 1)]));
+    if (!chosen.message.empty()) ShowError(chosen.message);
+  }
   ChooseLayout(resolved.boardNumber);
   LoadMusicList();
 

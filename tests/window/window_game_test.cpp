@@ -256,10 +256,12 @@ TEST(WindowGame, ADamagedChosenLayoutIsNamedAndTheFirstGoodOneIsPlayed) {
     return text.find("BoardNumber=23\n") != std::string::npos;
   };
   EXPECT_TRUE(storedChoice());
-  // A FIFO in its place for a while: another layout is played, the choice stays.
+  // A FIFO in its place for a while: it is named, another layout is played, the choice stays.
   fs::remove(folder.path() / "Layouts" / "Traditional.lay");
   ASSERT_EQ(::mkfifo((folder.path() / "Layouts" / "Traditional.lay").c_str(), 0600), 0);
   Window(folder, desktop).Close();
+  ASSERT_EQ(desktop.messages.size(), 2u);
+  EXPECT_NE(desktop.messages[1].find("Traditional.lay"), std::string::npos) << desktop.messages[1];
   EXPECT_TRUE(storedChoice());
 }
 

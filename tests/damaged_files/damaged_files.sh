@@ -64,7 +64,8 @@ is_store() { [ "$1" = Sorimo.ini ] || [ "$1" = Hallfame.ini ]; }
 must_name() {  # must_name <file> <kind>
   case $1 in
     Sorimo.ini|Hallfame.ini) case $2 in huge|garbage|utf16|folder|loop|fifo|noperm) return 0 ;; esac ;;
-    Layouts/Traditional.lay) case $2 in latin1) ;; *) return 0 ;; esac ;;
+    # A folder in a layout's place is no layout: the Layout menu lists it not at all.
+    Layouts/Traditional.lay) case $2 in latin1|folder) ;; *) return 0 ;; esac ;;
   esac
   return 1
 }

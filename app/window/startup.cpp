@@ -17,6 +17,7 @@
 #include "assets/picture_file.h"
 #include "app/window/sorimo.h"
 #include "app/window/board_image.h"
+#include "app/window/choice_tables.h"
 #include "app/window/quit_signals.h"
 #include "app/window/side_panel.h"
 #include "app/window/status_bar.h"
@@ -331,9 +332,12 @@ bool TSorimo::FormCloseQuery() {
   // player kept: the choices of the settings go back, for the start after the file is mended.
   Options written = options_;
   SettingsValues writtenValues = values_;
+  // A number that no item has was never a choice that can come back: its stand-in stays.
   if (CurrentLook() == startupLook_ && startupLook_ != storedLook_) {
-    written.Background = storedLook_.background;
-    written.Tileset = storedLook_.tileset;
+    if (storedLook_.background == kLoadBackgroundNumber || ChoiceOfNumber(BackgroundChoices(), storedLook_.background))
+      written.Background = storedLook_.background;
+    if (storedLook_.tileset == kLoadTilesetNumber || ChoiceOfNumber(TilesetChoices(), storedLook_.tileset))
+      written.Tileset = storedLook_.tileset;
     writtenValues.LastLoadedBackground = storedLook_.lastBackground;
     writtenValues.LastLoadedTileset = storedLook_.lastTileset;
   }

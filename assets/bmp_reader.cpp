@@ -67,6 +67,7 @@ class BmpDecoder {
   PictureOrError Run() {
     std::string error = ReadHeaders();
     if (error.empty()) error = ReadPalette();
+    if (error.empty()) error = CheckRleDataSize();
     if (!error.empty()) return PictureOrError::Fail(error);
     picture_ = PixelBuffer(int(h_.width), int(h_.height));
     if (h_.compression == kRle8 || h_.compression == kRle4)
@@ -224,6 +225,19 @@ class BmpDecoder {
       }
     }
     return {};
+  }
+
+  // A compressed stream may leave pixels black (ended lines, moves, an early end mark), so its
+  // size does not bound the picture's; but a stream that could not set even a small part of
+  // the pixels it declares is not a picture, only a way to make this program take memory.
+  // Two bytes set at most 255 pixels.
+  std::string CheckRleDataSize() const {
+    if (h_.compression != kRle8 && h_.compression != kRle4) return {};
+    constexpr int64_t kPixelsPerByte = 255 / 2, kLeastShareSet = 16;
+    const int64_t data = int64_t(in_.size() > dataOffset_ ? in_.size() - dataOffset_ : 0);
+    if (data * kPixelsPerByte * kLeastShareSet >= h_.width * h_.height) return {};
+    return "Bitmap too large for its data: " + std::to_string(h_.width) + " x " + std::to_string(h_.height) +
+           " pixels from " + std::to_string(data) + " compressed bytes";
   }
 
   // Run-length encoded 8 or 4 bits, rows bottom-up. Pixels the stream skips stay black.

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <climits>
 #include <cerrno>
 
 #include "files/file_descriptor.h"
@@ -33,16 +34,39 @@ std::string FolderOf(const std::string& path) {
   return path.substr(0, slash);
 }
 
-// A name beside path that no other writer, in this process or another, is using. The counter
-// is shared by every caller in the process, so two threads never pick the same name.
-std::string TemporaryName(const std::string& path) {
-  static std::atomic<unsigned> counter{0};
-  return path + ".new-" + std::to_string(::getpid()) + "-" + std::to_string(++counter);
+// The file a replacement of path must replace: path itself, or where its chain of links ends
+// (a relative link read from the link's own folder), which need not exist yet. Renaming over
+// the link would cut it, and its target (a synced or backed-up folder) would silently stop
+// being written. The errno when the chain does not end (a loop, too many links).
+int FollowLinks(const std::string& path, std::string& target) {
+  target = path;
+  // The kernel's own limit on links followed while resolving one path.
+  constexpr int kMaxLinks = 40;
+  for (int hop = 0; hop < kMaxLinks; ++hop) {
+    struct stat info {};
+    if (::lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return 0;
+    std::string link(PATH_MAX, '\0');
+    const ssize_t length = ::readlink(target.c_str(), link.data(), link.size());
+    if (length < 0) return errno;
+    if (static_cast<size_t>(length) == link.size()) return ENAMETOOLONG;
+    link.resize(static_cast<size_t>(length));
+    target = link.front() == '/' ? link : FolderOf(target) + "/" + link;
+  }
+  return ELOOP;
 }
 
 }  // namespace
 
-FileWriteResult ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
+// A name beside path that no other writer, in this process or another, is using. The counter
+// is shared by every caller in the process, so two threads never pick the same name.
+std::string ReplacementName(const std::string& path) {
+  static std::atomic<unsigned> counter{0};
+  return path + kReplacementMark + std::to_string(::getpid()) + "-" + std::to_string(++counter);
+}
+
+FileWriteResult ReplaceFileAtomically(const std::string& linkOrPath, std::string_view bytes) {
+  std::string path;
+  if (const int error = FollowLinks(linkOrPath, path)) return {error};
   struct stat old {};
   const bool replacing = ::stat(path.c_str(), &old) == 0;
   if (replacing && S_ISDIR(old.st_mode)) return {EISDIR};
@@ -54,7 +78,7 @@ FileWriteResult ReplaceFileAtomically(const std::string& path, std::string_view 
   int raw = -1;
   // A name is taken only when a crashed writer left its file behind; try a few more.
   for (int attempt = 0; attempt < 100 && raw < 0; ++attempt) {
-    temporary = TemporaryName(path);
+    temporary = ReplacementName(path);
     raw = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (raw < 0 && errno != EEXIST) return {errno};
   }

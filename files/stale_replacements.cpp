@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdint>
 
+#include "files/atomic_replace.h"
 #include "files/folder_listing.h"
 
 namespace sorimo {
@@ -19,36 +20,41 @@ bool AllDigits(const std::string& s, size_t from, size_t to) {
   return true;
 }
 
-// "<name><mark><pid>-<n>" with a non-empty name: the writer's pid, else 0.
-long WriterAfter(const std::string& name, const std::string& mark) {
+// "<name><mark><pid>-<n>" with a non-empty name.
+Replacement After(const std::string& name, const std::string& mark) {
   const size_t at = name.rfind(mark);
-  if (at == std::string::npos || at == 0) return 0;
+  if (at == std::string::npos || at == 0) return {};
   const size_t pidFrom = at + mark.size();
   const size_t dash = name.find('-', pidFrom);
   if (dash == std::string::npos || !AllDigits(name, pidFrom, dash) || !AllDigits(name, dash + 1, name.size()))
-    return 0;
+    return {};
   const long pid = std::stol(name.substr(pidFrom, dash - pidFrom));
-  return pid > 0 && pid <= INT32_MAX ? pid : 0;
+  if (pid <= 0 || pid > INT32_MAX) return {};
+  return {name.substr(0, at), pid};
 }
 
 }  // namespace
 
-long ReplacementWriter(const std::string& name) {
-  if (const long pid = WriterAfter(name, ".new-")) return pid;
+Replacement ParseReplacement(const std::string& name) {
+  for (const char* mark : {kReplacementMark, ".new-"})
+    if (Replacement found = After(name, mark); found.writer != 0) return found;
   // Earlier versions saved layouts as "<name>.lay.tmp<pid>-<n>" first.
-  const size_t lay = name.rfind(".lay.tmp");
-  return lay != std::string::npos && lay > 0 ? WriterAfter(name, ".lay.tmp") : 0;
+  Replacement layout = After(name, ".tmp");
+  const std::string& base = layout.base;
+  if (base.size() > 4 && base.compare(base.size() - 4, 4, ".lay") == 0) return layout;
+  return {};
 }
 
-int RemoveStaleReplacements(const std::string& folder) {
+int RemoveStaleReplacements(const std::string& folder,
+                            const std::function<bool(const std::string& base)>& ownsBase) {
   std::string prefix = folder;
   if (!prefix.empty() && prefix.back() != '/') prefix += '/';
   int removed = 0;
   for (const std::string& name : ListFolder(folder, FolderEntries::NotFolders)) {
-    const long pid = ReplacementWriter(name);
-    if (pid == 0) continue;
+    const Replacement found = ParseReplacement(name);
+    if (found.writer == 0 || !ownsBase(found.base)) continue;
     // A writer that still runs (another copy of the program saving) keeps its file.
-    if (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
+    if (::kill(static_cast<pid_t>(found.writer), 0) == 0 || errno != ESRCH) continue;
     if (::unlink((prefix + name).c_str()) == 0) ++removed;
   }
   return removed;

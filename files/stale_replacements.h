@@ -1,18 +1,28 @@
 // The leftovers of replacements that never finished: a program killed between writing a
-// file's new content and renaming it over the old one leaves "<name>.new-<pid>-<n>" behind.
+// file's new content and renaming it over the old one leaves "<name>.sorimo-save-<pid>-<n>"
+// behind (ReplacementName in atomic_replace.h).
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace sorimo {
 
-// Removes from folder the files named as ReplaceFileAtomically names its new content whose
-// writing process no longer runs; a copy of the program still saving keeps its file, and no
-// other name is ever touched. Returns how many files went.
-int RemoveStaleReplacements(const std::string& folder);
+struct Replacement {
+  std::string base;  // the name of the file the new content was to replace
+  long writer = 0;   // the process that wrote it; 0 when the name is not a leftover's
+};
 
-// The process id in such a name (or in the "<name>.lay.tmp<pid>-<n>" of earlier layout saves),
-// or 0 when the name is not of that form.
-long ReplacementWriter(const std::string& name);
+// What a name says of the replacement it was made for. Besides the marker the program writes
+// now, it knows those of earlier versions: "<name>.new-<pid>-<n>" and, for layouts,
+// "<name>.lay.tmp<pid>-<n>".
+Replacement ParseReplacement(const std::string& name);
+
+// Removes from folder the leftovers made for a file that ownsBase says the program writes there,
+// whose writing process no longer runs. A copy of the program still saving keeps its file, and
+// a player's file that merely looks like a leftover ("Scores backup.new-2023-11") is never
+// touched. Returns how many files went.
+int RemoveStaleReplacements(const std::string& folder,
+                            const std::function<bool(const std::string& base)>& ownsBase);
 
 }  // namespace sorimo

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "app/store/profile_document.h"
 #include "engine/modes/mode_description.h"
 #include "engine/utf8.h"
 
@@ -44,6 +45,11 @@ std::string LayoutSectionName(std::string_view layoutName) {
   std::string name;
   for (char c : layoutName)
     if (c != ' ') name += c;
+  // The file compares section names after trimming and without regard to case, so that is
+  // how a clash with an arcade list is judged.
+  const std::string stored = ProfileDocument::CleanSectionName(name);
+  for (int column : kArcadeColumns)
+    if (SameName(stored, ArcadeSectionName(column))) return std::string(kArcadeLikeLayoutPrefix) + stored;
   return name;
 }
 

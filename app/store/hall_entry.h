@@ -30,7 +30,10 @@ constexpr int kUnreadableHallNumber = 99999;
 // "Rivers", "Rivers2", "Memory", "Memory2", "Clicks", "Clicks2"; empty for other columns.
 std::string_view ArcadeSectionName(int column);
 
-// A layout's section in the hall of fame file: its name with every blank removed.
+// A layout's section in the hall of fame file: its name with every blank removed. A name that
+// would then be taken for an arcade list's section ("Rivers", "clicks 2") gets this prefix:
+// its blank keeps it apart from every name the blank-free rule can make.
+constexpr std::string_view kArcadeLikeLayoutPrefix = "Layout ";
 std::string LayoutSectionName(std::string_view layoutName);
 
 // "---      " + total right-aligned in 4 + "    0"; the total is 60n + 240 (05:00 to 14:00)

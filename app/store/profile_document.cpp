@@ -154,13 +154,49 @@ const ProfileDocument::Line* ProfileDocument::FindKeyLine(std::string_view secti
       IsCleanName(key, true) ? key : std::string_view(keyBuffer = CleanKeyName(key));
   for (const Section& s : sections_) {
     if (!SameName(s.name, sectionName)) continue;
-    for (const Line& line : s.body) {
-      if (line.isKey &&
-          SameName(std::string_view(line.text).substr(line.keyBegin, line.keyLength), keyName))
-        return &line;
-    }
+    if (const Line* line = FindKeyIn(s, keyName)) return line;
   }
   return nullptr;
+}
+
+const ProfileDocument::Line* ProfileDocument::FindKeyIn(const Section& section, std::string_view key) {
+  for (const Line& line : section.body)
+    if (line.isKey && SameName(std::string_view(line.text).substr(line.keyBegin, line.keyLength), key))
+      return &line;
+  return nullptr;
+}
+
+size_t ProfileDocument::CopiesOf(std::string_view section) const {
+  const std::string name = CleanSectionName(section);
+  return static_cast<size_t>(std::count_if(sections_.begin(), sections_.end(),
+                                           [&name](const Section& s) { return SameName(s.name, name); }));
+}
+
+std::optional<std::string_view> ProfileDocument::FindInCopy(std::string_view section, size_t copy,
+                                                            std::string_view key) const {
+  const std::string name = CleanSectionName(section);
+  const std::string keyName = CleanKeyName(key);
+  for (const Section& s : sections_) {
+    if (!SameName(s.name, name)) continue;
+    if (copy-- > 0) continue;
+    const Line* line = FindKeyIn(s, keyName);
+    if (line == nullptr) return std::nullopt;
+    return TrimBlanks(std::string_view(line->text).substr(line->valueBegin));
+  }
+  return std::nullopt;
+}
+
+bool ProfileDocument::EraseLaterCopies(std::string_view section) {
+  const std::string name = CleanSectionName(section);
+  bool first = true;
+  const size_t before = sections_.size();
+  std::erase_if(sections_, [&](const Section& s) {
+    if (!SameName(s.name, name)) return false;
+    if (!first) return true;
+    first = false;
+    return false;
+  });
+  return sections_.size() != before;
 }
 
 ProfileDocument::Line* ProfileDocument::FindKeyLine(std::string_view section, std::string_view key) {

@@ -39,6 +39,15 @@ class ProfileDocument {
   bool EraseSection(std::string_view section);
 
   bool HasSection(std::string_view section) const;
+
+  // A section may stand in the file more than once (a hand edit, two files joined): Find and
+  // Set see the copies as one, in file order. These look at each copy alone.
+  size_t CopiesOf(std::string_view section) const;
+  // The value of the first key named `key` in copy number `copy` (0 the first), trimmed.
+  std::optional<std::string_view> FindInCopy(std::string_view section, size_t copy,
+                                             std::string_view key) const;
+  // Removes every copy after the first, with all its lines. Returns whether one was found.
+  bool EraseLaterCopies(std::string_view section);
   size_t SectionCount() const { return sections_.size(); }
 
   // The names the document stores for the names a caller asks for: line feeds (and in a key
@@ -64,6 +73,7 @@ class ProfileDocument {
   };
 
   static Line MakeLine(std::string text, Ending ending, bool inSection);
+  static const Line* FindKeyIn(const Section& section, std::string_view key);
   Line* FindKeyLine(std::string_view section, std::string_view key);
   const Line* FindKeyLine(std::string_view section, std::string_view key) const;
   Line& LastLine();

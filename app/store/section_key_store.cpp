@@ -1,5 +1,7 @@
 #include "app/store/section_key_store.h"
 
+#include <algorithm>
+
 #include "app/store/profile_values.h"
 #include "files/atomic_replace.h"
 #include "files/whole_file_read.h"
@@ -12,6 +14,33 @@ WriteResult WriteResult::Failure(std::string_view path) {
   message += path;
   message += kUnableToWrite.substr(at + 2);
   return WriteResult(std::move(message));
+}
+
+namespace {
+
+// Text this store can read and add to: no NUL byte (UTF-16 has one in every ASCII character),
+// and a section, or nothing but blank and comment lines that a new section may follow.
+bool IsProfileText(std::string_view bytes) {
+  if (bytes.find('\0') != std::string_view::npos) return false;
+  if (ProfileDocument::Parse(bytes).SectionCount() > 0) return true;
+  if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+  while (!bytes.empty()) {
+    const size_t end = std::min(bytes.find('\n'), bytes.size());
+    const std::string_view line = TrimBlanks(bytes.substr(0, end));
+    if (!line.empty() && line[0] != ';') return false;
+    bytes.remove_prefix(std::min(end + 1, bytes.size()));
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string SectionKeyStore::Problem() const {
+  const WholeFile file = ReadWholeFile(path_, kMaxStoreFileBytes);
+  if (file.status == FileReadStatus::Missing) return {};
+  if (!file.ok()) return file.Message(path_);
+  if (!IsProfileText(file.bytes)) return path_ + " is not a text file of sections and keys";
+  return {};
 }
 
 ProfileDocument SectionKeyStore::Snapshot() const {
@@ -38,7 +67,7 @@ StoreEdit SectionKeyStore::Edit() const {
   // A missing file is an empty store that the first write creates; anything else that cannot
   // be read whole must not be replaced by what little of it the edit would know.
   WholeFile file = ReadWholeFile(path_, kMaxStoreFileBytes);
-  const bool writable = file.ok() || file.status == FileReadStatus::Missing;
+  const bool writable = (file.ok() && IsProfileText(file.bytes)) || file.status == FileReadStatus::Missing;
   return StoreEdit(path_, writable, std::move(file.bytes));
 }
 

@@ -52,6 +52,13 @@ class SectionKeyStore {
   WriteResult WriteBool(std::string_view section, std::string_view key, bool value) const;
   WriteResult EraseSection(std::string_view section) const;
 
+  // Why the file cannot be used, naming it: "Cannot read <path>: <reason>" when it cannot be
+  // read whole (a folder, a FIFO, a loop of links, too large, no permission), "<path> is not a
+  // text file of sections and keys" when what it holds is not (UTF-16, a picture, garbage).
+  // Empty when it is missing (the first write makes it) or usable. Such a file is never
+  // written: whatever it holds stays as it is.
+  std::string Problem() const;
+
   // The file as it is now, for reading many keys with one pass over the disk. A missing or
   // unreadable file gives an empty document.
   ProfileDocument Snapshot() const;

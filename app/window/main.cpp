@@ -26,7 +26,9 @@ int main(int argc, char** argv) {
     sorimo::CloseOnQuitSignal(&window);
     delete splash;
     if (window.startupFailed()) {
-      QMessageBox::critical(nullptr, "Sorimo", QString::fromStdString(window.startupError()));
+      // No text: the player chose not to start, when asked about a damaged file.
+      if (!window.startupError().empty())
+        QMessageBox::critical(nullptr, "Sorimo", QString::fromStdString(window.startupError()));
       return 1;
     }
     window.show();

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <QPointer>
+#include <QVariant>
 #include <QSocketNotifier>
 #include <QWidget>
 #include <csignal>
@@ -14,6 +15,8 @@ namespace {
 
 // A signal handler may do almost nothing: it writes one byte, and the event loop reads it.
 int quitPipe[2] = {-1, -1};
+
+constexpr const char* kQuitSignalProperty = "sorimoQuitSignal";
 
 void OnQuitSignal(int) {
   const char byte = 1;
@@ -37,8 +40,12 @@ void CloseOnQuitSignal(QWidget* window) {
   QObject::connect(notifier, &QSocketNotifier::activated, window, [window = QPointer<QWidget>(window)] {
     char byte = 0;
     [[maybe_unused]] const ssize_t got = ::read(quitPipe[0], &byte, 1);
-    if (window) window->close();
+    if (!window) return;
+    window->setProperty(kQuitSignalProperty, true);
+    window->close();
   });
 }
+
+bool ClosingOnQuitSignal(const QWidget* window) { return window->property(kQuitSignalProperty).toBool(); }
 
 }  // namespace sorimo

@@ -11,5 +11,8 @@ namespace sorimo {
 void CatchQuitSignals();
 // From then on a caught signal closes `window` (once the event loop runs).
 void CloseOnQuitSignal(QWidget* window);
+// Whether `window` is being closed by a quit signal: it then asks nothing (nobody is there to
+// answer, and a logout does not wait) and says what it could not save on the error output.
+bool ClosingOnQuitSignal(const QWidget* window);
 
 }  // namespace sorimo

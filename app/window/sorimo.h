@@ -331,6 +331,28 @@ class TSorimo : public QMainWindow,
 
   bool startupFailed_ = false;
   std::string startupError_;
+  // The store files named at start-up as unusable; the player chose to go on without them,
+  // so their failing saves at exit are not asked about again.
+  std::vector<std::string> unusableStores_;
+  // A chosen layout that could not be used at start-up (damaged, a FIFO, gone for a moment):
+  // the entry played instead this run, and the stored choice, which goes back to the settings
+  // at exit unless the player chose another layout meanwhile.
+  struct LayoutStandIn {
+    int32_t standIn = 0;
+    int32_t stored = 0;
+  } layoutStandIn_;
+  void LoadFirstLayout();
+  // The background and tileset choices as the settings held them, and as start-up left them
+  // when a picture could not be read and a stand-in is shown: while the look is still the
+  // stand-in at exit, the stored choices are written back, not the stand-in.
+  struct LookChoices {
+    int32_t background = 0, tileset = 0;
+    std::string lastBackground, lastTileset;
+    bool operator==(const LookChoices&) const = default;
+  };
+  LookChoices storedLook_, startupLook_;
+  LookChoices CurrentLook() const;
+  void CarryOverStoresBesideTheProgram();
   bool shownOnce_ = false;
   bool closing_ = false;
 };

@@ -7,14 +7,18 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <algorithm>
+#include <iostream>
 
 #include "app/dialogs/pixel_image.h"
 #include "app/store/settings_file.h"
+#include "files/atomic_replace.h"
 #include "files/stale_replacements.h"
 #include "files/whole_file_read.h"
 #include "assets/picture_file.h"
 #include "app/window/sorimo.h"
 #include "app/window/board_image.h"
+#include "app/window/choice_tables.h"
+#include "app/window/quit_signals.h"
 #include "app/window/side_panel.h"
 #include "app/window/status_bar.h"
 #include "app/window/tool_panel.h"
@@ -25,6 +29,29 @@
 #include "files/program_folders.h"
 
 namespace sorimo {
+
+namespace {
+
+// A settings or hall of fame file that is there but cannot be used (a folder, a FIFO, a loop
+// of links, no permission, garbage, UTF-16) is named once now, not at exit after a session
+// whose record it would lose; the player may stop and mend it. False when the player stops.
+bool ReportUnusableStores(DesktopServices& desktop, std::initializer_list<const SectionKeyStore*> stores,
+                          std::vector<std::string>& unusable) {
+  std::string text;
+  for (const SectionKeyStore* store : stores) {
+    if (store == nullptr) continue;
+    const std::string problem = store->Problem();
+    if (problem.empty()) continue;
+    unusable.push_back(store->path());
+    text += problem + "\n";
+  }
+  if (text.empty()) return true;
+  text += unusable.size() == 1 ? "\nWhat this session changes will not be kept in it."
+                               : "\nWhat this session changes will not be kept in them.";
+  return desktop.ask("Sorimo", text + "\n\nStart all the same?", true);
+}
+
+}  // namespace
 
 void TSorimo::Init() {
   // The program folder is where every data file is looked for.
@@ -43,9 +70,15 @@ void TSorimo::Init() {
 
   // The player's folders of an installed program may not exist yet.
   if (ConfigDir != ExeDir) MakeFolders(ConfigDir);
+  CarryOverStoresBesideTheProgram();
   // Saves that a kill cut short left their new content beside the file; it was never used.
-  RemoveStaleReplacements(ConfigDir);
-  RemoveStaleReplacements(UserLayoutsDir);
+  // Only the leftovers of files this program writes there go.
+  RemoveStaleReplacements(ConfigDir, [](const std::string& base) {
+    return base == kSettingsFileName || base == kHallFileName;
+  });
+  RemoveStaleReplacements(UserLayoutsDir, [](const std::string& base) {
+    return base.size() > 4 && base.ends_with(".lay");
+  });
 
   // Settings, before anything that depends on them.
   values_.ScreenWidth = desktop_.screenWidth();
@@ -70,8 +103,13 @@ void TSorimo::Init() {
   ApplyPixelScale();
   PlaceWindow();
 
+  storedLook_ = CurrentLook();
   LoadFiles();
   if (startupFailed_) return;
+  if (!ReportUnusableStores(desktop_, {SettingsStore.get(), HallStore.get()}, unusableStores_)) {
+    startupFailed_ = true;  // the player's choice, already made: nothing more to say
+    return;
+  }
 
   ApplyCursor();
   ApplyCoolMenu();
@@ -83,17 +121,64 @@ void TSorimo::Init() {
   game_.HofRefreshPending = false;
   ShowPanelHOF();
 
-  // The first layout, without starting a game.
-  StartupLoad = true;
-  RunLayout(CurrentLayoutFile);
-  StartupLoad = false;
+  LoadFirstLayout();
 
   ActiveTilesetBackground();
+  startupLook_ = CurrentLook();
   if (options_.PlayMusic) CallMusic();
   // The check marks show the options as start-up left them: a background or tileset number
   // that no item has checks none.
   GameChanged();
   Timer.start();
+}
+
+// The first layout, without starting a game. A chosen layout that cannot be read (replaced by
+// garbage or UTF-16) is named once, and the first listed layout that reads is played instead,
+// so that New deals tiles; the stored choice is kept for the next start.
+void TSorimo::LoadFirstLayout() {
+  LayoutReadResult read = LoadLayoutFile(CurrentLayoutFile);
+  if (read.status != LayoutReadStatus::Loaded) {
+    ShowError(read.status == LayoutReadStatus::Refused ? read.message
+                                                        : "Cannot use " + CurrentLayoutFile + ": it is not a layout file.");
+    for (size_t entry = 0; entry < layouts_.names.size(); ++entry) {
+      const std::string path = LayoutPathOf(layouts_.names[entry]);
+      LayoutReadResult other = LoadLayoutFile(path);
+      if (other.status != LayoutReadStatus::Loaded) continue;
+      if (layoutStandIn_.standIn == 0) layoutStandIn_.stored = game_.BoardNumber;
+      layoutStandIn_.standIn = int32_t(entry) + 1;
+      CurrentLayoutFile = path;
+      ChooseLayout(layoutStandIn_.standIn);
+      read = std::move(other);
+      break;
+    }
+  }
+  StartupLoad = true;
+  if (read.status == LayoutReadStatus::Loaded) UseLayout(read);
+  StartupLoad = false;
+}
+
+// A copy whose folder cannot be written keeps the player's files in the player's own folder.
+// Settings and a hall of fame left beside the program (when it could still write there) are
+// the player's: each is copied there once, when that folder holds none yet, and the player is
+// told where they now live.
+void TSorimo::CarryOverStoresBesideTheProgram() {
+  if (ConfigDir == ExeDir) return;
+  std::string carried;
+  int count = 0;
+  for (const std::string_view name : {kSettingsFileName, kHallFileName}) {
+    const std::string from = ExeDir + std::string(name), to = ConfigDir + std::string(name);
+    if (!IsRegularFile(from) || ReadWholeFile(to, 0).status != FileReadStatus::Missing) continue;
+    const WholeFile file = ReadWholeFile(from, kMaxStoreFileBytes);
+    if (!file.ok() || !ReplaceFileAtomically(to, file.bytes).ok()) continue;
+    carried += (count++ == 0 ? "" : " and ") + std::string(name);
+  }
+  if (count > 0)
+    ShowError(ExeDir + " cannot be written to: " + carried + (count == 1 ? " is" : " are") + " now kept in " +
+              ConfigDir + ".");
+}
+
+TSorimo::LookChoices TSorimo::CurrentLook() const {
+  return {options_.Background, options_.Tileset, values_.LastLoadedBackground, values_.LastLoadedTileset};
 }
 
 // Window placement: the saved position when the screen is as wide as last time; on a
@@ -161,6 +246,14 @@ void TSorimo::LoadFiles() {
   const ResolvedLayout resolved = ResolveLayoutFile([this](const std::string& entry) { return LayoutsDirOf(entry); },
                                                     layouts_.names, layouts_.boardNumber, IsRegularFile);
   CurrentLayoutFile = resolved.path;
+  // The chosen file is not there as a file now (a FIFO, a link that points nowhere for the
+  // moment): entry 1 stands in for this run only.
+  if (resolved.boardNumber != layouts_.boardNumber) {
+    layoutStandIn_ = {.standIn = resolved.boardNumber, .stored = layouts_.boardNumber};
+    // The read says why in words that name the file.
+    const LayoutReadResult chosen = LoadLayoutFile(LayoutPathOf(layouts_.names[size_t(layouts_.boardNumber - 1)]));
+    if (!chosen.message.empty()) ShowError(chosen.message);
+  }
   ChooseLayout(resolved.boardNumber);
   LoadMusicList();
 
@@ -206,8 +299,16 @@ void TSorimo::closeEvent(QCloseEvent* event) {
 // cannot be written the player is told and chooses: close without saving, or keep the window.
 bool TSorimo::FormCloseQuery() {
   if (startupFailed_) return true;
-  if (!LeaveEditorAtExit()) return false;
+  // A quit signal (a logout) waits for no answer: what can be saved is, the rest is said on
+  // the error output, and the program ends.
+  const bool onQuitSignal = ClosingOnQuitSignal(this);
+  if (!onQuitSignal && !LeaveEditorAtExit()) return false;
   values_.BoardNumber = BoardNumberForNextStart();
+  int32_t savedBoard = game_.SavedBoardNumber;
+  const int32_t layoutInPlay = IsLayoutColumn(values_.BoardNumber) ? values_.BoardNumber : savedBoard;
+  if (layoutStandIn_.standIn != 0 && layoutInPlay == layoutStandIn_.standIn) {
+    values_.BoardNumber = savedBoard = layoutStandIn_.stored;
+  }
   values_.RandomSeed = game_.RandomSeed;
   values_.XPos = x();
   values_.YPos = y();
@@ -215,14 +316,32 @@ bool TSorimo::FormCloseQuery() {
   values_.HPos = height();
   values_.ScreenWidth = desktop_.screenWidth();
 
+  // Both files failing are both named: the player decides knowing what would be lost. A file
+  // named at start-up is not asked about again.
   std::string failure;
-  const WriteResult settings = WriteSettings(*SettingsStore, options_, values_, game_.SavedBoardNumber);
-  if (!settings.ok()) failure = settings.message();
-  if (HallStore) {
-    const WriteResult hall = SaveHall(*HallStore, layouts_.names, hall_);
-    // Both files failing are both named: the player decides knowing what would be lost.
-    if (!hall.ok()) failure += (failure.empty() ? "" : "\n") + hall.message();
+  auto note = [&](const SectionKeyStore& store, const WriteResult& result) {
+    if (result.ok()) return;
+    const bool told = std::find(unusableStores_.begin(), unusableStores_.end(), store.path()) != unusableStores_.end();
+    if (told || onQuitSignal)
+      std::cerr << "Sorimo: " << result.message() << "\n";
+    else
+      failure += (failure.empty() ? "" : "\n") + result.message();
+  };
+  // A look start-up had to stand in for a picture that could not be read, and that the
+  // player kept: the choices of the settings go back, for the start after the file is mended.
+  Options written = options_;
+  SettingsValues writtenValues = values_;
+  // A number that no item has was never a choice that can come back: its stand-in stays.
+  if (CurrentLook() == startupLook_ && startupLook_ != storedLook_) {
+    if (storedLook_.background == kLoadBackgroundNumber || ChoiceOfNumber(BackgroundChoices(), storedLook_.background))
+      written.Background = storedLook_.background;
+    if (storedLook_.tileset == kLoadTilesetNumber || ChoiceOfNumber(TilesetChoices(), storedLook_.tileset))
+      written.Tileset = storedLook_.tileset;
+    writtenValues.LastLoadedBackground = storedLook_.lastBackground;
+    writtenValues.LastLoadedTileset = storedLook_.lastTileset;
   }
+  note(*SettingsStore, WriteSettings(*SettingsStore, written, writtenValues, savedBoard));
+  if (HallStore) note(*HallStore, SaveHall(*HallStore, layouts_.names, hall_));
   if (!failure.empty() &&
       !desktop_.ask("Sorimo", failure + "\n\nClose without saving?", true))
     return false;

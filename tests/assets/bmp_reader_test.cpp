@@ -158,6 +158,13 @@ TEST(BmpReader, RunLengthEncodedEightAndFourBits) {
   // Top-down compressed files do not exist.
   rle4.height = -1;
   ErrorOf(BuildBmp(rle4));
+  // A few bytes that claim millions of pixels (lines ended at once, then the end mark) are
+  // refused before the picture's memory is taken.
+  BmpLayout bomb = Layout(5792, 5792, 8, pal);
+  bomb.compression = 1;
+  bomb.pixels.assign(62, 0);
+  bomb.pixels.insert(bomb.pixels.end(), {0, 1});
+  EXPECT_NE(ErrorOf(BuildBmp(bomb)).find("too large for its data"), std::string::npos);
 }
 
 TEST(BmpReader, EveryTruncationIsRefused) {

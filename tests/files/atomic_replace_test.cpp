@@ -56,6 +56,29 @@ TEST(ReplaceFileAtomically, CreatesOrReplacesTheWholeFileAndKeepsItsPermissions)
   EXPECT_EQ(folder.Names(), std::vector<std::string>{"Sorimo.ini"});
 }
 
+// A file kept elsewhere through a link (a synced folder) goes on being written there: the
+// link stays a link, and the new content is made beside its target, not beside the link.
+TEST(ReplaceFileAtomically, ALinkedFileIsReplacedWhereItsLinksEnd) {
+  TempFolder folder;
+  std::filesystem::create_directory(folder.path() / "synced");
+  const std::string target = folder.File("synced/Hallfame.ini");
+  WriteFile(target, "old");
+  std::filesystem::create_symlink("synced/Hallfame.ini", folder.path() / "Hallfame.ini");
+  std::filesystem::create_symlink(folder.File("Hallfame.ini"), folder.path() / "Sorimo.ini");
+  ASSERT_TRUE(ReplaceFileAtomically(folder.File("Sorimo.ini"), "new").ok()) << "a chain of two";
+  EXPECT_EQ(ReadFile(target), "new");
+  EXPECT_TRUE(std::filesystem::is_symlink(folder.path() / "Hallfame.ini"));
+  EXPECT_TRUE(std::filesystem::is_symlink(folder.path() / "Sorimo.ini"));
+  EXPECT_EQ(folder.Names(), (std::vector<std::string>{"Hallfame.ini", "Sorimo.ini", "synced"}));
+  // A link whose target does not exist yet makes it; a loop of links is refused.
+  std::filesystem::create_symlink("synced/new.lay", folder.path() / "new.lay");
+  ASSERT_TRUE(ReplaceFileAtomically(folder.File("new.lay"), "made").ok());
+  EXPECT_EQ(ReadFile(folder.File("synced/new.lay")), "made");
+  std::filesystem::create_symlink("loop", folder.path() / "loop");
+  EXPECT_EQ(ReplaceFileAtomically(folder.File("loop"), "x").error, ELOOP);
+  EXPECT_TRUE(std::filesystem::is_symlink(folder.path() / "loop"));
+}
+
 TEST(ReplaceFileAtomically, FailuresLeaveWhatWasThereAndNoTemporaryFile) {
   TempFolder folder;
   EXPECT_EQ(ReplaceFileAtomically(folder.File("missing") + "/Sorimo.ini", "x").error, ENOENT);

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/store/profile_values.h"
@@ -120,6 +122,68 @@ TEST(HallFile, LayoutsWhoseNamesDifferOnlyInBlanksShareOneSection) {
   for (int column = 1; column <= 3; ++column) ResetHallColumn(table, column);
   ASSERT_TRUE(SaveHall(store, layouts, table).ok());
   EXPECT_FALSE(store.Snapshot().HasSection("BigDragon"));
+}
+
+// Layouts named like an arcade list (in any case, with blanks) keep lists of their own, apart
+// from the arcade game's, and a layout never won on takes nothing from the arcade section.
+TEST(HallFile, LayoutsNamedLikeAnArcadeListKeepTheirOwnResults) {
+  TempFolder folder;
+  const std::string path = folder.File("Hallfame.ini");
+  WriteFile(path, Section("Rivers", {"Arc        40    0"}) + Section("Clicks2", {"Arc         3    0"}));
+  const SectionKeyStore store(path);
+  const std::vector<std::string> layouts = {"rivers", "Clicks 2", "Memory\t", "Turtle"};
+  HallTable table;
+  LoadHall(store, layouts, table);
+  EXPECT_EQ(table.At(1, 1), TimedPlaceholder(1)) << "the arcade results are not the layout's";
+  EXPECT_EQ(table.At(1, 2), TimedPlaceholder(1));
+  int NewEntryRank = 0;
+  ASSERT_TRUE(AddHall(table, 1, 290, 0, "Lay", NewEntryRank));
+  ASSERT_TRUE(AddHall(table, 3, 291, 0, "Lay", NewEntryRank));
+  ASSERT_TRUE(AddHall(table, kRiversEasyColumn, 30, 0, "Arc2", NewEntryRank));
+  ASSERT_TRUE(SaveHall(store, layouts, table).ok());
+
+  HallTable reloaded;
+  LoadHall(store, layouts, reloaded);
+  EXPECT_EQ(reloaded.At(1, 1), "Lay       290    0");
+  EXPECT_EQ(reloaded.At(2, 1), TimedPlaceholder(1));
+  EXPECT_EQ(reloaded.At(1, 3), "Lay       291    0");
+  EXPECT_EQ(reloaded.At(1, kRiversEasyColumn), "Arc2       30    0");
+  EXPECT_EQ(reloaded.At(2, kRiversEasyColumn), "Arc        40    0");
+  EXPECT_EQ(reloaded.At(1, kClicksHardColumn), "Arc         3    0") << "an unwon layout erased it";
+  EXPECT_EQ(reloaded.At(1, kMemoryEasyColumn), TimedPlaceholder(1));
+  HallTable registered;
+  ASSERT_EQ(RegisterLayoutColumn(store, registered, 5, "RIVERS"), RegisterResult::Registered);
+  EXPECT_EQ(registered.At(1, 5), "Lay       290    0");
+}
+
+// A section written twice (a hand edit, two files joined) is one list: every real result of
+// every copy is read, none is counted twice, and the save leaves one copy holding them.
+TEST(HallFile, ASectionWrittenTwiceKeepsTheResultsOfEveryCopy) {
+  TempFolder folder;
+  const std::string path = folder.File("Hallfame.ini");
+  WriteFile(path, Section("Turtle", Placeholders(1)) + Section("Rivers", {"Both      100    0"}) +
+                      Section("turtle", {"Ann       250    0", "Bob       400    0"}) +
+                      Section("Rivers", {"Cy         90    0", "Both      100    0"}));
+  const SectionKeyStore store(path);
+  HallTable table;
+  LoadHall(store, kLayouts, table);
+  EXPECT_EQ(table.At(1, 1), "Ann       250    0");
+  EXPECT_EQ(table.At(2, 1), TimedPlaceholder(1));
+  EXPECT_EQ(table.At(4, 1), "Bob       400    0");
+  EXPECT_EQ(table.At(1, kRiversEasyColumn), "Cy         90    0");
+  EXPECT_EQ(table.At(2, kRiversEasyColumn), "Both      100    0");
+  EXPECT_EQ(table.At(3, kRiversEasyColumn), TimedPlaceholder(1)) << "one result, not two";
+
+  // Saving with no game played keeps them all, in one copy of each section.
+  ASSERT_TRUE(SaveHall(store, kLayouts, table).ok());
+  const std::string saved = ReadFile(path);
+  EXPECT_EQ(saved.find("[turtle]"), std::string::npos);
+  EXPECT_EQ(saved.find("[Rivers]"), saved.rfind("[Rivers]"));
+  HallTable reloaded;
+  LoadHall(store, kLayouts, reloaded);
+  for (int rank = 1; rank <= 10; ++rank)
+    for (int column : {1, kRiversEasyColumn})
+      EXPECT_EQ(reloaded.At(rank, column), table.At(rank, column)) << rank << " " << column;
 }
 
 TEST(HallFile, ResetListsAreSavedAsPlaceholdersOrRemoved) {
@@ -292,6 +356,33 @@ TEST(HallFile, ARenamedResultIsSavedUnderItsNewNameAndBetterResultsPushOutWorse)
   ASSERT_TRUE(RenameNewestEntry(roomy.second, 1, roomy.secondRank, "Zoe"));
   ASSERT_TRUE(SaveHall(roomy.store, kLayouts, roomy.second).ok());
   EXPECT_EQ(roomy.Reloaded().At(2, 1), "Zoe       290    0");
+}
+
+// Two copies closed at the same moment (a logout ends both) save at once, again and again:
+// each save reads, merges and replaces the file while the other cannot step in between.
+TEST(HallFile, CopiesSavingAtTheSameMomentKeepEveryResult) {
+  TempFolder folder;
+  const SectionKeyStore store(folder.File("Hallfame.ini"));
+  constexpr int kSaves = 30;
+  std::vector<std::string> layouts;
+  for (int column = 1; column <= 2 * kSaves; ++column) layouts.push_back("L" + std::to_string(column));
+  auto copy = [&](int firstColumn) {
+    auto table = std::make_unique<HallTable>();
+    LoadHall(store, layouts, *table);
+    for (int save = 0; save < kSaves; ++save) {
+      int NewEntryRank = 0;
+      ASSERT_TRUE(AddHall(*table, firstColumn + save, 299, 0, "P", NewEntryRank));
+      ASSERT_TRUE(SaveHall(store, layouts, *table).ok());
+    }
+  };
+  std::thread first(copy, 1), second(copy, 1 + kSaves);
+  first.join();
+  second.join();
+  auto saved = std::make_unique<HallTable>();
+  LoadHall(store, layouts, *saved);
+  for (int column = 1; column <= 2 * kSaves; ++column)
+    EXPECT_EQ(saved->At(1, column), "P         299    0") << layouts[static_cast<size_t>(column - 1)];
+  EXPECT_EQ(folder.Names(), (std::vector<std::string>{"Hallfame.ini", "Hallfame.ini.lock"}));
 }
 
 }  // namespace

@@ -118,6 +118,31 @@ TEST(SectionKeyStore, FailedWritesReportThePathAndLeaveTheFileAlone) {
   EXPECT_EQ(std::filesystem::file_size(huge), kMaxStoreFileBytes + 18);
 }
 
+// A file that is there but not one of ours (UTF-16, a picture, random bytes) is named as
+// unusable and never has text appended to it; files it can read, odd as they may be, are not.
+TEST(SectionKeyStore, UnreadableContentIsNamedAndNeverAppendedTo) {
+  TempFolder folder;
+  const std::string utf16("\xFF\xFE[\0S\0o\0r\0i\0m\0o\0]\0\n\0", 20);
+  const std::string garbage = "\x89PNG\r\n\x1a\x05\x7f\xc3 random bytes = without a section";
+  for (const std::string& bytes : {utf16, garbage}) {
+    const std::string path = folder.File("Sorimo.ini");
+    WriteFile(path, bytes);
+    const SectionKeyStore store(path);
+    EXPECT_NE(store.Problem().find(path), std::string::npos);
+    EXPECT_FALSE(store.WriteBool("Sorimo", "Invert", true).ok());
+    EXPECT_EQ(ReadFile(path), bytes);
+  }
+  std::filesystem::create_directory(folder.File("Hallfame.ini"));
+  EXPECT_EQ(SectionKeyStore(folder.File("Hallfame.ini")).Problem(),
+            "Cannot read " + folder.File("Hallfame.ini") + ": Is a directory");
+
+  EXPECT_EQ(SectionKeyStore(folder.File("missing.ini")).Problem(), "");
+  for (const std::string bytes : {"", "; only a comment\n\n", "[Sorimo]\nCurrentPlayer1=Ren\xe9\n", "x=1\n[a]"}) {
+    WriteFile(folder.File("ok.ini"), bytes);
+    EXPECT_EQ(SectionKeyStore(folder.File("ok.ini")).Problem(), "") << bytes;
+  }
+}
+
 TEST(SectionKeyStore, AWriteThatFailsHalfwayKeepsTheOldFileWhole) {
   TempFolder folder;
   const std::string path = folder.File("Sorimo.ini");

@@ -10,10 +10,12 @@
 #include <QMenuBar>
 #include <QToolButton>
 #include <cerrno>
+#include <csignal>
 #include <fstream>
 
 #include "app/window/status_bar.h"
 #include "app/window/welcome_panel.h"
+#include "app/window/quit_signals.h"
 #include "tests/window/window_test_support.h"
 
 namespace sorimo::testing {
@@ -157,9 +159,10 @@ TEST(WindowGame, OptionsAndChoicesSurviveARestart) {
 TEST(WindowGame, AWindowThatCannotSaveAsksBeforeClosing) {
   ProgramFolder folder;
   FakeDesktop desktop;
-  // A folder where the settings file should be: the file cannot be written.
-  fs::create_directories(folder.path() / "Sorimo.ini" / "blocked");
   Window w(folder, desktop);
+  ASSERT_TRUE(desktop.questions.empty());
+  // Meanwhile a folder took the settings file's place: the file cannot be written.
+  fs::create_directories(folder.path() / "Sorimo.ini" / "blocked");
   desktop.answers = {false};
   w->close();
   QApplication::processEvents();
@@ -173,6 +176,136 @@ TEST(WindowGame, AWindowThatCannotSaveAsksBeforeClosing) {
   EXPECT_FALSE(w->isVisible());
   EXPECT_EQ(desktop.questions.size(), 2u);
   w.window.reset();
+}
+
+// Files that are there but cannot be used are named once at the start, not after a session
+// whose results they would lose; the player may decline to start. Nothing is added to them.
+TEST(WindowGame, DamagedStoresAreNamedAtTheStartAndLeftAsTheyAre) {
+  ProgramFolder folder;
+  fs::create_directories(folder.path() / "Sorimo.ini" / "blocked");
+  const std::string utf16("\xFF\xFE[\0R\0i\0v\0e\0r\0s\0]\0\n\0", 20);
+  std::ofstream(folder.path() / "Hallfame.ini", std::ios::binary) << utf16;
+  auto hallBytes = [&] {
+    std::ifstream in(folder.path() / "Hallfame.ini", std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  };
+  {
+    FakeDesktop desktop;
+    desktop.answers = {false};
+    TSorimo declined(ProgramFolders{.data = folder.exeDir(), .config = folder.exeDir(),
+                                    .userLayouts = folder.exeDir() + "Layouts/"},
+                     desktop.services());
+    EXPECT_TRUE(declined.startupFailed());
+    EXPECT_EQ(declined.startupError(), "");
+    EXPECT_EQ(desktop.questions.size(), 1u);
+  }
+  FakeDesktop desktop;
+  Window w(folder, desktop);
+  ASSERT_EQ(desktop.questions.size(), 1u);
+  for (const char* name : {"Sorimo.ini", "Hallfame.ini"})
+    EXPECT_NE(desktop.questions[0].find(folder.exeDir() + name), std::string::npos) << desktop.questions[0];
+  EXPECT_NE(desktop.questions[0].find("will not be kept"), std::string::npos);
+  w->close();
+  QApplication::processEvents();
+  EXPECT_FALSE(w->isVisible());
+  EXPECT_EQ(desktop.questions.size(), 1u) << "the player was told at the start";
+  w.window.reset();
+  EXPECT_EQ(hallBytes(), utf16);
+  EXPECT_TRUE(fs::is_directory(folder.path() / "Sorimo.ini"));
+}
+
+// A logout's quit signal waits for no answer: what cannot be saved is said on the error output.
+TEST(WindowGame, AQuitSignalEndsWithoutAQuestion) {
+  ProgramFolder folder;
+  FakeDesktop desktop;
+  Window w(folder, desktop);
+  fs::create_directories(folder.path() / "Sorimo.ini" / "blocked");
+  CatchQuitSignals();
+  CloseOnQuitSignal(w.window.get());
+  ::testing::internal::CaptureStderr();
+  ASSERT_EQ(::raise(SIGTERM), 0);
+  for (int i = 0; i < 100 && w->isVisible(); ++i) QApplication::processEvents(QEventLoop::AllEvents, 10);
+  const std::string said = ::testing::internal::GetCapturedStderr();
+  EXPECT_FALSE(w->isVisible());
+  EXPECT_TRUE(desktop.questions.empty());
+  EXPECT_NE(said.find("Unable to write to " + folder.exeDir() + "Sorimo.ini"), std::string::npos) << said;
+  EXPECT_TRUE(fs::exists(folder.path() / "Hallfame.ini")) << "what could be saved was";
+}
+
+// The chosen layout's file was damaged (UTF-16, garbage): it is named once, and the first
+// listed layout that reads is played instead, for this run; the stored choice stays.
+TEST(WindowGame, ADamagedChosenLayoutIsNamedAndTheFirstGoodOneIsPlayed) {
+  ProgramFolder folder;
+  std::ofstream(folder.path() / "Sorimo.ini") << "[Sorimo]\nBoardNumber=23\n";
+  std::ofstream(folder.path() / "Layouts" / "Traditional.lay", std::ios::binary)
+      << std::string("\xFF\xFES\0o\0r\0i\0m\0o\0\n\0", 16);
+  FakeDesktop desktop;
+  {
+    Window w(folder, desktop);
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_NE(desktop.messages[0].find("Traditional.lay"), std::string::npos) << desktop.messages[0];
+    EXPECT_EQ(w->currentLayoutFile(), folder.exeDir() + "Layouts/Arena.lay");
+    EXPECT_EQ(w->layoutName(), "Arena");
+    w->game().NewGame();
+    EXPECT_EQ(w->game().TilesLeft, kTileCount);
+    EXPECT_EQ(desktop.messages.size(), 1u) << desktop.messages.back();
+  }
+  auto storedChoice = [&] {
+    std::ifstream settings(folder.path() / "Sorimo.ini");
+    const std::string text((std::istreambuf_iterator<char>(settings)), std::istreambuf_iterator<char>());
+    return text.find("BoardNumber=23\n") != std::string::npos;
+  };
+  EXPECT_TRUE(storedChoice());
+  // A FIFO in its place for a while: it is named, another layout is played, the choice stays.
+  fs::remove(folder.path() / "Layouts" / "Traditional.lay");
+  ASSERT_EQ(::mkfifo((folder.path() / "Layouts" / "Traditional.lay").c_str(), 0600), 0);
+  Window(folder, desktop).Close();
+  ASSERT_EQ(desktop.messages.size(), 2u);
+  EXPECT_NE(desktop.messages[1].find("Traditional.lay"), std::string::npos) << desktop.messages[1];
+  EXPECT_TRUE(storedChoice());
+}
+
+// A picture that fails once (damaged, on a folder not mounted yet) shows a stand-in for this
+// run; the player's choices stay in the settings for the start after it is mended.
+TEST(WindowGame, APictureThatFailsOnceLeavesTheStoredChoices) {
+  ProgramFolder folder;
+  const std::string choices = "Background=5\nLastLoadedBackground=" + folder.exeDir() + "away/mine.jpg\n";
+  std::ofstream(folder.path() / "Sorimo.ini") << "[Sorimo]\n" << choices;
+  std::ofstream(folder.path() / "Backgrounds" / "catpats.jpg") << "not a picture";
+  FakeDesktop desktop;
+  Window w(folder, desktop);
+  EXPECT_EQ(desktop.messages.size(), 1u);
+  EXPECT_NE(w->options().Background, 5) << "the stand-in is shown";
+  w.Close();
+  std::ifstream settings(folder.path() / "Sorimo.ini");
+  const std::string text((std::istreambuf_iterator<char>(settings)), std::istreambuf_iterator<char>());
+  EXPECT_NE(text.find(choices), std::string::npos) << text;
+}
+
+// A copy whose folder became read-only keeps the player's files in the player's own folder:
+// those beside the program are carried over once, and the player is told where they now are.
+TEST(WindowGame, FilesBesideAReadOnlyCopyAreCarriedToThePlayersFolder) {
+  ProgramFolder folder;
+  std::ofstream(folder.path() / "Sorimo.ini") << "[Sorimo]\nCurrentPlayer1=Zed\n";
+  std::ofstream(folder.path() / "Hallfame.ini") << "[Rivers]\nRank1=Zed        40    0\n";
+  const fs::path config = folder.path() / "home" / "sorimo";
+  FakeDesktop desktop;
+  {
+    Window w(ProgramFolders{.data = folder.exeDir(), .config = config.string() + "/",
+                            .userLayouts = folder.exeDir() + "Layouts/"},
+             desktop);
+    EXPECT_EQ(w->settingsValues().CurrentPlayer1, "Zed");
+    EXPECT_EQ(w->hallTable().At(1, kRiversEasyColumn), "Zed        40    0");
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_NE(desktop.messages[0].find(config.string()), std::string::npos) << desktop.messages[0];
+  }
+  EXPECT_TRUE(fs::exists(config / "Sorimo.ini"));
+  EXPECT_TRUE(fs::exists(config / "Hallfame.ini"));
+  // Once carried over, the player's folder is where they live: nothing more is said.
+  Window(ProgramFolders{.data = folder.exeDir(), .config = config.string() + "/",
+                        .userLayouts = folder.exeDir() + "Layouts/"},
+         desktop).Close();
+  EXPECT_EQ(desktop.messages.size(), 1u);
 }
 
 // Files the player made read-only are not replaced behind their back: closing asks, and the
@@ -381,13 +514,17 @@ TEST(WindowGame, TheStartRemovesWhatKilledSavesLeftBehind) {
   ProgramFolder folder;
   const fs::path settingsLeft = folder.path() / ("Sorimo.ini.new-" + std::to_string(gone) + "-1");
   const fs::path layoutLeft = folder.path() / "Layouts" / ("Arena.lay.tmp" + std::to_string(gone) + "-0");
-  const fs::path notOurs = folder.path() / "Sorimo.ini.bak";
-  for (const fs::path& p : {settingsLeft, layoutLeft, notOurs}) std::ofstream(p) << "x";
+  // The player's own files, however much they look like leftovers, stay.
+  const std::vector<fs::path> notOurs = {
+      folder.path() / "Sorimo.ini.bak", folder.path() / ("Scores backup.new-" + std::to_string(gone) + "-11"),
+      folder.path() / "Layouts" / ("notes.new-" + std::to_string(gone) + "-2")};
+  for (const fs::path& p : {settingsLeft, layoutLeft}) std::ofstream(p) << "x";
+  for (const fs::path& p : notOurs) std::ofstream(p) << "x";
   FakeDesktop desktop;
   Window w(folder, desktop);
   EXPECT_FALSE(fs::exists(settingsLeft));
   EXPECT_FALSE(fs::exists(layoutLeft));
-  EXPECT_TRUE(fs::exists(notOurs));
+  for (const fs::path& p : notOurs) EXPECT_TRUE(fs::exists(p)) << p;
 }
 
 // A layout whose file name is not valid UTF-8 (an old Latin-1 name) is listed and opens.

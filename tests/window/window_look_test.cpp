@@ -90,7 +90,9 @@ TEST(WindowLook, ABadPictureIsReportedAndTheChoiceInUseStays) {
 
 // The remembered pictures cannot be read any more: one message each, then the default
 // pictures, which the next start takes without a word.
-TEST(WindowLook, RememberedPicturesThatCannotBeReadAreReportedOnce) {
+std::string ReadIni(const ProgramFolder& folder);
+
+TEST(WindowLook, RememberedPicturesThatCannotBeReadAreReportedAndKept) {
   ProgramFolder folder;
   const std::string bad = folder.exeDir() + "bad.bmp";
   Spoil(bad);
@@ -112,8 +114,11 @@ TEST(WindowLook, RememberedPicturesThatCannotBeReadAreReportedOnce) {
     EXPECT_EQ(w->renderer().background(), andromeda);
     EXPECT_EQ(w->renderer().tileset(), TilesetOf(folder.path() / "Tilesets" / "bluepai.bmp"));
   }
+  // The choices stay in the settings, for when the file is mended: until then each start
+  // names it again and shows the stand-in.
+  EXPECT_NE(ReadIni(folder).find("LastLoadedBackground=" + bad), std::string::npos) << ReadIni(folder);
   Window again(folder, desktop);
-  EXPECT_EQ(desktop.messages.size(), 2u);
+  EXPECT_EQ(desktop.messages.size(), 4u);
   EXPECT_TRUE(again->action("Andromeda")->isChecked());
 }
 

@@ -48,7 +48,7 @@ std::string LayoutSectionName(std::string_view layoutName) {
   // The file compares section names after trimming and without regard to case, so that is
   // how a clash with an arcade list is judged.
   const std::string stored = ProfileDocument::CleanSectionName(name);
-  for (int column : kArcadeColumns)
+  for (int column : ArcadeColumns())
     if (SameName(stored, ArcadeSectionName(column))) return std::string(kArcadeLikeLayoutPrefix) + stored;
   return name;
 }

@@ -1,7 +1,7 @@
 // Can this board still be cleared? An exact answer for any classic position under either free
 // rule, with a clearing order when there is one, searched within a budget of nodes and time.
 //
-//   const SolveResult r = SolveBoard(game.Grid, game.Records, options.Vertical, {});
+//   const SolveResult r = SolveBoard(board.Grid(), board.Records(), options.Vertical, {});
 //   if (r.verdict == SolveVerdict::Impossible) ...          // no order of moves clears it
 //   for (const TilePair& p : r.order) game.RemovePair(p.first, p.second);  // when Clearable
 //

@@ -3,6 +3,7 @@
 // the answer.
 #include <gtest/gtest.h>
 
+#include "layouts/clearing_share.h"
 #include "layouts/layout_reader.h"
 #include "solver_support.h"
 
@@ -126,7 +127,8 @@ TEST(Solver, FindsThePairingTheObviousMoveRulesOut) {
 }
 
 // Deals of the shipped layout: every clearing order is played in the game by clicking the tiles,
-// under the rule the game was dealt for, and empties the board.
+// under the rule the game was dealt for, and empties the board. The plain deal that measures a
+// layout's share of clearable deals is the game's own.
 TEST(Solver, ClearingOrdersOfTraditionalDealsPlayInTheGame) {
   const LayoutCells layout = Traditional();
 #ifdef SORIMO_SANITIZED
@@ -140,6 +142,10 @@ TEST(Solver, ClearingOrdersOfTraditionalDealsPlayInTheGame) {
     Table t;
     t.options.Vertical = vertical;
     ASSERT_EQ(t.Deal(layout, number, false), DealResult::Dealt);
+    BoardGrid grid;
+    TileRecords records;
+    ASSERT_TRUE(DealPlainBoard(layout, number, grid, records));
+    EXPECT_TRUE(grid == t.game.Grid && records == t.game.Records) << "the plain deal of game " << number;
     const SolveResult r = SolveBoard(t.game.Grid, t.game.Records, vertical, kNoLimit);
     ASSERT_NE(r.verdict, SolveVerdict::Unknown);
     if (r.verdict != SolveVerdict::Clearable) continue;

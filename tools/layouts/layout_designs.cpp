@@ -37,17 +37,17 @@ void Traditional(B& b) {
   b.Block(11, 5, 2, 6, 6).Block(13, 7, 3, 4, 4).Block(15, 9, 4, 2, 2).Tile(16, 10, 5);
 }
 
-// Five steps up to a cap of two tiles, a stairway up the middle. Each step stands square on
-// the one below (a tile under one tile only), and the stairway splits every row in two, so the
-// ends of short rows keep opening as the pyramid comes down.
+// Five steps up to a cap of two tiles, a stairway cut into the upper steps. Each step stands
+// square on the one below (a tile under one tile only), and the stairway parts the upper rows,
+// so the ends of short rows keep opening as the pyramid comes down.
 void Pyramid(B& b) {
-  Heights(b, {"111111.111111",
-              "112222.222211",
-              ".12333.33321.",
-              "112345.543211",
-              ".12333.33321.",
-              "112222.222211",
-              "111111.111111"});
+  Heights(b, {"11111111111",
+              "12222222221",
+              "12333133321",
+              "12345254321",
+              "12333133321",
+              "12222222221",
+              "11111111111"});
 }
 
 // A walled square with a tower on every corner, battlements along the long walls and a

@@ -2,7 +2,6 @@
 // classic game, and the status line says on which move the game was lost and how far Back
 // has to go to a position that can still be cleared.
 #include <algorithm>
-#include <chrono>
 
 #include "engine/game.h"
 
@@ -11,10 +10,12 @@ namespace sorimo {
 namespace {
 
 // A position in the middle of a game is decided in a millisecond or two; the budget only
-// bounds the rare hard one, which then counts as not known and warns of nothing.
-constexpr double kJudgeSeconds = 0.25;
-// The walk back through the history solves one position a step; it gives up after this.
-constexpr double kWalkBackSeconds = 1.0;
+// bounds the rare hard one, which then counts as not known and warns of nothing. Budgets count
+// the solver's nodes, so every machine warns alike.
+constexpr int64_t kJudgeNodes = SolveBudget::kDefaultSolveNodes / 4;
+// The walk back through the history solves one position a step; it gives up after this many
+// nodes in all.
+constexpr int64_t kWalkBackNodes = SolveBudget::kDefaultSolveNodes;
 
 }  // namespace
 
@@ -34,7 +35,7 @@ std::string UnclearableText(const BacksNeeded& b) {
 void Game::WatchClearable() {
   ClearableWatchState& w = aid.ClearableWatch;
   if (w.judged && w.position == board_.Records()) return;
-  const SolveResult r = SolveBoard(board_.Grid(), board_.Records(), options_.Vertical, {0, kJudgeSeconds});
+  const SolveResult r = SolveBoard(board_.Grid(), board_.Records(), options_.Vertical, {kJudgeNodes});
   const bool wasImpossible = w.judged && w.verdict == SolveVerdict::Impossible;
   // The walk back compares its first step with the position judged before this one.
   if (r.verdict == SolveVerdict::Impossible && !wasImpossible) status.ShowStatus(UnclearableText(BacksToClearable()));
@@ -44,8 +45,7 @@ void Game::WatchClearable() {
 }
 
 BacksNeeded Game::BacksToClearable() const {
-  using Clock = std::chrono::steady_clock;
-  const Clock::time_point start = Clock::now();
+  int64_t spent = 0;
   Board copy = board_;
   // Each step is one press of Back, made on the copy.
   for (int backs = 1; PutBackPair(copy); ++backs) {
@@ -53,10 +53,10 @@ BacksNeeded Game::BacksToClearable() const {
     if (backs == 1 && aid.ClearableWatch.judged && aid.ClearableWatch.verdict == SolveVerdict::Clearable &&
         aid.ClearableWatch.position == copy.Records())
       return {BacksNeeded::Kind::Found, 1};
-    const double spent = std::chrono::duration<double>(Clock::now() - start).count();
-    const double remaining = kWalkBackSeconds - spent;
+    const int64_t remaining = kWalkBackNodes - spent;
     if (remaining <= 0) return {BacksNeeded::Kind::NotKnown, 0};
-    const SolveResult r = SolveBoard(copy.Grid(), copy.Records(), options_.Vertical, {0, std::min(kJudgeSeconds, remaining)});
+    const SolveResult r = SolveBoard(copy.Grid(), copy.Records(), options_.Vertical, {std::min(kJudgeNodes, remaining)});
+    spent += r.nodes;
     if (r.verdict == SolveVerdict::Clearable) return {BacksNeeded::Kind::Found, backs};
     if (r.verdict == SolveVerdict::Unknown) return {BacksNeeded::Kind::NotKnown, 0};
   }

@@ -8,15 +8,15 @@ namespace sorimo {
 
 namespace {
 
-// The player asked and waits for the answer: more time than the warning gets.
-constexpr double kSolveCommandSeconds = 3.0;
+// The player asked and waits for the answer: more work than the warning gets.
+constexpr int64_t kSolveCommandNodes = 3 * SolveBudget::kDefaultSolveNodes;
 
 }  // namespace
 
 void Game::SolveThisBoard() {
   if (!Describe(GameMode).solverPlays || GameFinished || TilesLeft() == 0) return;
   if (StopSolving()) return;
-  const SolveResult r = SolveBoard(board_.Grid(), board_.Records(), options_.Vertical, {0, kSolveCommandSeconds});
+  const SolveResult r = SolveBoard(board_.Grid(), board_.Records(), options_.Vertical, {kSolveCommandNodes});
   if (r.verdict == SolveVerdict::Impossible) {
     status.ShowStatus(UnclearableText(BacksToClearable()));
     return;

@@ -53,6 +53,14 @@ ProgramFolders ResolveProgramFolders(const std::string& exeDir, const FolderFact
   return f;
 }
 
+std::string CacheFolder(const ProgramFolders& folders, const FolderFacts& facts) {
+  if (folders.portable()) return folders.config;
+  std::string cache = AbsoluteFolder(facts.environment("XDG_CACHE_HOME"));
+  const std::string home = AbsoluteFolder(facts.environment("HOME"));
+  if (cache.empty() && !home.empty()) cache = home + ".cache/";
+  return cache.empty() ? folders.config : cache + kAppFolder;
+}
+
 FolderFacts RealFolderFacts() {
   return {.isFolder =
               [](const std::string& path) {

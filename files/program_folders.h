@@ -33,6 +33,11 @@ struct FolderFacts {
 // unset. With no usable home at all the player's files stay beside the data.
 ProgramFolders ResolveProgramFolders(const std::string& exeDir, const FolderFacts& facts);
 
+// Where the program keeps what it can always work out again (the layouts' measured shares of
+// clearable deals): beside the program for a portable copy, else $XDG_CACHE_HOME/sorimo/ (else
+// $HOME/.cache/sorimo/); the config folder when there is no home at all. Ends with '/'.
+std::string CacheFolder(const ProgramFolders& folders, const FolderFacts& facts);
+
 // The facts of this machine.
 FolderFacts RealFolderFacts();
 

@@ -15,6 +15,15 @@ namespace sorimo {
 namespace {
 
 constexpr int kPictureWidth = 206, kPictureHeight = 138;
+// The share line sits between the picture and the buttons, which move down to make room.
+constexpr int kShareLine = 18;
+const char kMeasuringText[] = "Measuring how often it can be cleared...";
+
+// A layout the game deals: an even number of tiles, 2 to 144.
+bool Dealable(const LayoutCells& cells) {
+  const int n = cells.count();
+  return n > 0 && n % 2 == 0 && n <= kTileCount;
+}
 
 // A picture of the expanded view that reports a click. It takes the keyboard too: Tab or the
 // arrows move between the pictures (three a row), Space or Enter chooses the one framed.
@@ -64,32 +73,44 @@ class ClickablePicture : public QLabel {
 
 }  // namespace
 
-TChooseLayout::TChooseLayout(QWidget* parent, ChooseLayoutModel model) : QDialog(parent), model_(std::move(model)) {
+QString ClearableShareText(int percent) { return QString("Can be cleared in %1 % of deals").arg(percent); }
+
+TChooseLayout::TChooseLayout(QWidget* parent, ChooseLayoutModel model)
+    : QDialog(parent), model_(std::move(model)), shares_(model_.shareCache) {
+  // The worker reports on its own thread; the answer is handled on the window's.
+  worker_ = std::make_unique<ClearingShareWorker>(
+      [this](const std::string& key, int percent) {
+        QMetaObject::invokeMethod(this, [this, key, percent] { ShareMeasured(key, percent); }, Qt::QueuedConnection);
+      },
+      kShareSampleDeals, kShareSampleNodes);
+  entryKeys_.resize(model_.names.size());
   setWindowTitle("Choose a new layout...");
-  setFixedSize(518, 271);
+  setFixedSize(518, 271 + kShareLine);
   LayoutList = new QListWidget(this);
-  LayoutList->setGeometry(16, 24, 225, 209);
+  LayoutList->setGeometry(16, 24, 225, 209 + kShareLine);
   LayoutList->setUniformItemSizes(true);
   for (const std::string& name : model_.names) LayoutList->addItem(QString::fromStdString(name));
   Preview = new QLabel(this);
   Preview->setGeometry(264, 24, kPictureWidth, kPictureHeight);
+  Share = new QLabel(this);
+  Share->setGeometry(264, 24 + kPictureHeight + 2, 240, kShareLine);
   auto* label = new QLabel("Full Name :", this);
-  label->move(16, 246);
+  label->move(16, 246 + kShareLine);
   LayoutN = new QLabel(this);
-  LayoutN->setGeometry(90, 246, 420, label->sizeHint().height());
+  LayoutN->setGeometry(90, 246 + kShareLine, 420, label->sizeHint().height());
   BitBtn1 = new QPushButton("Play this layout", this);
-  BitBtn1->setGeometry(264, 175, 105, 25);
+  BitBtn1->setGeometry(264, 175 + kShareLine, 105, 25);
   BitBtn1->setDefault(true);
   BitBtn5 = new QPushButton("Expand >>", this);
-  BitBtn5->setGeometry(376, 176, 97, 25);
+  BitBtn5->setGeometry(376, 176 + kShareLine, 97, 25);
   auto* edit = new QPushButton("Edit", this);
-  edit->setGeometry(264, 208, 49, 25);
+  edit->setGeometry(264, 208 + kShareLine, 49, 25);
   edit->setEnabled(bool(model_.edit));
   auto* create = new QPushButton("Create", this);
-  create->setGeometry(320, 207, 49, 25);
+  create->setGeometry(320, 207 + kShareLine, 49, 25);
   create->setEnabled(bool(model_.create));
   auto* cancel = new QPushButton("Cancel", this);
-  cancel->setGeometry(376, 208, 97, 25);
+  cancel->setGeometry(376, 208 + kShareLine, 97, 25);
 
   connect(LayoutList, &QListWidget::currentRowChanged, this, [this] { LayoutListClick(); });
   connect(LayoutList, &QListWidget::itemDoubleClicked, this, [this] { BitBtn1Click(); });
@@ -126,6 +147,38 @@ void TChooseLayout::LayoutListClick(bool report) {
   Preview->setPixmap(QPixmap::fromImage(model_.picture(PreviewGrid)));
   LayoutN->setText(QString::fromStdString(read.name));
   BitBtn1->setEnabled(playable_);
+  ShowShare(PreviewGrid);
+}
+
+QString TChooseLayout::ShareText(const std::string& key) const {
+  const std::optional<int> known = shares_.Find(key);
+  return known ? ClearableShareText(*known) : QString(kMeasuringText);
+}
+
+// The entry shown is measured before every other one still waiting.
+void TChooseLayout::ShowShare(const LayoutCells& cells) {
+  const int row = LayoutList->currentRow();
+  previewKey_ = Dealable(cells) ? ClearingShareKey(cells, model_.vertical) : std::string();
+  if (row >= 0 && size_t(row) < entryKeys_.size()) entryKeys_[size_t(row)] = previewKey_;
+  if (previewKey_.empty()) {
+    Share->clear();
+    return;
+  }
+  Share->setText(ShareText(previewKey_));
+  if (shares_.Find(previewKey_)) return;
+  std::erase_if(pending_, [this](const ShareJob& j) { return j.key == previewKey_; });
+  pending_.insert(pending_.begin(), ShareJob{previewKey_, cells, model_.vertical});
+  worker_->Measure(pending_);
+}
+
+void TChooseLayout::ShareMeasured(const std::string& key, int percent) {
+  std::erase_if(pending_, [&key](const ShareJob& j) { return j.key == key; });
+  if (percent < 0) return;
+  shares_.Remember(key, percent);
+  if (key == previewKey_) Share->setText(ClearableShareText(percent));
+  if (expanded_ != nullptr)
+    for (size_t i = 0; i < entryKeys_.size(); ++i)
+      if (entryKeys_[i] == key) expanded_->SetCaption(int(i), ClearableShareText(percent));
 }
 
 void TChooseLayout::BitBtn1Click() {
@@ -137,6 +190,7 @@ void TChooseLayout::BitBtn1Click() {
 void TChooseLayout::BitBtn5Click() {
   std::vector<QImage> pictures;
   std::vector<bool> playable;
+  std::vector<ShareJob> unknown;  // every entry not measured yet, in list order
   for (int i = 0; i < LayoutList->count(); ++i) {
     LayoutList->blockSignals(true);
     LayoutList->setCurrentRow(i);
@@ -144,9 +198,16 @@ void TChooseLayout::BitBtn5Click() {
     LayoutListClick(false);
     pictures.push_back(Preview->pixmap().toImage());
     playable.push_back(playable_);
+    if (!previewKey_.empty() && !shares_.Find(previewKey_)) unknown.push_back({previewKey_, PreviewGrid, model_.vertical});
   }
+  pending_ = std::move(unknown);
+  worker_->Measure(pending_);
   TExtendedChoose view(this, pictures, playable);
+  for (size_t i = 0; i < entryKeys_.size() && i < pictures.size(); ++i)
+    if (!entryKeys_[i].empty()) view.SetCaption(int(i), ShareText(entryKeys_[i]));
+  expanded_ = &view;
   const int result = runExpanded ? runExpanded(view) : view.exec();
+  expanded_ = nullptr;
   if (result == kReduce) return;  // the list shows its last entry, pictured
   if (result == QDialog::Accepted && view.ChosenLayoutIndex >= 0) {
     LayoutList->setCurrentRow(view.ChosenLayoutIndex);
@@ -196,6 +257,16 @@ TExtendedChoose::TExtendedChoose(QWidget* parent, const std::vector<QImage>& pic
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   if (!pictures_.empty()) pictures_.front()->setFocus();
   CentreOnScreen(this);
+}
+
+void TExtendedChoose::SetCaption(int index, const QString& text) {
+  if (index < 0 || index >= int(pictures_.size())) return;
+  pictures_[size_t(index)]->setToolTip(text);
+  pictures_[size_t(index)]->setAccessibleDescription(text);
+}
+
+QString TExtendedChoose::caption(int index) const {
+  return index < 0 || index >= int(pictures_.size()) ? QString() : pictures_[size_t(index)]->toolTip();
 }
 
 void TExtendedChoose::ScrollClick(int index) {

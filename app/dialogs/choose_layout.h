@@ -1,13 +1,18 @@
 // The layout chooser "Choose a new layout..." and its expanded view "Choose a Layout": every
-// layout of the Layout menu, listed and pictured, to play, edit, or begin a new one.
+// layout of the Layout menu, listed and pictured, to play, edit, or begin a new one. Under
+// the picture it tells how often the layout's plain deals can be cleared, measured by the
+// solver on a thread of its own and kept in a cache file, so the window never waits for it.
 #pragma once
 
 #include <QDialog>
 #include <QImage>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "app/dialogs/clearing_share_worker.h"
+#include "layouts/clearing_share_cache.h"
 #include "layouts/layout_reader.h"
 
 class QLabel;
@@ -26,7 +31,12 @@ struct ChooseLayoutModel {
   // has no editor (the buttons are then disabled).
   std::function<void(int index)> edit;
   std::function<void()> create;
+  bool vertical = false;   // the Vertical Variation is on: the shares are measured under its rule
+  std::string shareCache;  // the file that keeps measured shares between runs; empty: this run only
 };
+
+// "Can be cleared in N % of deals" for a measured percent.
+QString ClearableShareText(int percent);
 
 class TChooseLayout : public QDialog {
   Q_OBJECT
@@ -41,6 +51,7 @@ class TChooseLayout : public QDialog {
   QLabel* fullName() const { return LayoutN; }
   QPushButton* playButton() const { return BitBtn1; }
   QPushButton* expandButton() const { return BitBtn5; }
+  QLabel* share() const { return Share; }
   // The expanded view is built and run by this; tests may replace how it runs (it returns the
   // view's result: QDialog::Accepted with the picture's index, kReduce, or Rejected).
   static constexpr int kReduce = 3;
@@ -51,6 +62,11 @@ class TChooseLayout : public QDialog {
   void BitBtn5Click();
 
  private:
+  // What the share line says for these cells, asking the worker for it when it is not known.
+  void ShowShare(const LayoutCells& cells);
+  void ShareMeasured(const std::string& key, int percent);
+  QString ShareText(const std::string& key) const;
+
   ChooseLayoutModel model_;
   LayoutCells PreviewGrid{};
   bool playable_ = false;  // the selected entry's file was read as a layout
@@ -60,6 +76,13 @@ class TChooseLayout : public QDialog {
   QLabel* LayoutN;
   QPushButton* BitBtn1;
   QPushButton* BitBtn5;
+  QLabel* Share;
+  ClearingShareCache shares_;
+  std::string previewKey_;          // the share the line waits for; empty: none
+  std::vector<ShareJob> pending_;   // asked of the worker and not answered yet, the next first
+  std::vector<std::string> entryKeys_;  // each entry's key once read ("" when it has no share)
+  class TExtendedChoose* expanded_ = nullptr;  // while the expanded view is open
+  std::unique_ptr<ClearingShareWorker> worker_;  // last: stopped before the rest goes
 };
 
 class TExtendedChoose : public QDialog {
@@ -71,6 +94,9 @@ class TExtendedChoose : public QDialog {
   int scrollRange() const { return scrollRange_; }
   // A picture clicked: it is the choice and the view closes.
   void ScrollClick(int index);
+  // The picture's tooltip: its layout's share of clearable deals.
+  void SetCaption(int index, const QString& text);
+  QString caption(int index) const;
 
  private:
   std::vector<bool> playable_;

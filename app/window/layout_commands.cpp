@@ -122,7 +122,11 @@ ChooseLayoutModel TSorimo::ChooserModel() {
               },
           .showError = [this](const std::string& text) { ShowError(text); },
           .edit = [this](int index) { EditLayoutEntry(index + 1); },
-          .create = [this] { CreateLayout1Click(); }};
+          .create = [this] { CreateLayout1Click(); },
+          .vertical = options_.Vertical,
+          .shareCache = CacheFolder({.data = ExeDir, .config = ConfigDir, .userLayouts = UserLayoutsDir},
+                                    RealFolderFacts()) +
+                        "LayoutShares.txt"};
 }
 
 // "Select Layout" and the toolbar's "Layout": the game waits while the player looks, and a

@@ -1,10 +1,11 @@
 // The solver on fresh plain deals of the shipped Traditional layout, dealt by the game itself
 // (game numbers 1..N as specific games, horizontal rule unless --vertical).
 //
-//   solver_bench [--deals N] [--odds M] [--seconds S] [--layout FILE] [--vertical] [--uniform]
+//   solver_bench [--deals N] [--odds M] [--nodes K] [--layout FILE] [--vertical] [--uniform]
 //                [--slowest K]
 //
-// Part one solves deals 1..N (default 10,000) with a budget of S seconds each (default 1) and
+// Part one solves deals 1..N (default 10,000) with a budget of K search nodes each (default the
+// solver's own) and
 // prints the median, 90th and 99th percentile and the longest solve time, in the thread's CPU
 // time, with the share left Unknown. Every figure is also given as a multiple of a baseline
 // measured in the same run: one plain deal of the same layout (what starting a game costs
@@ -40,7 +41,7 @@ namespace {
 struct Args {
   int deals = 10000;
   int odds = 100000;
-  double seconds = 1.0;
+  int64_t nodes = SolveBudget::kDefaultSolveNodes;
   bool vertical = false;
   bool uniform = false;
   int slowest = 10;
@@ -113,7 +114,7 @@ int Run(const Args& a) {
     return 1;
   }
   Dealer dealer(file.cells, a.uniform);
-  const SolveBudget budget{0, a.seconds};
+  const SolveBudget budget{a.nodes};
 
   int number = 1;
   const double dealSeconds = bench::LeastSecondsPerCall([&] { dealer.Deal(number++); }, 200);
@@ -144,7 +145,8 @@ int Run(const Args& a) {
     }
     const double median = Percentile(times, 0.5), p90 = Percentile(times, 0.9), p99 = Percentile(times, 0.99);
     const double longest = *std::max_element(times.begin(), times.end());
-    std::printf("\nsolve time over deals 1..%d (thread CPU time, budget %.2f s):\n", a.deals, a.seconds);
+    std::printf("\nsolve time over deals 1..%d (thread CPU time, budget %lld nodes):\n", a.deals,
+                static_cast<long long>(a.nodes));
     std::printf("  %-8s %10s %10s\n", "", "ms", "x_deal");
     for (const auto& [name, v] : {std::pair{"median", median}, {"p90", p90}, {"p99", p99}, {"longest", longest}})
       std::printf("  %-8s %10.3f %10.1f\n", name, v * 1e3, v / dealSeconds);
@@ -190,14 +192,14 @@ int main(int argc, char** argv) {
     const auto next = [&] { return i + 1 < argc ? argv[++i] : ""; };
     if (!std::strcmp(argv[i], "--deals")) a.deals = std::atoi(next());
     else if (!std::strcmp(argv[i], "--odds")) a.odds = std::atoi(next());
-    else if (!std::strcmp(argv[i], "--seconds")) a.seconds = std::atof(next());
+    else if (!std::strcmp(argv[i], "--nodes")) a.nodes = std::atoll(next());
     else if (!std::strcmp(argv[i], "--layout")) a.layout = next();
     else if (!std::strcmp(argv[i], "--vertical")) a.vertical = true;
     else if (!std::strcmp(argv[i], "--uniform")) a.uniform = true;
     else if (!std::strcmp(argv[i], "--slowest")) a.slowest = std::atoi(next());
     else {
       std::fprintf(stderr,
-                   "usage: solver_bench [--deals N] [--odds M] [--seconds S] [--layout FILE] [--vertical] [--uniform] "
+                   "usage: solver_bench [--deals N] [--odds M] [--nodes K] [--layout FILE] [--vertical] [--uniform] "
                    "[--slowest K]\n");
       return 2;
     }

@@ -42,7 +42,6 @@
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <chrono>
 #include <vector>
 
 #include "engine/solver/dead_table.h"
@@ -116,7 +115,7 @@ struct State {
 class Search {
  public:
   Search(const TileDependencies& deps, const Precedence& prec, const SearchLimits& limits)
-      : d_(deps), p_(prec), limits_(limits), start_(std::chrono::steady_clock::now()) {}
+      : d_(deps), p_(prec), limits_(limits) {}
 
   SearchReport Run();
 
@@ -184,7 +183,6 @@ class Search {
   const TileDependencies& d_;
   const Precedence& p_;
   SearchLimits limits_;
-  std::chrono::steady_clock::time_point start_;
 
   std::array<uint8_t, kGroups> size_{};                  // tiles of the group on the board at the start
   std::array<std::array<uint8_t, 4>, kGroups> member_{};  // tile index of each slot
@@ -224,10 +222,6 @@ class Search {
 bool Search::OutOfBudget() {
   if (outOfBudget_) return true;
   if (limits_.maxNodes > 0 && nodes_ > limits_.maxNodes) outOfBudget_ = true;
-  if (limits_.maxSeconds > 0 && (nodes_ & 15) == 0) {
-    const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - start_;
-    if (spent.count() > limits_.maxSeconds) outOfBudget_ = true;
-  }
   return outOfBudget_ || (runLimit_ > 0 && nodes_ - runStart_ > runLimit_);
 }
 

@@ -13,8 +13,7 @@
 namespace sorimo::solver {
 
 struct SearchLimits {
-  int64_t maxNodes = 0;     // 0: none
-  double maxSeconds = 0.0;  // 0: none
+  int64_t maxNodes = 0;  // 0: none
 };
 
 enum class SearchOutcome { Cleared, Dead, OutOfBudget };

@@ -9,7 +9,7 @@ namespace sorimo {
 SolveResult SolveBoard(const BoardGrid& grid, const TileRecords& records, bool vertical, const SolveBudget& budget) {
   const solver::TileDependencies deps = solver::BuildTileDependencies(grid, records, vertical);
   const solver::Precedence prec = solver::BuildPrecedence(deps);
-  const solver::SearchReport report = solver::SearchPairings(deps, prec, {budget.maxNodes, budget.maxSeconds});
+  const solver::SearchReport report = solver::SearchPairings(deps, prec, {budget.maxNodes});
 
   SolveResult result;
   result.nodes = report.nodes;

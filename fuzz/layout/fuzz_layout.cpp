@@ -7,10 +7,10 @@
 #include <string_view>
 #include <vector>
 
-#include "layouts/layout_fit.h"
+#include "tools/layouts/layout_fit.h"
 #include "layouts/layout_list.h"
 #include "layouts/layout_picture.h"
-#include "layouts/layout_playability.h"
+#include "tools/layouts/layout_playability.h"
 #include "layouts/layout_reader.h"
 #include "layouts/layout_rules.h"
 #include "layouts/layout_save.h"

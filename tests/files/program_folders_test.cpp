@@ -32,6 +32,7 @@ TEST(ProgramFolders, APortableCopyKeepsEverythingBesideTheProgram) {
   EXPECT_EQ(f.config, "/games/sorimo/");
   EXPECT_EQ(f.userLayouts, "/games/sorimo/Layouts/");
   EXPECT_TRUE(f.portable());
+  EXPECT_EQ(CacheFolder(f, m.Facts()), "/games/sorimo/");
 }
 
 TEST(ProgramFolders, AnInstalledProgramReadsItsShareFolderAndWritesByXdg) {
@@ -44,6 +45,7 @@ TEST(ProgramFolders, AnInstalledProgramReadsItsShareFolderAndWritesByXdg) {
   EXPECT_EQ(f.config, "/home/ann/.config/sorimo/");
   EXPECT_EQ(f.userLayouts, "/home/ann/.local/share/sorimo/Layouts/");
   EXPECT_FALSE(f.portable());
+  EXPECT_EQ(CacheFolder(f, m.Facts()), "/home/ann/.cache/sorimo/");
 
   // The XDG variables win over HOME; one that is not an absolute path counts as unset.
   m.env = {{"HOME", "/home/ann"}, {"XDG_CONFIG_HOME", "/cfg"}, {"XDG_DATA_HOME", "relative/data"}};
@@ -58,12 +60,15 @@ TEST(ProgramFolders, AReadOnlyCopyReadsBesideItAndWritesByXdg) {
   EXPECT_EQ(f.data, "/opt/sorimo/");
   EXPECT_EQ(f.config, "/x/c/sorimo/");
   EXPECT_EQ(f.userLayouts, "/x/d/sorimo/Layouts/");
+  m.env["XDG_CACHE_HOME"] = "/x/k";
+  EXPECT_EQ(CacheFolder(f, m.Facts()), "/x/k/sorimo/");
 
   // No home at all: nothing better than beside the data (saving will say if it cannot).
   m.env = {};
   const ProgramFolders homeless = ResolveProgramFolders("/opt/sorimo/", m.Facts());
   EXPECT_EQ(homeless.config, "/opt/sorimo/");
   EXPECT_EQ(homeless.userLayouts, "/opt/sorimo/Layouts/");
+  EXPECT_EQ(CacheFolder(homeless, m.Facts()), "/opt/sorimo/");
 }
 
 TEST(ProgramFolders, NoDataAnywhereLeavesTheProgramFolderForStartUpToReport) {

@@ -46,7 +46,7 @@ void CompareOnRandomBoards(bool vertical, uint32_t seed) {
   for (int k = 1; k <= kBoards; ++k) {
     const Position p = NextBoard(rng, vertical, k);
     const bool expected = ExhaustivelyClearable(p, vertical);
-    const SolveResult r = SolveBoard(p.grid, p.records, vertical, {10'000'000, 0});
+    const SolveResult r = SolveBoard(p.grid, p.records, vertical, {10'000'000});
     ASSERT_NE(r.verdict, SolveVerdict::Unknown) << "board " << k << "\n" << BoardToText(p.grid);
     searched += r.nodes >= 2;
     tested += r.relaxedRuns > 0;

@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QTest>
 #include <deque>
+#include <filesystem>
+#include <unistd.h>
 
 #include "app/dialogs/choose_layout.h"
 #include "app/dialogs/game_over_form.h"
@@ -18,6 +20,7 @@
 #include "app/dialogs/random_window.h"
 #include "app/dialogs/transparent_image.h"
 #include "app/window/desktop_services.h"
+#include "layouts/clearing_share.h"
 
 namespace sorimo {
 namespace {
@@ -181,7 +184,9 @@ struct ChooserFixture {
                 },
             .showError = [this](const std::string& text) { errors.push_back(text); },
             .edit = {},
-            .create = {}};
+            .create = {},
+            .vertical = false,
+            .shareCache = {}};
   }
 };
 
@@ -305,6 +310,58 @@ TEST(ChooseLayoutAlone, TheExpandedViewPicturesEveryLayoutThreeARow) {
   again.expandButton()->click();
   EXPECT_EQ(again.result(), QDialog::Rejected);
   EXPECT_EQ(again.chosen(), -1);
+}
+
+// The share of clearable deals: measured off the window's thread while the player goes on
+// choosing, shown when ready, kept in the cache file for the next chooser, measured again under
+// the vertical rule, and shown in the expanded view too.
+TEST(ChooseLayoutAlone, TheShareOfClearableDealsAppearsWhileTheWindowAnswers) {
+  const LayoutReadResult traditional =
+      LoadLayoutFile(std::filesystem::path(SORIMO_SOURCE_DATA) / "Layouts" / "Traditional.lay");
+  ASSERT_EQ(traditional.status, LayoutReadStatus::Loaded);
+  ChooserFixture f;
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("sorimo_shares_" + std::to_string(::getpid()));
+  std::filesystem::remove_all(folder);
+  ChooseLayoutModel model = f.Model();
+  const auto read = model.read;
+  model.read = [&](int index) {
+    LayoutReadResult r = read(index);
+    if (index == 0) r.cells = traditional.cells;
+    return r;
+  };
+  model.shareCache = (folder / "cache" / "LayoutShares.txt").string();
+
+  TChooseLayout chooser(nullptr, model);
+  chooser.show();
+  EXPECT_EQ(chooser.share()->text(), "Measuring how often it can be cleared...");
+  // Meanwhile the window answers: the arrow keys move through the list and the picture follows.
+  QTest::keyClick(chooser.list(), Qt::Key_Down);
+  EXPECT_EQ(chooser.list()->currentRow(), 1);
+  EXPECT_EQ(TilesShown(chooser), 2);
+  QTest::keyClick(chooser.list(), Qt::Key_Down);  // three tiles: never dealt, no share
+  EXPECT_EQ(chooser.share()->text(), "");
+  QTest::keyClick(chooser.list(), Qt::Key_Up);
+  QTRY_COMPARE_WITH_TIMEOUT(chooser.share()->text(), ClearableShareText(100), 20000);  // two matching tiles
+  QTest::keyClick(chooser.list(), Qt::Key_Up);
+  EXPECT_EQ(TilesShown(chooser), 144);
+  const int percent = MeasureClearingShare(traditional.cells, false, kShareSampleDeals, kShareSampleNodes).Percent();
+  ASSERT_GT(percent, 50);
+  QTRY_COMPARE_WITH_TIMEOUT(chooser.share()->text(), ClearableShareText(percent), 60000);
+
+  // A new chooser reads the share from the cache at once; the vertical rule has shares of its own.
+  TChooseLayout cached(nullptr, model);
+  EXPECT_EQ(cached.share()->text(), ClearableShareText(percent));
+  cached.runExpanded = [&](TExtendedChoose& view) {
+    EXPECT_EQ(view.caption(0), ClearableShareText(percent));
+    EXPECT_EQ(view.caption(4), "") << "a file that cannot be read has no share";
+    return int(QDialog::Rejected);
+  };
+  cached.expandButton()->click();
+  model.vertical = true;
+  TChooseLayout vertical(nullptr, model);
+  EXPECT_EQ(vertical.share()->text(), "Measuring how often it can be cleared...");
+  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -11,16 +11,6 @@ namespace {
 
 using B = DesignBuilder;
 
-// Rows of tiles centred on the board, one every two rows from y0 down, widths as given
-// (a width of 0 leaves the row empty). Rows of odd and even widths sit half a tile apart.
-void Rows(B& b, int z, int y0, std::initializer_list<int> widths) {
-  int y = y0;
-  for (int w : widths) {
-    if (w > 0) b.Row(18 - w, y, z, w);
-    y += 2;
-  }
-}
-
 // A height map: one string per row of tiles, one character per tile, '1'..'5' a stack of
 // that many tiles, '.' none. The map is centred on the board (its widest row decides).
 void Heights(B& b, std::initializer_list<std::string_view> rows) {
@@ -47,57 +37,69 @@ void Traditional(B& b) {
   b.Block(11, 5, 2, 6, 6).Block(13, 7, 3, 4, 4).Block(15, 9, 4, 2, 2).Tile(16, 10, 5);
 }
 
-// Five layers, each a whole tile narrower than the one below and half a row shorter at top
-// and bottom, up to a two-tile cap. The steps leave the ends of every row open, so a deal
-// always has plenty of tiles to take.
+// Five steps up to a cap of two tiles, a stairway cut into the upper steps. Each step stands
+// square on the one below (a tile under one tile only), and the stairway parts the upper rows,
+// so the ends of short rows keep opening as the pyramid comes down.
 void Pyramid(B& b) {
-  b.Centred(1, 9, 7).Centred(2, 7, 6).Centred(3, 5, 5).Centred(4, 3, 4).Centred(5, 1, 2);
+  Heights(b, {"11111111111",
+              "12222222221",
+              "12333133321",
+              "12345254321",
+              "12333133321",
+              "12222222221",
+              "11111111111"});
 }
 
 // A walled square with a tower on every corner, battlements along the long walls and a
 // stepped keep in the courtyard.
 void Fortress(B& b) {
-  b.Row(5, 3, 1, 7).Column(5, 5, 1, 3).Tile(7, 5, 1);           // wall and corner, top left
-  for (int z = 2; z <= 4; ++z) b.Block(5, 3, z, 2, 2);          // tower
-  b.Tile(6, 4, 5);
-  b.Tile(9, 3, 2).Tile(13, 3, 2);                               // battlements
-  b.MirrorXY();
-  b.Tile(17, 3, 2).Tile(17, 17, 2);
-  b.Centred(1, 5, 4).Centred(2, 4, 3).Centred(3, 3, 2).Centred(4, 2, 1);
+  Heights(b, {"44.1212112121.44",
+              "45............54",
+              "1..............1",
+              "2....234432....2",
+              "2....234432....2",
+              "1..............1",
+              "45............54",
+              "44.1212112121.44"});
 }
 
-// Two tall towers, battlements on their tops, joined by a bridge that rises to the middle.
+// Two tall towers, battlements on their tops, and between them a bridge that rises to the
+// middle. The bridge stands clear of the towers, so its rows open from their ends.
 void TwinTowers(B& b) {
-  for (int z = 1; z <= 3; ++z) b.Block(3, 6, z, 3, 5);
-  b.Column(3, 6, 4, 5).Column(7, 6, 4, 5);  // the battlements, a gap between them
-  b.MirrorX();
-  b.Block(9, 8, 1, 9, 3).Row(13, 10, 2, 5).Row(16, 10, 3, 2);
+  Heights(b, {"434.........434",
+              "434..12321..434",
+              "434.1234321.434",
+              "434..12321..434",
+              "434.........434"});
 }
 
-// A wall winding across the board, merlons on every other section, a gate in the middle
-// between two watchtowers and two more towers further out.
+// A wall winding across the board in whole-row steps, merlons on every other section, four
+// towers and a gate in the middle. The low sections between the merlons keep every tile of the
+// wall's upper layers open at its sides.
 void GreatWall(B& b) {
-  const int offset[16] = {4, 3, 2, 1, 0, 0, 1, 2, 2, 1, 0, 0, 1, 2, 3, 4};
+  const int offset[16] = {2, 2, 1, 1, 0, 0, 1, 1, 1, 1, 0, 0, 1, 1, 2, 2};
   for (int c = 0; c < 16; ++c) {
-    const int x = 2 + 2 * c, y = 6 + offset[c];
-    b.Column(x, y, 1, 3).Column(x, y, 2, 3);
-    const bool merlon = c <= 6 ? c % 2 == 0 : c >= 9 && c % 2 == 1;  // mirror images
-    if (!merlon) continue;
-    b.Column(x, y, 3, 3);
-    if (c == 2 || c == 6 || c == 9 || c == 13) b.Column(x, y, 4, 3).Column(x, y, 5, 3);  // a tower
+    if (c == 7 || c == 8) continue;  // the gate
+    const bool merlon = c <= 7 ? c % 2 == 0 : c % 2 == 1;  // mirror images
+    const bool tower = c == 2 || c == 6 || c == 9 || c == 13;
+    for (int r = 0; r < 4; ++r) {
+      const int height = tower ? (r == 1 || r == 2 ? 5 : 4) : merlon ? 3 : 1;
+      for (int z = 1; z <= height; ++z) b.Tile(2 + 2 * c, 5 + 2 * (offset[c] + r), z);
+    }
   }
 }
 
-// A gate of two posts under a heavy double beam, its roof rising to a ridge.
+// A gate of two posts under a heavy double beam, its roof rising to a ridge, a tie beam
+// across the posts.
 void DragonGate(B& b) {
-  b.Row(1, 3, 1, 17).Row(3, 5, 1, 15).Row(5, 9, 1, 13);
-  b.Row(2, 4, 2, 16).Row(7, 9, 2, 11).Row(4, 4, 3, 14).Row(9, 9, 3, 9);
-  b.Row(16, 4, 4, 2).Tile(17, 4, 5);
-  for (int y : {7, 11, 13, 15, 17}) b.Row(7, y, 1, 2).Row(7, y, 2, 2);
-  for (int y : {12, 14, 16}) b.Tile(8, y, 3);
-  // The right post mirrors the left one.
-  for (int y : {7, 11, 13, 15, 17}) b.Row(25, y, 1, 2).Row(25, y, 2, 2);
-  for (int y : {12, 14, 16}) b.Tile(26, y, 3);
+  Heights(b, {"12223344544332221",
+              ".1111111.1111111.",
+              "...33.......33...",
+              "..1331121211331..",
+              "...33.......33...",
+              "...33.......33...",
+              "...33.......33...",
+              "..1221.....1221.."});
 }
 
 // Two pairs of wings around a tall body.
@@ -148,44 +150,56 @@ void Arena(B& b) {
               "....22255222...."});
 }
 
-// A diamond of rows, each layer above stepping in towards two tiles on top.
+// A diamond of rows, each layer above stepping in towards the top, squarely over the one below.
 void Diamond(B& b) {
-  Rows(b, 1, 2, {3, 5, 7, 9, 11, 9, 7, 5, 3});
-  Rows(b, 2, 3, {4, 6, 8, 10, 10, 8, 6, 4});
-  Rows(b, 3, 6, {3, 5, 7, 5, 3});
-  b.Row(16, 9, 4, 2).Row(16, 11, 4, 2).Row(16, 10, 5, 2);
+  Heights(b, {"....111....",
+              "...12421...",
+              "..1235321..",
+              ".123454321.",
+              "12345454321",
+              ".123454321.",
+              "..1235321..",
+              "...12421...",
+              "....111...."});
 }
 
-// Four long rays and four short ones around a high middle.
+// Four long rays and four short ones around a high middle; a gap parts the long rays from
+// the middle so that their rows open at both ends.
 void Star(B& b) {
-  Heights(b, {".......22.......",
-              "..1....22....1..",
-              "..12..2332..21..",
-              "1123344554433211",
-              "1123344554433211",
-              "..12..2332..21..",
-              "..1....22....1..",
-              ".......22......."});
+  Heights(b, {".......33.......",
+              "..1....33....1..",
+              "..12..3443..21..",
+              "1123.345543.3211",
+              "1123.345543.3211",
+              "..12..3443..21..",
+              "..1....33....1..",
+              ".......33......."});
 }
 
-// A square spiral winding inwards and upwards.
+// A square spiral winding inwards and upwards, its arms stepping up and down tile by tile and
+// broken once each, so that no long row stays closed.
 void Spiral(B& b) {
-  Heights(b, {"...1111111111111",
-              "...............1",
-              "22222333333333.1",
-              "2............3.1",
-              "2............3.1",
-              "2.554444444333.1",
+  Heights(b, {"...1212121.12121",
+              "...............2",
+              "2323232.323232.1",
+              "2.3..........3.2",
+              "3.3..........2.1",
+              "2.5353535353.3.2",
               "2..............1",
-              "2222222222211111"});
+              "2121212.12121212"});
 }
 
-// Two triangles meeting at a narrow waist, sand piled in both halves.
+// Two triangles meeting at a narrow waist, sand piled in both halves inside a frame.
 void Hourglass(B& b) {
-  Rows(b, 1, 2, {14, 12, 10, 6, 2, 6, 10, 12, 14});
-  Rows(b, 2, 3, {11, 9, 5, 1, 1, 5, 9, 11});
-  Rows(b, 3, 4, {2, 0, 0, 0, 0, 0, 2});
-  b.Tile(17, 4, 4).Tile(17, 16, 4);
+  Heights(b, {"12222222222221",
+              ".111122221111.",
+              "..1222222221..",
+              "....122221....",
+              "......22......",
+              "....122221....",
+              "..1222222221..",
+              ".111122221111.",
+              "12222222222221"});
 }
 
 // Nine by eight squares, alternately one and three tiles high.
@@ -236,14 +250,15 @@ void ThreePeaks(B& b) {
               ".......11......."});
 }
 
-// A crown: five points above a band set with four high jewels.
+// A crown: five points above a band set with four high jewels, the band parted under the
+// middle point.
 void Crown(B& b) {
-  Heights(b, {"1...1..11..1...1",
+  Heights(b, {"1...1..22..1...1",
               "2..121.33.121..2",
               "21.222.33.222.12",
-              "2222222222222222",
+              "2222222..2222222",
               "2.5.2.5225.2.5.2",
-              "2222222222222222"});
+              "2222222332222222"});
 }
 
 // An owl with tufted ears, round staring eyes, a beak, wings folded and two feet.
@@ -258,15 +273,15 @@ void Owl(B& b) {
               "...111....111..."});
 }
 
-// A terraced temple mound, each terrace set further back.
+// A terraced temple mound, each terrace set further back, a stairway up its front.
 void Ziggurat(B& b) {
   Heights(b, {"......1221......",
               ".....123321.....",
-              "....12333321....",
-              "...1234554321...",
-              "..123444444321..",
-              ".12222222222221.",
-              "1111111111111111"});
+              "...1223333221...",
+              "..123455554321..",
+              "..12344..44321..",
+              ".122222..222221.",
+              "1111111..1111111"});
 }
 
 // Eight branching arms of ice around a hollow middle.
@@ -294,39 +309,39 @@ void Koi(B& b) {
               ".....111......1."});
 }
 
-// A long boat with a dragon's head at the bow and a row of oarsmen.
+// A long boat with a dragon's head at the bow and a row of oarsmen, its hull parted amidships.
 void DragonBoat(B& b) {
-  Heights(b, {".3.............",
+  Heights(b, {".4.............",
               "544...........3",
-              ".33..........33",
-              "..3.2.2.2.2.2.3",
-              ".44444444444443",
-              "..32222222223..",
-              "...222222222..."});
+              ".33..........44",
+              "..3.3.3.3.3.3.3",
+              ".444444.4444443",
+              "..3222.22223...",
+              "..12222.22221.."});
 }
 
-// Three tiers of wide eaves under a spire.
+// Three tiers of wide eaves under a spire, a door through the middle of each.
 void Pagoda(B& b) {
   Heights(b, {".......55.......",
-              ".....222222.....",
-              "......2332......",
-              "...2222222222...",
+              ".....233332.....",
+              "......3443......",
+              "...2222..2222...",
               ".....334433.....",
-              ".22222222222222.",
-              "....33444433....",
-              "1111111111111111"});
+              ".222222..222222.",
+              "...1334444331...",
+              "1111111..1111111"});
 }
 
-// A humped bridge over a river between two banks.
+// A humped bridge over a river between two banks; the bridge stands clear of the banks.
 void MoonBridge(B& b) {
-  Heights(b, {"1111........1111",
-              "111..........111",
+  Heights(b, {"1211........1121",
+              "121..........121",
               "1112........2111",
-              "1223344554433221",
-              "1223344554433221",
+              "122.34555543.221",
+              "122.34555543.221",
               "1112........2111",
-              "111..........111",
-              "1111........1111"});
+              "121..........121",
+              "1211........1121"});
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "layouts/layout_playability.h"
+#include "tools/layouts/layout_playability.h"
 
 #include <cstddef>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "layouts/layout_fit.h"
+#include "tools/layouts/layout_fit.h"
 
 #include <algorithm>
 

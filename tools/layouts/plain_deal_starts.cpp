@@ -1,4 +1,4 @@
-#include "layouts/plain_deal_starts.h"
+#include "tools/layouts/plain_deal_starts.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // The quick count of deals that start without a move must be the game's own deal and move
 // count, deal for deal; it is what judges every shipped layout.
-#include "layouts/plain_deal_starts.h"
+#include "tools/layouts/plain_deal_starts.h"
 
 #include <gtest/gtest.h>
 

@@ -247,7 +247,7 @@ TEST(WindowGame, ADamagedChosenLayoutIsNamedAndTheFirstGoodOneIsPlayed) {
     EXPECT_EQ(w->currentLayoutFile(), folder.exeDir() + "Layouts/Arena.lay");
     EXPECT_EQ(w->layoutName(), "Arena");
     w->game().NewGame();
-    EXPECT_EQ(w->game().TilesLeft, kTileCount);
+    EXPECT_EQ(w->game().TilesLeft(), kTileCount);
     EXPECT_EQ(desktop.messages.size(), 1u) << desktop.messages.back();
   }
   auto storedChoice = [&] {

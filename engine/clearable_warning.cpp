@@ -48,7 +48,7 @@ BacksNeeded Game::BacksToClearable() const {
   int64_t spent = 0;
   Board copy = board_;
   // Each step is one press of Back, made on the copy.
-  for (int backs = 1; PutBackPair(copy); ++backs) {
+  for (int backs = 1; PutBackPairOn(copy); ++backs) {
     // The position before the last move is usually the one judged before: no need to solve it.
     if (backs == 1 && aid.ClearableWatch.judged && aid.ClearableWatch.verdict == SolveVerdict::Clearable &&
         aid.ClearableWatch.position == copy.Records())

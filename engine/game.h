@@ -233,10 +233,10 @@ class Game {
   // Undo (undo.cpp).
   void GoBack();
   void BackHistory();
-  void TakeBackPair();  // the last pair of the history back onto the board, choice cleared
-  // What TakeBackPair puts back, on any board of this game's history (the game's own, or a
+  void UndoPair();  // the last pair of the history back onto the board, choice cleared
+  // What UndoPair puts back, on any board of this game's history (the game's own, or a
   // copy); false when no pair is left.
-  bool PutBackPair(Board& board) const;
+  bool PutBackPairOn(Board& board) const;
 
   // What the solver does for the player (clearable_warning.cpp, solve_this_board.cpp): the
   // status refresh's judgement of a new position, with the warning on; how many presses of

@@ -60,7 +60,6 @@ struct Options {
   // numbers as check marks and the settings file stores them; neither keeps a copy.
   int32_t Background = 4;   // "Background": 0 Kanji, 1 Dragons, 2 None, 3 Load from disk, 4 Andromeda, 5 Catpats
   int32_t Tileset = 3;      // "Tileset": 0 Load from disk, 1 Orange, 2 Dark, 3 Blue borders, 4 Few Colors
-  int32_t MidiNumber = -1;  // the piece of the Music menu, 0-based; -1 before one is chosen
   int32_t LayoutChoice = 1; // the chosen entry of the Layout menu's list, counted from 1
 };
 

@@ -21,13 +21,13 @@ void Game::GoBack() {
 void Game::BackHistory() { Rules().BackHistory(*this); }
 
 // The pair games' history: the pair removed at TilesTotal - TilesLeft = k sits at k, k + 1.
-void Game::TakeBackPair() {
-  if (!PutBackPair(board_)) return;
+void Game::UndoPair() {
+  if (!PutBackPairOn(board_)) return;
   choice.FirstSelected = choice.SecondSelected = 0;
   choice.HintFirst = choice.HintSecond = 0;
 }
 
-bool Game::PutBackPair(Board& board) const {
+bool Game::PutBackPairOn(Board& board) const {
   if (board.TilesLeft() >= board.TilesTotal()) return false;
   const int k = board.TilesTotal() - (board.TilesLeft() + 2);
   if (k < 0 || k + 1 >= static_cast<int>(moveHistory_.size())) return false;

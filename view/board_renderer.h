@@ -42,8 +42,8 @@ class BoardRenderer {
   // colour) and never the renderer.
   PixelBuffer& background() { return background_; }
   const PixelBuffer& background() const { return background_; }
-  const PixelBuffer& game() const { return game_; }
-  PixelBuffer& game() { return game_; }
+  const PixelBuffer& boardPicture() const { return game_; }
+  PixelBuffer& boardPicture() { return game_; }
   const PixelBuffer& tileset() const { return tileset_; }
   const PixelBuffer& texture() const { return texture_; }
 

@@ -17,7 +17,7 @@ namespace sorimo {
 void ReadSettingsFrom(const ProfileDocument& doc, Options& options, SettingsValues& values);
 void ReadSettings(const SectionKeyStore& store, Options& options, SettingsValues& values);
 
-// Writes all 44 keys in table order. "BoardNumber" 100 or more (an arcade game is current)
+// Writes all 45 keys in table order. "BoardNumber" 100 or more (an arcade game is current)
 // is written as SavedBoardNumber, the layout that was current before; "PreviousRes" is
 // written as values.ScreenWidth. A "Background" or "Tileset" that names no item (none is
 // checked) is written as 3 ("Load from disk") or 4 ("Few Colors").

@@ -54,7 +54,8 @@ const ChoiceGroup kTilesetGroup = {&Options::Tileset, TilesetChoices(), CallWith
 using M = MenuId;
 using O = Options;
 
-// Commands of games and windows still to come are rows without a handler, disabled in every mode.
+// Every command of the menus, the toolbar and the welcome panel; the arcade games' start
+// commands come from their descriptions (MakeCommandTable).
 const CommandRow kCommands[] = {
     // ---- New
     {.menu = M::New, .name = "RandomSolitaireGame1", .caption = "Mah-Jongg Solitaire (Random Game)", .shortcut = "F2",

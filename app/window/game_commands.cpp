@@ -45,7 +45,7 @@ void TSorimo::ShowHallPanel() {
   const bool smallScreen = desktop_.screenWidth() <= 640;
   const QSize before = size();
   if (options_.ShowHallFame) {
-    hof_->show();
+    sidePanel_->show();
     if (smallScreen)
       setFixedSize(before.width() + SidePanel::kWidth, before.height());
     else
@@ -53,7 +53,7 @@ void TSorimo::ShowHallPanel() {
     ShowPanelHOF();
     game_.HofRefreshPending = true;
   } else {
-    hof_->hide();
+    sidePanel_->hide();
     if (!smallScreen) FitWindow();
   }
   game_.FullRedraw();

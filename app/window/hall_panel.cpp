@@ -11,8 +11,8 @@ PanelModel TSorimo::PanelModelNow() {
           }};
 }
 
-void TSorimo::ShowPanelHOF() { hof_->ShowPanelHOF(PanelModelNow()); }
+void TSorimo::ShowPanelHOF() { sidePanel_->ShowPanelHOF(PanelModelNow()); }
 
-void TSorimo::RedrawHOF() { hof_->RedrawHOF(); }
+void TSorimo::RedrawHOF() { sidePanel_->RedrawHOF(); }
 
 }  // namespace sorimo

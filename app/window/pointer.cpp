@@ -29,9 +29,9 @@ void TSorimo::FormMouseMove(int X, int Y) {
     // A tile with another exactly on top of it is never shown: only its edge is visible.
     const TileRecord& r = game_.board().Records()[size_t(t)];
     if (!eligible || (r.z < kLayers && game_.board().Grid().at(r.x, r.y, r.z + 1) != 0))
-      hof_->ClearTilePreview();
+      sidePanel_->ClearTilePreview();
     else
-      hof_->DrawTilePreview(t, renderer_.textureGeneration(),
+      sidePanel_->DrawTilePreview(t, renderer_.textureGeneration(),
                             [this](PixelBuffer& area, int tile) { renderer_.DrawTileSprite(area, 0, 0, tile); });
   }
   game_.HoverOver(eligible ? t : 0);

@@ -31,7 +31,7 @@ bool TSorimo::ApplyPixelScale() {
   });
   if (scale == board_->scale()) return false;
   board_->setScale(scale);
-  hof_->setScale(scale);
+  sidePanel_->setScale(scale);
   return true;
 }
 

@@ -76,12 +76,12 @@ void TSorimo::BuildWidgets() {
   row->setSpacing(0);
   board_ = new BoardImage(central);
   board_->setObjectName("Game");
-  board_->setPixels(renderer_.game().row(0), kBoardWidth, kBoardHeight);
+  board_->setPixels(renderer_.boardPicture().row(0), kBoardWidth, kBoardHeight);
   board_->onMove = [this](int x, int y) { FormMouseMove(x, y); };
   board_->onRelease = [this](Qt::MouseButton b, int x, int y) { ButtonDownAt(b, x, y); };
   row->addWidget(board_, 0, Qt::AlignTop);
-  hof_ = new SidePanel(central);
-  row->addWidget(hof_, 0, Qt::AlignTop);
+  sidePanel_ = new SidePanel(central);
+  row->addWidget(sidePanel_, 0, Qt::AlignTop);
   column->addLayout(row);
 
   status_ = new StatusBar(central);
@@ -180,7 +180,7 @@ void TSorimo::ClearBoardBuffer() { renderer_.ClearBoardBuffer(); }
 void TSorimo::DrawTwoPlayerPanel(bool showPlayerOne, bool showPlayerTwo, const std::string& timeOne,
                                  const std::string& timeTwo) {
   if (!options_.ShowHallFame) return;
-  hof_->DrawPlayerClocks(showPlayerOne, showPlayerTwo, QString::fromStdString(timeOne), QString::fromStdString(timeTwo));
+  sidePanel_->DrawPlayerClocks(showPlayerOne, showPlayerTwo, QString::fromStdString(timeOne), QString::fromStdString(timeTwo));
 }
 
 void TSorimo::PlaySound(Sound s) {
@@ -200,7 +200,7 @@ bool TSorimo::AskYesNo(const std::string& caption, const std::string& text) { re
 void TSorimo::ShowGameOver(const std::string& finalTime, bool entersHall) {
   if (desktop_.gameOverWindow) return desktop_.gameOverWindow(finalTime, entersHall);
   // One of the four girls, smiling.
-  TGameOverForm(this, {finalTime, entersHall, hof_->Girl(3 * game_.Generator.RandomInt(4) + 1)}).exec();
+  TGameOverForm(this, {finalTime, entersHall, sidePanel_->Girl(3 * game_.Generator.RandomInt(4) + 1)}).exec();
 }
 
 void TSorimo::ShowHallAfterWin() {

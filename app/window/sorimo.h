@@ -301,7 +301,7 @@ class TSorimo : public QMainWindow,
 
   BoardImage* board_ = nullptr;
   WelcomePanel* welcome_ = nullptr;
-  SidePanel* hof_ = nullptr;
+  SidePanel* sidePanel_ = nullptr;
   StatusBar* status_ = nullptr;
   ToolPanel* tools_ = nullptr;
   EditorPanel* editorPanel_ = nullptr;

@@ -99,7 +99,7 @@ void TSorimo::Init() {
   // Bars and the side panel as the options say.
   status_->setVisible(options_.ShowTitle);
   tools_->setVisible(options_.Toolbar1);
-  hof_->setVisible(options_.ShowHallFame);
+  sidePanel_->setVisible(options_.ShowHallFame);
   ApplyPixelScale();
   PlaceWindow();
 
@@ -198,7 +198,7 @@ void TSorimo::PlaceWindow() {
     // screen, and the board's right edge lies beyond it.
     options_.ShowHallFame = false;
     options_.Toolbar1 = false;
-    hof_->hide();
+    sidePanel_->hide();
     tools_->hide();
     FitWindow();
     setFixedSize(640, 480 - StatusBar::kHeight + (options_.ShowTitle ? StatusBar::kHeight : 0) +

@@ -29,7 +29,7 @@ class DrawingHost : public QuietHost {
   void PaintBoard(const DirtyRect& dirty) override {
     const BoardScene scene = game->Scene();
     renderer.Redraw(scene, dirty);
-    benchmark::DoNotOptimize(renderer.game().pixels().data());
+    benchmark::DoNotOptimize(renderer.boardPicture().pixels().data());
   }
   bool AskOkCancel(const std::string&, const std::string&) override { return false; }
   bool AskYesNo(const std::string&, const std::string&) override { return false; }

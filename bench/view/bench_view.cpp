@@ -73,11 +73,11 @@ struct Fixture {
   }
   void Full() {
     renderer.FullRedraw(scene);
-    benchmark::DoNotOptimize(renderer.game().pixels().data());
+    benchmark::DoNotOptimize(renderer.boardPicture().pixels().data());
   }
   void Tile(int n) {
     renderer.RedrawTile(scene, game.board().Records()[size_t(n)]);
-    benchmark::DoNotOptimize(renderer.game().pixels().data());
+    benchmark::DoNotOptimize(renderer.boardPicture().pixels().data());
   }
 };
 

@@ -48,7 +48,7 @@ void ModeRules::ChoisitPai(Game&, int, int, int, int, MouseButton) const {}
 
 void ModeRules::CountMoves(Game&) const {}
 
-void ModeRules::BackHistory(Game& g) const { g.TakeBackPair(); }
+void ModeRules::BackHistory(Game& g) const { g.UndoPair(); }
 
 void ModeRules::Shuffle(Game&) const {}
 

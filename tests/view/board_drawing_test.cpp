@@ -91,7 +91,7 @@ TEST_F(RendererTest, EmptyCellsAndUndealtPositionsAreNeverDrawn) {
     for (int y = 1; y <= kRows; y += 2) Put(x, y, 1 + (x + y) % kLayers, SlotMarker);
   Put(5, 5, 1, 255);
   renderer.FullRedraw(scene);
-  EXPECT_EQ(renderer.game(), PixelBuffer(kBoardWidth, kBoardHeight, kBoardColour));
+  EXPECT_EQ(renderer.boardPicture(), PixelBuffer(kBoardWidth, kBoardHeight, kBoardColour));
   // Nor does an undealt position notch the edge of its neighbour.
   Put(10, 6, 1, 1);
   Put(11, 8, 1, SlotMarker);
@@ -118,22 +118,22 @@ TEST_F(RendererTest, TilesetSmallerThanItsLayoutIsNeverReadPastItsEdge) {
   grid.clear();
   Put(10, 6, 1, 1);
   renderer.FullRedraw(scene);
-  EXPECT_EQ(renderer.game(), PixelBuffer(kBoardWidth, kBoardHeight, kBoardColour));
+  EXPECT_EQ(renderer.boardPicture(), PixelBuffer(kBoardWidth, kBoardHeight, kBoardColour));
 }
 
 TEST_F(RendererTest, NoGridDrawsTheBackgroundOnly) {
   Put(10, 6, 1, 1);
   scene.grid = nullptr;
   renderer.FullRedraw(scene);
-  EXPECT_EQ(renderer.game(), renderer.background());
+  EXPECT_EQ(renderer.boardPicture(), renderer.background());
 }
 
 TEST_F(RendererTest, ShowFondPutsTheBackgroundAloneOnScreen) {
   Put(10, 6, 1, 1);
   renderer.FullRedraw(scene);
-  ASSERT_NE(renderer.game(), renderer.background());
+  ASSERT_NE(renderer.boardPicture(), renderer.background());
   renderer.ShowFond();
-  EXPECT_EQ(renderer.game(), renderer.background());
+  EXPECT_EQ(renderer.boardPicture(), renderer.background());
 }
 
 TEST_F(RendererTest, TileSpriteForThePreviewIsDrawnMasked) {

@@ -36,10 +36,10 @@ TEST_F(RendererTest, PartialRedrawChangesOnlyPixelsInsideItsRectangle) {
   Put(10, 8, 2, 100);
   options.Shadows = true;
   renderer.FullRedraw(scene);
-  const PixelBuffer full = renderer.game();
+  const PixelBuffer full = renderer.boardPicture();
 
   const uint32_t marker = Rgb(255, 0, 255);
-  renderer.game().fill(marker);
+  renderer.boardPicture().fill(marker);
   const DirtyRect dirty{150, 90, 230, 200};
   scene.firstSelected = 18;  // changes inside and outside the rectangle
   scene.hoverTile = 100;
@@ -117,7 +117,7 @@ TEST_F(RendererTest, SmallRedrawsOverStacksEqualAWholeRedraw) {
       }
       for (const DirtyRect& d : dirty) renderer.Redraw(scene, d);
       reference.FullRedraw(scene);
-      ASSERT_EQ(renderer.game(), reference.game()) << "round " << round << ", step " << step << ", tile " << n;
+      ASSERT_EQ(renderer.boardPicture(), reference.boardPicture()) << "round " << round << ", step " << step << ", tile " << n;
     }
   }
 }
@@ -141,10 +141,10 @@ TEST_F(RendererTest, RemovingATileWithShadowsNeedsTheLargerRectangle) {
 
   // The sprite box alone leaves the removed tile's shadows behind on its neighbours...
   renderer.Redraw(scene, RedrawTileRect(removed, scene.originX, scene.originY, false));
-  EXPECT_NE(renderer.game(), reference.game());
+  EXPECT_NE(renderer.boardPicture(), reference.boardPicture());
   // ...the rectangle RedrawTile uses with shadows on takes them away.
   renderer.RedrawTile(scene, removed);
-  EXPECT_EQ(renderer.game(), reference.game());
+  EXPECT_EQ(renderer.boardPicture(), reference.boardPicture());
 
   // Without shadows the sprite box is enough.
   options.Shadows = false;
@@ -153,7 +153,7 @@ TEST_F(RendererTest, RemovingATileWithShadowsNeedsTheLargerRectangle) {
   grid.set(11, 9, 2, 0);
   reference.FullRedraw(scene);
   renderer.RedrawTile(scene, removed);
-  EXPECT_EQ(renderer.game(), reference.game());
+  EXPECT_EQ(renderer.boardPicture(), reference.boardPicture());
 }
 
 // Plays a long series of selections, hints, pointer moves and removals on a crowded board,
@@ -225,7 +225,7 @@ TEST_P(PartialRedrawSequence, MatchesAWholeRedrawAfterEveryStep) {
       }
     }
     reference.FullRedraw(scene);
-    ASSERT_EQ(renderer.game(), reference.game()) << "variant " << variant << ", step " << step;
+    ASSERT_EQ(renderer.boardPicture(), reference.boardPicture()) << "variant " << variant << ", step " << step;
   }
 }
 
@@ -267,8 +267,8 @@ TEST_F(RendererTest, ClicksGridIsDrawnWithLeftColumnsAndLowerRowsOnTop) {
   EXPECT_EQ(AtFace(10, 6, 1, 20, 25), kBoardColour);
 
   // A partial redraw in Clicks draws only inside its rectangle too.
-  const PixelBuffer before = renderer.game();
-  renderer.game().fill(Rgb(255, 0, 255));
+  const PixelBuffer before = renderer.boardPicture();
+  renderer.boardPicture().fill(Rgb(255, 0, 255));
   const DirtyRect dirty{a.left + 30, a.top + 30, a.left + 40, a.top + 40};
   renderer.Redraw(scene, dirty);
   for (int y = 0; y < kBoardHeight; ++y)
@@ -281,7 +281,7 @@ TEST_F(RendererTest, ClicksGridIsDrawnWithLeftColumnsAndLowerRowsOnTop) {
   std::vector<uint8_t> shortGrid(10, 1);
   scene.clicks = shortGrid;
   renderer.FullRedraw(scene);
-  EXPECT_EQ(renderer.game(), renderer.background());
+  EXPECT_EQ(renderer.boardPicture(), renderer.background());
 }
 
 TEST(PointerOnBoard, MakesThePositionBoardRelativeAndTestsTheCells) {

@@ -62,7 +62,7 @@ class ShadowTest : public RendererTest {
   PixelSet ShadowedPixels() {
     options.Shadows = false;
     renderer.FullRedraw(scene);
-    const PixelBuffer plain = renderer.game();
+    const PixelBuffer plain = renderer.boardPicture();
     options.Shadows = true;
     renderer.FullRedraw(scene);
     PixelSet changed;

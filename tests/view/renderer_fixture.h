@@ -24,7 +24,7 @@ class RendererTest : public ::testing::Test {
   PixelPoint Face(int col, int row, int layer) const {
     return FaceCorner(col, row, layer, scene.originX, scene.originY);
   }
-  uint32_t At(int x, int y) const { return renderer.game().pixel(x, y); }
+  uint32_t At(int x, int y) const { return renderer.boardPicture().pixel(x, y); }
   uint32_t AtFace(int col, int row, int layer, int dx, int dy) const {
     const PixelPoint f = Face(col, row, layer);
     return At(f.x + dx, f.y + dy);

@@ -41,7 +41,7 @@ FakeDesktop RoomyDesktop() {
 }
 
 QImage BoardPicture(TSorimo& w) {
-  const PixelBuffer& b = w.renderer().game();
+  const PixelBuffer& b = w.renderer().boardPicture();
   return QImage(reinterpret_cast<const uchar*>(b.row(0)), b.width(), b.height(), b.width() * 4, QImage::Format_RGB32);
 }
 

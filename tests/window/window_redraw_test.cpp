@@ -23,9 +23,9 @@ namespace {
 
 // The board as shown, and then as a whole redraw shows it (which replaces it).
 ::testing::AssertionResult SameAsWholeRedraw(TSorimo& w) {
-  const PixelBuffer quick = w.renderer().game();
+  const PixelBuffer quick = w.renderer().boardPicture();
   w.game().FullRedraw();
-  const PixelBuffer& whole = w.renderer().game();
+  const PixelBuffer& whole = w.renderer().boardPicture();
   for (int y = 0; y < whole.height(); ++y)
     for (int x = 0; x < whole.width(); ++x)
       if (quick.pixel(x, y) != whole.pixel(x, y))

@@ -4,6 +4,7 @@
 
 #include "engine/free_rule.h"
 #include "engine/game.h"
+#include "engine/plain_deal.h"
 
 namespace sorimo {
 
@@ -64,13 +65,8 @@ void Game::SeedDeal() {
     Generator.SeedFromClock(host_.time);
 }
 
-// Every layout position becomes a slot marker of the work grid. Any non-zero layout byte counts
-// as a position, so a stray value in a hand-made file can never appear on the board as a tile.
-void Game::FillSlots() {
-  for (int z = 1; z <= kLayers; ++z)
-    for (int j = 0; j < kLayerCells; ++j)
-      slots_.set(j % kColumns + 1, j / kColumns + 1, z, Layout.layer[z - 1][j] != 0 ? SlotMarker : 0);
-}
+// Every layout position becomes a slot marker of the work grid.
+void Game::FillSlots() { slots_ = SlotsOf(Layout); }
 
 void Game::RestoreSlotsFromLayout() {
   FillSlots();
@@ -152,19 +148,14 @@ DealResult Game::DealStep(DealDrawing drawing) {
   }
 
   SeedDeal();
+  const std::array<Cell, kTileCount + 1> cells = PlainDealCells(slots_, positions, Generator);
   const bool animate = DrawsDeal(drawing);
-  for (int i = 1; i <= positions;) {
-    const int x = Generator.RandomInt(kColumns) + 1;
-    const int y = Generator.RandomInt(kRows) + 1;
-    const int z = Generator.RandomInt(kLayers) + 1;
-    if (slots_.at(x, y, z) != SlotMarker) continue;
-    slots_.set(x, y, z, 0);
-    board_.PlaceTile(i, {x, y, z});
+  for (int i = 1; i <= positions; ++i) {
+    board_.PlaceTile(i, cells[i]);
     if (animate) {
       RedrawTile(i);
       host_.board.RepaintNow();
     }
-    ++i;
   }
   return DealResult::Dealt;
 }

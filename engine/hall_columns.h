@@ -24,6 +24,6 @@ constexpr bool IsLayoutColumn(int column) { return column >= 1 && column <= kHal
 bool IsArcadeColumn(int column);
 inline bool IsHallColumn(int column) { return IsLayoutColumn(column) || IsArcadeColumn(column); }
 // The arcade lists of every registered mode, in mode order, easy before hard.
-std::vector<int> ArcadeColumns();
+const std::vector<int>& ArcadeColumns();
 
 }  // namespace sorimo

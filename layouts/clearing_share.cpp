@@ -1,6 +1,6 @@
 #include "layouts/clearing_share.h"
 
-#include "engine/random.h"
+#include "engine/plain_deal.h"
 #include "engine/solver/solver.h"
 
 namespace sorimo {
@@ -10,22 +10,11 @@ bool DealPlainBoard(const LayoutCells& cells, int number, BoardGrid& grid, TileR
   records = TileRecords{};
   const int count = cells.count();
   if (count == 0 || count % 2 != 0 || count > kTileCount) return false;
-  // Every position holds a marker until a tile is dealt onto it; any non-zero layout byte is a
-  // position, as in the game.
-  for (int z = 1; z <= kLayers; ++z)
-    for (int y = 1; y <= kRows; ++y)
-      for (int x = 1; x <= kColumns; ++x)
-        if (cells.at(x, y, z) != 0) grid.set(x, y, z, SlotMarker);
+  BoardGrid slots = SlotsOf(cells);
   Random generator;
   generator.GeneratorSeed = static_cast<uint32_t>(number);
-  for (int i = 1; i <= count;) {
-    const int x = generator.RandomInt(kColumns) + 1;
-    const int y = generator.RandomInt(kRows) + 1;
-    const int z = generator.RandomInt(kLayers) + 1;
-    if (grid.at(x, y, z) != SlotMarker) continue;
-    PlaceTile(grid, records, i, {x, y, z});
-    ++i;
-  }
+  const std::array<Cell, kTileCount + 1> dealt = PlainDealCells(slots, count, generator);
+  for (int i = 1; i <= count; ++i) PlaceTile(grid, records, i, dealt[i]);
   return true;
 }
 

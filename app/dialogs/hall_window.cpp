@@ -140,13 +140,13 @@ int THallWindow::ColumnOfEntry(int index) const {
   if (index < 0) return -1;
   if (index < layoutCount_) return index + 1;
   const int arcade = index - layoutCount_;
-  const std::vector<int> columns = ArcadeColumns();
+  const std::vector<int>& columns = ArcadeColumns();
   return arcade < int(columns.size()) ? columns[size_t(arcade)] : -1;
 }
 
 int THallWindow::EntryOfColumn(int column) const {
   if (column >= 1 && column <= layoutCount_) return column - 1;
-  const std::vector<int> columns = ArcadeColumns();
+  const std::vector<int>& columns = ArcadeColumns();
   for (size_t i = 0; i < columns.size(); ++i)
     if (columns[i] == column) return layoutCount_ + int(i);
   return -1;

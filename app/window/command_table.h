@@ -47,7 +47,7 @@ struct ToolButtonSpec {
 // A button of the welcome panel; slot 0 means the command has none. The game groups hold two
 // slots each (1 and 2 the classic games', then each arcade game's), the group "Others" the
 // slots from kOthersSlot on.
-inline constexpr int kOthersSlot = 100;  // WelcomePanel::othersSlot
+inline constexpr int kOthersSlot = 100;
 struct WelcomeButtonSpec {
   int slot = 0;
   const char* name = nullptr;

@@ -6,6 +6,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/window/command_table.h"
+
 namespace sorimo {
 
 namespace {
@@ -65,9 +67,9 @@ WelcomePanel::WelcomePanel(QWidget* parent, const std::vector<const char*>& arca
 }
 
 QPushButton* WelcomePanel::addButton(int slot, const char* name, const char* caption) {
-  const bool game = slot < othersSlot;
+  const bool game = slot < kOthersSlot;
   QGridLayout* grid = grids_[game ? std::min(size_t(slot - 1) / 2, grids_.size() - 2) : grids_.size() - 1];
-  const int column = game ? (slot - 1) % 2 : slot - othersSlot;
+  const int column = game ? (slot - 1) % 2 : slot - kOthersSlot;
   auto* b = new QPushButton(caption, grid->parentWidget());
   b->setObjectName(name);
   b->setCursor(Qt::PointingHandCursor);

@@ -20,9 +20,8 @@ class WelcomePanel : public QFrame {
   // One group a game after the classic ones: the captions of the arcade games' groups.
   WelcomePanel(QWidget* parent, const std::vector<const char*>& arcadeGroups);
   // Adds a button in its place: slots 1 and 2 the classic group, then two a game group in
-  // order, slots from `othersSlot` on the group "Others", in one row.
+  // order, slots from kOthersSlot (command_table.h) on the group "Others", in one row.
   QPushButton* addButton(int slot, const char* name, const char* caption);
-  static constexpr int othersSlot = 100;
   // The buttons by their names: BitBtn1 "Classic" ... BitBtn12 "About".
   QPushButton* button(const std::string& name) const { return buttons_.at(name); }
 

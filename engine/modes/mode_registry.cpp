@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 #include "engine/hall_columns.h"
@@ -21,6 +22,7 @@ struct Registry {
   std::array<const ModeDescription*, kMaxModeValue + 1> byMode{};
   std::array<const ModeDescription*, kMaxModeValue + 1> list{};
   size_t count = 0;
+  std::vector<int> arcadeColumns;  // every list of every mode, in mode order, easy before hard
 
   Registry() {
     using Describe = std::span<const ModeDescription> (*)();
@@ -37,8 +39,12 @@ struct Registry {
         }
         byMode[d.mode] = &d;
       }
-    for (const ModeDescription* d : byMode)
-      if (d != nullptr) list[count++] = d;
+    for (const ModeDescription* d : byMode) {
+      if (d == nullptr) continue;
+      list[count++] = d;
+      for (const HallList* l : {&d->easy, &d->hard})
+        if (l->column != 0) arcadeColumns.push_back(l->column);
+    }
     if (byMode[ModeIdle] == nullptr) {
       std::fprintf(stderr, "no description of the idle mode\n");
       std::abort();
@@ -66,32 +72,31 @@ std::span<const ModeDescription* const> RegisteredModes() {
 
 const ModeTraits& Traits(uint8_t gameMode) { return Describe(gameMode).traits; }
 
-const HallList* ArcadeList(int column) {
-  if (column == 0) return nullptr;
-  for (const ModeDescription* d : RegisteredModes()) {
-    if (d->easy.column == column) return &d->easy;
-    if (d->hard.column == column) return &d->hard;
-  }
-  return nullptr;
+namespace {
+
+// The mode whose easy or hard list `column` is, and that list; nulls for no arcade list.
+std::pair<const ModeDescription*, const HallList*> FindArcadeList(int column) {
+  if (column != 0)
+    for (const ModeDescription* d : RegisteredModes())
+      for (const HallList* l : {&d->easy, &d->hard})
+        if (l->column == column) return {d, l};
+  return {nullptr, nullptr};
 }
+
+}  // namespace
+
+const HallList* ArcadeList(int column) { return FindArcadeList(column).second; }
 
 uint8_t ModeOfColumn(int column) {
   if (IsLayoutColumn(column)) return ModeClassic;
-  for (const ModeDescription* d : RegisteredModes())
-    if (column != 0 && (d->easy.column == column || d->hard.column == column)) return d->mode;
-  return ModeIdle;
+  const ModeDescription* d = FindArcadeList(column).first;
+  return d != nullptr ? d->mode : uint8_t{ModeIdle};
 }
 
 ScoreKind ScoreOf(int column) { return Describe(ModeOfColumn(column)).score; }
 
 bool IsArcadeColumn(int column) { return ArcadeList(column) != nullptr; }
 
-std::vector<int> ArcadeColumns() {
-  std::vector<int> columns;
-  for (const ModeDescription* d : RegisteredModes())
-    for (const HallList* l : {&d->easy, &d->hard})
-      if (l->column != 0) columns.push_back(l->column);
-  return columns;
-}
+const std::vector<int>& ArcadeColumns() { return TheRegistry().arcadeColumns; }
 
 }  // namespace sorimo

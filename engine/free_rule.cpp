@@ -57,6 +57,11 @@ void Game::IsItFree() {
   Rules().CountMoves(*this);
 }
 
+void Game::ShowSidePanel() {
+  IsItFree();
+  host_.board.ShowPanelHOF();
+}
+
 void Game::VerticalClick() {
   // Only a classic game is played under one rule or the other: changing it means a new deal.
   if (GameMode == ModeClassic) {

@@ -85,6 +85,13 @@ struct Highlights {
   int first = 0, second = 0, hintFirst = 0, hintSecond = 0;
 };
 
+// Where the layout in memory came from: a file the Layout menu lists; the editor, written to no
+// listed file ("Try it", or a save the menu could not list); or "Create Layout", written
+// nowhere yet, so that its "Save" asks for a file name rather than taking the chosen layout's.
+// Games on a layout that is not a listed file's are filed in no hall of fame list, not even
+// the one of the layout chosen in the menu.
+enum class LayoutOrigin : uint8_t { ListedFile, Edited, Created };
+
 class Game {
  public:
   Game(const GameHost& host, Options& options);
@@ -142,9 +149,8 @@ class Game {
   int32_t RandomSeed = 0;   // the game number of a specific game; only > 0 seeds a deal
   int32_t BoardNumber = 1;  // hall column: 1..99 a layout, 100.. the arcade games
   int32_t SavedBoardNumber = 1;
-  // The layout in memory was tried from the editor and is saved in no file: its games are
-  // filed in no hall of fame list, not even the one of the layout chosen in the menu.
-  bool LayoutUnsaved = false;
+  // Where the layout in memory came from; only a listed file's games enter its hall list.
+  LayoutOrigin LayoutFrom = LayoutOrigin::ListedFile;
   KeyboardCursor Cursor;  // play by keyboard (keyboard_play.cpp)
   ClearingAid aid;        // the warning of an unclearable board and "Solve this board"
   PixelPoint BoardOrigin{36, 25};  // where the board's pixel (0, 0) is in the board buffer
@@ -189,6 +195,10 @@ class Game {
  private:
   friend class ModeRules;  // the routines a mode's rules build on (mode_rules.h)
   friend struct GameTestPeer;  // the tests' way to the deals' work (tests/engine/test_support.h)
+
+  // The side panel's portrait reads the moves left: they are counted again (the board may have
+  // just changed), then the window draws the panel from the figures (free_rule.cpp).
+  void ShowSidePanel();
 
   // Starts (start.cpp). What the classic and two-player starts share: the layout checked, the
   // list set back to the chosen layout's, a new deal on it, and the game fields reset. A layout

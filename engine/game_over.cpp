@@ -52,7 +52,7 @@ void Game::Stop() {
   EndNoMovesWarning();
   IM(ModeStopped);
   host_.board.ShowFond();
-  host_.board.ShowPanelHOF();
+  ShowSidePanel();
 }
 
 }  // namespace sorimo

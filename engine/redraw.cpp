@@ -11,7 +11,7 @@ namespace sorimo {
 void Game::FullRedraw() { Redraw(DirtyRect{}, EndCheck::Now); }
 
 void Game::Redraw(const DirtyRect& dirty, EndCheck check) {
-  if (HofRefreshPending) host_.board.ShowPanelHOF();
+  if (HofRefreshPending) ShowSidePanel();
   if (RedrawEntryEndsGame(check)) return;  // a finished or paused game never shows its board
   host_.board.PaintBoard(dirty);
 }
@@ -60,7 +60,7 @@ void Game::RedrawHighlightChanges(const Highlights& before) {
     seen[count] = t;
     faces[count++] = TileFaceRect(*this, t);
   }
-  if (HofRefreshPending) host_.board.ShowPanelHOF();
+  if (HofRefreshPending) ShowSidePanel();
   if (RedrawEntryEndsGame(EndCheck::Now)) return;
   for (size_t i = 0; i < count; ++i) host_.board.PaintBoard(faces[i]);
 }

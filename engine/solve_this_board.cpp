@@ -65,7 +65,7 @@ void Game::StepSolving() {
   s.firstShown = false;
   ++s.next;
   RemovePair(p.first, p.second);
-  if (options_.ShowGirls) host_.board.ShowPanelHOF();
+  if (options_.ShowGirls) ShowSidePanel();
   if (s.next == s.order.size()) s.running = false;  // the tick's status refresh ends the game
 }
 

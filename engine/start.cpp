@@ -43,7 +43,7 @@ DealResult Game::BeginGame() {
   IM(ModeClassic);
   if (RandomSeed > 0 && options_.RandomSeed1) status.ShowStatus(SpecificBoardText + std::to_string(RandomSeed));
   FullRedraw();
-  host_.board.ShowPanelHOF();
+  ShowSidePanel();
   // A message still sliding in (the specific-board one, a layout choice) is left alone.
   if (status.StatusPosition <= 1 || status.StatusMessage == NoMovesText) status.ShowStatus(NewGameText);
   clock.StartTick = host_.time.TickCount();

@@ -11,10 +11,11 @@ void Game::Back() {
 void Game::GoBack() {
   if (!Traits(GameMode).allowsUndo) return;
   BackHistory();
+  IsItFree();  // the moves left are the board's again: Hint and the panel read them
   // The tiles under the pointer have changed: its rectangle waits for the pointer's next move.
   choice.HoverTile = 0;
   FullRedraw();
-  if (options_.ShowGirls) host_.board.ShowPanelHOF();
+  if (options_.ShowGirls) ShowSidePanel();
   host_.board.RepaintNow();
 }
 

@@ -23,12 +23,6 @@ void OnGame(TSorimo& w) {
   (w.game().*Command)();
 }
 
-// A command that deals a new game; a layout that cannot be dealt is reported.
-template <DealResult (Game::*Start)()>
-void Deal(TSorimo& w) {
-  w.StartGameCommand(Start);
-}
-
 template <void (TSorimo::*Method)(const ChoiceRow&)>
 void CallWith(TSorimo& w, const ChoiceRow& row) {
   (w.*Method)(row);
@@ -47,16 +41,32 @@ constexpr const char* kGlyphAbout = ":/toolbar/about.png";
 constexpr const char* kGlyphHall = ":/toolbar/hall.png";
 constexpr const char* kGlyphExit = ":/toolbar/exit.png";
 
-const ChoiceGroup kHighlightGroup = {&Options::HighlightMode, HighlightChoices(), CallWith<&TSorimo::HighlightClick>};
-const ChoiceGroup kBackgroundGroup = {&Options::Background, BackgroundChoices(), CallWith<&TSorimo::BackgroundClick>};
-const ChoiceGroup kTilesetGroup = {&Options::Tileset, TilesetChoices(), CallWith<&TSorimo::TilesetClick>};
-
 using M = MenuId;
 using O = Options;
 
+}  // namespace
+
+// The window's commands are private to it; the table names them from within this friend.
+struct CommandRows {
+  // A command that deals a new game; a layout that cannot be dealt is reported.
+  template <DealResult (Game::*Start)()>
+  static void Deal(TSorimo& w) {
+    w.StartGameCommand(Start);
+  }
+
+  static const ChoiceGroup kHighlightGroup, kBackgroundGroup, kTilesetGroup;
+  static const CommandRow kCommands[];
+};
+
+const ChoiceGroup CommandRows::kHighlightGroup = {&Options::HighlightMode, HighlightChoices(),
+                                                  CallWith<&TSorimo::HighlightClick>};
+const ChoiceGroup CommandRows::kBackgroundGroup = {&Options::Background, BackgroundChoices(),
+                                                   CallWith<&TSorimo::BackgroundClick>};
+const ChoiceGroup CommandRows::kTilesetGroup = {&Options::Tileset, TilesetChoices(), CallWith<&TSorimo::TilesetClick>};
+
 // Every command of the menus, the toolbar and the welcome panel; the arcade games' start
 // commands come from their descriptions (MakeCommandTable).
-const CommandRow kCommands[] = {
+const CommandRow CommandRows::kCommands[] = {
     // ---- New
     {.menu = M::New, .name = "RandomSolitaireGame1", .caption = "Mah-Jongg Solitaire (Random Game)", .shortcut = "F2",
      .handler = Deal<&Game::RandomSolitaireGame1Click>, .menuGlyph = kGlyphNew,
@@ -199,6 +209,8 @@ const CommandRow kCommands[] = {
      .tool = {6, "SetMusic", "Music", "Pause music", ":/toolbar/music.png"}},
 };
 
+namespace {
+
 // The welcome panel's game groups hold two buttons each: the classic game's, then an arcade
 // game's per group.
 constexpr int kArcadeFirstWelcomeSlot = 3;
@@ -206,7 +218,7 @@ constexpr int kArcadeFirstWelcomeSlot = 3;
 std::vector<CommandRow> MakeCommandTable() {
   std::vector<CommandRow> rows;
   int slot = kArcadeFirstWelcomeSlot;
-  for (const CommandRow& row : kCommands) {
+  for (const CommandRow& row : CommandRows::kCommands) {
     if (row.name != nullptr && std::string_view(row.name) == "Exit1")
       for (const ModeDescription* d : RegisteredModes()) {
         if (d->easy.column == 0) continue;

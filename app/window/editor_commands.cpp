@@ -92,8 +92,8 @@ void TSorimo::Editlayout1Click() { OpenEditor(false); }
 
 void TSorimo::OpenEditor(bool create) {
   // What "Exit" goes back to should the layout's file no longer be readable then.
-  beforeEditor_ = {game_.Layout, LayoutName, game_.LayoutUnsaved, NewLayoutInMemory};
-  editingNew_ = create || NewLayoutInMemory;
+  beforeEditor_ = {game_.Layout, LayoutName, game_.LayoutFrom};
+  if (create) game_.LayoutFrom = LayoutOrigin::Created;
   sorimo::OpenEditor(game_, create);
   if (create) LayoutName = NewLayoutName;
   editorPanel_->setLayoutName(LayoutName);
@@ -118,10 +118,11 @@ void TSorimo::SaveandexitClick(EditorLeave how) {
     // in its own format: both ask for a native file name, as "Save as..." does.
     const bool external = IsExternalLayoutEntry(CurrentLayoutFile);
     std::string proposal;
-    if (how == EditorLeave::SaveAs || editingNew_ || external || CurrentLayoutFile.empty()) {
+    const bool created = game_.LayoutFrom == LayoutOrigin::Created;
+    if (how == EditorLeave::SaveAs || created || external || CurrentLayoutFile.empty()) {
       if (external)
         proposal = FileNameOf(CurrentLayoutFile.substr(0, CurrentLayoutFile.size() - 4)) + ".lay";
-      else if (!editingNew_ && !CurrentLayoutFile.empty())
+      else if (!created && !CurrentLayoutFile.empty())
         proposal = FileNameOf(CurrentLayoutFile);
       else
         proposal = FileNameFor(LayoutName);
@@ -130,12 +131,15 @@ void TSorimo::SaveandexitClick(EditorLeave how) {
     const SaveOutcome saved = SaveLayout(proposal);
     if (saved == SaveOutcome::Failed) return;  // the editor stays open, the layout unchanged
     filed = saved == SaveOutcome::Listed;
-    if (saved != SaveOutcome::Cancelled) editingNew_ = false;
+    // Written somewhere: the layout has a file of its own now, listed or not.
+    if (saved != SaveOutcome::Cancelled) game_.LayoutFrom = LayoutOrigin::Edited;
   }
 
   CloseEditor(game_, ModeIdle);
-  NewLayoutInMemory = editingNew_ && !filed;
-  game_.LayoutUnsaved = !filed;
+  if (filed)
+    game_.LayoutFrom = LayoutOrigin::ListedFile;
+  else if (game_.LayoutFrom != LayoutOrigin::Created)
+    game_.LayoutFrom = LayoutOrigin::Edited;
   StartGameCommand(&Game::BeginGame);
 }
 
@@ -151,8 +155,6 @@ void TSorimo::Cancel2Click() {
 
   const LayoutReadResult read = LoadLayoutFile(CurrentLayoutFile);
   if (read.status == LayoutReadStatus::Loaded) {
-    NewLayoutInMemory = false;
-    game_.LayoutUnsaved = false;
     UseLayout(read);
     return;
   }
@@ -160,8 +162,7 @@ void TSorimo::Cancel2Click() {
   ShowError(read.message);
   game_.Layout = beforeEditor_.layout;
   LayoutName = beforeEditor_.name;
-  game_.LayoutUnsaved = beforeEditor_.unsaved;
-  NewLayoutInMemory = beforeEditor_.isNew;
+  game_.LayoutFrom = beforeEditor_.origin;
   StartGameCommand(&Game::BeginGame);
 }
 

@@ -5,10 +5,7 @@
 namespace sorimo {
 
 PanelModel TSorimo::PanelModelNow() {
-  return {game_, options_, hall_, game_.BoardNumber, NewEntryRank, [this] {
-            game_.IsItFree();
-            return int(game_.moves.MovesLeft);
-          }};
+  return {game_, options_, hall_, game_.BoardNumber, NewEntryRank};
 }
 
 void TSorimo::ShowPanelHOF() { sidePanel_->ShowPanelHOF(PanelModelNow()); }

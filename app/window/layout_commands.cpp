@@ -74,8 +74,7 @@ void TSorimo::EditLayoutEntry(int number) {
   ChooseLayout(number);
   game_.Layout = read.cells;
   LayoutName = read.name;
-  game_.LayoutUnsaved = false;
-  NewLayoutInMemory = false;
+  game_.LayoutFrom = LayoutOrigin::ListedFile;
   NewEntryRank = 0;
   Editlayout1Click();
 }
@@ -91,16 +90,15 @@ void TSorimo::RunLayout(const std::string& path) {
   UseLayout(read);
 }
 
-void TSorimo::UseLayout(const LayoutReadResult& read) {
+void TSorimo::UseLayout(const LayoutReadResult& read, bool atStartup) {
   // A file with another header lends only its name; the cells in memory stay.
   if (read.status == LayoutReadStatus::Loaded) {
     game_.Layout = read.cells;
-    game_.LayoutUnsaved = false;
-    NewLayoutInMemory = false;
+    game_.LayoutFrom = LayoutOrigin::ListedFile;
   }
   LayoutName = read.name;
   NewEntryRank = 0;
-  if (StartupLoad) {
+  if (atStartup) {
     game_.status.ShowStatus("Welcome to Sorimo 6.21 !");
     return;
   }

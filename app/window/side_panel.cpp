@@ -141,7 +141,7 @@ void SidePanel::ShowPanelHOF(const PanelModel& model) {
   int girl = -1;
   if (PanelShift == kGirlPanelShift)
     girl = GirlPicture(game.GameMode, game.ModeBeforePause, game.clock.ElapsedSeconds + game.clock.PenaltySeconds,
-                       model.countMoves());
+                       int(game.moves.MovesLeft));
   QRect changed = Compose(PanelTextsOf(model, PanelShift), girl);
   // A fresh panel has no preview.
   if (previewTile_ != kPreviewComposed)

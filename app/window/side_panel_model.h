@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 
 #include "app/store/hall_table.h"
 #include "engine/game.h"
@@ -17,8 +16,6 @@ struct PanelModel {
   const HallTable& hall;
   int column = 0;        // `BoardNumber`: the list shown
   int newEntryRank = 0;  // shown bold italic; 0 for none
-  // Recounts the free tiles and the moves of the board, and returns the moves left.
-  std::function<int()> countMoves;
 };
 
 // `PanelShift`: 90 with a girl picture, 20 in two-player mode, 10 when the current tile is

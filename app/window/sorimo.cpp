@@ -16,6 +16,7 @@
 #include "app/window/status_bar.h"
 #include "app/window/tool_panel.h"
 #include "app/window/welcome_panel.h"
+#include "app/window/window_host.h"
 #include "app/window/window_commands.h"
 #include "audio/audio_output.h"
 
@@ -25,7 +26,8 @@ TSorimo::TSorimo(const std::string& exeDir, std::optional<DesktopServices> deskt
     : TSorimo(ProgramFolders{.data = exeDir, .config = exeDir, .userLayouts = exeDir + "Layouts/"}, std::move(desktop)) {}
 
 TSorimo::TSorimo(const ProgramFolders& folders, std::optional<DesktopServices> desktop)
-    : game_(GameHost::Of(*this), options_),
+    : host_(std::make_unique<WindowHost>(*this)),
+      game_(GameHost::Of(*host_), options_),
       desktop_(desktop ? std::move(*desktop) : RealDesktop(this)),
       ExeDir(folders.data),
       ConfigDir(folders.config),

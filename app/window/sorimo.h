@@ -47,17 +47,12 @@ class StatusBar;
 class ToolPanel;
 class WelcomePanel;
 class WindowCommands;
+class WindowHost;
 struct ChoiceRow;
 struct HallWindowModel;
 struct PanelModel;
 
-class TSorimo : public QMainWindow,
-                public BoardOutput,
-                public Feedback,
-                public Questions,
-                public Scores,
-                public MusicControl,
-                public TimeSource {
+class TSorimo : public QMainWindow {
   Q_OBJECT
  public:
   // folders: where the data is and where the player's files go (files/program_folders.h).
@@ -90,10 +85,36 @@ class TSorimo : public QMainWindow,
   SettingsValues& settingsValues() { return values_; }
   DesktopServices& desktop() { return desktop_; }
   int newEntryRank() const { return NewEntryRank; }
-  // Set while the hall of fame window opened after a qualifying game is on screen.
-  bool HallAfterWin = false;
+  EditorPanel* editorPanel() const { return editorPanel_; }
+  const MusicList& musicList() const { return music_; }
+  bool musicPaused() const { return musicPaused_; }
+  THelpForm* helpForm() const { return HelpForm; }
   // What the hall of fame window shows and changes.
   HallWindowModel HallModel();
+  // How saving the layout in memory ended: written and listed in the Layout menu, written
+  // but not listed (the menu is full), not written because the player cancelled the file
+  // dialog, or not written because writing failed (the player was told why).
+  enum class SaveOutcome { Listed, Unlisted, Cancelled, Failed };
+  // The game's outside world (engine/host.h), as tests reach it too.
+  WindowHost& host() { return *host_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // The commands are reached through the command table (and the window's own controls), the
+  // host calls through the adapter, the rest through the test peer: none is public.
+  friend struct CommandRows;
+  friend class WindowCommands;
+  friend class WindowHost;
+  friend class TSorimoTestPeer;
+
+  // Set while the hall of fame window opened after a qualifying game is on screen.
+  bool HallAfterWin = false;
 
   // ---- Commands ----
   // The game commands are the game's own (engine/); those that deal report a layout that
@@ -109,11 +130,9 @@ class TSorimo : public QMainWindow,
   void SelectLayout1Click();
   ChooseLayoutModel ChooserModel();
   void RunLayout(const std::string& path);
-  void UseLayout(const LayoutReadResult& read);
-  // How saving the layout in memory ended: written and listed in the Layout menu, written
-  // but not listed (the menu is full), not written because the player cancelled the file
-  // dialog, or not written because writing failed (the player was told why).
-  enum class SaveOutcome { Listed, Unlisted, Cancelled, Failed };
+  // Makes a layout read from a file the one in memory and deals on it, or at start-up only
+  // announces it.
+  void UseLayout(const LayoutReadResult& read, bool atStartup = false);
   SaveOutcome SaveLayout(const std::string& proposal = {});
 
   // The layout editor (editor_commands.cpp).
@@ -123,7 +142,6 @@ class TSorimo : public QMainWindow,
   void EditLayoutEntry(int number);  // the chooser's "Edit" on entry `number` (1-based)
   void SaveandexitClick(EditorLeave how);
   void Cancel2Click();
-  EditorPanel* editorPanel() const { return editorPanel_; }
   // True when the program may close: not in the editor with unsaved changes, or the player
   // agreed to drop them.
   bool LeaveEditorAtExit();
@@ -149,8 +167,6 @@ class TSorimo : public QMainWindow,
   void PlayMusicClick();
   void SetMusicClick();
   void PlayWave(const char* name);
-  const MusicList& musicList() const { return music_; }
-  bool musicPaused() const { return musicPaused_; }
 
   // The help window (help_commands.cpp): each command opens it on its own page.
   void HelpClick();
@@ -158,7 +174,6 @@ class TSorimo : public QMainWindow,
   void French1Click();
   void ViewTiles1Click();
   void CallHelp(HelpPage page);
-  THelpForm* helpForm() const { return HelpForm; }
 
   // View options.
   void Toolbar1Click();
@@ -178,44 +193,37 @@ class TSorimo : public QMainWindow,
   // no game takes clicks.
   bool BoardKey(int key);
 
-  // ---- The game's outside world (engine/host.h) ----
-  void PaintBoard(const DirtyRect& dirty) override;
-  void ShowFond() override;
-  void RepaintNow() override;
-  void ProcessEvents() override;
-  void PauseAnimation() override;
-  void ShowWelcome(bool visible) override;
-  void ShowPanelHOF() override;
-  void RedrawHOF() override;
-  void ClearBoardBuffer() override;
+  // ---- The game's outside world (engine/host.h), reached through WindowHost ----
+  void PaintBoard(const DirtyRect& dirty);
+  void ShowFond();
+  void RepaintNow();
+  void ProcessEvents();
+  void PauseAnimation();
+  void ShowWelcome(bool visible);
+  void ShowPanelHOF();
+  void RedrawHOF();
+  void ClearBoardBuffer();
   void DrawTwoPlayerPanel(bool showPlayerOne, bool showPlayerTwo, const std::string& timeOne,
-                          const std::string& timeTwo) override;
-  void GameChanged() override;
-  void PlaySound(Sound s) override;
-  void SetStatusLine(const std::string& visibleText) override;
-  void SetStatusFields(const std::string& tiles, const std::string& moves, const std::string& time) override;
-  bool AskOkCancel(const std::string& caption, const std::string& text) override;
-  bool AskYesNo(const std::string& caption, const std::string& text) override;
-  void ShowGameOver(const std::string& finalTime, bool entersHall) override;
-  void ShowHallAfterWin() override;
-  void ShowRandomWindow(int32_t& randomSeed, Random& generator) override;
-  int HallTenthTotal(int column) override;
-  void AddHall(int column, int total, int malus) override;
-  bool MusicEnded() override;
-  int MusicPieceCount() override;
-  void SelectMusicPiece(int k) override;
-  void ReplayMusicPiece() override;
-  uint32_t TickCount() override;
-  uint32_t TimeOfDayMs() override;
+                          const std::string& timeTwo);
+  void GameChanged();
+  void PlaySound(Sound s);
+  void SetStatusLine(const std::string& visibleText);
+  void SetStatusFields(const std::string& tiles, const std::string& moves, const std::string& time);
+  bool AskOkCancel(const std::string& caption, const std::string& text);
+  bool AskYesNo(const std::string& caption, const std::string& text);
+  void ShowGameOver(const std::string& finalTime, bool entersHall);
+  void ShowHallAfterWin();
+  void ShowRandomWindow(int32_t& randomSeed, Random& generator);
+  int HallTenthTotal(int column);
+  void AddHall(int column, int total, int malus);
+  bool MusicEnded();
+  int MusicPieceCount();
+  void SelectMusicPiece(int k);
+  void ReplayMusicPiece();
+  uint32_t TickCount();
+  uint32_t TimeOfDayMs();
 
- protected:
-  void closeEvent(QCloseEvent* event) override;
-  void showEvent(QShowEvent* event) override;
-  void changeEvent(QEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
- private:
   // Any key or click stops the solver's play (solver_input.cpp).
   void WatchInputWhileSolving();
   bool swallowRelease_ = false;
@@ -254,6 +262,7 @@ class TSorimo : public QMainWindow,
   void ApplyHighlightColour();
   void SetPauseCaptions(bool paused);
 
+  std::unique_ptr<WindowHost> host_;  // made before the game, which holds it
   Options options_;
   Game game_;
   BoardRenderer renderer_;
@@ -284,17 +293,11 @@ class TSorimo : public QMainWindow,
   LayoutList layouts_;
   std::string CurrentLayoutFile;
   std::string LayoutName = "External Layout";
-  bool StartupLoad = false;
-  // The layout in memory was begun with "Create Layout" and has no file of its own yet: its
-  // "Save" asks for a file name rather than writing over the file of the layout chosen.
-  bool NewLayoutInMemory = false;
-  bool editingNew_ = false;  // the layout in the editor is such a new layout
   // The layout before the editor opened, for "Exit" when the file cannot be read again.
   struct LayoutBeforeEditor {
     LayoutCells layout;
     std::string name;
-    bool unsaved = false;
-    bool isNew = false;
+    LayoutOrigin origin = LayoutOrigin::ListedFile;
   };
   LayoutBeforeEditor beforeEditor_;
   uint32_t penColour_ = kPenGreen;

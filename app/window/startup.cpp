@@ -152,9 +152,7 @@ void TSorimo::LoadFirstLayout() {
       break;
     }
   }
-  StartupLoad = true;
-  if (read.status == LayoutReadStatus::Loaded) UseLayout(read);
-  StartupLoad = false;
+  if (read.status == LayoutReadStatus::Loaded) UseLayout(read, true);
 }
 
 // A copy whose folder cannot be written keeps the player's files in the player's own folder.

@@ -126,7 +126,7 @@ Game& WorstHardBoard() {
       const double ns = ClimbToWorstBoard(*t, removed);
       t->game.IsItFree();
       std::fprintf(stderr, "climb from %d pairs gone: %d tiles, %d listed, %d moves, %.0f ns CPU\n", removed,
-                   t->game.TilesLeft, t->game.moves.FreeCount, t->game.moves.MovesLeft, ns);
+                   t->game.TilesLeft(), t->game.moves.FreeCount, t->game.moves.MovesLeft, ns);
       if (ns > bestNs) {
         delete best;
         best = t;

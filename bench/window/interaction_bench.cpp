@@ -16,6 +16,8 @@
 
 #include "app/window/status_bar.h"
 #include "app/window/sorimo.h"
+#include "app/window/window_host.h"
+#include "tests/support/window_test_peer.h"
 #include "program_folder.h"
 #include "bench_timing.h"
 #include "view/pixel_transfer.h"
@@ -49,11 +51,11 @@ struct Session {
     window.show();
     QApplication::processEvents();
     const std::string exe = folder.path.string() + "/";
-    window.LoadTileset(exe + "Tilesets/pai.bmp");
-    window.NouveauFond(exe + "Backgrounds/dragons.bmp");
+    TSorimoTestPeer::LoadTileset(window, exe + "Tilesets/pai.bmp");
+    TSorimoTestPeer::ShowBackground(window, exe + "Backgrounds/dragons.bmp");
     window.options().RandomSeed1 = true;
     game.RandomSeed = 1;
-    window.RunLayout(exe + "Layouts/Traditional.lay");
+    TSorimoTestPeer::RunLayout(window, exe + "Layouts/Traditional.lay");
     QApplication::processEvents();
     if (game.GameMode != sorimo::ModeClassic) std::abort();
   }
@@ -65,7 +67,7 @@ struct Session {
   }
   void Click(int tile) {
     const QPoint p = FaceOf(tile);
-    window.ButtonDownAt(Qt::LeftButton, p.x(), p.y());
+    TSorimoTestPeer::ButtonDownAt(window, Qt::LeftButton, p.x(), p.y());
   }
   // The k-th available pair of the board as it is.
   std::pair<int, int> Pair(int k) {
@@ -144,7 +146,7 @@ BENCHMARK(BM_ClockRepaint)->Iterations(1);
 void PointerMoves(benchmark::State& state, bool sameTile) {
   Session& s = Shared();
   s.window.options().ShowCurrentTile = true;
-  s.window.ShowPanelHOF();
+  s.window.host().ShowPanelHOF();
   const auto [a, b] = s.Pair(0);
   const QPoint pa = s.FaceOf(a), pb = s.FaceOf(b);
   int step = 0;
@@ -152,12 +154,12 @@ void PointerMoves(benchmark::State& state, bool sameTile) {
       [&] {
         ++step;
         const QPoint p = sameTile ? pa + QPoint(step % 2, 0) : (step % 2 ? pa : pb);
-        s.window.FormMouseMove(p.x(), p.y());
+        s.TSorimoTestPeer::PointerAt(window, p.x(), p.y());
         QApplication::processEvents();
       },
       100);
   s.window.options().ShowCurrentTile = false;
-  s.window.ShowPanelHOF();
+  s.window.host().ShowPanelHOF();
   for (auto _ : state) benchmark::DoNotOptimize(seconds);
   Report(state, seconds);
 }
@@ -172,8 +174,8 @@ void BM_RightClick(benchmark::State& state) {
   const QPoint p = s.FaceOf(a);
   const double seconds = LeastSecondsPerCall(
       [&] {
-        s.window.ButtonDownAt(Qt::LeftButton, p.x(), p.y());
-        s.window.ButtonDownAt(Qt::RightButton, p.x(), p.y());
+        s.TSorimoTestPeer::ButtonDownAt(window, Qt::LeftButton, p.x(), p.y());
+        s.TSorimoTestPeer::ButtonDownAt(window, Qt::RightButton, p.x(), p.y());
         QApplication::processEvents();
       },
       50);

@@ -35,7 +35,7 @@ void ClassicRules::ChoisitPai(Game& g, int px, int py, int column, int row, Mous
   if (g.choice.FirstSelected == 0 || g.choice.SecondSelected == 0) return;
   if (MatchGroup(g.choice.FirstSelected) == MatchGroup(g.choice.SecondSelected) && g.choice.FirstSelected != g.choice.SecondSelected) {
     RemovePair(g, g.choice.FirstSelected, g.choice.SecondSelected);
-    if (g.options().ShowGirls) g.host().board.ShowPanelHOF();
+    if (g.options().ShowGirls) ShowSidePanel(g);
     AfterPair(g);
   } else {
     // The second tile becomes the selection. The selection moves before the old tile is

@@ -34,7 +34,7 @@ class ClicksRules : public ModeRules {
     g.status.ShowStatus(kClicksStartedText);
     g.IM(ModeClicks);  // a paused game's controls come back with the mode
     g.FullRedraw();
-    g.host().board.ShowPanelHOF();
+    ShowSidePanel(g);
     return DealResult::Dealt;
   }
 
@@ -115,7 +115,7 @@ class ClicksRules : public ModeRules {
     }
     g.FullRedraw();  // on a cleared grid, this ends the game
     g.host().board.RepaintNow();
-    if (g.options().ShowGirls) g.host().board.ShowPanelHOF();
+    if (g.options().ShowGirls) ShowSidePanel(g);
   }
 };
 

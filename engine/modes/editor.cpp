@@ -25,7 +25,7 @@ class EditorRules : public ModeRules {
     PlaceEditorTiles(g);
     ResetGameFields(g);
     g.FullRedraw();
-    g.host().board.ShowPanelHOF();
+    ShowSidePanel(g);
     g.clock.StartTick = g.host().time.TickCount();
     return DealResult::Dealt;
   }

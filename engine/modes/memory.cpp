@@ -45,7 +45,7 @@ class MemoryRules : public ModeRules {
     g.status.ShowStatus(MemoryStartedText);
     g.IM(ModeMemory);
     g.FullRedraw();
-    g.host().board.ShowPanelHOF();
+    ShowSidePanel(g);
     return DealResult::Dealt;
   }
 
@@ -73,7 +73,7 @@ class MemoryRules : public ModeRules {
 
   // Half a second after the second tile was turned up, the pair goes or both turn back.
   static void ResolveReveal(Game& g) {
-    if (g.options().ShowGirls) g.host().board.ShowPanelHOF();
+    if (g.options().ShowGirls) ShowSidePanel(g);
     const int first = g.choice.FirstSelected, second = g.choice.SecondSelected;
     if (first > 0 && second > 0 && first != second && MatchGroup(first) == MatchGroup(second)) {
       RemovePair(g, first, second);

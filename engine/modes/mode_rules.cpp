@@ -38,6 +38,7 @@ void ModeRules::RemovePair(Game& g, int first, int second, std::optional<Cell> f
 ShuffleResult ModeRules::ShuffleBoard(Game& g) { return g.ShuffleBoard(); }
 void ModeRules::PlainShuffle(Game& g, bool keepLayers) { g.PlainShuffle(keepLayers); }
 void ModeRules::GoBack(Game& g) { g.GoBack(); }
+void ModeRules::ShowSidePanel(Game& g) { g.ShowSidePanel(); }
 
 void ModeRules::ClearChoice(Game& g) const {
   g.choice.HintFirst = g.choice.HintSecond = 0;
@@ -76,12 +77,12 @@ void ModeRules::AnnounceResult(Game& g) const {
   const std::string message = RulesOf(ModeOfColumn(g.BoardNumber)).ResultText(g);
   // Strictly better than the tenth entry: an equal total does not push it out.
   // Nor does a game the solver played in.
-  const bool filed = !(g.LayoutUnsaved && IsLayoutColumn(g.BoardNumber)) && !g.aid.SolvePlay.used;
+  const bool filed = !(g.LayoutFrom != LayoutOrigin::ListedFile && IsLayoutColumn(g.BoardNumber)) && !g.aid.SolvePlay.used;
   const bool entersHall = g.options().EnableHall && filed && total < g.host().scores.HallTenthTotal(g.BoardNumber);
   if (!message.empty()) g.host().questions.ShowGameOver(message, entersHall);
   if (entersHall) {
     g.host().scores.AddHall(g.BoardNumber, total, g.clock.PenaltySeconds);
-    g.host().board.ShowPanelHOF();
+    ShowSidePanel(g);
     g.host().questions.ShowHallAfterWin();
   }
 }

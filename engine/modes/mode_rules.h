@@ -81,6 +81,7 @@ class ModeRules {
   static ShuffleResult ShuffleBoard(Game& g);
   static void PlainShuffle(Game& g, bool keepLayers);
   static void GoBack(Game& g);
+  static void ShowSidePanel(Game& g);
 };
 
 // The rules of a GameMode value. Idle, game over, the welcome panel and pause share one

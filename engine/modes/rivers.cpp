@@ -54,7 +54,7 @@ class RiversRules : public ModeRules {
     g.status.ShowStatus(RiversStartedText);
     g.IM(ModeRivers);
     g.FullRedraw();
-    g.host().board.ShowPanelHOF();
+    ShowSidePanel(g);
     return DealResult::Dealt;
   }
 
@@ -78,7 +78,7 @@ class RiversRules : public ModeRules {
     const int first = g.choice.FirstSelected, second = g.choice.SecondSelected;
     if (MatchGroup(first) == MatchGroup(second)) {
       const TileRecord before = g.board().Records()[first];  // where it stands before it slides
-      if (g.options().ShowGirls) g.host().board.ShowPanelHOF();
+      if (g.options().ShowGirls) ShowSidePanel(g);
       if (CanBeReached(g, second, first)) {
         // Undo puts the first tile back where it stood, not where it slid to.
         RemovePair(g, first, second, Cell{before.x, before.y, before.z});

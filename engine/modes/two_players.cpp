@@ -18,7 +18,7 @@ class TwoPlayerRules : public ClassicRules {
     g.status.ShowStatus(TwoPlayerStartedText);
     g.IM(ModeTwoPlayer);
     if (g.RandomSeed > 0 && g.options().RandomSeed1) g.status.ShowStatus(SpecificBoardText + std::to_string(g.RandomSeed));
-    g.host().board.ShowPanelHOF();
+    ShowSidePanel(g);
     g.FullRedraw();
     // The message just set is still sliding in, so "New game started." does not replace it.
     g.clock.StartTick = s.PlayerOneTurnStart = s.PlayerTwoTurnStart = g.host().time.TickCount();

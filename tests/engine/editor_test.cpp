@@ -317,7 +317,7 @@ TEST(EditorLeaving, AGameOnATriedLayoutIsFiledInNoList) {
     Table t;
     t.game.BoardNumber = 3;
     t.Put("1 . . 2");
-    t.game.LayoutUnsaved = tried;
+    t.game.LayoutFrom = tried ? LayoutOrigin::Edited : LayoutOrigin::ListedFile;
     t.host.now += 5000;
     t.Click(1);
     t.Click(2);

@@ -115,6 +115,18 @@ TEST(Hint, NoMoveNoHintNoPenalty) {
   t.game.board().TakeTile(1);
   t.game.Hint();
   EXPECT_EQ(t.game.clock.PenaltySeconds, 0);
+
+  // Back from a board without moves gives the moves back at once, whatever the panel shows.
+  t.options.ShowGirls = false;
+  t.Put("1 . . 2 . . 5");
+  t.Tick();
+  t.Click(1);
+  t.Click(2);
+  t.Tick();
+  ASSERT_EQ(t.game.moves.MovesLeft, 0);
+  t.game.Back();
+  t.game.Hint();
+  EXPECT_EQ(t.game.choice.HintFirst, 1);
 }
 
 TEST(TwoPlayers, NoUndoNoHintAndEachPairPassesTheTurn) {

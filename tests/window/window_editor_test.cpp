@@ -202,7 +202,7 @@ TEST(WindowEditor, TryItPlaysTheLayoutWritesNothingAndFilesNoResult) {
   EXPECT_EQ(w->game().TilesLeft(), 144);
   EXPECT_EQ(FilesIn(folder.path() / "Layouts"), before);
   EXPECT_TRUE(desktop.fileDialogs.empty());
-  EXPECT_TRUE(w->game().LayoutUnsaved);
+  EXPECT_NE(w->game().LayoutFrom, LayoutOrigin::ListedFile);
   EXPECT_EQ(w->game().BoardNumber, chosen);
 
   // Its later "Save" still asks for a file: the chosen layout's file is never overwritten.
@@ -229,7 +229,7 @@ TEST(WindowEditor, ExitDropsTheChangesAndReadsTheChosenLayoutAgain) {
   w->action("Cancel2")->trigger();
   EXPECT_EQ(w->game().GameMode, ModeClassic);
   EXPECT_EQ(w->game().Layout, file.cells);
-  EXPECT_FALSE(w->game().LayoutUnsaved);
+  EXPECT_EQ(w->game().LayoutFrom, LayoutOrigin::ListedFile);
   EXPECT_TRUE(desktop.fileDialogs.empty());
 }
 
@@ -290,7 +290,7 @@ TEST(WindowEditor, AnEditedExternalLayoutIsSavedAsANativeOne) {
   const auto& names = w->layouts().names;
   const auto it = std::find(names.begin(), names.end(), "Hills.shp");
   ASSERT_NE(it, names.end());
-  w->PlayLayoutEntry(int(it - names.begin()) + 1);
+  TSorimoTestPeer::PlayLayoutEntry(*w, int(it - names.begin()) + 1);
   ASSERT_EQ(w->game().GameMode, ModeClassic) << (desktop.messages.empty() ? "" : desktop.messages.back());
   const auto shpSize = fs::file_size(folder.path() / "Layouts" / "Hills.shp");
 
@@ -339,10 +339,10 @@ TEST(WindowEditor, ClosingTheProgramWithAnUnsavedLayoutAsksFirst) {
   w->action("CreateLayout1")->trigger();
   PlaceByClick(w, {10, 6, 1});
   desktop.answers = {false};
-  EXPECT_FALSE(w->FormCloseQuery());
+  EXPECT_FALSE(TSorimoTestPeer::MayClose(*w));
   EXPECT_EQ(desktop.questions.size(), 1u);
   EXPECT_EQ(w->game().GameMode, ModeEditor);
-  EXPECT_TRUE(w->FormCloseQuery());
+  EXPECT_TRUE(TSorimoTestPeer::MayClose(*w));
 }
 
 }  // namespace

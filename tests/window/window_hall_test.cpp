@@ -29,11 +29,10 @@ TEST(WindowHall, TypingANameAfterAWinRenamesTheNewEntryEverywhere) {
   Window w(folder, desktop);
   w->action("RandomSolitaireGame1")->trigger();
   const int column = w->game().BoardNumber;
-  w->AddHall(column, 299, 40);  // what the end of a qualifying game does
+  w->host().AddHall(column, 299, 40);  // what the end of a qualifying game does
   ASSERT_EQ(w->newEntryRank(), 1);
 
-  w->HallAfterWin = true;
-  THallWindow hall(w.window.get(), w->HallModel());
+  THallWindow hall(w.window.get(), TSorimoTestPeer::HallModelAfterWin(*w));
   EXPECT_EQ(hall.Names[0]->text(), "Player1 ");
   EXPECT_EQ(hall.Totals[0]->text(), "04:59");
   EXPECT_EQ(hall.Maluses[0]->text(), "00:40");
@@ -47,7 +46,6 @@ TEST(WindowHall, TypingANameAfterAWinRenamesTheNewEntryEverywhere) {
   EXPECT_EQ(hall.LayoutComboBox->currentIndex(), hall.EntryOfColumn(column));
   EXPECT_EQ(w->hallTable().At(1, column).substr(0, 8), "Lotusflo");
   EXPECT_EQ(w->settingsValues().CurrentPlayer1, "Lotusflo");
-  w->HallAfterWin = false;
 }
 
 TEST(WindowHall, ResetAskedAndCancelledKeepsTheList) {
@@ -55,7 +53,7 @@ TEST(WindowHall, ResetAskedAndCancelledKeepsTheList) {
   FakeDesktop desktop;
   Window w(folder, desktop);
   const int column = w->game().BoardNumber;
-  w->AddHall(column, 100, 0);
+  w->host().AddHall(column, 100, 0);
   THallWindow hall(w.window.get(), w->HallModel());
   desktop.answers = {false};
   hall.DeleteHighscoresClick();
@@ -83,13 +81,13 @@ TEST(WindowHall, SavingUnderANewNameListsTheLayoutOnce) {
   // Cancelling the file dialog writes nothing.
   w->setCurrentLayoutFile("");
   desktop.files = {""};
-  EXPECT_EQ(w->SaveLayout(), TSorimo::SaveOutcome::Cancelled);
+  EXPECT_EQ(TSorimoTestPeer::SaveLayout(*w), TSorimo::SaveOutcome::Cancelled);
   EXPECT_EQ(menu->actions().size(), itemsBefore);
 
   // The extension test counts letter case: Arena.LAY becomes Arena.LAY.lay, listed as Arena.LAY.
   w->setCurrentLayoutFile("");
   desktop.files = {folder.exeDir() + "Layouts/Arena.LAY"};
-  EXPECT_EQ(w->SaveLayout(), TSorimo::SaveOutcome::Listed);
+  EXPECT_EQ(TSorimoTestPeer::SaveLayout(*w), TSorimo::SaveOutcome::Listed);
   EXPECT_TRUE(fs::exists(folder.path() / "Layouts" / "Arena.LAY.lay"));
   ASSERT_EQ(menu->actions().size(), itemsBefore + 1);
   QAction* added = menu->actions().back();
@@ -99,7 +97,7 @@ TEST(WindowHall, SavingUnderANewNameListsTheLayoutOnce) {
   EXPECT_EQ(w->game().GameMode, ModeIdle);
 
   // Saving again under the same name does not add a second item.
-  EXPECT_EQ(w->SaveLayout(), TSorimo::SaveOutcome::Listed);
+  EXPECT_EQ(TSorimoTestPeer::SaveLayout(*w), TSorimo::SaveOutcome::Listed);
   EXPECT_EQ(menu->actions().size(), itemsBefore + 1);
   EXPECT_EQ(fs::file_size(folder.path() / "Layouts" / "Arena.LAY.lay"), 10u + 2 + w->layoutName().size() + 2 + 3400 + 2);
 }

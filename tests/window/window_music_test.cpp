@@ -202,9 +202,9 @@ TEST(WindowMusic, SoundEffectsPlayOnlyWithPlaySoundEffects) {
   FakeDesktop desktop;
   Window w(folder, desktop);
   desktop.sounds.clear();
-  w->PlaySound(Sound::Done);
-  w->PlaySound(Sound::NoWay);
-  w->PlaySound(Sound::Select);
+  w->host().PlaySound(Sound::Done);
+  w->host().PlaySound(Sound::NoWay);
+  w->host().PlaySound(Sound::Select);
   EXPECT_EQ(desktop.sounds, (Log{"effect DONE", "effect NOWAY", "effect SELECT"}));
   // Through a game: a tile turned up in Memory sounds "select", unless the effects are off.
   w->action("MahJonggMemoryNewGame1")->trigger();
@@ -216,7 +216,7 @@ TEST(WindowMusic, SoundEffectsPlayOnlyWithPlaySoundEffects) {
   EXPECT_FALSE(w->options().PlaySounds);
   w.ClickTile(5);
   EXPECT_EQ(w->game().choice.SecondSelected, 5);
-  w->PlaySound(Sound::Done);
+  w->host().PlaySound(Sound::Done);
   EXPECT_EQ(desktop.sounds, (Log{"effect SELECT"}));
 }
 

@@ -96,13 +96,13 @@ TEST(WindowPointer, BackLeavesNoRectangleWhereThePointerIsNot) {
   w.ClickTile(a);
   w.ClickTile(b);
   ASSERT_FALSE(g.board().Records()[size_t(a)].present());
-  w->FormMouseMove(px, py);  // over the place where tile a was: the tile below it
+  TSorimoTestPeer::PointerAt(*w, px, py);  // over the place where tile a was: the tile below it
   ASSERT_NE(g.choice.HoverTile, 0);
   ASSERT_NE(g.choice.HoverTile, a);
   w->action("Undo1")->trigger();
   ASSERT_TRUE(g.board().Records()[size_t(a)].present());
   EXPECT_EQ(g.choice.HoverTile, 0) << "no rectangle is left on a tile the pointer has not been over";
-  w->FormMouseMove(px, py);  // the pointer moves on the tile that came back
+  TSorimoTestPeer::PointerAt(*w, px, py);  // the pointer moves on the tile that came back
   EXPECT_EQ(g.choice.HoverTile, a);
 }
 

@@ -70,12 +70,12 @@ TEST(WindowRedraw, QuickRedrawsShowWhatAWholeRedrawShows) {
   // The pointer's highlight moves from tile to tile, and off the board.
   for (const int tile : {free[0], free[1], free[1], free[2]}) {
     const QPoint p = FaceMiddle(g, tile);
-    w->FormMouseMove(p.x(), p.y());
+    TSorimoTestPeer::PointerAt(*w, p.x(), p.y());
     ASSERT_EQ(g.choice.HoverTile, tile);
     EXPECT_TRUE(SameAsWholeRedraw(*w)) << "pointer on " << tile;
   }
   const QPoint beside = BesideTheTiles(g);
-  w->FormMouseMove(beside.x(), beside.y());
+  TSorimoTestPeer::PointerAt(*w, beside.x(), beside.y());
   EXPECT_EQ(g.choice.HoverTile, 0);
   EXPECT_TRUE(SameAsWholeRedraw(*w)) << "pointer off the tiles";
 
@@ -152,17 +152,15 @@ TEST(WindowRedraw, OpaqueStatusFieldsLookAsOverThePaintedBar) {
 // The panel as drawn afresh: the backdrop, the girl, the texts, in that order, and the
 // preview area as the pointer left it.
 QImage FreshPanel(TSorimo& w, const SidePanel& panel) {
-  const PanelModel model{w.game(), w.options(), w.hallTable(), w.game().BoardNumber, w.newEntryRank(),
-                         [&w] {
-                           w.game().IsItFree();
-                           return int(w.game().moves.MovesLeft);
-                         }};
+  const PanelModel model{w.game(), w.options(), w.hallTable(), w.game().BoardNumber, w.newEntryRank()};
+  w.game().IsItFree();  // counted afresh here: the panel must not show a stale figure
+  const int movesLeft = w.game().moves.MovesLeft;
   QImage fresh = panel.HofPic().copy();
   const int shift = PanelShiftFor(w.game().GameMode, w.options());
   if (shift == kGirlPanelShift)
     DrawTransparent(fresh, 0, 302,
                     panel.Girl(GirlPicture(w.game().GameMode, w.game().ModeBeforePause,
-                                           w.game().clock.ElapsedSeconds + w.game().clock.PenaltySeconds, model.countMoves())),
+                                           w.game().clock.ElapsedSeconds + w.game().clock.PenaltySeconds, movesLeft)),
                     kGirlTransparent);
   DrawPanelTexts(fresh, PanelTextsOf(model, shift));
   return fresh;
@@ -232,30 +230,30 @@ TEST(WindowRedraw, TheKeptSidePanelEqualsOneDrawnAfresh) {
   EXPECT_TRUE(PanelIsFresh(*w)) << "current tile shown";
   const std::vector<int> free = FreeTiles(g);
   QPoint p = FaceMiddle(g, free[0]);
-  w->FormMouseMove(p.x(), p.y());
+  TSorimoTestPeer::PointerAt(*w, p.x(), p.y());
   QImage expected = PreviewOf(*w, free[0]);
   EXPECT_TRUE(PanelIsFresh(*w, &expected)) << "preview of " << free[0];
-  w->LoadTileset(folder.exeDir() + "Tilesets/darkpai.bmp");
-  w->FormMouseMove(p.x() + 1, p.y());
+  TSorimoTestPeer::LoadTileset(*w, folder.exeDir() + "Tilesets/darkpai.bmp");
+  TSorimoTestPeer::PointerAt(*w, p.x() + 1, p.y());
   expected = PreviewOf(*w, free[0]);
   EXPECT_TRUE(PanelIsFresh(*w, &expected)) << "preview after a tileset change";
   const QPoint beside = BesideTheTiles(g);
-  w->FormMouseMove(beside.x(), beside.y());
+  TSorimoTestPeer::PointerAt(*w, beside.x(), beside.y());
   expected = PreviewOf(*w, 0);
   EXPECT_TRUE(PanelIsFresh(*w, &expected)) << "preview cleared";
-  w->ShowPanelHOF();
+  w->host().ShowPanelHOF();
   EXPECT_TRUE(PanelIsFresh(*w)) << "panel redrawn over a cleared preview";
   p = FaceMiddle(g, free[1]);
-  w->FormMouseMove(p.x(), p.y());
-  w->ShowPanelHOF();
+  TSorimoTestPeer::PointerAt(*w, p.x(), p.y());
+  w->host().ShowPanelHOF();
   EXPECT_TRUE(PanelIsFresh(*w)) << "panel redrawn over a preview";
   w->action("ShowCurrentTile")->trigger();
   EXPECT_TRUE(PanelIsFresh(*w)) << "current tile hidden";
 
   // A new hall entry, in italics.
-  w->AddHall(g.BoardNumber, 61, 0);
+  w->host().AddHall(g.BoardNumber, 61, 0);
   ASSERT_NE(w->newEntryRank(), 0);
-  w->ShowPanelHOF();
+  w->host().ShowPanelHOF();
   EXPECT_TRUE(PanelIsFresh(*w)) << "a new hall entry";
 
   // The window narrows and widens with the panel.

@@ -14,6 +14,8 @@
 
 #include "app/window/board_image.h"
 #include "app/window/sorimo.h"
+#include "app/window/window_host.h"
+#include "tests/support/window_test_peer.h"
 
 namespace sorimo::testing {
 

@@ -17,9 +17,6 @@ constexpr int kMaxDealRestarts = 1000;
 // Rejection sampling for the matching pairs ends after about N * N / 2 draws on average;
 // this bound is never met by a working generator, it only guarantees the deal ends.
 constexpr long kMaxPairDraws = 50'000'000;
-// The winnable re-deal gives up after this many attempts and leaves the board as it was.
-constexpr int kMaxShuffleIterations = 200;
-
 bool IsBlank(const TileRecord& r) { return r == TileRecord{}; }
 
 }  // namespace
@@ -208,73 +205,6 @@ DealResult Game::CreateBoard() {
     k -= 2;
   }
   return DealResult::Dealt;
-}
-
-ShuffleResult Game::ShuffleBoard() {
-  if (options_.Animate && Traits(GameMode).allowsShuffle && !options_.RandomSeed1)
-    FullRedraw();
-
-  // The occupied positions become slots of the work grid; the tiles are dealt onto them again.
-  // The board itself changes only once a complete re-deal is found.
-  BoardGrid snapshot;
-  for (int z = 1; z <= kLayers; ++z)
-    for (int y = 1; y <= kRows; ++y)
-      for (int x = 1; x <= kColumns; ++x)
-        if (board_.Grid().at(x, y, z) != 0) snapshot.set(x, y, z, SlotMarker);
-  const auto restoreSnapshot = [&] {
-    slots_ = snapshot;
-    slotCount_ = 0;
-    for (int z = 1; z <= kLayers; ++z)
-      for (int y = 1; y <= kRows; ++y)
-        for (int x = 1; x <= kColumns; ++x)
-          if (slots_.at(x, y, z) != 0) slotList_[++slotCount_] = {x, y, z};
-  };
-  restoreSnapshot();
-  const int c = slotCount_;
-  if (CountFreeSlots() < 2) return ShuffleResult::TooFewFree;
-
-  // The tiles on the board, in increasing number; (L[1], L[2]), (L[3], L[4]), ... match,
-  // because tiles only ever leave the board in matching pairs.
-  std::array<uint8_t, kTileCount + 1> L{};
-  int m = 0;
-  for (int i = 1; i <= kTileCount; ++i) {
-    const TileRecord& r = board_.Records()[i];
-    if (r.x > 0 && r.y > 0 && r.z > 0) L[++m] = static_cast<uint8_t>(i);
-  }
-  if (m != c || m % 2 != 0) return ShuffleResult::Unpaired;  // tiles that cannot be dealt back in matching pairs
-
-  int k = 1, iterations = 0;
-  Generator.SeedFromClock(host_.time);
-  do {
-    ++iterations;
-    if (CountFreeSlots() < 2) {
-      restoreSnapshot();
-      k = 1;
-    } else {
-      TakeFreePair(c, k);
-      k += 2;
-    }
-  } while (k <= m && iterations <= kMaxShuffleIterations);
-  if (iterations > kMaxShuffleIterations) return ShuffleResult::GaveUp;
-
-  board_.NewDeal(board_.TilesTotal());
-  k -= 2;
-  const bool animate = DrawsShuffle();
-  const TileRecords& records = board_.Records();
-  while (k >= 1) {
-    const int r = Generator.RandomInt(m - 1) + 1;
-    const int partner = r % 2 == 1 ? r + 1 : r - 1;
-    const int a = L[r], b = L[partner];
-    if (!IsBlank(records[a]) || !IsBlank(records[b])) continue;
-    board_.PlaceTile(a, pairList_[k]);
-    board_.PlaceTile(b, pairList_[k + 1]);
-    if (animate) {
-      FullRedraw();
-      host_.board.RepaintNow();
-    }
-    k -= 2;
-  }
-  return ShuffleResult::Shuffled;
 }
 
 }  // namespace sorimo

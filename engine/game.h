@@ -216,7 +216,13 @@ class Game {
   void FillSlots();
   bool CanBeTaken(int x, int y, int z) const;  // on the positions still to deal
   DealResult CreateBoard();
+  // The winnable shuffle and its steps (shuffle_board.cpp).
   ShuffleResult ShuffleBoard();
+  BoardGrid OccupiedSlots() const;
+  void UseSlots(const BoardGrid& slots);
+  int TilesInPairs(std::array<uint8_t, kTileCount + 1>& tiles) const;
+  bool PlayPlacesBackwards(const BoardGrid& occupied, int m, int& k);
+  void DealPairsBack(const std::array<uint8_t, kTileCount + 1>& tiles, int m, int k);
   void PlainShuffle(bool keepLayers);  // every tile swaps places with a random one
   bool DrawsDealOverGame() const;
   bool DrawsDeal(DealDrawing drawing) const;

@@ -51,11 +51,11 @@ struct Session {
     window.show();
     QApplication::processEvents();
     const std::string exe = folder.path.string() + "/";
-    TSorimoTestPeer::LoadTileset(window, exe + "Tilesets/pai.bmp");
-    TSorimoTestPeer::ShowBackground(window, exe + "Backgrounds/dragons.bmp");
+    sorimo::TSorimoTestPeer::LoadTileset(window, exe + "Tilesets/pai.bmp");
+    sorimo::TSorimoTestPeer::ShowBackground(window, exe + "Backgrounds/dragons.bmp");
     window.options().RandomSeed1 = true;
     game.RandomSeed = 1;
-    TSorimoTestPeer::RunLayout(window, exe + "Layouts/Traditional.lay");
+    sorimo::TSorimoTestPeer::RunLayout(window, exe + "Layouts/Traditional.lay");
     QApplication::processEvents();
     if (game.GameMode != sorimo::ModeClassic) std::abort();
   }
@@ -67,7 +67,7 @@ struct Session {
   }
   void Click(int tile) {
     const QPoint p = FaceOf(tile);
-    TSorimoTestPeer::ButtonDownAt(window, Qt::LeftButton, p.x(), p.y());
+    sorimo::TSorimoTestPeer::ButtonDownAt(window, Qt::LeftButton, p.x(), p.y());
   }
   // The k-th available pair of the board as it is.
   std::pair<int, int> Pair(int k) {
@@ -154,7 +154,7 @@ void PointerMoves(benchmark::State& state, bool sameTile) {
       [&] {
         ++step;
         const QPoint p = sameTile ? pa + QPoint(step % 2, 0) : (step % 2 ? pa : pb);
-        s.TSorimoTestPeer::PointerAt(window, p.x(), p.y());
+        sorimo::TSorimoTestPeer::PointerAt(s.window, p.x(), p.y());
         QApplication::processEvents();
       },
       100);
@@ -174,8 +174,8 @@ void BM_RightClick(benchmark::State& state) {
   const QPoint p = s.FaceOf(a);
   const double seconds = LeastSecondsPerCall(
       [&] {
-        s.TSorimoTestPeer::ButtonDownAt(window, Qt::LeftButton, p.x(), p.y());
-        s.TSorimoTestPeer::ButtonDownAt(window, Qt::RightButton, p.x(), p.y());
+        sorimo::TSorimoTestPeer::ButtonDownAt(s.window, Qt::LeftButton, p.x(), p.y());
+        sorimo::TSorimoTestPeer::ButtonDownAt(s.window, Qt::RightButton, p.x(), p.y());
         QApplication::processEvents();
       },
       50);

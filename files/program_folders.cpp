@@ -1,9 +1,12 @@
 #include "files/program_folders.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 
 namespace sorimo {
@@ -69,6 +72,11 @@ FolderFacts RealFolderFacts() {
               },
           .isWritable = [](const std::string& path) { return ::access(path.c_str(), W_OK) == 0; },
           .environment = [](const char* name) -> const char* { return std::getenv(name); }};
+}
+
+std::string FolderWriteProblem(const std::string& folder) {
+  // With the rights the program writes with: the effective ones.
+  return ::faccessat(AT_FDCWD, folder.c_str(), W_OK, AT_EACCESS) == 0 ? std::string() : std::strerror(errno);
 }
 
 bool MakeFolders(const std::string& path) {

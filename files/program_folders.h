@@ -44,4 +44,8 @@ FolderFacts RealFolderFacts();
 // Makes the folder and its parents; false when it still does not exist afterwards.
 bool MakeFolders(const std::string& path);
 
+// Why this process cannot write into the folder ("Read-only file system", "Permission
+// denied"), or "" when it can.
+std::string FolderWriteProblem(const std::string& folder);
+
 }  // namespace sorimo

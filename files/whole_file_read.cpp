@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <optional>
 
@@ -65,21 +67,26 @@ std::string WholeFile::Message(std::string_view label) const {
   return {};
 }
 
-WholeFile ReadWholeFile(const std::string& path, size_t maxBytes) {
+namespace {
+
+// Reads the file at path up to maxBytes: all of it or nothing when whole, else its start.
+WholeFile ReadUpTo(const std::string& path, size_t maxBytes, bool whole) {
+  // A file read only in part may be of any size.
+  const size_t sizeCap = whole ? maxBytes : SIZE_MAX;
   // Look before opening: opening a device can do things of its own (a terminal, a tape drive).
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0) return OpenFailed(errno);
-  if (const auto refused = Refusal(info, maxBytes)) return Failed(*refused, 0);
+  if (const auto refused = Refusal(info, sizeCap)) return Failed(*refused, 0);
 
   // The path may name something else by now. O_NONBLOCK keeps a FIFO put there from holding
   // the open until a writer comes; what the descriptor refers to is checked once more below.
   FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
   if (!fd.valid()) return OpenFailed(errno);
   if (::fstat(fd.get(), &info) != 0) return Failed(FileReadStatus::CannotRead, errno);
-  if (const auto refused = Refusal(info, maxBytes)) return Failed(*refused, 0);
+  if (const auto refused = Refusal(info, sizeCap)) return Failed(*refused, 0);
 
   WholeFile result;
-  result.bytes.reserve(static_cast<size_t>(info.st_size));
+  result.bytes.reserve(std::min(static_cast<size_t>(info.st_size), maxBytes) + 1);
   char buffer[64 * 1024];
   for (;;) {
     const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
@@ -89,11 +96,22 @@ WholeFile ReadWholeFile(const std::string& path, size_t maxBytes) {
     }
     if (got == 0) break;
     result.bytes.append(buffer, static_cast<size_t>(got));
-    // The file grew while it was read: the cap holds for what is read, not for what stat said.
-    if (result.bytes.size() > maxBytes) return Failed(FileReadStatus::TooLarge, 0);
+    // The cap holds for what is read, not for what stat said: the file may have grown.
+    if (result.bytes.size() > maxBytes) {
+      if (whole) return Failed(FileReadStatus::TooLarge, 0);
+      result.bytes.resize(maxBytes);
+      result.cut = true;
+      break;
+    }
   }
   result.status = FileReadStatus::Ok;
   return result;
 }
+
+}  // namespace
+
+WholeFile ReadWholeFile(const std::string& path, size_t maxBytes) { return ReadUpTo(path, maxBytes, true); }
+
+WholeFile ReadFileStart(const std::string& path, size_t maxBytes) { return ReadUpTo(path, maxBytes, false); }
 
 }  // namespace sorimo

@@ -22,6 +22,7 @@ struct WholeFile {
   FileReadStatus status = FileReadStatus::Missing;
   std::string bytes;  // the whole file when Ok, empty otherwise
   int error = 0;      // the errno behind Missing, CannotOpen and CannotRead
+  bool cut = false;   // ReadFileStart only: the file goes on past bytes
 
   bool ok() const { return status == FileReadStatus::Ok; }
   // Why the read failed, naming the file by label: "Cannot open <label>: <reason>" when it
@@ -33,6 +34,11 @@ struct WholeFile {
 // The type is checked before the file is opened, and again on the open descriptor, so a file
 // swapped for a FIFO in between is refused too; the open never waits for a FIFO's writer.
 WholeFile ReadWholeFile(const std::string& path, size_t maxBytes);
+
+// The start of the file at path: its first maxBytes bytes, or all of it when it is shorter,
+// for formats that use only the start of a file; cut says whether more follows. The same
+// checks as ReadWholeFile, but a file of any size is read and none is TooLarge.
+WholeFile ReadFileStart(const std::string& path, size_t maxBytes);
 
 // Whether path is (or links to) a regular file: one ReadWholeFile would try to read.
 bool IsRegularFile(const std::string& path);

@@ -35,11 +35,19 @@ LayoutList ScanLayoutNames(const std::vector<std::string>& fileNames, int boardN
 
   const size_t found = list.names.size();
   if (found > static_cast<size_t>(kMaxLayoutEntries)) {
+    // The files left out are named, so the player knows which to move or rename; a long list
+    // names the first few, since the message must fit on the screen.
+    const size_t left = found - kMaxLayoutEntries;
+    std::string named;
+    for (size_t i = kMaxLayoutEntries; i < found && i < kMaxLayoutEntries + kLeftOutNamed; ++i) {
+      const bool native = i < nativeFound;
+      named += (named.empty() ? "" : ", ") + list.names[i] + (native ? ".lay" : "");
+    }
+    if (left > kLeftOutNamed) named += " and " + std::to_string(left - kLeftOutNamed) + " more";
     list.names.resize(kMaxLayoutEntries);
-    list.message = "Only " + std::to_string(kMaxLayoutEntries) + " layouts can be listed: " +
-                   std::to_string(found - kMaxLayoutEntries) +
-                   (found - kMaxLayoutEntries == 1 ? " layout file was" : " layout files were") +
-                   " left out of the Layout menu.";
+    list.message = "Only " + std::to_string(kMaxLayoutEntries) + " layouts can be listed: " + std::to_string(left) +
+                   (left == 1 ? " layout file was" : " layout files were") + " left out of the Layout menu (" + named +
+                   ").";
   }
   list.nativeCount = static_cast<int>(std::min(nativeFound, list.names.size()));
 

@@ -15,6 +15,8 @@
 namespace sorimo {
 
 inline constexpr int kMaxLayoutEntries = 99;
+// How many of the files left out the list's message names.
+inline constexpr size_t kLeftOutNamed = 10;
 inline constexpr std::string_view kPreferredLayout = "Traditional";
 
 struct LayoutList {

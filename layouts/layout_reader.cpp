@@ -37,12 +37,11 @@ LayoutReadResult ReadLayout(std::string_view bytes, std::string_view label) {
 
   if (*header != kLayoutHeader) {
     // Such a file lends only its name: the caller keeps the cells it had. Deliberately kept
-    // this way because players know the game to behave so.
-    LayoutReadResult r;
+    // this way because players know the game to behave so. Where the file is refused instead
+    // (the menu, the chooser), the message says what it is, not what was taken from it.
+    LayoutReadResult r = Refuse(label, "it does not begin with \"" + std::string(kLayoutHeader) + "\"");
     r.status = LayoutReadStatus::NameOnly;
     r.name = std::string(*name);
-    r.message = std::string(label) + " does not begin with \"" + std::string(kLayoutHeader) +
-                "\": only its name was read.";
     return r;
   }
 
@@ -74,9 +73,12 @@ LayoutReadResult ReadLayout(std::string_view bytes, std::string_view label) {
 
 LayoutReadResult LoadLayoutFile(const std::filesystem::path& path) {
   const std::string label = path.filename().string();
-  const WholeFile file = ReadWholeFile(path.string(), kMaxLayoutFileBytes);
   // The reader is chosen by the extension that ends the name, never by ".shp" elsewhere in it.
-  if (file.ok()) return IsShpLayoutPath(label) ? ReadShpLayout(file.bytes, label, path.string()) : ReadLayout(file.bytes, label);
+  // A ".shp" file is judged by its first lines only, whatever follows them.
+  const bool shp = IsShpLayoutPath(label);
+  const WholeFile file = shp ? ReadFileStart(path.string(), kMaxLayoutFileBytes)
+                             : ReadWholeFile(path.string(), kMaxLayoutFileBytes);
+  if (file.ok()) return shp ? ReadShpLayout(file.bytes, label, path.string(), file.cut) : ReadLayout(file.bytes, label);
 
   LayoutReadResult failed;
   failed.status = LayoutReadStatus::Refused;

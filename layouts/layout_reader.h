@@ -26,7 +26,7 @@ struct LayoutReadResult {
   LayoutReadStatus status = LayoutReadStatus::Refused;
   LayoutCells cells{};  // only when Loaded
   std::string name;     // when Loaded or NameOnly
-  std::string message;  // when Refused (the reason) or NameOnly (a note the window may show)
+  std::string message;  // when Refused or NameOnly: why the file is no layout to play
 };
 
 // Reads the bytes of a layout file. label names the file in messages (e.g. "Pyramid.lay").
@@ -43,7 +43,8 @@ std::string TileCountProblem(int anchors);
 
 // Reads the file at path (labelled by its file name) with ReadLayout, or with ReadShpLayout when
 // the name ends in ".shp" (shp_reader.h); a file that cannot be opened or read, is not a
-// regular file, or is larger than kMaxLayoutFileBytes, is Refused with the reason.
+// regular file, or is larger than kMaxLayoutFileBytes, is Refused with the reason. Of a ".shp"
+// file only the first kMaxLayoutFileBytes are read, since only its first lines count.
 LayoutReadResult LoadLayoutFile(const std::filesystem::path& path);
 
 }  // namespace sorimo

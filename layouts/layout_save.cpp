@@ -1,8 +1,35 @@
 #include "layouts/layout_save.h"
 
+#include <filesystem>
+
 #include "layouts/layout_list.h"
 
 namespace sorimo {
+namespace {
+
+// One folder, whatever the spelling: links, "..", doubled separators.
+bool SameFolder(const std::string& a, const std::string& b) {
+  std::error_code error;
+  return std::filesystem::equivalent(a, b, error);
+}
+
+}  // namespace
+
+std::string FolderOf(const std::string& path) {
+  const size_t slash = path.find_last_of('/');
+  return slash == std::string::npos ? std::string("./") : path.substr(0, slash + 1);
+}
+
+bool LayoutFolders::Lists(const std::string& path) const {
+  const std::string folder = FolderOf(path);
+  return SameFolder(folder, shipped) || SameFolder(folder, player);
+}
+
+std::string LayoutFolders::SaveTarget(const std::string& path) const {
+  if (player == shipped || !SameFolder(FolderOf(path), shipped)) return path;
+  return player + FileNameOf(path);
+}
+
 std::string FileNameOf(const std::string& path) {
   const size_t slash = path.find_last_of('/');
   return slash == std::string::npos ? path : path.substr(slash + 1);

@@ -19,6 +19,22 @@ std::string LayoutSavePath(const std::string& path);
 // its last 4 characters. "Layouts/Arena.LAY.lay" gives "Arena.LAY".
 std::string LayoutNameOfPath(const std::string& path);
 
+// The folder part of a path, up to and with its last '/'; "./" when it has none.
+std::string FolderOf(const std::string& path);
+
+// The two folders the Layout menu lists: the shipped layouts, and the player's own (the same
+// folder for a copy that keeps everything beside the program). Both end with '/'.
+struct LayoutFolders {
+  std::string shipped;
+  std::string player;
+  // True when the file at path lies directly in one of them (however the path spells it).
+  bool Lists(const std::string& path) const;
+  // Where a layout meant for path is written: a file among the shipped layouts of a copy whose
+  // player keeps layouts elsewhere is the program's, not the player's, so the player's copy
+  // of it is written instead, under the same name; any other path as it is.
+  std::string SaveTarget(const std::string& path) const;
+};
+
 struct SavedLayoutEntry {
   int boardNumber = 0;    // the entry now selected (1-based); 0 when it could not be listed
   bool appended = false;  // a new entry was added at the end of names

@@ -8,8 +8,11 @@
 namespace sorimo {
 namespace {
 
+// The folder is named too: the same name may be written in the program's folder or the
+// player's, and the reason is often the folder's.
 std::string Failure(const std::filesystem::path& path, int error) {
-  return "Cannot write " + path.filename().string() + ": " + std::strerror(error) + ".";
+  return "Cannot write " + path.filename().string() + " in " + path.parent_path().string() + "/: " +
+         std::strerror(error) + ".";
 }
 
 }  // namespace

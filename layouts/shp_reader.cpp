@@ -11,12 +11,15 @@ int HexByte(char high, char low) {
 
 bool IsShpLayoutPath(std::string_view path) { return path.size() >= 4 && path.substr(path.size() - 4) == ".shp"; }
 
-LayoutReadResult ReadShpLayout(std::string_view bytes, std::string_view label, const std::string& name) {
+LayoutReadResult ReadShpLayout(std::string_view bytes, std::string_view label, const std::string& name, bool cut) {
+  // A line the cut goes through may go on: only the lines ended before it are whole.
+  if (cut) bytes = bytes.substr(0, bytes.rfind('\n') + 1);
   LineCursor lines(bytes);
   LayoutReadResult r;
   int anchors = 0;
   for (int n = 1; n <= kShpLines; ++n) {
     const std::optional<std::string_view> line = lines.Next();
+    if (!line && cut) return Refuse(label, "its first " + std::to_string(kShpLines) + " lines are far too long");
     if (!line) return Refuse(label, "it has " + std::to_string(n - 1) + " lines instead of " + std::to_string(kShpLines));
     const std::string where = "line " + std::to_string(n);
     if (line->size() < 9) return Refuse(label, where + " is shorter than 9 characters");

@@ -26,7 +26,10 @@ bool IsShpLayoutPath(std::string_view path);
 // twice is one anchor; lines past the 144th are not read. Refused, with the line named: fewer
 // than 144 lines, a line shorter than 9 characters, characters 4 to 9 that are not six digits
 // of 0-9 and A-F or not a position of the grid (X 0-32, Y 0-18, Z 0-4), and a layout a game
-// could not deal (an odd number of distinct positions).
-LayoutReadResult ReadShpLayout(std::string_view bytes, std::string_view label, const std::string& name);
+// could not deal (an odd number of distinct positions). cut says the bytes are only the start
+// of the file: then a last line without its line end may go on, and is not read; a start that
+// does not hold 144 whole lines is refused as far too long.
+LayoutReadResult ReadShpLayout(std::string_view bytes, std::string_view label, const std::string& name,
+                               bool cut = false);
 
 }  // namespace sorimo

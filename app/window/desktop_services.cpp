@@ -31,9 +31,12 @@ DesktopServices RealDesktop(QWidget* owner) {
   d.warn = [owner](const std::string& caption, const std::string& text) {
     QMessageBox::warning(owner, QString::fromStdString(caption), QString::fromStdString(text));
   };
-  d.ask = [owner](const std::string& caption, const std::string& text, bool yesNo) {
+  d.ask = [owner](const std::string& caption, const std::string& text, bool yesNo, EnterAnswers enter) {
     const auto buttons = yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok | QMessageBox::Cancel;
-    const auto answer = QMessageBox::question(owner, QString::fromStdString(caption), QString::fromStdString(text), buttons);
+    const auto accept = yesNo ? QMessageBox::Yes : QMessageBox::Ok;
+    const auto refuse = yesNo ? QMessageBox::No : QMessageBox::Cancel;
+    const auto answer = QMessageBox::question(owner, QString::fromStdString(caption), QString::fromStdString(text),
+                                              buttons, enter == EnterAnswers::Accept ? accept : refuse);
     return answer == QMessageBox::Yes || answer == QMessageBox::Ok;
   };
   d.chooseColour = [owner](uint32_t initial) -> std::optional<uint32_t> {

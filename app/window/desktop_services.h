@@ -15,6 +15,10 @@ namespace sorimo {
 class Random;
 class SoundOutput;
 
+// The button of a question that Enter presses: the one that keeps the player's work, wherever
+// the other would throw it away.
+enum class EnterAnswers : bool { Accept, Refuse };
+
 struct DesktopServices {
   std::function<int()> screenWidth;
   std::function<int()> screenHeight;
@@ -23,9 +27,9 @@ struct DesktopServices {
                             bool save)>
       chooseFile;
   // A message box with OK and the warning icon, for what went wrong; and one with two buttons
-  // (OK/Cancel or Yes/No) returning true for OK/Yes.
+  // (OK/Cancel or Yes/No) returning true for OK/Yes, whose default button `enter` says.
   std::function<void(const std::string& caption, const std::string& text)> warn;
-  std::function<bool(const std::string& caption, const std::string& text, bool yesNo)> ask;
+  std::function<bool(const std::string& caption, const std::string& text, bool yesNo, EnterAnswers enter)> ask;
   // The colour dialog; returns the colour chosen, or nothing when cancelled.
   std::function<std::optional<uint32_t>(uint32_t initial)> chooseColour;
   // Modal windows the window opens; tests replace them to answer without a person.

@@ -51,6 +51,7 @@ void TSorimo::BuildEditorMenu() {
       {moveMenu, "Movetotop1", "Move to top /\\", "Ctrl+E", [this] { MoveLayout(game_, BoardShift::Top); }},
       {moveMenu, "Movetobottom1", "Move to bottom \\/", "Ctrl+X", [this] { MoveLayout(game_, BoardShift::Bottom); }},
   };
+  QList<QKeySequence> boardKeys;
   for (const Item& item : items) {
     if (std::string(item.name) == "Cancel2") item.menu->addSeparator()->setObjectName("N16");
     QAction* a = item.menu->addAction(item.caption);
@@ -58,6 +59,7 @@ void TSorimo::BuildEditorMenu() {
     if (item.shortcut) {
       a->setShortcut(QKeySequence(item.shortcut));
       a->setShortcutContext(Qt::ApplicationShortcut);
+      boardKeys << a->shortcut();
     }
     a->setEnabled(false);  // the editor's keys are free for the game's commands until it opens
     connect(a, &QAction::triggered, this, [this, run = item.run] {
@@ -66,6 +68,7 @@ void TSorimo::BuildEditorMenu() {
     });
     editorActions_[item.name] = a;
   }
+  editorPanel_->setBoardKeys(boardKeys);
   for (QMenu* m : editorMenus_) {
     menuBar()->addMenu(m);
     m->menuAction()->setVisible(false);
@@ -96,6 +99,12 @@ void TSorimo::OpenEditor(bool create) {
   if (create) game_.LayoutFrom = LayoutOrigin::Created;
   sorimo::OpenEditor(game_, create);
   if (create) LayoutName = NewLayoutName;
+  // An external layout is known by its file's path, which is no name for a layout of its own:
+  // the layout saved from it is named after the file, as its menu entry will be.
+  if (!create && IsExternalLayoutEntry(LayoutName)) {
+    const std::string file = FileNameOf(LayoutName);
+    LayoutName = file.substr(0, file.size() - 4);
+  }
   editorPanel_->setLayoutName(LayoutName);
   editorPanel_->setTilesLeft(game_.ModeData<EditorState>().TilesLeft);
   game_.status.ShowStatus("      ");
@@ -173,9 +182,12 @@ void TSorimo::AfterEditorClick(int x, int y) {
   FormMouseMove(x, y);
 }
 
+// A name typed in the panel is work as much as the tiles placed.
 bool TSorimo::LeaveEditorAtExit() {
-  if (game_.GameMode != ModeEditor || !game_.ModeData<EditorState>().Changed) return true;
-  return desktop_.ask("Sorimo", "The layout you are building has not been saved.\n\nQuit anyway?", true);
+  if (game_.GameMode != ModeEditor) return true;
+  if (!game_.ModeData<EditorState>().Changed && editorPanel_->layoutName() == LayoutName) return true;
+  return desktop_.ask("Sorimo", "The layout you are building has not been saved.\n\nQuit anyway?", true,
+                      EnterAnswers::Refuse);
 }
 
 }  // namespace sorimo

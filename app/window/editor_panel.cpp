@@ -1,6 +1,7 @@
 #include "app/window/editor_panel.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -44,7 +45,19 @@ EditorPanel::EditorPanel(QWidget* parent) : QFrame(parent) {
   Edit1->setMaxLength(200);
   row->addWidget(labelLayout);
   row->addWidget(Edit1, 1);
+  Edit1->installEventFilter(this);
   setTilesLeft(144);
+}
+
+// A focused widget that accepts a key's ShortcutOverride keeps the key from the shortcuts; a
+// board key is turned away here, so its command runs and the text stays as it is.
+bool EditorPanel::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Edit1 && event->type() == QEvent::ShortcutOverride &&
+      boardKeys_.contains(QKeySequence(static_cast<QKeyEvent*>(event)->keyCombination()))) {
+    event->ignore();
+    return true;
+  }
+  return QFrame::eventFilter(watched, event);
 }
 
 void EditorPanel::setTilesLeft(int count) { Label40->setText(QString::number(count)); }

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QFrame>
+#include <QKeySequence>
+#include <QList>
 #include <string>
 
 class QLabel;
@@ -21,10 +23,17 @@ class EditorPanel : public QFrame {
   std::string layoutName() const;
   // The name field gives up the keyboard, so keys after a message go to the window.
   void dropFocus();
+  // Keys that move the board even while the name field has the keyboard: without this the
+  // field would take the one of them that is also a text key (Ctrl+X, "cut") for itself.
+  void setBoardKeys(QList<QKeySequence> keys) { boardKeys_ = std::move(keys); }
   QLineEdit* nameField() const { return Edit1; }
   QLabel* tilesLeftLabel() const { return Label40; }
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  QList<QKeySequence> boardKeys_;
   QLabel* Label40 = nullptr;
   QLineEdit* Edit1 = nullptr;
 };

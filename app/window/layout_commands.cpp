@@ -145,30 +145,52 @@ void TSorimo::SelectLayout1Click() {
 // Writes the layout in memory to CurrentLayoutFile, asking for a file first when there is
 // none (proposing `proposal` in the layouts folder). A file chosen in the dialog that exists
 // already is replaced only when the player says so; otherwise the dialog comes back.
+// A shipped layout of a copy that keeps the player's layouts apart is saved as the player's
+// own copy, which the menu plays from then on; a file saved outside the layouts folders is
+// kept where the player put it, but never listed, since the menu could not find it again.
 TSorimo::SaveOutcome TSorimo::SaveLayout(const std::string& proposal) {
+  const LayoutFolders folders{.shipped = ExeDir + "Layouts/", .player = UserLayoutsDir};
+  std::string asked;  // the file the command or the dialog names
+  std::string path;   // the file written
   if (CurrentLayoutFile.empty()) {
-    const std::string folder = UserLayoutsDir;
-    MakeFolders(folder);
+    MakeFolders(UserLayoutsDir);
     for (;;) {
       const std::string chosen = desktop_.chooseFile("Please choose a name for your layout file",
-                                                     "LAY Layout files (*.lay)|*.lay", folder + proposal, true);
+                                                     "LAY Layout files (*.lay)|*.lay", UserLayoutsDir + proposal, true);
       if (chosen.empty()) return SaveOutcome::Cancelled;
-      const std::string path = LayoutSavePath(chosen);
+      asked = LayoutSavePath(chosen);
+      path = folders.SaveTarget(asked);
       if (!PathExists(path) ||
-          desktop_.ask("Sorimo", FileNameOf(path) + " already exists.\n\nDo you want to replace it?", true)) {
-        CurrentLayoutFile = chosen;
+          desktop_.ask("Sorimo", FileNameOf(path) + " already exists.\n\nDo you want to replace it?", true,
+                       EnterAnswers::Refuse))
         break;
-      }
     }
+  } else {
+    asked = LayoutSavePath(CurrentLayoutFile);
+    path = folders.SaveTarget(asked);
   }
-  const std::string path = LayoutSavePath(CurrentLayoutFile);
+  if (path != asked) MakeFolders(UserLayoutsDir);
   const std::string error = WriteLayoutFile(path, game_.Layout, LayoutName);
   if (!error.empty()) {
     ShowError(error);
     return SaveOutcome::Failed;
   }
+  if (path != asked) {
+    const std::string problem = FolderWriteProblem(folders.shipped);
+    ShowError(folders.shipped +
+              (problem.empty() ? " holds the layouts installed with the program"
+                               : " cannot be written to (" + problem + ")") +
+              ": " + FileNameOf(path) + " is saved in " + UserLayoutsDir +
+              " instead, and the Layout menu plays that copy from now on.");
+  }
   CurrentLayoutFile = path;
   game_.IM(ModeIdle);
+  if (!folders.Lists(path)) {
+    ShowError(FileNameOf(path) + " is saved in " + FolderOf(path) +
+              ", which is not a layouts folder: the Layout menu does not list it. To play it from the menu, "
+              "save it in " + UserLayoutsDir + ".");
+    return SaveOutcome::Unlisted;
+  }
   const std::string name = LayoutNameOfPath(CurrentLayoutFile);
   const SavedLayoutEntry entry = ListSavedLayout(layouts_.names, name);
   if (!entry.message.empty()) {
@@ -185,7 +207,8 @@ TSorimo::SaveOutcome TSorimo::SaveLayout(const std::string& proposal) {
 
 // A layout entry of the Layout menu: checkable, tagged -2, choosing it loads the layout.
 QAction* TSorimo::AddLayoutItem(const std::string& name) {
-  QAction* item = layoutMenu_->addAction(QString::fromStdString(name));
+  // A lone "&" in a caption marks the next letter as the item's key: "&&" shows one "&".
+  QAction* item = layoutMenu_->addAction(QString::fromStdString(name).replace("&", "&&"));
   item->setCheckable(true);
   item->setData(-2);
   connect(item, &QAction::triggered, this, [this, item] { LoadlayoutClick(item); });

@@ -195,9 +195,15 @@ void TSorimo::SetStatusFields(const std::string& tiles, const std::string& moves
   status_->setFields(QString::fromStdString(tiles), QString::fromStdString(moves), QString::fromStdString(time));
 }
 
-bool TSorimo::AskOkCancel(const std::string& caption, const std::string& text) { return desktop_.ask(caption, text, false); }
+// The game's questions throw work away on OK or Yes (a game restarted or given up, hall of
+// fame entries removed): Enter keeps it.
+bool TSorimo::AskOkCancel(const std::string& caption, const std::string& text) {
+  return desktop_.ask(caption, text, false, EnterAnswers::Refuse);
+}
 
-bool TSorimo::AskYesNo(const std::string& caption, const std::string& text) { return desktop_.ask(caption, text, true); }
+bool TSorimo::AskYesNo(const std::string& caption, const std::string& text) {
+  return desktop_.ask(caption, text, true, EnterAnswers::Refuse);
+}
 
 void TSorimo::ShowGameOver(const std::string& finalTime, bool entersHall) {
   if (desktop_.gameOverWindow) return desktop_.gameOverWindow(finalTime, entersHall);

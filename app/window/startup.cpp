@@ -48,7 +48,8 @@ bool ReportUnusableStores(DesktopServices& desktop, std::initializer_list<const 
   if (text.empty()) return true;
   text += unusable.size() == 1 ? "\nWhat this session changes will not be kept in it."
                                : "\nWhat this session changes will not be kept in them.";
-  return desktop.ask("Sorimo", text + "\n\nStart all the same?", true);
+  // Nothing is lost either way: the files stay as they are.
+  return desktop.ask("Sorimo", text + "\n\nStart all the same?", true, EnterAnswers::Accept);
 }
 
 }  // namespace
@@ -341,7 +342,7 @@ bool TSorimo::FormCloseQuery() {
   note(*SettingsStore, WriteSettings(*SettingsStore, written, writtenValues, savedBoard));
   if (HallStore) note(*HallStore, SaveHall(*HallStore, layouts_.names, hall_));
   if (!failure.empty() &&
-      !desktop_.ask("Sorimo", failure + "\n\nClose without saving?", true))
+      !desktop_.ask("Sorimo", failure + "\n\nClose without saving?", true, EnterAnswers::Refuse))
     return false;
   Timer.stop();
   closing_ = true;

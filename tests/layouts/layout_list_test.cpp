@@ -61,7 +61,9 @@ TEST(LayoutList, NoMoreThan99EntriesAndTheWindowIsToldWhy) {
   EXPECT_EQ(list.names.back(), "L1098");
   EXPECT_EQ(list.nativeCount, 99);
   EXPECT_EQ(list.boardNumber, 99);
-  EXPECT_EQ(list.message, "Only 99 layouts can be listed: 6 layout files were left out of the Layout menu.");
+  EXPECT_EQ(list.message,
+            "Only 99 layouts can be listed: 6 layout files were left out of the Layout menu (L1099.lay, L1100.lay, "
+            "L1101.lay, L1102.lay, Hills.shp, Dunes.shp).");
 
   files.resize(98);
   files.push_back("Hills.shp");
@@ -71,7 +73,7 @@ TEST(LayoutList, NoMoreThan99EntriesAndTheWindowIsToldWhy) {
   EXPECT_EQ(list.message, "");
   files.push_back("Dunes.shp");
   EXPECT_EQ(ScanLayoutNames(files, -1).message,
-            "Only 99 layouts can be listed: 1 layout file was left out of the Layout menu.");
+            "Only 99 layouts can be listed: 1 layout file was left out of the Layout menu (Dunes.shp).");
 
   // A Traditional left out is not selected either.
   files.push_back("Traditional.lay");
@@ -80,6 +82,12 @@ TEST(LayoutList, NoMoreThan99EntriesAndTheWindowIsToldWhy) {
   list = ScanLayoutNames(files, -1);
   EXPECT_EQ(list.names.back(), "Mill");
   EXPECT_EQ(list.boardNumber, 1);
+
+  // A long list of files left out names the first ten.
+  for (int i = 0; i < 20; ++i) files.push_back("Z" + std::to_string(10 + i) + ".lay");
+  EXPECT_EQ(ScanLayoutNames(files, -1).message,
+            "Only 99 layouts can be listed: 23 layout files were left out of the Layout menu (Traditional.lay, "
+            "Z10.lay, Z11.lay, Z12.lay, Z13.lay, Z14.lay, Z15.lay, Z16.lay, Z17.lay, Z18.lay and 13 more).");
 }
 
 TEST(LayoutList, AnEmptyFolderSelectsNothing) {

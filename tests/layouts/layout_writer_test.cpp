@@ -83,9 +83,10 @@ TEST_F(LayoutWriterTest, NameLineBreaksAndOddCellValuesCannotBreakTheFormat) {
 
 TEST_F(LayoutWriterTest, FailuresAreReportedAndLeaveTheOldFileAsItWas) {
   EXPECT_EQ(WriteLayoutFile(dir_ / "missing" / "Arena.lay", TwoBlocks(), "Arena"),
-            "Cannot write Arena.lay: No such file or directory.");
+            "Cannot write Arena.lay in " + (dir_ / "missing").string() + "/: No such file or directory.");
   fs::create_directory(dir_ / "Folder.lay");
-  EXPECT_EQ(WriteLayoutFile(dir_ / "Folder.lay", TwoBlocks(), "Folder"), "Cannot write Folder.lay: Is a directory.");
+  EXPECT_EQ(WriteLayoutFile(dir_ / "Folder.lay", TwoBlocks(), "Folder"),
+            "Cannot write Folder.lay in " + dir_.string() + "/: Is a directory.");
   EXPECT_TRUE(fs::is_directory(dir_ / "Folder.lay"));
 
   // A disk that fills up halfway through: a file size limit makes the write fail (as root too).
@@ -102,7 +103,7 @@ TEST_F(LayoutWriterTest, FailuresAreReportedAndLeaveTheOldFileAsItWas) {
   setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, previous);
 
-  EXPECT_EQ(error, "Cannot write Arena.lay: File too large.");
+  EXPECT_EQ(error, "Cannot write Arena.lay in " + dir_.string() + "/: File too large.");
   EXPECT_EQ(Read(file), old);
   EXPECT_EQ(FilesInDir(), 2);  // Arena.lay and Folder.lay: the half-written copy is gone
 }

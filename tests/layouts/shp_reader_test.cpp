@@ -97,6 +97,12 @@ TEST(ShpReader, LoadingAFileChoosesTheReaderByTheLastExtension) {
   EXPECT_EQ(r.name, (dir / "Hills.shp").string());
   r = LoadLayoutFile(write("Hills.shp.lay", Field()));
   EXPECT_EQ(r.status, LayoutReadStatus::NameOnly) << "a native file, whatever its name holds";
+
+  // Only the first 144 lines count, however much follows them; what is read is still capped.
+  r = LoadLayoutFile(write("Long.shp", Field() + std::string(kMaxLayoutFileBytes, 'x')));
+  EXPECT_EQ(r.status, LayoutReadStatus::Loaded) << r.message;
+  r = LoadLayoutFile(write("Wide.shp", Line(0, 0, 0) + std::string(kMaxLayoutFileBytes, ' ') + "\r\n" + Field()));
+  EXPECT_EQ(r.message, "Wide.shp is not a valid layout file: its first 144 lines are far too long.");
   std::filesystem::remove_all(dir);
 }
 

@@ -155,6 +155,19 @@ TEST(RealDesktopAlone, ErrorsUseTheWarningIcon) {
   EXPECT_EQ(text, "\"/x/pai.bmp\": not a bitmap");
 }
 
+// Enter in a question presses the button its caller names: the safe one where the other
+// throws work away.
+TEST(RealDesktopAlone, EnterPressesTheButtonTheQuestionNames) {
+  for (const EnterAnswers enter : {EnterAnswers::Refuse, EnterAnswers::Accept})
+    for (const bool yesNo : {true, false}) {
+      QTimer::singleShot(0, [] {
+        if (QWidget* box = QApplication::activeModalWidget()) QTest::keyClick(box, Qt::Key_Return);
+      });
+      EXPECT_EQ(RealDesktop(nullptr).ask("Sorimo", "Quit anyway?", yesNo, enter), enter == EnterAnswers::Accept)
+          << yesNo;
+    }
+}
+
 // Seven layouts; entry 4 ("Broken") cannot be read. Each picture is a solid colour naming
 // the number of tiles, so the tests can tell which layout is shown.
 struct ChooserFixture {

@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <unistd.h>
+
 #include <fstream>
 #include <set>
 
@@ -121,6 +123,12 @@ TEST(WindowEditor, CreateLayoutShowsTheEditorsMenuAndPanelAndBuildsWithTheMouse)
 
   w->action("Movetoright1")->trigger();
   EXPECT_NE(w->game().board().Grid().at(11, 6, 1), 0);
+  // Ctrl+X moves the board down even from the name field, and leaves the name alone.
+  w->editorPanel()->nameField()->setFocus();
+  w->editorPanel()->nameField()->selectAll();
+  QTest::keyClick(w->editorPanel()->nameField(), Qt::Key_X, Qt::ControlModifier);
+  EXPECT_NE(w->game().board().Grid().at(11, 7, 1), 0);
+  EXPECT_EQ(w->editorPanel()->nameField()->text(), "New Layout");
 
   // Unfinished: the message, and the editor stays.
   w->action("Cancel1")->trigger();
@@ -249,7 +257,26 @@ TEST(WindowEditor, SavingAsksBeforeReplacingAndAFailedSaveKeepsTheEditorOpen) {
   EXPECT_EQ(desktop.fileDialogs.size(), 2u);
   ASSERT_EQ(desktop.questions.size(), 1u);
   EXPECT_EQ(desktop.questions[0], "Arena.lay already exists.\n\nDo you want to replace it?");
+  EXPECT_EQ(desktop.enterAnswers[0], EnterAnswers::Refuse);
   EXPECT_EQ(fs::file_size(arena), arenaSize);
+
+  // Outside the layouts folders: the file is kept there, and the menu, which could not find
+  // it again, does not list it.
+  w->action("Editlayout1")->trigger();
+  const size_t listed = w->layouts().names.size();
+  const int chosen = w->game().BoardNumber;
+  fs::create_directory(folder.path() / "Elsewhere");
+  desktop.files = {folder.exeDir() + "Elsewhere/Steps"};
+  desktop.messages.clear();
+  w->action("Saveasandexit")->trigger();
+  EXPECT_EQ(LoadLayoutFile(folder.path() / "Elsewhere" / "Steps.lay").status, LayoutReadStatus::Loaded);
+  EXPECT_EQ(w->layouts().names.size(), listed);
+  EXPECT_EQ(LayoutMenu(*w)->actions().size(), qsizetype(listed) + 4);
+  EXPECT_EQ(w->game().BoardNumber, chosen);
+  EXPECT_EQ(w->game().GameMode, ModeClassic);
+  EXPECT_NE(w->game().LayoutFrom, LayoutOrigin::ListedFile) << "no hall of fame list for it";
+  ASSERT_EQ(desktop.messages.size(), 1u);
+  EXPECT_NE(desktop.messages[0].find("not list it"), std::string::npos) << desktop.messages[0];
 
   // A save that fails: the editor stays open with its layout, and the player is told.
   w->action("Editlayout1")->trigger();
@@ -295,15 +322,21 @@ TEST(WindowEditor, AnEditedExternalLayoutIsSavedAsANativeOne) {
   const auto shpSize = fs::file_size(folder.path() / "Layouts" / "Hills.shp");
 
   w->action("Editlayout1")->trigger();
+  // Named after its file, not its path.
+  EXPECT_EQ(w->editorPanel()->nameField()->text(), "Hills");
   w->action("Movetoright1")->trigger();
-  desktop.files = {folder.exeDir() + "Layouts/Hills.lay"};
+  desktop.files = {folder.exeDir() + "Layouts/Hills & Dales.lay"};
   w->action("Saveandexit")->trigger();
   ASSERT_EQ(desktop.fileDialogs.size(), 1u);
   EXPECT_EQ(desktop.fileDialogs[0], folder.exeDir() + "Layouts/Hills.lay");
   EXPECT_EQ(fs::file_size(folder.path() / "Layouts" / "Hills.shp"), shpSize);
-  EXPECT_EQ(LoadLayoutFile(folder.path() / "Layouts" / "Hills.lay").status, LayoutReadStatus::Loaded);
-  EXPECT_EQ(w->layouts().names.back(), "Hills");
+  const LayoutReadResult saved = LoadLayoutFile(folder.path() / "Layouts" / "Hills & Dales.lay");
+  EXPECT_EQ(saved.status, LayoutReadStatus::Loaded);
+  EXPECT_EQ(saved.name, "Hills");
+  EXPECT_EQ(w->layouts().names.back(), "Hills & Dales");
   EXPECT_EQ(w->game().BoardNumber, int(w->layouts().names.size()));
+  // The menu shows the "&" itself, not as the mark of a key.
+  EXPECT_EQ(LayoutMenu(*w)->actions().back()->text(), "Hills && Dales");
 }
 
 TEST(WindowEditor, TheChoosersCreateAndEditOpenTheEditorWithoutAGame) {
@@ -341,8 +374,19 @@ TEST(WindowEditor, ClosingTheProgramWithAnUnsavedLayoutAsksFirst) {
   desktop.answers = {false};
   EXPECT_FALSE(TSorimoTestPeer::MayClose(*w));
   EXPECT_EQ(desktop.questions.size(), 1u);
+  EXPECT_EQ(desktop.enterAnswers, std::vector{EnterAnswers::Refuse}) << "Enter keeps the layout";
   EXPECT_EQ(w->game().GameMode, ModeEditor);
   EXPECT_TRUE(TSorimoTestPeer::MayClose(*w));
+
+  // A name typed is work too: the untouched layout asks once its name has changed.
+  w->action("Cancel2")->trigger();
+  w->action("Editlayout1")->trigger();
+  EXPECT_TRUE(TSorimoTestPeer::MayClose(*w)) << "nothing changed yet";
+  EXPECT_EQ(desktop.questions.size(), 2u);
+  w->editorPanel()->nameField()->setText("Renamed");
+  desktop.answers = {false};
+  EXPECT_FALSE(TSorimoTestPeer::MayClose(*w));
+  EXPECT_EQ(desktop.questions.size(), 3u);
 }
 
 }  // namespace
@@ -351,8 +395,28 @@ TEST(WindowEditor, ClosingTheProgramWithAnUnsavedLayoutAsksFirst) {
 namespace sorimo::testing {
 namespace {
 
+// While alive, this process writes with the rights of a player, not of root, who writes into
+// read-only folders too.
+class PlayerRights {
+ public:
+  PlayerRights() : root_(::geteuid() == 0) {
+    if (root_) {
+      EXPECT_EQ(::seteuid(65534), 0);
+    }
+  }
+  ~PlayerRights() {
+    if (root_) {
+      EXPECT_EQ(::seteuid(0), 0);
+    }
+  }
+
+ private:
+  bool root_;
+};
+
 // An installed program: the shipped layouts are read from its data folder, the player's own
 // are saved to and listed from the player's folder, and the settings go to the config folder.
+// A shipped layout saved from the editor becomes the player's copy, listed once.
 TEST(WindowInstalled, SavedLayoutsAndSettingsLiveInThePlayersFolders) {
   ProgramFolder folder;
   const fs::path home = folder.path() / "home";
@@ -361,8 +425,33 @@ TEST(WindowInstalled, SavedLayoutsAndSettingsLiveInThePlayersFolders) {
                                .userLayouts = (home / "data/sorimo/Layouts/").string()};
   FakeDesktop desktop;
   const std::set<std::string> shipped = FilesIn(folder.path() / "Layouts");
+  const std::string traditional = ReadFile(folder.path() / "Layouts" / "Traditional.lay");
+  fs::create_directories(folders.userLayouts);
+  fs::permissions(folders.userLayouts, fs::perms::all);
   {
     Window w(folders, desktop);
+    ASSERT_EQ(w->currentLayoutFile(), folder.exeDir() + "Layouts/Traditional.lay");
+    w->action("Editlayout1")->trigger();
+    w->action("Movetoright1")->trigger();
+    const LayoutCells moved = w->game().Layout;
+    fs::permissions(folder.path() / "Layouts", fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    {
+      PlayerRights player;
+      w->action("Saveandexit")->trigger();
+    }
+    fs::permissions(folder.path() / "Layouts", fs::perms::owner_write, fs::perm_options::add);
+    EXPECT_EQ(w->game().GameMode, ModeClassic);
+    EXPECT_EQ(ReadFile(folder.path() / "Layouts" / "Traditional.lay"), traditional);
+    EXPECT_EQ(LoadLayoutFile(folders.userLayouts + "Traditional.lay").cells, moved);
+    EXPECT_EQ(w->currentLayoutFile(), folders.userLayouts + "Traditional.lay");
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages[0], "Sorimo: " + folder.exeDir() + "Layouts/ cannot be written to (Permission denied): "
+                                   "Traditional.lay is saved in " + folders.userLayouts +
+                                   " instead, and the Layout menu plays that copy from now on.");
+    EXPECT_EQ(w->layouts().names.size(), shipped.size());
+    EXPECT_EQ(w->layouts().names[size_t(w->game().BoardNumber - 1)], "Traditional");
+
     w->action("CreateLayout1")->trigger();
     BuildSteps(w);
     desktop.files = {folders.userLayouts + "Steps"};
@@ -377,10 +466,16 @@ TEST(WindowInstalled, SavedLayoutsAndSettingsLiveInThePlayersFolders) {
   EXPECT_TRUE(fs::exists(folders.config + "Hallfame.ini"));
   EXPECT_FALSE(fs::exists(folder.path() / "Sorimo.ini"));
 
-  // The next run lists both folders, and the player's layout is the one chosen last time.
+  // The next run lists both folders, Traditional once, and the player's layout is the one
+  // chosen last time.
   Window again(folders, desktop);
   const auto& names = again->layouts().names;
   EXPECT_EQ(names.size(), shipped.size() + 1);
+  const auto it = std::find(names.begin(), names.end(), "Traditional");
+  ASSERT_NE(it, names.end());
+  TSorimoTestPeer::PlayLayoutEntry(*again, int(it - names.begin()) + 1);
+  EXPECT_EQ(again->currentLayoutFile(), folders.userLayouts + "Traditional.lay");
+  TSorimoTestPeer::PlayLayoutEntry(*again, int(std::find(names.begin(), names.end(), "Steps") - names.begin()) + 1);
   EXPECT_EQ(names[size_t(again->game().BoardNumber - 1)], "Steps");
   EXPECT_EQ(again->currentLayoutFile(), folders.userLayouts + "Steps.lay");
   EXPECT_EQ(again->game().Layout.count(), 144);

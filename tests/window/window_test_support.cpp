@@ -59,8 +59,9 @@ DesktopServices FakeDesktop::services() {
     return f;
   };
   d.warn = [this](const std::string& caption, const std::string& text) { messages.push_back(caption + ": " + text); };
-  d.ask = [this](const std::string&, const std::string& text, bool) {
+  d.ask = [this](const std::string&, const std::string& text, bool, EnterAnswers enter) {
     questions.push_back(text);
+    enterAnswers.push_back(enter);
     if (answers.empty()) return true;
     const bool a = answers.front();
     answers.pop_front();

@@ -37,6 +37,7 @@ struct FakeDesktop {
   uint32_t now = 100000;  // the millisecond counter; tests move it
   std::vector<std::string> messages;
   std::vector<std::string> questions;
+  std::vector<EnterAnswers> enterAnswers;  // the default button of each question
   std::deque<bool> answers;  // next answers to questions; true when empty
   std::deque<std::string> files;  // next files chosen in file dialogs; "" cancels
   std::vector<std::string> fileDialogs;  // the folder or file each file dialog opened on

@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev libgl-dev libjpeg62-turbo-dev
   libfluidsynth-dev libsdl2-dev timgm6mb-soundfont
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation fonts-dejavu-core fonts-comic-neue
+  fonts-liberation fonts-dejavu-core fonts-comic-neue fonts-wqy-microhei
   desktop-file-utils appstream
 )
 missing=()

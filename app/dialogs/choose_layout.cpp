@@ -50,12 +50,15 @@ class ClickablePicture : public QLabel {
       default: QLabel::keyPressEvent(event);
     }
   }
-  void focusInEvent(QFocusEvent* event) override {
-    QLabel::focusInEvent(event);
-    update();
-  }
   void focusOutEvent(QFocusEvent* event) override {
     QLabel::focusOutEvent(event);
+    update();
+  }
+  // Pictures overlap by a few pixels (three 206-pixel pictures 202 apart): the framed one comes
+  // to the front, so the next picture does not cover its frame.
+  void focusInEvent(QFocusEvent* event) override {
+    QLabel::focusInEvent(event);
+    raise();
     update();
   }
   void paintEvent(QPaintEvent* event) override {
@@ -92,6 +95,10 @@ TChooseLayout::TChooseLayout(QWidget* parent, ChooseLayoutModel model)
   for (const std::string& name : model_.names) LayoutList->addItem(QString::fromStdString(name));
   Preview = new QLabel(this);
   Preview->setGeometry(264, 24, kPictureWidth, kPictureHeight);
+  // Where a file that cannot be read says why, in place of its picture.
+  Preview->setWordWrap(true);
+  Preview->setAlignment(Qt::AlignCenter);
+  Preview->setMargin(6);
   Share = new QLabel(this);
   Share->setGeometry(264, 24 + kPictureHeight + 2, 240, kShareLine);
   auto* label = new QLabel("Full Name :", this);
@@ -103,9 +110,10 @@ TChooseLayout::TChooseLayout(QWidget* parent, ChooseLayoutModel model)
   BitBtn1->setDefault(true);
   BitBtn5 = new QPushButton("Expand >>", this);
   BitBtn5->setGeometry(376, 176 + kShareLine, 97, 25);
-  auto* edit = new QPushButton("Edit", this);
+  BitBtn3 = new QPushButton("Edit", this);
+  auto* edit = BitBtn3;
   edit->setGeometry(264, 208 + kShareLine, 49, 25);
-  edit->setEnabled(bool(model_.edit));
+  edit->setEnabled(false);  // until an entry that can be read is selected
   auto* create = new QPushButton("Create", this);
   create->setGeometry(320, 207 + kShareLine, 49, 25);
   create->setEnabled(bool(model_.create));
@@ -134,19 +142,30 @@ TChooseLayout::TChooseLayout(QWidget* parent, ChooseLayoutModel model)
   CentreOnScreen(this);
 }
 
-// A layout that cannot be read, or a file of another kind, cannot be played from here: the
-// picture shows no tiles and "Play this layout" waits for another choice (playing the cells
-// read before under this entry's number would file the result under the wrong layout).
-void TChooseLayout::LayoutListClick(bool report) {
+// A layout that cannot be read, or a file of another kind, cannot be played or edited from
+// here: "Play this layout" and "Edit" wait for another choice (playing the cells read before
+// under this entry's number would file the result under the wrong layout). Why it cannot be
+// read stands where its picture would be: said once while it is selected, not in a message
+// box for every bad entry the arrow keys pass over.
+void TChooseLayout::LayoutListClick() {
   const int row = LayoutList->currentRow();
   if (row < 0) return;
   const LayoutReadResult read = model_.read(row);
   playable_ = read.status == LayoutReadStatus::Loaded;
   PreviewGrid = playable_ ? read.cells : LayoutCells{};
-  if (!playable_ && report && model_.showError) model_.showError(read.message);
-  Preview->setPixmap(QPixmap::fromImage(model_.picture(PreviewGrid)));
+  picture_ = model_.picture(PreviewGrid);
+  fault_.clear();
+  if (!playable_) {
+    fault_ = read.message.empty() ? LayoutList->currentItem()->text() + " cannot be read as a layout."
+                                  : QString::fromStdString(read.message);
+  }
+  if (playable_)
+    Preview->setPixmap(QPixmap::fromImage(picture_));
+  else
+    Preview->setText(fault_);
   LayoutN->setText(QString::fromStdString(read.name));
   BitBtn1->setEnabled(playable_);
+  BitBtn3->setEnabled(playable_ && bool(model_.edit));
   ShowShare(PreviewGrid);
 }
 
@@ -189,22 +208,30 @@ void TChooseLayout::BitBtn1Click() {
 
 void TChooseLayout::BitBtn5Click() {
   std::vector<QImage> pictures;
+  std::vector<QString> names;
+  std::vector<QString> faults;
   std::vector<bool> playable;
   std::vector<ShareJob> unknown;  // every entry not measured yet, in list order
   for (int i = 0; i < LayoutList->count(); ++i) {
     LayoutList->blockSignals(true);
     LayoutList->setCurrentRow(i);
     LayoutList->blockSignals(false);
-    LayoutListClick(false);
-    pictures.push_back(Preview->pixmap().toImage());
+    LayoutListClick();
+    pictures.push_back(picture_);
+    names.push_back(LayoutList->item(i)->text());
+    faults.push_back(fault_);
     playable.push_back(playable_);
     if (!previewKey_.empty() && !shares_.Find(previewKey_)) unknown.push_back({previewKey_, PreviewGrid, model_.vertical});
   }
   pending_ = std::move(unknown);
   worker_->Measure(pending_);
-  TExtendedChoose view(this, pictures, playable);
-  for (size_t i = 0; i < entryKeys_.size() && i < pictures.size(); ++i)
-    if (!entryKeys_[i].empty()) view.SetCaption(int(i), ShareText(entryKeys_[i]));
+  TExtendedChoose view(this, pictures, names, playable);
+  for (size_t i = 0; i < entryKeys_.size() && i < pictures.size(); ++i) {
+    if (!faults[i].isEmpty())
+      view.SetCaption(int(i), faults[i]);
+    else if (!entryKeys_[i].empty())
+      view.SetCaption(int(i), ShareText(entryKeys_[i]));
+  }
   expanded_ = &view;
   const int result = runExpanded ? runExpanded(view) : view.exec();
   expanded_ = nullptr;
@@ -218,8 +245,9 @@ void TChooseLayout::BitBtn5Click() {
   reject();
 }
 
-TExtendedChoose::TExtendedChoose(QWidget* parent, const std::vector<QImage>& pictures, const std::vector<bool>& playable)
-    : QDialog(parent), playable_(playable) {
+TExtendedChoose::TExtendedChoose(QWidget* parent, const std::vector<QImage>& pictures,
+                                 const std::vector<QString>& names, const std::vector<bool>& playable)
+    : QDialog(parent), names_(names), playable_(playable) {
   setWindowTitle("Choose a Layout");
   setFixedSize(632, 406);
   auto* scroll = new QScrollArea(this);
@@ -227,11 +255,18 @@ TExtendedChoose::TExtendedChoose(QWidget* parent, const std::vector<QImage>& pic
   scroll->setGeometry(0, 0, 632, 369);
   scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  scroll->setStyleSheet("QScrollArea, QScrollArea > QWidget > QWidget { background: black; }");
+  // Black behind the pictures through the palette: a style sheet reaching the scroll bar would
+  // draw it without its arrows.
+  QPalette black = scroll->palette();
+  black.setColor(QPalette::Window, Qt::black);
+  scroll->viewport()->setPalette(black);
+  scroll->viewport()->setAutoFillBackground(true);
   const int count = int(pictures.size());
   scrollRange_ = count == 0 ? 0 : ((count - 1) / 3 + 1) * 139;
   auto* content = new QWidget;
   content->setFixedSize(3 * 202 + 4, scrollRange_);
+  content->setPalette(black);
+  content->setAutoFillBackground(true);
   for (int i = 0; i < count; ++i) {
     auto* picture = new ClickablePicture(
         content, [this, i] { ScrollClick(i); },
@@ -246,6 +281,8 @@ TExtendedChoose::TExtendedChoose(QWidget* parent, const std::vector<QImage>& pic
     picture->setGeometry((i % 3) * 202, (i / 3) * 138, kPictureWidth, kPictureHeight);
     picture->setPixmap(QPixmap::fromImage(pictures[size_t(i)]));
     if (playable_[size_t(i)]) picture->setCursor(Qt::PointingHandCursor);
+    picture->setAccessibleName(i < int(names_.size()) ? names_[size_t(i)] : QString());
+    SetCaption(i, QString());
   }
   scroll->setWidget(content);
   auto* reduce = new QPushButton("<< Reduce", this);
@@ -261,7 +298,8 @@ TExtendedChoose::TExtendedChoose(QWidget* parent, const std::vector<QImage>& pic
 
 void TExtendedChoose::SetCaption(int index, const QString& text) {
   if (index < 0 || index >= int(pictures_.size())) return;
-  pictures_[size_t(index)]->setToolTip(text);
+  const QString name = index < int(names_.size()) ? names_[size_t(index)] : QString();
+  pictures_[size_t(index)]->setToolTip(text.isEmpty() ? name : name + "\n" + text);
   pictures_[size_t(index)]->setAccessibleDescription(text);
 }
 

@@ -26,7 +26,6 @@ struct ChooseLayoutModel {
   std::vector<std::string> names;                   // the Layout menu's entries, in order
   std::function<LayoutReadResult(int index)> read;  // the layout of entry index (0-based)
   std::function<QImage(const LayoutCells&)> picture;  // the mini-board of some cells
-  std::function<void(const std::string&)> showError;
   // The layout editor, opened on entry index or on an empty layout; empty while the program
   // has no editor (the buttons are then disabled).
   std::function<void(int index)> edit;
@@ -51,13 +50,14 @@ class TChooseLayout : public QDialog {
   QLabel* fullName() const { return LayoutN; }
   QPushButton* playButton() const { return BitBtn1; }
   QPushButton* expandButton() const { return BitBtn5; }
+  QPushButton* editButton() const { return BitBtn3; }
   QLabel* share() const { return Share; }
   // The expanded view is built and run by this; tests may replace how it runs (it returns the
   // view's result: QDialog::Accepted with the picture's index, kReduce, or Rejected).
   static constexpr int kReduce = 3;
   std::function<int(class TExtendedChoose& view)> runExpanded;
 
-  void LayoutListClick(bool report = true);
+  void LayoutListClick();
   void BitBtn1Click();
   void BitBtn5Click();
 
@@ -70,12 +70,15 @@ class TChooseLayout : public QDialog {
   ChooseLayoutModel model_;
   LayoutCells PreviewGrid{};
   bool playable_ = false;  // the selected entry's file was read as a layout
+  QImage picture_;         // the selected entry's mini-board (no tiles when it could not be read)
+  QString fault_;          // why the selected entry could not be read; empty when it was
   int chosen_ = -1;
   QListWidget* LayoutList;
   QLabel* Preview;
   QLabel* LayoutN;
   QPushButton* BitBtn1;
   QPushButton* BitBtn5;
+  QPushButton* BitBtn3;
   QLabel* Share;
   ClearingShareCache shares_;
   std::string previewKey_;          // the share the line waits for; empty: none
@@ -88,17 +91,21 @@ class TChooseLayout : public QDialog {
 class TExtendedChoose : public QDialog {
   Q_OBJECT
  public:
-  // pictures[i] is entry i's mini-board; playable[i] whether clicking it can play it.
-  TExtendedChoose(QWidget* parent, const std::vector<QImage>& pictures, const std::vector<bool>& playable);
+  // pictures[i] is entry i's mini-board, names[i] its entry in the list; playable[i] whether
+  // clicking it can play it.
+  TExtendedChoose(QWidget* parent, const std::vector<QImage>& pictures, const std::vector<QString>& names,
+                  const std::vector<bool>& playable);
   int ChosenLayoutIndex = -1;
   int scrollRange() const { return scrollRange_; }
   // A picture clicked: it is the choice and the view closes.
   void ScrollClick(int index);
-  // The picture's tooltip: its layout's share of clearable deals.
+  // The picture's tooltip: its entry's name, then `text` (the share of clearable deals, or why
+  // the file could not be read) on a line of its own.
   void SetCaption(int index, const QString& text);
   QString caption(int index) const;
 
  private:
+  std::vector<QString> names_;
   std::vector<bool> playable_;
   int scrollRange_ = 0;
   std::vector<QWidget*> pictures_;  // in entry order, for the arrow keys

@@ -21,7 +21,7 @@ namespace sorimo {
 namespace {
 
 // The vertical line between the suits and the honours on the Tiles page.
-constexpr int kBevelX = 424, kBevelY = 8, kBevelLength = 337;
+constexpr int kBevelX = kOverviewDividerX, kBevelY = 8, kBevelLength = 337;
 
 }  // namespace
 

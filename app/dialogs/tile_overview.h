@@ -20,6 +20,8 @@ inline constexpr OverviewRow kOverviewRows[] = {
     {32, 35, 235, 274}, {36, 38, 440, 194}, {39, 40, 440, 34}, {41, 42, 440, 114},
 };
 inline constexpr int kOverviewStep = 45;
+// The help page's vertical line between the suits and the honours, 8 pixels down.
+inline constexpr int kOverviewDividerX = 424;
 
 struct OverviewCaption {
   int x, y;  // the caption's top-left corner
@@ -27,7 +29,7 @@ struct OverviewCaption {
 };
 inline constexpr OverviewCaption kOverviewCaptions[] = {
     {10, 14, "Craks (4 times each)"},    {10, 92, "Bamboos (4 times each)"}, {10, 172, "Dots (4 times each)"},
-    {10, 252, "Flowers (once each)"},    {305, 252, "Seasons (once each)"},  {440, 14, "Winds (4 times each)"},
+    {10, 252, "Flowers (once each)"},    {235, 252, "Seasons (once each)"},  {440, 14, "Winds (4 times each)"},
     {440, 172, "Dragons (4 times each)"},
 };
 

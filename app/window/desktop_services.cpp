@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QWindow>
 
 #include "app/dialogs/picture_dialog.h"
 #include "app/dialogs/random_window.h"
@@ -17,6 +18,9 @@ DesktopServices RealDesktop(QWidget* owner) {
   DesktopServices d;
   d.screenWidth = [] { return QGuiApplication::primaryScreen()->geometry().width(); };
   d.screenHeight = [] { return QGuiApplication::primaryScreen()->geometry().height(); };
+  d.frameExtents = [](const QWidget& window) {
+    return window.windowHandle() != nullptr ? window.windowHandle()->frameMargins() : QMargins();
+  };
   d.chooseFile = [owner](const std::string& title, const std::string& filter, const std::string& folder, bool save) {
     const QString f = QtFileFilter(filter);
     // The caller asks before replacing a file: only it knows the name it will really write.

@@ -2,6 +2,7 @@
 // and answer file dialogs and message boxes without a person.
 #pragma once
 
+#include <QMargins>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -22,6 +23,9 @@ enum class EnterAnswers : bool { Accept, Refuse };
 struct DesktopServices {
   std::function<int()> screenWidth;
   std::function<int()> screenHeight;
+  // The window manager's frame and title bar around a window: known once it has framed the
+  // window, none before (and none on a desktop that draws no frames).
+  std::function<QMargins(const QWidget& window)> frameExtents;
   // A file dialog; returns "" when cancelled.
   std::function<std::string(const std::string& title, const std::string& filter, const std::string& folder,
                             bool save)>

@@ -118,7 +118,6 @@ ChooseLayoutModel TSorimo::ChooserModel() {
                 MinusRedraw(cells, background, miniTile, board);
                 return ImageOf(board);
               },
-          .showError = [this](const std::string& text) { ShowError(text); },
           .edit = [this](int index) { EditLayoutEntry(index + 1); },
           .create = [this] { CreateLayout1Click(); },
           .vertical = options_.Vertical,

@@ -10,12 +10,17 @@
 int main(int argc, char** argv) {
   sorimo::CatchQuitSignals();
   QApplication app(argc, argv);
+  // A desktop groups the windows under the program's menu entry by their class on X11 (the
+  // application's name when the first window, the splash, is made) and by the desktop file's
+  // name on Wayland: both are what org.sorimo.Sorimo.desktop says (StartupWMClass=Sorimo).
+  QApplication::setApplicationName("Sorimo");
+  QApplication::setApplicationVersion("6.21");
+  QGuiApplication::setDesktopFileName("org.sorimo.Sorimo");
   sorimo::InitResources();
   auto* splash = new sorimo::TSplash();
   splash->show();
   splash->repaint();
   QApplication::processEvents();
-  QApplication::setApplicationName("Sorimo 6.21");
 
   std::string exeDir = QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
   exeDir += QDir::separator().toLatin1();

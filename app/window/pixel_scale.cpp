@@ -47,11 +47,12 @@ QPointF PixelScale::LogicalCentre(QPoint pixel) const {
   return {(pixel.x() + 0.5) * l, (pixel.y() + 0.5) * l};
 }
 
-PixelScale ChoosePixelScale(double ratio, const std::function<bool(int k)>& fits) {
+PixelScale ChoosePixelScale(double ratio, const std::function<bool(double devicePerPixel)>& fits) {
   if (!(ratio >= 1.5)) return PixelScale(ratio > 0 ? ratio : 1.0, ratio > 0 ? ratio : 1.0);
-  int k = int(std::lround(ratio));
-  while (k > 1 && !fits(k)) --k;
-  return PixelScale(k, ratio);
+  for (int k = int(std::lround(ratio)); k >= 2; --k)
+    if (fits(k)) return PixelScale(k, ratio);
+  if (ratio < 2 && fits(ratio)) return PixelScale(ratio, ratio);
+  return PixelScale(1, ratio);
 }
 
 void DrawPicture(QPainter& painter, const QImage& picture, const PixelScale& scale, const QRect& dirty) {

@@ -4,7 +4,9 @@
 // pixel ratio of 1.5 they are shown one picture pixel to one logical pixel, as Qt lays out
 // every widget. From 1.5 on, each picture pixel becomes a block of k x k device pixels, k a
 // whole number, so no pixel is smeared or drawn one device pixel wider than its neighbour:
-// k is the ratio rounded, or less where the window would not fit on the screen. Widgets are
+// k is the ratio rounded, or less where the window would not fit on the screen. Where no k
+// of 2 or more fits, one picture pixel to one logical pixel again, as below 1.5, when that
+// fits (a board of its usual size beats a smaller one drawn crisp); only then k = 1. Widgets are
 // then sized, and mouse events arrive, in logical pixels that no longer equal picture pixels;
 // this class turns one into the other.
 #pragma once
@@ -49,8 +51,10 @@ class PixelScale {
 };
 
 // The scale for a screen of this ratio: below 1.5 one picture pixel a logical pixel; from 1.5
-// the largest whole k, no more than the ratio rounded, for which fits(k) holds (1 when none).
-PixelScale ChoosePixelScale(double ratio, const std::function<bool(int k)>& fits);
+// the largest whole k of 2 or more, no more than the ratio rounded, for which
+// fits(devicePerPixel) holds; else the ratio itself (a picture pixel a logical pixel) when it
+// fits; else 1.
+PixelScale ChoosePixelScale(double ratio, const std::function<bool(double devicePerPixel)>& fits);
 
 // Paints the part of `picture` under the logical rectangle `dirty` of a widget whose top left
 // shows the picture's top left, every pixel a block of the scale's device pixels, nearest

@@ -84,6 +84,7 @@ void TSorimo::BuildWidgets() {
   row->addWidget(board_, 0, Qt::AlignTop);
   sidePanel_ = new SidePanel(central);
   row->addWidget(sidePanel_, 0, Qt::AlignTop);
+  row->addStretch(1);  // where the bars are wider than small pictures
   column->addLayout(row);
 
   status_ = new StatusBar(central);
@@ -104,7 +105,7 @@ void TSorimo::BuildWidgets() {
 void TSorimo::FitWindow() {
   centralWidget()->adjustSize();
   adjustSize();
-  setFixedSize(sizeHint());
+  setFixedSize(sizeHint().expandedTo({ChromeWidth(), 0}));
 }
 
 BoardScene TSorimo::Scene() const {

@@ -231,10 +231,16 @@ class TSorimo : public QMainWindow {
   // The pictures' scale on this screen (screen_scale.cpp); true when it changed.
   bool ApplyPixelScale();
   void FollowScreenChanges();
+  // The width that shows every menu's title and the status bar's fields whole.
+  int ChromeWidth() const;
 
   // Start-up (startup.cpp).
   void Init();
   void PlaceWindow();
+  // Where the window goes on the screen, frame and title bar included (window_position.cpp).
+  QPoint OnScreen(QPoint corner) const;
+  void KeepFrameOnScreen();
+  bool frameKept_ = false;  // the frame was known and the window put on the screen with it
   void LoadFiles();
   std::vector<std::string> LayoutFiles() const;
   int32_t BoardNumberForNextStart() const;

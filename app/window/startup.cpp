@@ -187,11 +187,9 @@ void TSorimo::PlaceWindow() {
   const int screenWidth = desktop_.screenWidth();
   if (screenWidth == values_.PreviousRes) {
     FitWindow();
-    // Whatever the file says, the window opens on the screen: its top-left corner, and with
-    // it the title bar and the menus, lies on the screen, and as much of the window as fits.
-    const int right = std::max(0, screenWidth - width());
-    const int bottom = std::max(0, desktop_.screenHeight() - height());
-    move(std::clamp(values_.XPos, 0, right), std::clamp(values_.YPos, 0, bottom));
+    // Whatever the file says, the window opens on the screen, frame and title bar included
+    // (once the window manager has framed it: KeepFrameOnScreen).
+    move(OnScreen({values_.XPos, values_.YPos}));
   } else if (screenWidth == 640) {
     // A 640 x 480 screen has no room for the panel and the toolbar; the window takes the
     // screen, and the board's right edge lies beyond it.
@@ -309,8 +307,10 @@ bool TSorimo::FormCloseQuery() {
     values_.BoardNumber = savedBoard = layoutStandIn_.stored;
   }
   values_.RandomSeed = game_.RandomSeed;
-  values_.XPos = x();
-  values_.YPos = y();
+  // Where the next start will show it: a window left partly off the screen is stored on it.
+  const QPoint corner = OnScreen(pos());
+  values_.XPos = corner.x();
+  values_.YPos = corner.y();
   values_.WPos = width();
   values_.HPos = height();
   values_.ScreenWidth = desktop_.screenWidth();

@@ -53,4 +53,23 @@ grep -q '^Highlight=' "$ini" || fail "Sorimo.ini has no Highlight key"
 sed -i 's/^Highlight=.*/Highlight=4/' "$ini"
 run
 grep -q '^Highlight=4' "$ini" || fail "the setting did not survive a run: $(grep '^Highlight' "$ini")"
+
+# The window's class is the one the desktop file names, so a desktop groups the window under its
+# menu entry. Seen on an X server, where there is one.
+wmclass=$(sed -n 's/^StartupWMClass=//p' "$prefix/share/applications/org.sorimo.Sorimo.desktop")
+[ -n "$wmclass" ] || fail "the desktop file names no StartupWMClass"
+if command -v Xvfb >/dev/null && command -v xdotool >/dev/null && command -v xprop >/dev/null; then
+  display=:$(( 500 + $$ % 400 ))
+  Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb=$!
+  sleep 1
+  DISPLAY=$display QT_QPA_PLATFORM=xcb "$prefix/bin/sorimo" >"$work/out.txt" 2>&1 &
+  program=$!
+  window=$(DISPLAY=$display timeout 20 xdotool search --sync --onlyvisible --name '^Sorimo 6.21 $' | head -1) || true
+  class=$( [ -n "$window" ] && DISPLAY=$display xprop -id "$window" WM_CLASS || true)
+  kill -TERM $program; wait $program || true
+  kill $xvfb; wait $xvfb 2>/dev/null || true
+  [ -n "$window" ] || fail "no main window appeared on the X server: $(cat "$work/out.txt")"
+  [[ "$class" == *", \"$wmclass\"" ]] || fail "the window's class is $class, the desktop file says $wmclass"
+fi
 echo "installed program: files under $XDG_CONFIG_HOME/sorimo, kept across runs"

@@ -8,6 +8,10 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QMessageBox>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QGlyphRun>
+#include <QTextLayout>
 #include <QTimer>
 #include <QTest>
 #include <deque>
@@ -172,7 +176,7 @@ TEST(RealDesktopAlone, EnterPressesTheButtonTheQuestionNames) {
 // the number of tiles, so the tests can tell which layout is shown.
 struct ChooserFixture {
   std::vector<std::string> names = {"Alpha", "Beta", "Gamma", "Delta", "Broken", "Zeta", "Eta"};
-  std::vector<std::string> errors;
+  static constexpr char kBroken[] = "Broken.lay is not a valid layout file: it is empty.";
   int reads = 0;
   ChooseLayoutModel Model() {
     return {.names = names,
@@ -181,7 +185,7 @@ struct ChooserFixture {
                   ++reads;
                   LayoutReadResult r;
                   if (names[size_t(index)] == "Broken") {
-                    r.message = "Broken.lay is not a valid layout file: it is empty.";
+                    r.message = kBroken;
                     return r;
                   }
                   r.status = LayoutReadStatus::Loaded;
@@ -195,7 +199,6 @@ struct ChooserFixture {
                   image.fill(QColor(cells.count(), 0, 0));
                   return image;
                 },
-            .showError = [this](const std::string& text) { errors.push_back(text); },
             .edit = {},
             .create = {},
             .vertical = false,
@@ -217,14 +220,28 @@ TEST(ChooseLayoutAlone, OpensOnTheFirstEntryAndPlaysOnlyWhatItCouldRead) {
   EXPECT_EQ(TilesShown(chooser), 3);
   EXPECT_EQ(chooser.fullName()->text(), "The Gamma");
 
-  // An entry that cannot be read: the reason is told, and there is nothing to play.
+  // An entry that cannot be read: the reason stands in place of the picture, and there is
+  // nothing to play.
   chooser.list()->setCurrentRow(4);
-  ASSERT_EQ(f.errors.size(), 1u);
-  EXPECT_EQ(TilesShown(chooser), 0);
+  EXPECT_EQ(chooser.preview()->text(), ChooserFixture::kBroken);
   EXPECT_FALSE(chooser.playButton()->isEnabled());
   chooser.BitBtn1Click();
   EXPECT_EQ(chooser.result(), QDialog::Rejected);
   EXPECT_EQ(chooser.chosen(), -1);
+
+  // A file named in Japanese or Chinese is listed in its own letters, not boxes: every glyph
+  // is found in a font (glyph 0 is the box of a missing one).
+  QTextLayout japanese(QString::fromUtf8("日本の庭 东方"), chooser.list()->font());
+  japanese.beginLayout();
+  japanese.createLine();
+  japanese.endLayout();
+  int glyphs = 0;
+  for (const QGlyphRun& run : japanese.glyphRuns())
+    for (const quint32 glyph : run.glyphIndexes()) {
+      EXPECT_NE(glyph, 0u) << run.rawFont().familyName().toStdString();
+      ++glyphs;
+    }
+  EXPECT_GE(glyphs, 6);
 
   chooser.list()->setCurrentRow(5);
   EXPECT_TRUE(chooser.playButton()->isEnabled());
@@ -263,7 +280,9 @@ TEST(ChooseLayoutAlone, ADoubleClickPlaysAndEditOrCreateLeaveWithoutAGame) {
   EXPECT_EQ(edited, 2);
   EXPECT_EQ(withEditor.result(), QDialog::Rejected);
   EXPECT_EQ(withEditor.chosen(), -1);
+  EXPECT_TRUE(withEditor.editButton()->isEnabled());
   withEditor.list()->setCurrentRow(4);  // cannot be read: nothing to edit
+  EXPECT_FALSE(withEditor.editButton()->isEnabled());
   edited = -1;
   ButtonCalled(withEditor, "Edit")->click();
   EXPECT_EQ(edited, -1);
@@ -287,7 +306,6 @@ TEST(ChooseLayoutAlone, TheExpandedViewPicturesEveryLayoutThreeARow) {
   EXPECT_EQ(chooser.list()->currentRow(), 6);
   EXPECT_EQ(TilesShown(chooser), 7);
   EXPECT_EQ(chooser.fullName()->text(), "The Eta");
-  EXPECT_TRUE(f.errors.empty()) << "the expanded view shows a bad file as an empty board, silently";
 
   // A picture clicked plays its layout; the picture of a file that could not be read does not.
   chooser.runExpanded = [](TExtendedChoose& view) {
@@ -304,8 +322,20 @@ TEST(ChooseLayoutAlone, TheExpandedViewPicturesEveryLayoutThreeARow) {
   // Enter chooses; an entry that cannot be read is not chosen.
   chooser.runExpanded = [](TExtendedChoose& view) {
     view.show();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&view));
     EXPECT_NE(view.focusWidget(), nullptr);  // the first picture
     if (view.focusWidget() == nullptr) return int(QDialog::Rejected);
+    // Each picture is named; one that cannot be read says why.
+    EXPECT_EQ(view.caption(1), "Beta");
+    EXPECT_EQ(view.caption(4), QString("Broken\n") + ChooserFixture::kBroken);
+    // The frame around the first picture shows whole, though the second overlaps it.
+    QScrollArea* scroll = view.findChild<QScrollArea*>();
+    const QImage shown = scroll->widget()->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(203, 60), QColor(255, 200, 0)) << "the right side of the focus frame";
+    // The scroll bar has its arrows: a click on the lower one scrolls by a step, not a page.
+    QScrollBar* bar = scroll->verticalScrollBar();
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, QPoint(bar->width() / 2, bar->height() - 3));
+    EXPECT_EQ(bar->value(), bar->singleStep());
     QTest::keyClick(view.focusWidget(), Qt::Key_Down);   // entry 3
     QTest::keyClick(view.focusWidget(), Qt::Key_Right);  // entry 4: "Broken"
     QTest::keyClick(view.focusWidget(), Qt::Key_Return);
@@ -366,8 +396,8 @@ TEST(ChooseLayoutAlone, TheShareOfClearableDealsAppearsWhileTheWindowAnswers) {
   TChooseLayout cached(nullptr, model);
   EXPECT_EQ(cached.share()->text(), ClearableShareText(percent));
   cached.runExpanded = [&](TExtendedChoose& view) {
-    EXPECT_EQ(view.caption(0), ClearableShareText(percent));
-    EXPECT_EQ(view.caption(4), "") << "a file that cannot be read has no share";
+    EXPECT_EQ(view.caption(0), "Alpha\n" + ClearableShareText(percent));
+    EXPECT_EQ(view.caption(4), QString("Broken\n") + ChooserFixture::kBroken) << "no share: why it cannot be read";
     return int(QDialog::Rejected);
   };
   cached.expandButton()->click();

@@ -25,6 +25,9 @@ TEST(PixelScale, FromOneAndAHalfAWholeNumberOfDevicePixelsAPicturePixel) {
   // A screen too small for the larger scales gets the largest that fits, and never less than 1.
   EXPECT_EQ(ChoosePixelScale(3.0, [](int k) { return k <= 2; }).devicePerPixel(), 2.0);
   EXPECT_EQ(ChoosePixelScale(2.0, [](int) { return false; }).devicePerPixel(), 1.0);
+  // At 1.5, where 2 does not fit, a picture pixel to a logical pixel before a board of 2/3.
+  EXPECT_EQ(ChoosePixelScale(1.5, [](double d) { return d < 2; }).devicePerPixel(), 1.5);
+  EXPECT_EQ(ChoosePixelScale(1.5, [](double d) { return d < 1.5; }).devicePerPixel(), 1.0);
   EXPECT_EQ(ChoosePixelScale(1.5, kAlwaysFits).LogicalSize({704, 468}), QSize(939, 624));
 }
 

@@ -23,18 +23,24 @@ TEST(WindowPlacement, FirstRunOpensAtTheSavedCornerNotCentred) {
   EXPECT_EQ(w->game().BoardOrigin.y, 25);
 }
 
-// A position from another screen arrangement, or typed by hand, never hides the window.
+// A position from another screen arrangement, or typed by hand, never hides the window, nor
+// the status bar below the window manager's title bar; the file gets the position back on the
+// screen.
 TEST(WindowPlacement, AStoredPositionOffTheScreenIsBroughtBack) {
   for (const char* where : {"XPos=-5000\r\nYPos=-300\r\n", "XPos=99999\r\nYPos=99999\r\n",
                             "XPos=1000\r\nYPos=760\r\n"}) {
     ProgramFolder folder;
     WriteSettings(folder, std::string("PreviousRes=1024\r\n") + where);
     FakeDesktop desktop;
+    desktop.frame = QMargins(4, 20, 4, 4);
     Window w(folder, desktop);
     EXPECT_GE(w->x(), 0) << where;
     EXPECT_GE(w->y(), 0) << where;
-    EXPECT_LE(w->x() + w->width(), 1024) << where;
-    EXPECT_LE(w->y() + w->height(), 768) << where;
+    EXPECT_LE(w->x() + 4 + w->width() + 4, 1024) << where;
+    EXPECT_LE(w->y() + 20 + w->height() + 4, 768) << where;
+    const std::string written = "XPos=" + std::to_string(w->x()) + "\r\nYPos=" + std::to_string(w->y()) + "\r\n";
+    w.Close();
+    EXPECT_NE(ReadFile(folder.path() / "Sorimo.ini").find(written), std::string::npos) << where;
   }
 }
 

@@ -51,6 +51,7 @@ DesktopServices FakeDesktop::services() {
   DesktopServices d;
   d.screenWidth = [this] { return width; };
   d.screenHeight = [this] { return height; };
+  d.frameExtents = [this](const QWidget&) { return frame; };
   d.chooseFile = [this](const std::string&, const std::string&, const std::string& folder, bool) {
     fileDialogs.push_back(folder);
     if (files.empty()) return std::string();

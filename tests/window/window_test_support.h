@@ -34,6 +34,7 @@ class ProgramFolder {
 // What the desktop was asked, and the answers it gives.
 struct FakeDesktop {
   int width = 1024, height = 768;
+  QMargins frame;  // the window manager's frame around the window
   uint32_t now = 100000;  // the millisecond counter; tests move it
   std::vector<std::string> messages;
   std::vector<std::string> questions;

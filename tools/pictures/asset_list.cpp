@@ -24,7 +24,9 @@ std::vector<AssetFile> drawAllAssets() {
     for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
         out.push_back({QString("desktop/icons/%1x%1.png").arg(size), encodePng(paintAppIcon(size))});
     out.push_back({res + "toolbar_wallpaper.png", encodeRgbPng(paintToolbarWallpaper())});
-    for (const Glyph& g : paintToolbarGlyphs()) out.push_back({res + "toolbar/" + g.name + ".png", encodePng(g.image)});
+    for (const int scale : {1, 2})
+        for (const Glyph& g : paintToolbarGlyphs(scale))
+            out.push_back({res + "toolbar/" + g.name + ".png", encodePng(g.image)});
     const std::vector<Portrait> girls = paintPortraits();
     for (size_t k = 0; k < girls.size(); ++k) {
         const QString stem = res + QString("girl%1").arg(k + 1);

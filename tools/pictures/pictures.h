@@ -21,12 +21,13 @@ QImage paintCursor();          // 32 x 32 with alpha, hotspot (0, 0)
 QImage paintAppIcon(int size = 64);  // size x size with alpha
 QImage paintToolbarWallpaper();  // 33 px high, repeats horizontally
 
-// The toolbar glyphs, 24 x 24 with alpha, by file stem (new, back, hint, ...).
+// The toolbar glyphs, 24 x 24 with alpha, by file stem (new, back, hint, ...); at scale 2 the
+// same drawings 48 x 48 ("new@2x", ...), which Qt picks on screens of two device pixels a pixel.
 struct Glyph {
     QString name;
     QImage image;
 };
-std::vector<Glyph> paintToolbarGlyphs();
+std::vector<Glyph> paintToolbarGlyphs(int scale = 1);
 
 // One side-panel character: the plain picture and two overlays holding only what changes
 // (the key colour everywhere else). All three are opaque RGB, 92 x 166.

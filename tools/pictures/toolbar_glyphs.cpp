@@ -250,17 +250,24 @@ void paintExit(QPainter& p) {
     glossy(p, stroked(shaft, 3.6, Qt::FlatCap).united(arrowHead(QPointF(22.5, 12), 0, 5.5)), QColor(230, 50, 50));
 }
 
-Glyph make(const QString& name, void (*paint)(QPainter&)) {
-    return {name, supersample(S, S, 4, [paint](QPainter& p) { paint(p); })};
+// The same drawing at `scale` times the size, for screens of that many device pixels a pixel.
+Glyph make(const QString& name, void (*paint)(QPainter&), int scale) {
+    return {scale == 1 ? name : QString("%1@%2x").arg(name).arg(scale),
+            supersample(S * scale, S * scale, 4, [paint, scale](QPainter& p) {
+                p.scale(scale, scale);
+                paint(p);
+            })};
 }
 
 }  // namespace
 
-std::vector<Glyph> paintToolbarGlyphs() {
-    return {make("new", paintNew),     make("back", paintBack),   make("hint", paintHint),
-            make("shuffle", paintShuffle), make("pause", paintPause), make("play", paintPlay),
-            make("music", paintMusic), make("layout", paintLayout), make("help", paintHelp),
-            make("about", paintAbout), make("hall", paintHall),   make("exit", paintExit)};
+std::vector<Glyph> paintToolbarGlyphs(int scale) {
+    return {make("new", paintNew, scale),         make("back", paintBack, scale),
+            make("hint", paintHint, scale),       make("shuffle", paintShuffle, scale),
+            make("pause", paintPause, scale),     make("play", paintPlay, scale),
+            make("music", paintMusic, scale),     make("layout", paintLayout, scale),
+            make("help", paintHelp, scale),       make("about", paintAbout, scale),
+            make("hall", paintHall, scale),       make("exit", paintExit, scale)};
 }
 
 }  // namespace pictures

@@ -34,8 +34,10 @@ need() {
     2> >(grep -v '^debconf:' >&2) >/dev/null
 }
 
-# ---- The package: a build of the program alone, then CPack.
+# ---- The package: a build of the program alone, then CPack (whose Debian generator looks at
+# the program with `file` before dpkg-shlibdeps).
 scripts/setup.sh
+need file
 cmake -S . -B build-package -DSORIMO_TESTS=OFF >/dev/null
 cmake --build build-package -j"$(nproc)"
 rm -f build-package/sorimo_*.deb

@@ -14,7 +14,7 @@ say "apt install $deb"
 apt-get install -y -q "$deb" >/tmp/apt.log 2>&1 || fail "apt could not install it: $(tail -20 /tmp/apt.log)"
 grep -E 'newly installed' /tmp/apt.log || true
 dpkg-query -W -f='${Status} ${Version}\n' sorimo
-missing=$(ldd /usr/bin/sorimo | grep 'not found' || true)
+missing=$(ldd /usr/games/sorimo | grep 'not found' || true)
 [ -z "$missing" ] || fail "libraries the program needs are not installed: $missing"
 
 # Where the desktop looks: the menu entry, the icon theme and the software centre's metadata.
@@ -31,7 +31,7 @@ grep -q '<launchable type="desktop-id">org.sorimo.Sorimo.desktop</launchable>' \
 say "menu entry, icons, metainfo and data in place"
 
 # The menu entry's command, its field codes (%f, %u, ...) dropped as a launcher drops them when
-# it has no file to pass, run as a player would: a plain user, found through PATH.
+# it has no file to pass, run as a player would: a plain user, found through Debian's PATH.
 exec_line=$(sed -n 's/^Exec=//p' "$entry" | sed 's/ %[a-zA-Z]//g')
 say "starting the menu entry's command: $exec_line"
 # A plain user, written by hand: a minimal system may have no useradd.
@@ -47,7 +47,7 @@ kill -0 \$pid 2>/dev/null || { echo "the program ended by itself"; exit 1; }
 kill -TERM \$pid
 wait \$pid || { echo "the program did not end cleanly on SIGTERM"; exit 1; }
 RUN
-setpriv --reuid=1000 --regid=1000 --clear-groups env -i HOME=$home PATH=/usr/local/bin:/usr/bin:/bin \
+setpriv --reuid=1000 --regid=1000 --clear-groups env -i HOME=$home PATH=/usr/local/bin:/usr/bin:/bin:/usr/local/games:/usr/games \
   LANG=C.UTF-8 QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy /bin/bash $home/run.sh ||
   fail "$(cat $home/out.txt)"
 [ -f $home/.config/sorimo/Sorimo.ini ] || fail "no Sorimo.ini in the player's ~/.config/sorimo: $(cat $home/out.txt)"
@@ -55,5 +55,5 @@ say "the program ran from the menu entry's command and kept its settings in ~/.c
 [ -s $home/out.txt ] && { say "its output:"; cat $home/out.txt; }
 
 apt-get purge -y -q sorimo >/dev/null 2>&1 || fail "the package does not remove cleanly"
-[ ! -e /usr/bin/sorimo ] && [ ! -e /usr/share/sorimo ] || fail "files are left after removing the package"
+[ ! -e /usr/games/sorimo ] && [ ! -e /usr/share/sorimo ] || fail "files are left after removing the package"
 say "removed cleanly"

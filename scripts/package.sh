@@ -57,6 +57,7 @@ echo "package: lintian reports no error"
 # ---- A fresh Debian 12 system in a temporary folder.
 need debootstrap
 root=$($sudo mktemp -d /tmp/sorimo-fresh.XXXXXX)
+$sudo chmod 755 "$root"  # a system's root folder, readable by its users (apt's _apt among them)
 cleanup() {
   $sudo umount -l "$root/proc" 2>/dev/null || true
   $sudo rm -rf "$root"

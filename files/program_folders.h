@@ -1,6 +1,6 @@
 // Where the program finds its data and keeps the player's files. A copy unpacked into a folder
 // of its own keeps everything beside the program, as it always did. An installed program
-// (its data under <prefix>/share/sorimo, the program in <prefix>/bin) or a copy in a folder
+// (its data under <prefix>/share/sorimo, the program in <prefix>/games) or a copy in a folder
 // the player cannot write to keeps the settings, the hall of fame and the layouts the player
 // saves in the player's own folders, by the XDG base-directory rules.
 #pragma once

@@ -299,6 +299,19 @@ TEST(ChooseLayoutAlone, TheExpandedViewPicturesEveryLayoutThreeARow) {
   chooser.runExpanded = [&](TExtendedChoose& view) {
     range = view.scrollRange();
     EXPECT_EQ(view.windowTitle(), "Choose a Layout");
+    // Each picture is named; one that cannot be read says why.
+    EXPECT_EQ(view.caption(1).section('\n', 0, 0), "Beta");
+    EXPECT_EQ(view.caption(4), QString("Broken\n") + ChooserFixture::kBroken);
+    view.show();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&view));
+    // The frame around the first picture shows whole, though the second overlaps it.
+    QScrollArea* scroll = view.findChild<QScrollArea*>();
+    const QImage shown = scroll->widget()->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(203, 60), QColor(255, 200, 0)) << "the right side of the focus frame";
+    // The scroll bar has its arrows: a click on the lower one scrolls by a step, not a page.
+    QScrollBar* bar = scroll->verticalScrollBar();
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, QPoint(bar->width() / 2, bar->height() - 3));
+    EXPECT_EQ(bar->value(), bar->singleStep());
     return TChooseLayout::kReduce;
   };
   chooser.expandButton()->click();
@@ -322,20 +335,8 @@ TEST(ChooseLayoutAlone, TheExpandedViewPicturesEveryLayoutThreeARow) {
   // Enter chooses; an entry that cannot be read is not chosen.
   chooser.runExpanded = [](TExtendedChoose& view) {
     view.show();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&view));
     EXPECT_NE(view.focusWidget(), nullptr);  // the first picture
     if (view.focusWidget() == nullptr) return int(QDialog::Rejected);
-    // Each picture is named; one that cannot be read says why.
-    EXPECT_EQ(view.caption(1), "Beta");
-    EXPECT_EQ(view.caption(4), QString("Broken\n") + ChooserFixture::kBroken);
-    // The frame around the first picture shows whole, though the second overlaps it.
-    QScrollArea* scroll = view.findChild<QScrollArea*>();
-    const QImage shown = scroll->widget()->grab().toImage();
-    EXPECT_EQ(shown.pixelColor(203, 60), QColor(255, 200, 0)) << "the right side of the focus frame";
-    // The scroll bar has its arrows: a click on the lower one scrolls by a step, not a page.
-    QScrollBar* bar = scroll->verticalScrollBar();
-    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, QPoint(bar->width() / 2, bar->height() - 3));
-    EXPECT_EQ(bar->value(), bar->singleStep());
     QTest::keyClick(view.focusWidget(), Qt::Key_Down);   // entry 3
     QTest::keyClick(view.focusWidget(), Qt::Key_Right);  // entry 4: "Broken"
     QTest::keyClick(view.focusWidget(), Qt::Key_Return);

@@ -120,7 +120,9 @@ TEST(TileOverview, EveryFaceComesFromItsTextureCellAndTheCaptionsDoNotCoverThem)
     // A caption left of the divider keeps clear of it.
     int right = c.x;
     while (right < overview.width() && overview.pixel(right + 1, c.y + 1) == qRgb(255, 255, 255)) ++right;
-    if (c.x < kOverviewDividerX) EXPECT_LE(right + 8, kOverviewDividerX) << c.text;
+    if (c.x < kOverviewDividerX) {
+      EXPECT_LE(right + 8, kOverviewDividerX) << c.text;
+    }
   }
   EXPECT_EQ(qAlpha(overview.pixel(5, 5)), 0);
   EXPECT_EQ(qAlpha(overview.pixel(430, 300)), 0);

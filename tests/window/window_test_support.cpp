@@ -61,6 +61,7 @@ DesktopServices FakeDesktop::services() {
   d.warn = [this](const std::string& caption, const std::string& text) { messages.push_back(caption + ": " + text); };
   d.ask = [this](const std::string&, const std::string& text, bool) {
     questions.push_back(text);
+    if (duringQuestion) duringQuestion();
     if (answers.empty()) return true;
     const bool a = answers.front();
     answers.pop_front();
@@ -70,8 +71,8 @@ DesktopServices FakeDesktop::services() {
   d.randomWindow = [this](int32_t& seed, Random&) {
     if (seedToType >= 0) seed = seedToType;
   };
-  d.gameOverWindow = [this](const std::string& finalTime, bool entersHall) {
-    gameOvers.push_back(finalTime + (entersHall ? " +hall" : ""));
+  d.gameOverWindow = [this](const std::string& finalTime, bool entersHall, const std::string& whyNoHall) {
+    gameOvers.push_back(finalTime + (entersHall ? " +hall" : "") + (whyNoHall.empty() ? "" : " no hall: " + whyNoHall));
     if (duringGameOver) duringGameOver();
   };
   d.hallWindow = [this](bool) { ++hallWindows; };

@@ -31,7 +31,7 @@ class QuietHost : public BoardOutput,
   void SetStatusFields(const std::string&, const std::string&, const std::string&) override {}
   bool AskOkCancel(const std::string&, const std::string&) override { return true; }
   bool AskYesNo(const std::string&, const std::string&) override { return true; }
-  void ShowGameOver(const std::string&, bool) override {}
+  void ShowGameOver(const std::string&, bool, const std::string&) override {}
   void ShowHallAfterWin() override {}
   void ShowRandomWindow(int32_t&, Random&) override {}
   int HallTenthTotal(int) override { return 840; }

@@ -16,14 +16,29 @@ namespace sorimo {
 inline constexpr char SolvingText[] = "Solving this board... any key or click stops it.";
 inline constexpr char SolveStoppedText[] = "Solving stopped.";
 inline constexpr char SolveNotFoundText[] = "No way to clear this board was found in time.";
+inline constexpr char SolvedText[] = "The solver cleared this board.";
 
-// The position the warning judged last, and what the solver said of it. The solver runs once
-// a position, and the warning comes only when a position that could be cleared (or was not
-// known) gives way to one that cannot.
+// How many times Back leads to a position that can be cleared.
+struct BacksNeeded {
+  enum class Kind {
+    Found,           // `backs` presses of Back
+    NoneFromTheDeal, // not even the deal can be cleared
+    NotKnown,        // the solver ran out of time on the way back
+  };
+  Kind kind = Kind::NotKnown;
+  int backs = 0;
+};
+
+// The position the warning judged last, what the solver said of it and, for a lost one, how
+// far back the game was still clearable. The solver runs once a position; the warning comes
+// when a position that could be cleared (or was not known) gives way to one that cannot, and
+// while it is on the status line every later move and Back brings it up to date.
 struct ClearableWatchState {
   bool judged = false;
   TileRecords position{};
   SolveVerdict verdict = SolveVerdict::Unknown;
+  BacksNeeded backs;  // of a position judged Impossible
+  std::string said;   // the sentence the warning last put on the status line
 };
 
 // "Solve this board": the clearing order, played one tile a step by the tick.
@@ -40,17 +55,6 @@ struct SolvePlayState {
 struct ClearingAid {
   ClearableWatchState ClearableWatch;
   SolvePlayState SolvePlay;
-};
-
-// How many times Back leads to a position that can be cleared.
-struct BacksNeeded {
-  enum class Kind {
-    Found,           // `backs` presses of Back
-    NoneFromTheDeal, // not even the deal can be cleared
-    NotKnown,        // the solver ran out of time on the way back
-  };
-  Kind kind = Kind::NotKnown;
-  int backs = 0;
 };
 
 // The status line's sentence for a board that can no longer be cleared.

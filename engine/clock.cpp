@@ -42,7 +42,10 @@ void Game::Temps() {
 
 void Game::RunGameClock() {
   clock.ElapsedSeconds = static_cast<int32_t>(host_.time.TickCount() - clock.StartTick) / 1000;
-  if (clock.ElapsedSeconds + clock.PenaltySeconds >= kTimeLimitSeconds) Stop();  // silently, no score
+  if (clock.ElapsedSeconds + clock.PenaltySeconds >= kTimeLimitSeconds) {
+    Stop();  // no score
+    status.ShowStatus(TimeLimitText);  // the game did not just vanish
+  }
 }
 
 void Game::AnimateStatus() {

@@ -43,6 +43,11 @@ inline constexpr char FinalTimeText[] = "Your final time is ";
 inline constexpr char ClicksTopText[] = "You reached the top ! Great !";
 inline constexpr char RiversShuffleText[] = "Tiles shuffled. 40 seconds penalty.";
 inline constexpr char NoShuffleMovesText[] = "No moves found. Try to press Back a few times.";
+inline constexpr char TimeLimitText[] = "The game reached 100 minutes and stopped, without a score.";
+// Why a finished game enters no hall of fame whatever its time.
+inline constexpr char SolverUsedNoHallText[] = "The solver played in this game, so it enters no hall of fame.";
+inline constexpr char UnlistedLayoutNoHallText[] =
+    "This layout was tried from the editor and is not in the Layout menu, so its games enter no hall of fame.";
 
 // How a new deal ended. Anything but Dealt leaves the previous board and game as they were.
 enum class DealResult {
@@ -260,6 +265,8 @@ class Game {
   // solver's play.
   void WatchClearable();
   BacksNeeded BacksToClearable() const;
+  // Puts the warning's sentence on the status line ("" takes it away), remembered as its own.
+  void SayClearable(const std::string& text);
   void StepSolving();
 
   // Redraws (redraw.cpp). Whether a redraw may notice that the board was cleared and end the game.

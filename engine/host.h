@@ -62,7 +62,9 @@ class Questions {
   // True for OK (or Yes).
   virtual bool AskOkCancel(const std::string& caption, const std::string& text) = 0;
   virtual bool AskYesNo(const std::string& caption, const std::string& text) = 0;
-  virtual void ShowGameOver(const std::string& finalTime, bool entersHall) = 0;
+  // The game-over dialog: the result's line, whether it enters the hall of fame, and why it
+  // enters none whatever its result (empty when only the result decides).
+  virtual void ShowGameOver(const std::string& finalTime, bool entersHall, const std::string& whyNoHall) = 0;
   virtual void ShowHallAfterWin() = 0;
   // "New Specific (Seed) Game": edits the game number; "New random game seed" draws from generator.
   virtual void ShowRandomWindow(int32_t& randomSeed, Random& generator) = 0;

@@ -20,7 +20,8 @@ void Game::PauseClick() {
 }
 
 void FormDeactivate(Game& g) {
-  if (g.GameMode != ModePaused) g.PauseClick();
+  // The game's own question takes the focus; it is not the player going away.
+  if (g.GameMode != ModePaused && !g.Rules().AsksThePlayer(g)) g.PauseClick();
 }
 
 void FormActivate(Game& g) {

@@ -18,7 +18,7 @@ void Game::SolveThisBoard() {
   if (StopSolving()) return;
   const SolveResult r = SolveBoard(board_.Grid(), board_.Records(), options_.Vertical, {kSolveCommandNodes});
   if (r.verdict == SolveVerdict::Impossible) {
-    status.ShowStatus(UnclearableText(BacksToClearable()));
+    SayClearable(UnclearableText(BacksToClearable()));
     return;
   }
   if (r.verdict == SolveVerdict::Unknown || r.order.empty()) {
@@ -66,7 +66,10 @@ void Game::StepSolving() {
   ++s.next;
   RemovePair(p.first, p.second);
   if (options_.ShowGirls) ShowSidePanel();
-  if (s.next == s.order.size()) s.running = false;  // the tick's status refresh ends the game
+  if (s.next == s.order.size()) {
+    s.running = false;  // the tick's status refresh ends the game
+    status.ShowStatus(SolvedText);  // the line no longer offers to stop what has ended
+  }
 }
 
 bool Game::StopSolving() {

@@ -32,6 +32,7 @@ std::string Tail(const std::string& s, int position) {
 
 void StatusLine::ShowStatus(const std::string& text) {
   StatusMessage = text;
+  Shown = text;
   StatusLength = CharacterCount(text);
   StatusPosition = StatusLength;
 }

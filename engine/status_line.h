@@ -10,6 +10,7 @@ namespace sorimo {
 
 struct StatusLine {
   std::string StatusMessage;
+  std::string Shown;  // the last message put, which the status bar keeps once it slid in
   int32_t StatusLength = 0;    // in characters, not bytes
   int32_t StatusPosition = 0;  // 1-based first character shown
   bool StatusBounce = false;   // the no-more-moves warning swings

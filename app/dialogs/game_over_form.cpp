@@ -1,5 +1,7 @@
 #include "app/dialogs/game_over_form.h"
 
+#include <algorithm>
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -36,6 +38,9 @@ TGameOverForm::TGameOverForm(QWidget* parent, const GameOverModel& model) : QDia
   EnterFame = new QLabel("And you enter the Hall of Fame !", this);
   EnterFame->setStyleSheet("color: #7dffb0; font-weight: bold;");
   EnterFame->setVisible(model.entersHall);
+  NoHall = new QLabel(QString::fromStdString(model.whyNoHall), this);
+  NoHall->setWordWrap(true);
+  NoHall->setVisible(!model.entersHall && !model.whyNoHall.empty());
   auto* BitBtn1 = new QPushButton("Thank you !", this);
   BitBtn1->setDefault(true);
   texts->addWidget(Label1);
@@ -43,6 +48,7 @@ TGameOverForm::TGameOverForm(QWidget* parent, const GameOverModel& model) : QDia
   texts->addSpacing(6);
   texts->addWidget(FinalTime);
   texts->addWidget(EnterFame);
+  texts->addWidget(NoHall);
   texts->addStretch(1);
   texts->addWidget(BitBtn1, 0, Qt::AlignLeft);
   row->addLayout(texts, 1);
@@ -54,6 +60,8 @@ TGameOverForm::TGameOverForm(QWidget* parent, const GameOverModel& model) : QDia
   Girl->setFixedSize(92, 166);
   Girl->setPixmap(QPixmap::fromImage(girl));
   row->addWidget(Girl, 0, Qt::AlignRight | Qt::AlignVCenter);
+  // The reason takes a few lines: the dialog grows to show them whole.
+  if (NoHall->isVisibleTo(this)) setFixedHeight(std::max(height(), heightForWidth(width())));
   CentreOnScreen(this);
   connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -1,5 +1,5 @@
 // `TGameOverForm`: "Board finished !" with the final time, and the hall of fame line when the
-// result enters it.
+// result enters it, or why it enters none (the solver played, or the layout is no listed file).
 #pragma once
 
 #include <QDialog>
@@ -13,6 +13,7 @@ namespace sorimo {
 struct GameOverModel {
   std::string finalTime;  // the whole line, "Your final time is MM:SS"
   bool entersHall = false;
+  std::string whyNoHall;  // why the result enters no hall of fame whatever it is; "" for none
   QImage girl;            // 92 x 166, RGB(132, 255, 132) where the dialog shows through
 };
 
@@ -22,6 +23,7 @@ class TGameOverForm : public QDialog {
   TGameOverForm(QWidget* parent, const GameOverModel& model);
   QLabel* FinalTime;
   QLabel* EnterFame;
+  QLabel* NoHall;
 };
 
 }  // namespace sorimo

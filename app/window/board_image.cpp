@@ -44,6 +44,11 @@ void BoardImage::mouseMoveEvent(QMouseEvent* event) {
   if (onMove) onMove(at.x(), at.y());
 }
 
+void BoardImage::leaveEvent(QEvent* event) {
+  QWidget::leaveEvent(event);
+  if (onLeave) onLeave();
+}
+
 void BoardImage::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint at = scale_.PixelAt(event->position());
   if (onRelease) onRelease(event->button(), at.x(), at.y());

@@ -28,11 +28,13 @@ class BoardImage : public QWidget {
 
   std::function<void(int x, int y)> onMove;
   std::function<void(Qt::MouseButton button, int x, int y)> onRelease;
+  std::function<void()> onLeave;  // the pointer went off the picture
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
 
  private:
   QImage image_;

@@ -82,17 +82,17 @@ const CommandRow CommandRows::kCommands[] = {
 
     // ---- Play
     {.menu = M::Play, .name = "Undo1", .caption = "&Back", .shortcut = "Ctrl+Z", .handler = OnGame<&Game::Back>,
-     .menuGlyph = kGlyphBack, .tool = {2, "ExplorerButton2", "Back", "Undo move", kGlyphBack}},
+     .allowedBy = &ModeTraits::allowsUndo, .menuGlyph = kGlyphBack, .tool = {2, "ExplorerButton2", "Back", "Undo move", kGlyphBack}},
     {.menu = M::Play, .name = "GiveHint", .caption = "&Hint", .shortcut = "Ctrl+H", .handler = OnGame<&Game::Hint>,
-     .menuGlyph = kGlyphHint, .tool = {3, "ExplorerButton3", "Hint", "Show possible moves", kGlyphHint}},
+     .allowedBy = &ModeTraits::allowsHint, .menuGlyph = kGlyphHint, .tool = {3, "ExplorerButton3", "Hint", "Show possible moves", kGlyphHint}},
     {.menu = M::Play, .name = "Pause1", .caption = "&Pause", .shortcut = "F12", .handler = OnGame<&Game::PauseClick>,
      .menuGlyph = kGlyphPause, .tool = {5, "PauseButton", "Pause", "Pause game", kGlyphPause}},
     {.menu = M::Play, .name = "Shuffle1", .caption = "Shu&ffle", .shortcut = "Ctrl+S",
-     .handler = OnGame<&Game::Shuffle1Click>, .menuGlyph = kGlyphShuffle,
+     .handler = OnGame<&Game::Shuffle1Click>, .allowedBy = &ModeTraits::allowsShuffle, .menuGlyph = kGlyphShuffle,
      .tool = {4, "ShuffleButton", "Shuffle", "Shuffle tiles", kGlyphShuffle}},
     {.menu = M::Play, .name = "Stoppe", .caption = "&Stop", .shortcut = "Ctrl+X", .handler = OnGame<&Game::Stop>},
     {.menu = M::Play, .name = "Restart1", .caption = "&Restart", .shortcut = "Ctrl+R",
-     .handler = OnGame<&Game::Restart>},
+     .handler = OnGame<&Game::Restart>, .allowedBy = &ModeTraits::allowsUndo},
     {.menu = M::Play, .name = "SolveBoard1", .caption = "Solve this board", .handler = OnGame<&Game::SolveThisBoard>,
      .modes = ModeBit(ModeClassic)},
     {.menu = M::Play, .separatorBefore = true, .name = "Changeplayername", .caption = "&Player Name",
@@ -241,6 +241,10 @@ bool EnabledIn(ModeMask modes, uint8_t gameMode) {
   if ((modes & kEveryMode) == 0) return false;
   const ModeDescription& d = Describe(gameMode);
   return d.mode == gameMode && !d.ownMenu;  // a value no mode claims is no mode
+}
+
+bool EnabledIn(const CommandRow& row, uint8_t gameMode) {
+  return EnabledIn(row.modes, gameMode) && (row.allowedBy == nullptr || Traits(gameMode).*row.allowedBy);
 }
 
 std::span<const CommandRow> CommandTable() {

@@ -31,6 +31,9 @@ constexpr ModeMask ModeBit(uint8_t gameMode) { return ModeMask(1) << gameMode; }
 inline constexpr ModeMask kEveryMode = ModeMask(1) << 63;
 // Is a command of this mask enabled in the mode?
 bool EnabledIn(ModeMask modes, uint8_t gameMode);
+struct CommandRow;
+// Is the row's command enabled in the mode: its mask, and the trait it needs of the mode.
+bool EnabledIn(const CommandRow& row, uint8_t gameMode);
 
 using CommandHandler = void (*)(TSorimo&);
 using ChoiceHandler = void (*)(TSorimo&, const ChoiceRow&);
@@ -71,6 +74,9 @@ struct CommandRow {
   const char* shortcut = nullptr;
   CommandHandler handler = nullptr;
   ModeMask modes = kEveryMode;
+  // What the mode must allow for the command to do anything there (its description's trait,
+  // e.g. &ModeTraits::allowsUndo); null for a command every mode of the mask answers.
+  bool ModeTraits::*allowedBy = nullptr;
   const char* menuGlyph = nullptr;  // the picture beside the menu caption
   ToolButtonSpec tool = {};
   WelcomeButtonSpec welcome = {};

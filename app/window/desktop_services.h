@@ -38,7 +38,7 @@ struct DesktopServices {
   std::function<std::optional<uint32_t>(uint32_t initial)> chooseColour;
   // Modal windows the window opens; tests replace them to answer without a person.
   std::function<void(int32_t& randomSeed, Random& generator)> randomWindow;
-  std::function<void(const std::string& finalTime, bool entersHall)> gameOverWindow;
+  std::function<void(const std::string& finalTime, bool entersHall, const std::string& whyNoHall)> gameOverWindow;
   std::function<void(bool afterWin)> hallWindow;
   std::function<void()> aboutWindow;
   // The layout chooser: the entry chosen to play (0-based), or -1.

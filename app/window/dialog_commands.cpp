@@ -11,7 +11,7 @@ HallWindowModel TSorimo::HallModel() {
           .layoutNames = layouts_.names,
           .column = game_.BoardNumber,
           .afterWin = HallAfterWin,
-          .newEntryRank = NewEntryRank,
+          .newEntryRank = NewEntryRankShown(),
           .backdrop = BackdropPicture,
           .askOkCancel = [this](const std::string& caption, const std::string& text) { return AskOkCancel(caption, text); },
           .panelChanged = [this] { ShowPanelHOF(); },

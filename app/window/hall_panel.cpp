@@ -5,7 +5,7 @@
 namespace sorimo {
 
 PanelModel TSorimo::PanelModelNow() {
-  return {game_, options_, hall_, game_.BoardNumber, NewEntryRank};
+  return {game_, options_, hall_, game_.BoardNumber, NewEntryRankShown()};
 }
 
 void TSorimo::ShowPanelHOF() { sidePanel_->ShowPanelHOF(PanelModelNow()); }

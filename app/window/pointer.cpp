@@ -37,6 +37,13 @@ void TSorimo::FormMouseMove(int X, int Y) {
   game_.HoverOver(eligible ? t : 0);
 }
 
+// Off the picture (onto the side panel, the status bar, another window) the pointer is over
+// no tile: its frame goes with it.
+void TSorimo::PointerLeft() {
+  if (Describe(game_.GameMode).pointer == PointerKind::None) return;
+  game_.HoverOver(0);
+}
+
 bool TSorimo::BoardKey(int key) {
   if (!KeysPlay(game_)) return false;
   switch (key) {

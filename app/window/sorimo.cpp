@@ -81,6 +81,7 @@ void TSorimo::BuildWidgets() {
   board_->setPixels(renderer_.boardPicture().row(0), kBoardWidth, kBoardHeight);
   board_->onMove = [this](int x, int y) { FormMouseMove(x, y); };
   board_->onRelease = [this](Qt::MouseButton b, int x, int y) { ButtonDownAt(b, x, y); };
+  board_->onLeave = [this] { PointerLeft(); };
   row->addWidget(board_, 0, Qt::AlignTop);
   sidePanel_ = new SidePanel(central);
   row->addWidget(sidePanel_, 0, Qt::AlignTop);
@@ -206,10 +207,10 @@ bool TSorimo::AskYesNo(const std::string& caption, const std::string& text) {
   return desktop_.ask(caption, text, true, EnterAnswers::Refuse);
 }
 
-void TSorimo::ShowGameOver(const std::string& finalTime, bool entersHall) {
-  if (desktop_.gameOverWindow) return desktop_.gameOverWindow(finalTime, entersHall);
+void TSorimo::ShowGameOver(const std::string& finalTime, bool entersHall, const std::string& whyNoHall) {
+  if (desktop_.gameOverWindow) return desktop_.gameOverWindow(finalTime, entersHall, whyNoHall);
   // One of the four girls, smiling.
-  TGameOverForm(this, {finalTime, entersHall, sidePanel_->Girl(3 * game_.Generator.RandomInt(4) + 1)}).exec();
+  TGameOverForm(this, {finalTime, entersHall, whyNoHall, sidePanel_->Girl(3 * game_.Generator.RandomInt(4) + 1)}).exec();
 }
 
 void TSorimo::ShowHallAfterWin() {
@@ -231,7 +232,7 @@ int TSorimo::HallTenthTotal(int column) {
 }
 
 void TSorimo::AddHall(int column, int total, int malus) {
-  sorimo::AddHall(hall_, column, total, malus, values_.CurrentPlayer1, NewEntryRank);
+  if (sorimo::AddHall(hall_, column, total, malus, values_.CurrentPlayer1, NewEntryRank)) NewEntryColumn = column;
 }
 
 uint32_t TSorimo::TickCount() { return desktop_.tickCount(); }

@@ -189,6 +189,7 @@ class TSorimo : public QMainWindow {
   bool FormCloseQuery();  // false keeps the window open
   void ButtonDownAt(Qt::MouseButton button, int x, int y);
   void FormMouseMove(int x, int y);
+  void PointerLeft();
   // Play by keyboard: the arrows, Space or Enter, Escape; false for any other key, or while
   // no game takes clicks.
   bool BoardKey(int key);
@@ -211,7 +212,7 @@ class TSorimo : public QMainWindow {
   void SetStatusFields(const std::string& tiles, const std::string& moves, const std::string& time);
   bool AskOkCancel(const std::string& caption, const std::string& text);
   bool AskYesNo(const std::string& caption, const std::string& text);
-  void ShowGameOver(const std::string& finalTime, bool entersHall);
+  void ShowGameOver(const std::string& finalTime, bool entersHall, const std::string& whyNoHall);
   void ShowHallAfterWin();
   void ShowRandomWindow(int32_t& randomSeed, Random& generator);
   int HallTenthTotal(int column);
@@ -295,6 +296,9 @@ class TSorimo : public QMainWindow {
   std::unique_ptr<SectionKeyStore> HallStore;
   HallTable hall_;
   int NewEntryRank = 0;  // rank of the entry the last qualifying game added, 0 for none
+  int NewEntryColumn = 0;  // the list it entered; no other list shown has a new entry
+  // The new entry's rank in the list of the game in play; 0 when that list holds none.
+  int NewEntryRankShown() const { return game_.BoardNumber == NewEntryColumn ? NewEntryRank : 0; }
 
   LayoutList layouts_;
   std::string CurrentLayoutFile;

@@ -140,7 +140,7 @@ void WindowCommands::SyncChecks() {
 
 void WindowCommands::UpdateCommandStates(uint8_t gameMode) {
   for (const Built& b : built_) {
-    const bool enabled = EnabledIn(b.row->modes, gameMode);
+    const bool enabled = EnabledIn(*b.row, gameMode);
     if (b.action) b.action->setEnabled(enabled);
     for (QAction* a : b.choices) a->setEnabled(enabled);
     if (b.tool) b.tool->setEnabled(enabled);

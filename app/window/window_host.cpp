@@ -29,7 +29,9 @@ bool WindowHost::AskOkCancel(const std::string& caption, const std::string& text
   return w_.AskOkCancel(caption, text);
 }
 bool WindowHost::AskYesNo(const std::string& caption, const std::string& text) { return w_.AskYesNo(caption, text); }
-void WindowHost::ShowGameOver(const std::string& finalTime, bool entersHall) { w_.ShowGameOver(finalTime, entersHall); }
+void WindowHost::ShowGameOver(const std::string& finalTime, bool entersHall, const std::string& whyNoHall) {
+  w_.ShowGameOver(finalTime, entersHall, whyNoHall);
+}
 void WindowHost::ShowHallAfterWin() { w_.ShowHallAfterWin(); }
 void WindowHost::ShowRandomWindow(int32_t& randomSeed, Random& generator) {
   w_.ShowRandomWindow(randomSeed, generator);

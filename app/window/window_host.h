@@ -37,7 +37,7 @@ class WindowHost final : public BoardOutput,
 
   bool AskOkCancel(const std::string& caption, const std::string& text) override;
   bool AskYesNo(const std::string& caption, const std::string& text) override;
-  void ShowGameOver(const std::string& finalTime, bool entersHall) override;
+  void ShowGameOver(const std::string& finalTime, bool entersHall, const std::string& whyNoHall) override;
   void ShowHallAfterWin() override;
   void ShowRandomWindow(int32_t& randomSeed, Random& generator) override;
 

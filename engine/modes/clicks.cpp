@@ -66,7 +66,9 @@ class ClicksRules : public ModeRules {
   bool OfferGiveUp(Game& g) const override {
     ClicksState& s = g.ModeData<ClicksState>();
     if (s.GiveUpAsked) return false;
-    // Ticks keep coming while the question is open; the flag keeps them from asking again.
+    // Ticks keep coming while the question is open; the flag keeps them from asking again,
+    // and keeps the focus the question takes from pausing the game (AsksThePlayer): No
+    // takes a move back, which a paused game would ignore, and the grid stays in sight.
     s.GiveUpAsked = true;
     if (g.host().questions.AskYesNo(
             "Game Over",
@@ -79,6 +81,11 @@ class ClicksRules : public ModeRules {
     }
     s.GiveUpAsked = false;
     return true;
+  }
+
+  bool AsksThePlayer(const Game& g) const override {
+    const ClicksState* s = g.ModeDataIf<ClicksState>();
+    return s != nullptr && s->GiveUpAsked;
   }
 
   void AddToScene(const Game& g, BoardScene& s) const override {

@@ -76,10 +76,14 @@ void ModeRules::AnnounceResult(Game& g) const {
   // The list the result belongs to decides how it reads.
   const std::string message = RulesOf(ModeOfColumn(g.BoardNumber)).ResultText(g);
   // Strictly better than the tenth entry: an equal total does not push it out.
-  // Nor does a game the solver played in.
-  const bool filed = !(g.LayoutFrom != LayoutOrigin::ListedFile && IsLayoutColumn(g.BoardNumber)) && !g.aid.SolvePlay.used;
-  const bool entersHall = g.options().EnableHall && filed && total < g.host().scores.HallTenthTotal(g.BoardNumber);
-  if (!message.empty()) g.host().questions.ShowGameOver(message, entersHall);
+  // Nor does a game the solver played in, nor one on a layout no listed file holds; the
+  // player is told why, since the time alone might have entered.
+  const std::string whyNoHall = g.aid.SolvePlay.used ? SolverUsedNoHallText
+                                : g.LayoutFrom != LayoutOrigin::ListedFile && IsLayoutColumn(g.BoardNumber)
+                                    ? UnlistedLayoutNoHallText
+                                    : "";
+  const bool entersHall = g.options().EnableHall && whyNoHall.empty() && total < g.host().scores.HallTenthTotal(g.BoardNumber);
+  if (!message.empty()) g.host().questions.ShowGameOver(message, entersHall, g.options().EnableHall ? whyNoHall : "");
   if (entersHall) {
     g.host().scores.AddHall(g.BoardNumber, total, g.clock.PenaltySeconds);
     ShowSidePanel(g);

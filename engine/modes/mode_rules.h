@@ -57,6 +57,9 @@ class ModeRules {
   // No move is left: true when the mode has dealt with that itself (Clicks asks whether the
   // player gives up); false lets the shared status refresh warn as usual.
   virtual bool OfferGiveUp(Game& g) const;
+  // A question of the game itself is open (the give-up question): the focus it takes must not
+  // pause the game it asks about, which has to stay in sight and answer to its reply.
+  virtual bool AsksThePlayer(const Game& /*g*/) const { return false; }
 
   // The mode's part of what the renderer draws (its own grid, a travelling tile, a ghost).
   virtual void AddToScene(const Game& /*g*/, BoardScene& /*scene*/) const {}

@@ -54,7 +54,7 @@ class TwoPlayerRules : public ClassicRules {
     const char* winner = s.PlayerTwoTime < s.PlayerOneTime    ? "And the winner is... Player 2 !"
                          : s.PlayerTwoTime == s.PlayerOneTime ? "Same score for both players !"
                                                               : "And the winner is... Player 1 !";
-    g.host().questions.ShowGameOver(winner, false);
+    g.host().questions.ShowGameOver(winner, false, "");
   }
 
  protected:

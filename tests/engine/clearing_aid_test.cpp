@@ -8,11 +8,13 @@ namespace sorimo::test {
 namespace {
 
 // Tile 1 lies on tile 2, both of the first group; 3 and 4, the rest of it, stand free, and so
-// does the whole second group (5 to 8). Taking 3 with 4 leaves 1 on 2, which can never leave
-// together; any other first move keeps the board clearable.
+// do the whole second and third groups (5 to 12). Taking 3 with 4 leaves 1 on 2, which can
+// never leave together; any other first move keeps the board clearable.
 constexpr const char* kTrap = R"(
   layer 1 at 2,2
   2 . . . 3 . . . 4 . . . 5 . . . 6 . . . 7 . . . 8
+  .
+  9 . . . 10 . . . 11 . . . 12
   layer 2 at 2,2
   1
 )";
@@ -36,16 +38,19 @@ TEST(ClearableWarning, ComesOnTheMoveThatLosesTheBoardAndNotBefore) {
   EXPECT_FALSE(Warned(t)) << "still clearable";
   Take(t, 3, 4);
   EXPECT_EQ(t.game.status.StatusMessage, "This board can no longer be cleared: press Back once.");
-  // Once said, it is not said again on the next moves of a lost board.
+  // While it is on the line, every move and every Back keeps it true.
   t.Tick(1000);
   Take(t, 7, 8);
-  EXPECT_FALSE(Warned(t));
-
-  // Back twice: clearable again, and the same mistake is warned of again.
-  t.game.Back();
+  EXPECT_EQ(t.game.status.StatusMessage, "This board can no longer be cleared: press Back 2 times.");
+  t.Tick(1000);
   t.game.Back();
   t.Tick();
-  EXPECT_FALSE(Warned(t));
+  EXPECT_EQ(t.game.status.StatusMessage, "This board can no longer be cleared: press Back once.");
+
+  // Back again: clearable again, the warning goes, and the same mistake is warned of again.
+  t.game.Back();
+  t.Tick();
+  EXPECT_EQ(t.host.statusLine, "");
   Take(t, 3, 4);
   EXPECT_TRUE(Warned(t));
 }

@@ -44,7 +44,7 @@ TEST(Clock, AHintMakesTheShownTimeJumpForty) {
   EXPECT_EQ(TimeShown(t), "");
 }
 
-TEST(Clock, StopsSilentlyAtOneHundredMinutesPenaltiesIncluded) {
+TEST(Clock, StopsAtOneHundredMinutesPenaltiesIncludedAndSaysSo) {
   Table t;
   t.Put(kThreeMoves);
   t.game.clock.PenaltySeconds = 180;
@@ -55,7 +55,7 @@ TEST(Clock, StopsSilentlyAtOneHundredMinutesPenaltiesIncluded) {
   EXPECT_EQ(t.game.GameMode, ModeStopped);
   EXPECT_EQ(t.host.fields, "||");
   EXPECT_FALSE(t.host.Has("game over closed"));
-  EXPECT_EQ(t.game.status.StatusMessage.find("SORRY"), std::string::npos);
+  EXPECT_EQ(t.game.status.StatusMessage, TimeLimitText);
 }
 
 TEST(Clock, ClicksCountsTilesNotSeconds) {

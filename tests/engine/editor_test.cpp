@@ -324,6 +324,8 @@ TEST(EditorLeaving, AGameOnATriedLayoutIsFiledInNoList) {
     t.Tick(1);
     EXPECT_EQ(t.game.GameMode, ModeGameOver);
     EXPECT_EQ(t.host.Has("add hall 3 5 0"), !tried);
+    EXPECT_EQ(t.host.Has(std::string("game over 'Your final time is 00:05' no hall: ") + UnlistedLayoutNoHallText), tried)
+        << "the dialog says why";
   }
 }
 

@@ -70,8 +70,8 @@ class RecorderHost : public BoardOutput,
     return Answer("ask " + caption);
   }
   bool AskYesNo(const std::string& caption, const std::string&) override { return Answer("ask " + caption); }
-  void ShowGameOver(const std::string& text, bool entersHall) override {
-    log.push_back("game over '" + text + "'" + (entersHall ? " +hall" : ""));
+  void ShowGameOver(const std::string& text, bool entersHall, const std::string& whyNoHall) override {
+    log.push_back("game over '" + text + "'" + (entersHall ? " +hall" : "") + (whyNoHall.empty() ? "" : " no hall: " + whyNoHall));
     if (duringGameOverDialog) duringGameOverDialog();
     log.push_back("game over closed");
   }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/dialogs/hall_window.h"
+#include "app/window/side_panel_model.h"
 #include "app/window/sorimo.h"
 
 namespace sorimo {
@@ -27,6 +28,8 @@ class TSorimoTestPeer {
     return model;
   }
   static void RunLayout(TSorimo& w, const std::string& path) { w.RunLayout(path); }
+  // What the side panel is handed to draw now.
+  static PanelModel PanelModelNow(TSorimo& w) { return w.PanelModelNow(); }
 };
 
 }  // namespace sorimo

@@ -24,6 +24,7 @@
 #include "app/dialogs/random_window.h"
 #include "app/dialogs/transparent_image.h"
 #include "app/window/desktop_services.h"
+#include "engine/game.h"
 #include "layouts/clearing_share.h"
 
 namespace sorimo {
@@ -110,9 +111,17 @@ TEST(GameOverFormAlone, ShowsTheTimeTheHallLineAndTheGirlOverItsOwnColour) {
   girl.fill(kGirlTransparent);
   girl.setPixel(50, 60, qRgb(200, 10, 10));
   for (const bool entersHall : {false, true}) {
-    TGameOverForm form(nullptr, {"Your final time is 03:07", entersHall, girl});
+    // A result kept out of the hall whatever its time says why, whole.
+    TGameOverForm form(nullptr, {"Your final time is 03:07", entersHall, entersHall ? "" : SolverUsedNoHallText, girl});
     EXPECT_EQ(form.FinalTime->text(), "Your final time is 03:07");
     EXPECT_EQ(form.EnterFame->isHidden(), !entersHall);
+    EXPECT_EQ(form.NoHall->isHidden(), entersHall);
+    if (!entersHall) {
+      form.show();
+      EXPECT_EQ(form.NoHall->text(), SolverUsedNoHallText);
+      EXPECT_GE(form.NoHall->height(), form.NoHall->heightForWidth(form.NoHall->width())) << "the reason is cut";
+      EXPECT_LE(form.NoHall->geometry().bottom(), form.height());
+    }
     QImage shown;
     for (QLabel* l : form.findChildren<QLabel*>())
       if (!l->pixmap().isNull()) shown = l->pixmap().toImage();

@@ -108,5 +108,58 @@ TEST(WindowClicks, AClearedGridReachesTheTopAndEntersTheHallOfFame) {
   EXPECT_EQ(HallEntryTotal(w->hallTable().At(1, kClicksEasyColumn)), 0);
 }
 
+// With no group left the player is asked whether to give up. The question takes the focus
+// from the window: that must not pause the game it asks about, the grid stays in sight, and
+// No takes the last move back so that play goes on, without being asked again.
+TEST(WindowClicks, NoToTheGiveUpQuestionTakesTheMoveBackUnderAFocusChange) {
+  ProgramFolder folder;
+  FakeDesktop desktop;
+  Window w(folder, desktop);
+  QApplication::setActiveWindow(w.window.get());
+  w->action("MahJonggClicks1")->trigger();
+  Game& g = w->game();
+  ClicksGrid& grid = g.ModeData<ClicksState>().Grid;
+  // One group of two and two lone tiles of other colours: after the group goes, no move is left.
+  grid.fill(0);
+  grid[size_t(ClicksIndex(2, 13))] = grid[size_t(ClicksIndex(3, 13))] = 4;
+  grid[size_t(ClicksIndex(4, 13))] = 1;
+  grid[size_t(ClicksIndex(5, 13))] = 2;
+  g.ModeData<ClicksState>().TilesLeft = g.ModeData<ClicksState>().TilesTotal = 4;
+  const ClicksGrid before = grid;
+  w.Tick();
+  QTest::mouseClick(w->boardImage(), Qt::LeftButton, Qt::NoModifier, CellPoint(g, 3, 13));
+  ASSERT_EQ(g.TilesLeft(), 2);
+
+  uint8_t modeDuring = 0;
+  QRgb cellDuring = 0;
+  const int lone = ClicksAt(grid, 2, 13);  // the lone tile fell into the first column
+  desktop.duringQuestion = [&] {
+    QWidget question;
+    question.show();
+    QApplication::setActiveWindow(&question);
+    QApplication::processEvents();
+    w.Tick();
+    modeDuring = g.GameMode;
+    cellDuring = w->boardImage()->grab().toImage().pixel(CellPoint(g, 2, 13));
+  };
+  desktop.answers = {false};
+  w.Tick();
+  desktop.duringQuestion = nullptr;
+  ASSERT_EQ(desktop.questions.size(), 1u);
+  EXPECT_EQ(modeDuring, ModeClicks) << "the question paused the game";
+  EXPECT_EQ(cellDuring & 0xFFFFFF, QImage(QString(":/clicks%1.png").arg(lone)).pixel(19, 19) & 0xFFFFFF)
+      << "the grid is hidden behind the question";
+  EXPECT_TRUE(grid == before) << "No takes the move back";
+  EXPECT_EQ(g.TilesLeft(), 4);
+
+  QApplication::setActiveWindow(w.window.get());
+  QApplication::processEvents();
+  w.Tick(3);
+  EXPECT_EQ(desktop.questions.size(), 1u) << "asked again";
+  EXPECT_EQ(g.GameMode, ModeClicks);
+  QTest::mouseClick(w->boardImage(), Qt::LeftButton, Qt::NoModifier, CellPoint(g, 2, 13));
+  EXPECT_EQ(g.TilesLeft(), 2) << "play goes on";
+}
+
 }  // namespace
 }  // namespace sorimo::testing

@@ -115,7 +115,7 @@ TEST(WindowCommands, EveryModeEnablesTheMenuItemAndItsButtonsTogether) {
   for (uint8_t mode = ModeIdle; mode <= ModePaused; ++mode) {
     commands->UpdateCommandStates(mode);
     for (const CommandRow& row : CommandTable()) {
-      const bool enabled = EnabledIn(row.modes, mode);
+      const bool enabled = EnabledIn(row, mode);
       const std::string what = RowName(row) + " in mode " + std::to_string(mode);
       if (row.group) {
         for (const ChoiceRow& c : row.group->rows) EXPECT_EQ(w->action(c.name)->isEnabled(), enabled) << what;
@@ -137,6 +137,19 @@ TEST(WindowCommands, EveryModeEnablesTheMenuItemAndItsButtonsTogether) {
   EXPECT_TRUE(w->welcome()->button("BitBtn2")->isEnabled());
   EXPECT_TRUE(w->action("Undo1")->isEnabled());
   EXPECT_TRUE(w->welcome()->button("BitBtn1")->isEnabled());
+  // A command that would do nothing in a mode is off there, as the mode's description says.
+  const auto enabledIn = [&](uint8_t mode) {
+    commands->UpdateCommandStates(mode);
+    std::string on;
+    for (const char* name : {"Undo1", "GiveHint", "Shuffle1", "Restart1"})
+      if (w->action(name)->isEnabled()) on += std::string(on.empty() ? "" : " ") + name;
+    return on;
+  };
+  EXPECT_EQ(enabledIn(ModeClassic), "Undo1 GiveHint Shuffle1 Restart1");
+  EXPECT_EQ(enabledIn(ModeMemory), "");
+  EXPECT_EQ(enabledIn(ModeClicks), "Undo1 Restart1");
+  EXPECT_EQ(enabledIn(ModeTwoPlayer), "Shuffle1");
+  EXPECT_EQ(w->toolButton("ExplorerButton2")->isEnabled(), false) << "Back's button goes with it";
 }
 
 TEST(WindowCommands, MenuToolbarAndWelcomeButtonRunTheSameCommand) {

@@ -46,6 +46,13 @@ TEST(WindowHall, TypingANameAfterAWinRenamesTheNewEntryEverywhere) {
   EXPECT_EQ(hall.LayoutComboBox->currentIndex(), hall.EntryOfColumn(column));
   EXPECT_EQ(w->hallTable().At(1, column).substr(0, 8), "Lotusflo");
   EXPECT_EQ(w->settingsValues().CurrentPlayer1, "Lotusflo");
+  EXPECT_EQ(TSorimoTestPeer::PanelModelNow(*w).newEntryRank, 1);
+
+  // Another game's list, on the panel and in the window: its rank 1 is no new entry.
+  w->action("MahJonggMemoryNewGame1")->trigger();
+  ASSERT_NE(w->game().BoardNumber, column);
+  EXPECT_EQ(TSorimoTestPeer::PanelModelNow(*w).newEntryRank, 0);
+  EXPECT_EQ(w->HallModel().newEntryRank, 0);
 }
 
 TEST(WindowHall, ResetAskedAndCancelledKeepsTheList) {

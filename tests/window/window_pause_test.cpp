@@ -106,5 +106,25 @@ TEST(WindowPointer, BackLeavesNoRectangleWhereThePointerIsNot) {
   EXPECT_EQ(g.choice.HoverTile, a);
 }
 
+// Off the board picture, onto the side panel or the status bar, the pointer frames no tile.
+TEST(WindowPointer, LeavingTheBoardTakesTheRectangleAlong) {
+  ProgramFolder folder;
+  FakeDesktop desktop;
+  Window w(folder, desktop);
+  StartClassic(w);
+  Game& g = w->game();
+  g.IsItFree();
+  const int t = g.moves.FreeTiles[1];
+  const TileRecord& r = g.board().Records()[size_t(t)];
+  const QPoint face(CoordX(r.x - 1, r.z - 1, g.BoardOrigin.x) + 20, CoordY(r.y - 1, r.z - 1, g.BoardOrigin.y) + 25);
+  for (QWidget* away : {static_cast<QWidget*>(w->statusLine()), w->findChild<QWidget*>("HofBox")}) {
+    ASSERT_NE(away, nullptr);
+    QTest::mouseMove(w->boardImage(), w->boardImage()->pointAt(face));
+    ASSERT_EQ(g.choice.HoverTile, t);
+    QTest::mouseMove(away, QPoint(10, 10));
+    EXPECT_EQ(g.choice.HoverTile, 0) << away->objectName().toStdString();
+  }
+}
+
 }  // namespace
 }  // namespace sorimo::testing

@@ -83,7 +83,11 @@ TEST(WindowSolver, SolveThisBoardClearsAWinnableBoardAndEntersNothingInTheHall) 
   w.Tick(2);
   ASSERT_EQ(desktop.gameOvers.size(), 1u);
   EXPECT_EQ(desktop.gameOvers[0].find("+hall"), std::string::npos) << desktop.gameOvers[0];
+  EXPECT_NE(desktop.gameOvers[0].find(std::string(" no hall: ") + SolverUsedNoHallText), std::string::npos)
+      << "the dialog says why: " << desktop.gameOvers[0];
   EXPECT_EQ(desktop.hallWindows, 0);
+  w.Tick(100);  // the status line has its whole say
+  EXPECT_EQ(w->statusLine()->message(), SolvedText) << "nothing is left to stop";
   EXPECT_EQ(w->hallTable().At(1, column), bestBefore);
   EXPECT_EQ(g.GameMode, ModeGameOver);
   EXPECT_FALSE(solve->isEnabled());

@@ -63,6 +63,7 @@ DesktopServices FakeDesktop::services() {
   d.ask = [this](const std::string&, const std::string& text, bool, EnterAnswers enter) {
     questions.push_back(text);
     enterAnswers.push_back(enter);
+    if (duringQuestion) duringQuestion();
     if (answers.empty()) return true;
     const bool a = answers.front();
     answers.pop_front();
@@ -72,8 +73,8 @@ DesktopServices FakeDesktop::services() {
   d.randomWindow = [this](int32_t& seed, Random&) {
     if (seedToType >= 0) seed = seedToType;
   };
-  d.gameOverWindow = [this](const std::string& finalTime, bool entersHall) {
-    gameOvers.push_back(finalTime + (entersHall ? " +hall" : ""));
+  d.gameOverWindow = [this](const std::string& finalTime, bool entersHall, const std::string& whyNoHall) {
+    gameOvers.push_back(finalTime + (entersHall ? " +hall" : "") + (whyNoHall.empty() ? "" : " no hall: " + whyNoHall));
     if (duringGameOver) duringGameOver();
   };
   d.hallWindow = [this](bool) { ++hallWindows; };

@@ -40,6 +40,7 @@ struct FakeDesktop {
   std::vector<std::string> questions;
   std::vector<EnterAnswers> enterAnswers;  // the default button of each question
   std::deque<bool> answers;  // next answers to questions; true when empty
+  std::function<void()> duringQuestion;  // runs while a question is open, before its answer
   std::deque<std::string> files;  // next files chosen in file dialogs; "" cancels
   std::vector<std::string> fileDialogs;  // the folder or file each file dialog opened on
   std::vector<std::string> gameOvers;

@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSet>
 #include <QGlyphRun>
 #include <QTextLayout>
 #include <QTimer>
@@ -317,8 +318,15 @@ TEST(ChooseLayoutAlone, TheExpandedViewPicturesEveryLayoutThreeARow) {
     QScrollArea* scroll = view.findChild<QScrollArea*>();
     const QImage shown = scroll->widget()->grab().toImage();
     EXPECT_EQ(shown.pixelColor(203, 60), QColor(255, 200, 0)) << "the right side of the focus frame";
-    // The scroll bar has its arrows: a click on the lower one scrolls by a step, not a page.
+    // The scroll bar has its arrows: one is drawn in its lower button, and a click there scrolls
+    // by a step, not a page.
     QScrollBar* bar = scroll->verticalScrollBar();
+    const int side = bar->width();
+    const QImage end = bar->grab().toImage().copy(0, bar->height() - side, side, side);
+    QSet<QRgb> inside;  // within the lower button, clear of its outline
+    for (int y = 3; y < side - 3; ++y)
+      for (int x = 3; x < side - 3; ++x) inside.insert(end.pixel(x, y));
+    EXPECT_GT(inside.size(), 1) << "an arrow drawn in the scroll bar's lower button";
     QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, QPoint(bar->width() / 2, bar->height() - 3));
     EXPECT_EQ(bar->value(), bar->singleStep());
     return TChooseLayout::kReduce;

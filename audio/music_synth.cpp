@@ -1,5 +1,7 @@
 #include "audio/music_synth.h"
 
+#include "audio/midi_file_check.h"
+
 #include <fluidsynth.h>
 
 #include <algorithm>
@@ -55,6 +57,10 @@ MusicSynth::MusicSynth() {
   fluid_settings_setint(settings_, "synth.chorus.active", 0);
   fluid_settings_setint(settings_, "synth.polyphony", 96);
   fluid_settings_setnum(settings_, "synth.gain", 1.2);
+  // The soundfont's samples are read when a piece picks its instruments, not all at start:
+  // the pieces use a handful of the 128, and the whole set would more than double the
+  // program's memory.
+  fluid_settings_setint(settings_, "synth.dynamic-sample-loading", 1);
   synth_ = new_fluid_synth(settings_);
 }
 
@@ -92,6 +98,11 @@ void MusicSynth::Start(const std::vector<uint8_t>& midi) {
     return;
   }
   fluid_synth_all_notes_off(synth_, -1);
+  if (std::string fault = MidiFileFault(midi); !fault.empty()) {
+    pieceError_ = std::move(fault);
+    ended_ = true;
+    return;
+  }
   for (int channel = 0; channel < 16; ++channel) fluid_synth_cc(synth_, channel, 121, 0);  // controllers reset
   player_ = new_fluid_player(synth_);
   TakeSynthesizerError();

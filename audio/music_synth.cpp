@@ -91,6 +91,7 @@ void MusicSynth::Start(const std::vector<uint8_t>& midi) {
   DropPlayer();
   ended_ = false;
   sawNotes_ = false;
+  stillFrames_ = 0;
   pieceError_.clear();
   if (!synth_) return;
   if (midi.empty()) {
@@ -117,6 +118,16 @@ void MusicSynth::Start(const std::vector<uint8_t>& midi) {
 
 void MusicSynth::Render(float* left, float* right, int frames) {
   if (!synth_) {
+    std::fill(left, left + frames, 0.0f);
+    std::fill(right, right + frames, 0.0f);
+    return;
+  }
+  // Nothing sounds and nothing will: no piece to play, no voice left, and the reverb has died
+  // away. The synthesizer is not run for silence, which would cost the idle program more
+  // than everything else it does.
+  const bool still = (!player_ || ended_) && fluid_synth_get_active_voice_count(synth_) == 0;
+  stillFrames_ = still ? std::min(stillFrames_ + frames, kReverbTailFrames + 1) : 0;
+  if (stillFrames_ > kReverbTailFrames) {
     std::fill(left, left + frames, 0.0f);
     std::fill(right, right + frames, 0.0f);
     return;

@@ -27,6 +27,8 @@ class TSorimoTestPeer {
     return model;
   }
   static void RunLayout(TSorimo& w, const std::string& path) { w.RunLayout(path); }
+  // Milliseconds until the game's next tick; -1 when it sleeps until an event.
+  static int NextTickIn(const TSorimo& w) { return w.Timer.nextTickIn(); }
 };
 
 }  // namespace sorimo

@@ -36,8 +36,8 @@ bool IsPlayerInput(QEvent::Type t) {
 TickSchedule::TickSchedule(std::function<int()> tick, std::function<uint32_t()> now, QObject* parent)
     : QObject(parent), tick_(std::move(tick)), now_(std::move(now)) {
   timer_.setSingleShot(true);
-  // A coarse timer may fire a little early, and a tick a moment before the clock's second
-  // would leave the old figure standing for a whole beat.
+  // A coarse timer may fire early, and a tick a moment before the clock's second would leave
+  // the old figure standing for a whole beat.
   timer_.setTimerType(Qt::PreciseTimer);
   connect(&timer_, &QTimer::timeout, this, [this] { Fire(); });
 }
@@ -60,12 +60,6 @@ void TickSchedule::stop() {
 int TickSchedule::nextTickIn() const { return timer_.isActive() ? timer_.remainingTime() : -1; }
 
 void TickSchedule::Fire() {
-  const uint32_t now = now_();
-  const int32_t early = static_cast<int32_t>(target_ - now);
-  if (early > 0) {  // the timer's clock and the game's disagree by a millisecond
-    timer_.start(early);
-    return;
-  }
   const int wait = tick_();
   if (running_ && wait >= 0) WakeWithin(wait);
 }
@@ -76,7 +70,9 @@ void TickSchedule::WakeWithin(int ms) {
   const uint32_t beat = origin_ + (since + kTickMs - 1) / kTickMs * kTickMs;
   if (timer_.isActive() && static_cast<int32_t>(target_ - beat) <= 0) return;
   target_ = beat;
-  timer_.start(static_cast<int>(beat - now));
+  // A millisecond more: the timer's clock and the game's counter may round a millisecond
+  // apart, and a tick just before the clock's second would leave the old figure for a beat.
+  timer_.start(static_cast<int>(beat - now) + 1);
 }
 
 bool TickSchedule::eventFilter(QObject* watched, QEvent* event) {

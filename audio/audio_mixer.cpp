@@ -84,6 +84,13 @@ void AudioMixer::Render(int16_t* stereo, int frames) {
     paused = paused_;
   }
 
+  // Silence costs nothing: no effect left, and no music (none, paused, or played out and
+  // rung out).
+  if (effectFrame_ / kUpsample >= effect_.size() && (!synth || paused || synth->Silent())) {
+    std::fill_n(stereo, 2 * size_t(frames), int16_t(0));
+    return;
+  }
+
   // A paused piece is not rendered at all: its player stands still with the samples.
   bool endedNow = false;
   std::string errorNow;

@@ -1,5 +1,7 @@
 #include "audio/music_synth.h"
 
+#include "audio/midi_file_check.h"
+
 #include <fluidsynth.h>
 
 #include <algorithm>
@@ -55,6 +57,10 @@ MusicSynth::MusicSynth() {
   fluid_settings_setint(settings_, "synth.chorus.active", 0);
   fluid_settings_setint(settings_, "synth.polyphony", 96);
   fluid_settings_setnum(settings_, "synth.gain", 1.2);
+  // The soundfont's samples are read when a piece picks its instruments, not all at start:
+  // the pieces use a handful of the 128, and the whole set would more than double the
+  // program's memory.
+  fluid_settings_setint(settings_, "synth.dynamic-sample-loading", 1);
   synth_ = new_fluid_synth(settings_);
 }
 
@@ -85,6 +91,7 @@ void MusicSynth::Start(const std::vector<uint8_t>& midi) {
   DropPlayer();
   ended_ = false;
   sawNotes_ = false;
+  stillFrames_ = 0;
   pieceError_.clear();
   if (!synth_) return;
   if (midi.empty()) {
@@ -92,6 +99,11 @@ void MusicSynth::Start(const std::vector<uint8_t>& midi) {
     return;
   }
   fluid_synth_all_notes_off(synth_, -1);
+  if (std::string fault = MidiFileFault(midi); !fault.empty()) {
+    pieceError_ = std::move(fault);
+    ended_ = true;
+    return;
+  }
   for (int channel = 0; channel < 16; ++channel) fluid_synth_cc(synth_, channel, 121, 0);  // controllers reset
   player_ = new_fluid_player(synth_);
   TakeSynthesizerError();
@@ -106,6 +118,16 @@ void MusicSynth::Start(const std::vector<uint8_t>& midi) {
 
 void MusicSynth::Render(float* left, float* right, int frames) {
   if (!synth_) {
+    std::fill(left, left + frames, 0.0f);
+    std::fill(right, right + frames, 0.0f);
+    return;
+  }
+  // Nothing sounds and nothing will: no piece to play, no voice left, and the reverb has died
+  // away. The synthesizer is not run for silence, which would cost the idle program more
+  // than everything else it does.
+  const bool still = (!player_ || ended_) && fluid_synth_get_active_voice_count(synth_) == 0;
+  stillFrames_ = still ? std::min(stillFrames_ + frames, kReverbTailFrames + 1) : 0;
+  if (stillFrames_ > kReverbTailFrames) {
     std::fill(left, left + frames, 0.0f);
     std::fill(right, right + frames, 0.0f);
     return;

@@ -34,6 +34,8 @@ class MusicSynth {
   void Render(float* left, float* right, int frames);
   // True once the piece has played out or could not be read.
   bool Ended() const { return ended_; }
+  // True once nothing sounds and nothing will until the next Start: Render gives silence.
+  bool Silent() const { return stillFrames_ > kReverbTailFrames; }
   // The synthesizer's complaint about the piece, when it could not read it; empty otherwise.
   const std::string& PieceError() const { return pieceError_; }
 
@@ -45,6 +47,10 @@ class MusicSynth {
   _fluid_player_t* player_ = nullptr;
   bool ended_ = false;
   bool sawNotes_ = false;  // the player got past loading the file
+  // Frames rendered since the last voice stopped with no piece playing; past the reverb's
+  // tail the synthesizer is left alone.
+  static constexpr int kReverbTailFrames = 5 * kSampleRate;
+  int stillFrames_ = 0;
   std::string pieceError_;
 };
 

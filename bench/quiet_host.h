@@ -37,6 +37,7 @@ class QuietHost : public BoardOutput,
   int HallTenthTotal(int) override { return 840; }
   void AddHall(int, int, int) override {}
   bool MusicEnded() override { return false; }
+  bool MusicPlaying() override { return false; }
   int MusicPieceCount() override { return 0; }
   void SelectMusicPiece(int) override {}
   void ReplayMusicPiece() override {}

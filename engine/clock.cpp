@@ -21,7 +21,7 @@ std::string TimeText(int seconds) {
   return text;
 }
 
-void Game::Temps() {
+int Game::Temps() {
   RulesOf(PlayedMode()).RunTimers(*this);  // under a pause too
 
   AnimateStatus();
@@ -38,6 +38,18 @@ void Game::Temps() {
   Rules().Tick(*this);  // the mode's clocks
   StepSolving();
   WriteScore();
+  return NextTickIn();
+}
+
+// Ticks in between would show nothing new: the status text stands still, no timer counts,
+// the solver waits, and the time shown changes only at the clock's next whole second.
+int Game::NextTickIn() {
+  const bool moving = status.StatusBounce || status.StatusPosition >= 2 || aid.SolvePlay.running ||
+                      RulesOf(PlayedMode()).TimersRunning(*this) ||
+                      (options_.PlayMusic && host_.music.MusicPlaying()) ||
+                      (Traits(GameMode).underWay && TilesLeft() == 0 && !GameOverHandled);
+  if (moving) return kTickMs;
+  return Rules().NextTickIn(*this, host_.time.TickCount());
 }
 
 void Game::RunGameClock() {

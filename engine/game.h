@@ -183,7 +183,10 @@ class Game {
   void Restart();
   void Hint();           // hint.cpp
   void Shuffle1Click();  // shuffle.cpp
-  void Temps();          // clock.cpp: the 50 ms tick
+  // clock.cpp: the 50 ms tick. It answers how many milliseconds may pass before the next tick
+  // changes anything: kTickMs while something moves, the time to the clock's next whole
+  // second, or -1 when only an event can change what is shown.
+  int Temps();
   void SolveThisBoard();  // the Play menu's command; while the solver plays, it stops it
   bool StopSolving();     // any key or click; true when the solver was playing
   void PauseClick();     // pause.cpp
@@ -284,6 +287,7 @@ class Game {
   void RunGameClock();  // elapsed seconds from the millisecond counter; the 100-minute stop
   void WriteScore();
   void AnimateStatus();
+  int NextTickIn();  // what Temps answers
   void EndNoMovesWarning();
   // The mode whose game is on the board: the running one, or the one under the pause.
   uint8_t PlayedMode() const { return GameMode == ModePaused ? ModeBeforePause : GameMode; }

@@ -12,6 +12,10 @@ namespace sorimo {
 
 // The game clock. Tick values are the host's 32-bit millisecond counter; differences wrap
 // safely. The result of a game is ElapsedSeconds + PenaltySeconds (in Clicks the tiles left).
+// The period of the game's tick, in milliseconds: a status text slides, a label blinks, a
+// reveal counts down by it.
+constexpr int kTickMs = 50;
+
 struct GameClock {
   int32_t ElapsedSeconds = 0;
   int32_t PenaltySeconds = 0;

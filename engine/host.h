@@ -83,6 +83,7 @@ class MusicControl {
  public:
   virtual ~MusicControl() = default;
   virtual bool MusicEnded() = 0;             // true once the piece has played out
+  virtual bool MusicPlaying() = 0;           // a piece plays on and may end: the tick watches it
   virtual int MusicPieceCount() = 0;         // number of pieces in the Music menu
   virtual void SelectMusicPiece(int k) = 0;  // play piece k (0-based) as if chosen from the Music menu
   virtual void ReplayMusicPiece() = 0;       // rewind the current piece and play it again

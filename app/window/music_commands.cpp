@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "app/window/sorimo.h"
+#include "audio/midi_file_check.h"
 #include "files/folder_listing.h"
 #include "files/whole_file_read.h"
 
@@ -72,8 +73,16 @@ void TSorimo::SelectedMusic(const std::string& path) {
     ShowError(file.Message(path));
     return;
   }
-  pieceBytes_.assign(file.bytes.begin(), file.bytes.end());
   pieceName_ = std::filesystem::path(path).stem().string();
+  if (file.bytes.empty()) {
+    // The sound takes no bytes for silence: an empty file would be silence without a word.
+    pieceBytes_.clear();
+    musicPaused_ = false;
+    sound_->PlayPiece({});
+    ShowError("The music \"" + pieceName_ + "\" cannot be played:\n" + MidiFileFault({}));
+    return;
+  }
+  pieceBytes_.assign(file.bytes.begin(), file.bytes.end());
   pieceFailed_ = false;
   musicPaused_ = false;
   sound_->PlayPiece(pieceBytes_);
@@ -128,6 +137,9 @@ bool TSorimo::MusicEnded() {
   }
   return sound_->PieceEnded();
 }
+
+// A piece sounds (not held by "Music", not refused): its end is worth a tick's watch.
+bool TSorimo::MusicPlaying() const { return !pieceBytes_.empty() && !pieceFailed_ && !musicPaused_; }
 
 int TSorimo::MusicPieceCount() { return int(music_.names.size()); }
 

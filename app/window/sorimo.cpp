@@ -42,8 +42,6 @@ TSorimo::TSorimo(const ProgramFolders& folders, std::optional<DesktopServices> d
   musicMenu_ = commands_->menu(MenuId::Music);
   BuildEditorMenu();
   sound_ = desktop_.soundOutput ? desktop_.soundOutput() : std::make_unique<AudioOutput>();
-  Timer.setInterval(50);
-  connect(&Timer, &QTimer::timeout, this, [this] { game_.Temps(); });
   WatchInputWhileSolving();
   Init();
 }
@@ -171,6 +169,9 @@ void TSorimo::GameChanged() {
 // The pause command's caption and picture, in the menu and on the toolbar alike; the other
 // menu pictures come from the command table and never change.
 void TSorimo::SetPauseCaptions(bool paused) {
+  // A new picture redraws every menu and button that shows it, whether or not it differs.
+  if (pauseCaptionsShown_ == paused) return;
+  pauseCaptionsShown_ = paused;
   const QIcon picture(paused ? ":/toolbar/play.png" : ":/toolbar/pause.png");
   action("Pause1")->setText(paused ? "&Continue" : "&Pause");
   action("Pause1")->setIcon(picture);

@@ -8,7 +8,6 @@
 
 #include <QImage>
 #include <QMainWindow>
-#include <QTimer>
 #include <array>
 #include <functional>
 #include <map>
@@ -23,6 +22,7 @@
 #include "app/dialogs/choose_layout.h"
 #include "app/window/choice_tables.h"
 #include "app/window/desktop_services.h"
+#include "app/window/tick_schedule.h"
 #include "audio/music_list.h"
 #include "audio/sound_output.h"
 #include "engine/game.h"
@@ -218,6 +218,7 @@ class TSorimo : public QMainWindow {
   int HallTenthTotal(int column);
   void AddHall(int column, int total, int malus);
   bool MusicEnded();
+  bool MusicPlaying() const;
   int MusicPieceCount();
   void SelectMusicPiece(int k);
   void ReplayMusicPiece();
@@ -310,6 +311,7 @@ class TSorimo : public QMainWindow {
     LayoutOrigin origin = LayoutOrigin::ListedFile;
   };
   LayoutBeforeEditor beforeEditor_;
+  std::optional<bool> pauseCaptionsShown_;  // what SetPauseCaptions last showed: paused or not
   uint32_t penColour_ = kPenGreen;
 
   BoardImage* board_ = nullptr;
@@ -325,7 +327,8 @@ class TSorimo : public QMainWindow {
   QMenu* layoutMenu_ = nullptr;
   // The Layout menu's own items and separator come before the layout entries.
   static constexpr int kFirstLayoutItem = 4;
-  QTimer Timer;
+  // The game's tick, on the beats that can show something new (tick_schedule.h).
+  TickSchedule Timer{[this] { return game_.Temps(); }, [this] { return TickCount(); }, nullptr};
 
   std::unique_ptr<SoundOutput> sound_;
   MusicList music_;  // its number is the live "MidiNumber" (values_.MidiNumber)

@@ -139,6 +139,9 @@ void WindowCommands::SyncChecks() {
 }
 
 void WindowCommands::UpdateCommandStates(uint8_t gameMode) {
+  // The states follow the mode alone: the same mode leaves them as they are.
+  if (gameMode == statesMode_) return;
+  statesMode_ = gameMode;
   for (const Built& b : built_) {
     const bool enabled = EnabledIn(*b.row, gameMode);
     if (b.action) b.action->setEnabled(enabled);

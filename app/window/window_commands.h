@@ -58,6 +58,7 @@ class WindowCommands : public QObject {
   // What every command ends with: the marks and enabled states follow what it changed
   // (`TSorimo::GameChanged`).
   void Done();
+  int statesMode_ = -1;  // the mode UpdateCommandStates last applied
 
   TSorimo& window_;
   Options& options_;

@@ -41,6 +41,7 @@ int WindowHost::HallTenthTotal(int column) { return w_.HallTenthTotal(column); }
 void WindowHost::AddHall(int column, int total, int malus) { w_.AddHall(column, total, malus); }
 
 bool WindowHost::MusicEnded() { return w_.MusicEnded(); }
+bool WindowHost::MusicPlaying() { return w_.MusicPlaying(); }
 int WindowHost::MusicPieceCount() { return w_.MusicPieceCount(); }
 void WindowHost::SelectMusicPiece(int k) { w_.SelectMusicPiece(k); }
 void WindowHost::ReplayMusicPiece() { w_.ReplayMusicPiece(); }

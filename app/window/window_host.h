@@ -45,6 +45,7 @@ class WindowHost final : public BoardOutput,
   void AddHall(int column, int total, int malus) override;
 
   bool MusicEnded() override;
+  bool MusicPlaying() override;
   int MusicPieceCount() override;
   void SelectMusicPiece(int k) override;
   void ReplayMusicPiece() override;

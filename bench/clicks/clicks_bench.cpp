@@ -1,6 +1,6 @@
 // A Clicks move as the player makes it, through the game's board click: the group goes, the
 // rest settles pass by pass, the move count is taken again as the next tick would, and the
-// whole grid is drawn by RedrawClicks. Counters `tick_share` (processor time) and
+// whole grid is drawn by RedrawClicks with the shipped tile pictures. Counters `tick_share` (processor time) and
 // `tick_share_wall` (elapsed time, which a loaded machine inflates): the cost of one such
 // move as a share of the 50 ms tick (expected at most 0.1).
 #include <benchmark/benchmark.h>
@@ -10,6 +10,8 @@
 #include <ctime>
 #include <vector>
 
+#include "app/window/clicks_pictures.h"
+#include "app/window/sorimo.h"
 #include "bench/quiet_host.h"
 #include "engine/game.h"
 #include "engine/hall_columns.h"
@@ -37,15 +39,6 @@ class DrawingHost : public QuietHost {
   uint32_t TickCount() override { return 0; }
 };
 
-// A 38 x 38 tile picture with black (transparent) corners, as the built-in ones have.
-PixelBuffer TilePicture(int colour) {
-  PixelBuffer p(kClicksTileSize, kClicksTileSize, Rgb(40 * colour, 200 - 20 * colour, 120));
-  for (int y = 0; y < kClicksTileSize; ++y)
-    for (int x = 0; x < kClicksTileSize; ++x)
-      if (x + y < 4 || x + y > 2 * kClicksTileSize - 6) p.setPixel(x, y, kBlack);
-  return p;
-}
-
 void ClicksMove(benchmark::State& state) {
   DrawingHost host;
   Options options;
@@ -53,8 +46,9 @@ void ClicksMove(benchmark::State& state) {
   host.game = &game;
   for (int y = 0; y < kBoardHeight; ++y)
     for (int x = 0; x < kBoardWidth; ++x) host.renderer.background().setPixel(x, y, Rgb(x, y, x ^ y));
-  host.renderer.setClicksTiles({TilePicture(1), TilePicture(2), TilePicture(3), TilePicture(4), TilePicture(5),
-                                TilePicture(6)});
+  // The pictures the program draws, with their own transparent corners.
+  InitResources();
+  host.renderer.setClicksTiles(ClicksPictures());
   // The hard game: more, smaller groups, so every move leaves more to settle around it.
   if (game.StartMode(ModeClicks, kClicksHardColumn) != DealResult::Dealt) std::abort();
   const ClicksGrid deal = game.ModeData<ClicksState>().Grid;

@@ -5,9 +5,12 @@
 // least time of many batches for the others) and x_baseline.
 //   QT_QPA_PLATFORM=offscreen build-bench/bench/window/interaction_bench
 // Expected: a pair-removing click with the side panel at most 150 us; the once-a-second
-// clock repaint at most 50 us.
+// clock repaint at most 50 us; the refresh after a command that changed nothing at most 0.1
+// of the baseline, Hint and Back through their commands at most 0.5 and 1.0.
+// On an X server too: bench/window/both_platforms.sh runs it on offscreen and on xcb.
 #include <benchmark/benchmark.h>
 
+#include <QAction>
 #include <QApplication>
 #include <algorithm>
 #include <memory>
@@ -199,6 +202,49 @@ void BM_Hint(benchmark::State& state) {
   Report(state, seconds);
 }
 BENCHMARK(BM_Hint)->Iterations(1);
+
+// The commands as the player gives them: through the command table, as Ctrl+H, Backspace,
+// Ctrl+S and F12 do, the refresh of the window after each included; the median of single
+// timed commands (Back takes back a pair removed outside the timing; Pause pauses and resumes
+// by turns).
+void Command(benchmark::State& state, const char* name) {
+  Session& s = Shared();
+  QAction* command = s.window.action(name);
+  const bool back = std::string(name) == "Undo1";
+  std::vector<double> times;
+  for (int i = 0; i < 60; ++i) {
+    s.game.clock.PenaltySeconds = 0;  // the penalties would end the game at the time limit
+    if (back) {
+      const auto [a, b] = s.Pair(i);
+      s.Click(a);
+      s.Click(b);
+    }
+    QApplication::processEvents();
+    const double start = sorimo::bench::ThreadSeconds();
+    command->trigger();
+    QApplication::processEvents();
+    times.push_back(sorimo::bench::ThreadSeconds() - start);
+  }
+  if (s.game.GameMode == sorimo::ModePaused) s.game.PauseClick();
+  if (s.game.GameMode != sorimo::ModeClassic) std::abort();
+  std::nth_element(times.begin(), times.begin() + long(times.size() / 2), times.end());
+  for (auto _ : state) benchmark::DoNotOptimize(times);
+  Report(state, times[times.size() / 2]);
+}
+BENCHMARK_CAPTURE(Command, Hint, "GiveHint")->Iterations(1);
+BENCHMARK_CAPTURE(Command, Back, "Undo1")->Iterations(1);
+BENCHMARK_CAPTURE(Command, Shuffle, "Shuffle1")->Iterations(1);
+BENCHMARK_CAPTURE(Command, Pause, "Pause1")->Iterations(1);
+
+// The window's refresh after a command that changed nothing: what every command pays on top
+// of its own work.
+void BM_RefreshAfterCommand(benchmark::State& state) {
+  Session& s = Shared();
+  const double seconds = LeastSecondsPerCall([&] { s.window.host().GameChanged(); }, 200);
+  for (auto _ : state) benchmark::DoNotOptimize(seconds);
+  Report(state, seconds);
+}
+BENCHMARK(BM_RefreshAfterCommand)->Iterations(1);
 
 }  // namespace
 

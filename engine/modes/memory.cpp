@@ -92,6 +92,10 @@ class MemoryRules : public ModeRules {
     MemoryState& s = g.ModeData<MemoryState>();
     if (s.RevealCountdown > 0 && --s.RevealCountdown == 0) ResolveReveal(g);
   }
+  bool TimersRunning(const Game& g) const override {
+    const MemoryState* s = g.ModeDataIf<MemoryState>();
+    return s != nullptr && s->RevealCountdown > 0;
+  }
 };
 
 }  // namespace

@@ -57,6 +57,12 @@ void ModeRules::Tick(Game& g) const {
   if (Traits(g.GameMode).clockRuns) g.RunGameClock();
 }
 
+int ModeRules::NextTickIn(const Game& g, uint32_t now) const {
+  if (!Traits(g.GameMode).clockRuns) return -1;
+  const uint32_t played = now - g.clock.StartTick;
+  return static_cast<int>(1000 - played % 1000);
+}
+
 void ModeRules::StorePauseClocks(Game& g) const {
   g.clock.PausedElapsed = static_cast<int32_t>(g.host().time.TickCount() - g.clock.StartTick);
 }

@@ -47,9 +47,14 @@ class ModeRules {
 
   // The mode's part of the 50 ms tick: its clocks.
   virtual void Tick(Game& g) const;
+  // How long its clocks can wait for the next tick, in milliseconds at `now`: until the game
+  // clock reaches its next whole second, or -1 when no clock of the mode runs.
+  virtual int NextTickIn(const Game& g, uint32_t now) const;
   // Timers of the mode that run on under a pause, first thing in every tick (Memory's half
   // second before a turned-up pair is resolved).
   virtual void RunTimers(Game& /*g*/) const {}
+  // Whether one of those timers is counting ticks now.
+  virtual bool TimersRunning(const Game& /*g*/) const { return false; }
   // The pause command stops and restarts the mode's clocks.
   virtual void StorePauseClocks(Game& g) const;
   virtual void RestartPauseClocks(Game& g) const;

@@ -29,6 +29,8 @@ class TwoPlayerRules : public ClassicRules {
     DrawPanel(g);
     ClassicRules::Tick(g);
   }
+  // The label of the player to move blinks on the tick.
+  int NextTickIn(const Game&, uint32_t) const override { return kTickMs; }
 
   // Both turns and the game clock stand still while the game is paused. (Counting the pause on
   // the game clock would let a long pause reach the 100-minute limit and end the game.)

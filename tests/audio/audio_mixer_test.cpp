@@ -132,6 +132,14 @@ TEST(AudioMixer, AFileTheSynthesizerCannotReadIsReportedOnceWithItsText) {
   EXPECT_FALSE(error.empty());
   EXPECT_EQ(m->TakePieceError(), "");
   EXPECT_TRUE(m->PieceEnded());
+
+  // A file cut short is as unreadable, though FluidSynth plays what it holds without a word.
+  std::vector<uint8_t> cut = MidiOfNotes({{60, 300}, {64, 300}, {67, 300}});
+  cut.resize(cut.size() - 8);
+  m->PlayPiece(cut);
+  RenderMs(*m, 100);
+  EXPECT_NE(m->TakePieceError(), "");
+  EXPECT_TRUE(m->PieceEnded());
 }
 
 TEST(AudioOutput, WorksOnADeviceWithoutSoundAndWhenTheSoundFontIsMissing) {

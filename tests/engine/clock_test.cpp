@@ -281,6 +281,100 @@ TEST(Music, TheTickStartsTheNextPieceWhenOneEnds) {
   EXPECT_EQ(t.host.Only({"music"}).size(), 2u);
 }
 
+// Two tables play one script: one ticked on every beat, the other only on the beats its tick
+// asked for and on the beat after each event, as the window ticks. The player must see the
+// same on both at every beat.
+class SideBySide {
+ public:
+  Table every, asked;
+  int askedTicks = 0;
+
+  template <class Setup>
+  explicit SideBySide(Setup setup) {
+    setup(every);
+    setup(asked);
+  }
+  // Something happens `ms` after the last beat, on both tables alike.
+  template <class Change>
+  void Event(int ms, Change change) {
+    every.host.now += ms;
+    asked.host.now = every.host.now;
+    change(every);
+    change(asked);
+    wake_ = 0;
+  }
+  void Beats(int n, const char* what) {
+    for (int i = 0; i < n; ++i) {
+      const uint32_t beat = (every.host.now / kTickMs + 1) * kTickMs;
+      every.host.now = asked.host.now = beat;
+      every.game.Temps();
+      if (beat >= wake_) {
+        const int wait = asked.game.Temps();
+        wake_ = wait < 0 ? UINT32_MAX : (beat + uint32_t(wait) + kTickMs - 1) / kTickMs * kTickMs;
+        ++askedTicks;
+      }
+      ASSERT_EQ(Shown(every), Shown(asked)) << what << ", beat " << i;
+    }
+  }
+
+ private:
+  static std::string Shown(const Table& t) {
+    const std::vector<std::string> players = t.host.Only({"players", "game over"});
+    return t.host.fields + " / " + t.host.statusLine + " / " + (players.empty() ? "" : players.back()) + " / " +
+           std::to_string(t.game.GameMode);
+  }
+  uint32_t wake_ = 0;
+};
+
+TEST(Sleep, TickingOnlyWhenAskedShowsWhatEveryTickShows) {
+  SideBySide s([](Table& t) {
+    t.host.now = 100000;
+    t.Put(kThreeMoves);
+  });
+  s.Event(17, [](Table& t) { t.game.status.ShowStatus("A message slides in"); });
+  s.Beats(500, "untouched");  // 25 s
+  EXPECT_LE(s.askedTicks, 25 + 20 + 2) << "a tick a second, and one a character of the slide";
+  s.Event(23, [](Table& t) {
+    t.Click(1);
+    t.Click(2);
+  });
+  s.Beats(100, "a pair removed");
+  s.Event(11, [](Table& t) { t.game.Hint(); });
+  s.Beats(100, "a hint");
+  s.Event(5, [](Table& t) { t.game.PauseClick(); });
+  s.Beats(20, "the pause");
+  const int beforePause = s.askedTicks;
+  s.Beats(200, "paused");
+  EXPECT_EQ(s.askedTicks, beforePause) << "a paused game sleeps";
+  s.Event(31, [](Table& t) { t.game.PauseClick(); });
+  s.Beats(100, "resumed");
+  s.Event(1, [](Table& t) {
+    t.Click(5);
+    t.Click(6);
+    t.Click(9);
+    t.Click(10);
+  });
+  s.Beats(40, "the board cleared");
+  s.Beats(100, "the end");
+
+  SideBySide memory([](Table& t) {
+    t.Put("1 . . 2 . . 5 . . 9");
+    t.game.GameMode = ModeMemory;
+  });
+  memory.Event(7, [](Table& t) {
+    t.game.choice.FirstSelected = 5;
+    t.game.choice.SecondSelected = 9;
+    t.game.ModeData<MemoryState>().RevealCountdown = 10;
+  });
+  memory.Beats(100, "a Memory pair turned up");
+
+  SideBySide players([](Table& t) {
+    t.Put(kThreeMoves);
+    t.game.GameMode = ModeTwoPlayer;
+  });
+  players.Beats(100, "two players");
+}
+
 TEST(MemoryReveal, HalfASecondLaterThePairGoesOrTurnsBack) {
   Table t;
   t.Put("1 . . 2 . . 5 . . 9");

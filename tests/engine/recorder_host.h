@@ -36,6 +36,7 @@ class RecorderHost : public BoardOutput,
   uint32_t timeOfDay = 4242;  // seeds clock-seeded deals
   int seedTyped = -1;  // the game number typed into the specific-game dialog; -1 keeps it
   bool musicEnded = false;
+  bool musicPlaying = false;
   int musicPieces = 0;
   // Run while a modal window is open, as the ticks and focus events of a nested loop would.
   std::function<void()> duringGameOverDialog, duringHallWindow, duringQuestion;
@@ -90,6 +91,7 @@ class RecorderHost : public BoardOutput,
                   std::to_string(malus));
   }
   bool MusicEnded() override { return musicEnded; }
+  bool MusicPlaying() override { return musicPlaying; }
   int MusicPieceCount() override { return musicPieces; }
   void SelectMusicPiece(int k) override { log.push_back("music piece " + std::to_string(k)); }
   void ReplayMusicPiece() override { log.push_back("music again"); }

@@ -30,6 +30,8 @@ class TSorimoTestPeer {
   static void RunLayout(TSorimo& w, const std::string& path) { w.RunLayout(path); }
   // What the side panel is handed to draw now.
   static PanelModel PanelModelNow(TSorimo& w) { return w.PanelModelNow(); }
+  // Milliseconds until the game's next tick; -1 when it sleeps until an event.
+  static int NextTickIn(const TSorimo& w) { return w.Timer.nextTickIn(); }
 };
 
 }  // namespace sorimo

@@ -4,11 +4,13 @@
 
 #include <QAction>
 #include <QImage>
+#include <QTest>
 #include <QToolButton>
 
 #include "app/window/side_panel.h"
 #include "app/window/status_bar.h"
 #include "app/window/welcome_panel.h"
+#include "tests/support/window_test_peer.h"
 #include "tests/window/window_test_support.h"
 
 namespace sorimo::testing {
@@ -41,6 +43,30 @@ TEST(WindowClock, LosingTheFocusPausesAndGettingItBackResumesWithTheClockUnchang
   EXPECT_EQ(w->action("Pause1")->text(), "&Pause");
   w.Tick();
   EXPECT_EQ(w->statusLine()->time(), "01:23");
+}
+
+// Between the beats that can show something new the program sleeps: on the welcome panel
+// until an event, in a game until the clock's next second; the player's input wakes the next
+// beat.
+TEST(WindowClock, TheTickSleepsUntilSomethingCanChangeAndInputWakesIt) {
+  ProgramFolder folder;
+  FakeDesktop desktop;
+  Window w(folder, desktop);
+  w->options().PlayMusic = false;  // a playing piece is watched on every beat
+  const auto settle = [&] {  // the status text stands still; the next tick finds so
+    w->game().status.StatusPosition = 1;
+    QTest::qWait(120);
+  };
+  settle();
+  EXPECT_EQ(TSorimoTestPeer::NextTickIn(*w), -1);
+  QTest::mouseMove(w->boardImage(), QPoint(100, 100));
+  EXPECT_GE(TSorimoTestPeer::NextTickIn(*w), 0);
+  EXPECT_LE(TSorimoTestPeer::NextTickIn(*w), 50);
+
+  StartClassic(w);
+  settle();
+  EXPECT_GT(TSorimoTestPeer::NextTickIn(*w), 50);
+  EXPECT_LE(TSorimoTestPeer::NextTickIn(*w), 1000);
 }
 
 // The pause command and button always say what they will do, whatever paused the game, and

@@ -210,6 +210,22 @@ TEST(WindowCommands, ADialogTakingTheFocusOnTheWelcomeScreenLeavesThePauseCaptio
   EXPECT_EQ(w->toolButton("PauseButton")->text(), "Pause");
 }
 
+// The refresh after a command sets only what changed: a hint leaves every caption, picture,
+// mark and enabled state as it was, and no menu item or button is told to redraw.
+TEST(WindowCommands, ACommandThatChangesNoChromeTouchesNoMenuItem) {
+  ProgramFolder folder;
+  FakeDesktop desktop;
+  Window w(folder, desktop);
+  StartClassic(w);
+  int changes = 0;
+  for (QAction* a : w->findChildren<QAction*>()) QObject::connect(a, &QAction::changed, [&changes] { ++changes; });
+  w->action("GiveHint")->trigger();
+  w->action("GiveHint")->trigger();
+  EXPECT_EQ(changes, 0);
+  w->action("Pause1")->trigger();
+  EXPECT_GT(changes, 0) << "the pause command's caption and picture change";
+}
+
 // Whatever the window's width, a toolbar button shows its whole caption or none: captions
 // cut to "S…e" tell the player nothing.
 TEST(WindowCommands, ToolbarCaptionsAreWholeWithOrWithoutTheHallPanel) {

@@ -195,6 +195,13 @@ TEST(WindowMusic, APieceTheSynthesizerCannotReadIsToldOnceAndNotRepeated) {
   EXPECT_NE(desktop.messages[0].find("Doesn't look like a MIDI file"), std::string::npos);
   EXPECT_NE(desktop.messages[0].find("Night"), std::string::npos);
   EXPECT_TRUE(desktop.sounds.empty());
+
+  // An empty file is not silence either: it is told when chosen, and the ticks stay quiet.
+  std::ofstream(folder.path() / "Musics" / "Night.mid", std::ios::trunc);
+  MusicItem(*w, "Night")->trigger();
+  w.Tick(5);
+  ASSERT_EQ(desktop.messages.size(), 2u);
+  EXPECT_NE(desktop.messages[1].find("\"Night\" cannot be played:\nThe file is empty."), std::string::npos);
 }
 
 TEST(WindowMusic, SoundEffectsPlayOnlyWithPlaySoundEffects) {

@@ -133,20 +133,31 @@ TEST(HiDpi, OnAFullHdScreenTheBarsShowWholeAndThePicturesSharp) {
   desktop.height = int(1080 / Ratio());
   Window w(folder, desktop);
   // At 1.5, where twice the board would not fit, it keeps its usual size rather than 2/3 of it.
-  if (Ratio() < 2) EXPECT_EQ(w->boardImage()->size(), QSize(704, 468));
+  if (Ratio() < 2) {
+    EXPECT_EQ(w->boardImage()->size(), QSize(704, 468));
+  }
   EXPECT_LE(w->width(), desktop.width);
   QMenuBar* bar = w->menuBar();
-  for (QAction* a : bar->actions())
-    if (a->isVisible()) EXPECT_TRUE(bar->rect().contains(bar->actionGeometry(a))) << a->text().toStdString();
+  for (QAction* a : bar->actions()) {
+    if (a->isVisible()) {
+      EXPECT_TRUE(bar->rect().contains(bar->actionGeometry(a))) << a->text().toStdString();
+    }
+  }
   auto* more = bar->findChild<QToolButton*>("qt_menubar_ext_button");
   EXPECT_TRUE(more == nullptr || !more->isVisible()) << "menus behind the menu bar's extension";
   auto* status = w->findChild<StatusBar*>();
   ASSERT_NE(status, nullptr);
-  for (QLabel* field : status->findChildren<QLabel*>())
-    if (field->isVisible()) EXPECT_TRUE(status->rect().contains(field->geometry())) << field->text().toStdString();
-  for (QAction* a : w->findChildren<QAction*>())
-    if (!a->icon().isNull())
-      EXPECT_GE(a->icon().pixmap(QSize(16, 16), Ratio()).width(), int(std::ceil(16 * Ratio()))) << a->text().toStdString();
+  for (QLabel* field : status->findChildren<QLabel*>()) {
+    if (field->isVisible()) {
+      EXPECT_TRUE(status->rect().contains(field->geometry())) << field->text().toStdString();
+    }
+  }
+  for (QAction* a : w->findChildren<QAction*>()) {
+    if (!a->icon().isNull()) {
+      EXPECT_GE(a->icon().pixmap(QSize(16, 16), Ratio()).width(), int(std::ceil(16 * Ratio())))
+          << a->text().toStdString();
+    }
+  }
 }
 
 }  // namespace

@@ -63,7 +63,7 @@ if command -v Xvfb >/dev/null && command -v xdotool >/dev/null && command -v xpr
   Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
   xvfb=$!
   sleep 1
-  DISPLAY=$display QT_QPA_PLATFORM=xcb "$prefix/bin/sorimo" >"$work/out.txt" 2>&1 &
+  DISPLAY=$display QT_QPA_PLATFORM=xcb "$prefix/games/sorimo" >"$work/out.txt" 2>&1 &
   program=$!
   window=$(DISPLAY=$display timeout 20 xdotool search --sync --onlyvisible --name '^Sorimo 6.21 $' | head -1) || true
   class=$( [ -n "$window" ] && DISPLAY=$display xprop -id "$window" WM_CLASS || true)

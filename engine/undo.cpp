@@ -15,7 +15,7 @@ void Game::GoBack() {
   // The tiles under the pointer have changed: its rectangle waits for the pointer's next move.
   choice.HoverTile = 0;
   FullRedraw();
-  if (options_.ShowGirls) ShowSidePanel();
+  if (options_.ShowGirls) host_.board.ShowPanelHOF();  // the moves were counted just above
   host_.board.RepaintNow();
 }
 
